@@ -1,0 +1,85 @@
+// Prints how long the course build and the save file's round trip take. Not a test: the
+// figures are for people to read and compare, so nothing here can fail a build.
+#include "curriculum.h"
+#include "savecodec.h"
+#include "savefile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace tapalong;
+
+namespace {
+
+// Runs `work` `rounds` times and prints the median and the slowest round.
+void measure(const char *what, int rounds, const std::function<void()> &work)
+{
+    std::vector<double> micros;
+    micros.reserve(size_t(rounds));
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        timer.start();
+        work();
+        micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("%-44s median %9.1f µs   max %9.1f µs   (%d rounds)\n", what,
+                micros[micros.size() / 2], micros.back(), rounds);
+}
+
+// The largest household the rules allow: every list at its limit.
+AppData fullHousehold()
+{
+    AppData data;
+    const auto lessons = Curriculum::allLessons();
+    for (int p = 0; p < 8; ++p) {
+        Profile profile;
+        profile.id = QUuid::createUuid();
+        profile.name = QStringLiteral("Explorer %1").arg(p + 1);
+        profile.avatar = QStringLiteral("🦊");
+        profile.createdAt = {700000000.123456 + p};
+        for (const Lesson &lesson : lessons)
+            profile.lessonResults.insert(lesson.id, {3, 17.123456789, 97.5, {700000100.25}});
+        for (int s = 0; s < 60; ++s) {
+            GameScore score{QUuid::createUuid(), allGameKinds[size_t(s % 5)], 1000 - s,
+                            s % 2 ? std::optional<double>(21.5) : std::nullopt,
+                            {700000200.5 + s}};
+            profile.gameScores.append(score);
+        }
+        for (int b = 0; b < 16; ++b)
+            profile.badges.insert(QStringLiteral("badge%1").arg(b), {700000300.75 + b});
+        profile.totalCorrectKeys = 123456;
+        profile.streak = 12;
+        profile.lastActiveDay = Timestamp{700000400.5};
+        data.profiles.append(profile);
+    }
+    data.currentProfileID = data.profiles.first().id;
+    return data;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+
+    measure("build the whole course (26 lessons)", 200, [] { (void)Curriculum::detail::build(); });
+
+    QTemporaryDir dir;
+    SaveFile file(dir.filePath(QStringLiteral("Tapalong/tapalong.json")));
+    const AppData household = fullHousehold();
+    std::printf("household file: %lld bytes\n",
+                static_cast<long long>(SaveCodec::encode(household).size()));
+    measure("encode + atomic write (8 full profiles)", 200, [&] { file.save(household); });
+    measure("read + decode (8 full profiles)", 200, [&] {
+        if (file.load().outcome != SaveFile::LoadOutcome::loaded)
+            std::printf("unexpected: the file did not load\n");
+    });
+    return 0;
+}

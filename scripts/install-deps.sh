@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tapalong needs to build, run, test and take
+# screenshots. Only missing packages are installed, so a second run is quick.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
+  # run time
+  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+  qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
+  qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
+  qt6-speech-flite-plugin qt6-qpa-plugins
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
+  # tests, benchmarks and screenshots
+  qml6-module-qttest xvfb xauth xdotool imagemagick x11-utils python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+$sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,11 @@
+// The whole course, drill lines included, as indented JSON for `tapalong --print-course`.
+#pragma once
+
+#include <QByteArray>
+
+namespace tapalong {
+
+// An array of units in course order; fields keep the order a reader expects (id first).
+QByteArray courseJson();
+
+} // namespace tapalong

@@ -1,0 +1,30 @@
+// Builds the drill lines of a lesson, one line per call, from a seeded generator.
+#pragma once
+
+#include "seededrng.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringView>
+
+namespace tapalong::DrillBuilder {
+
+// Every line a builder returns fits in this many characters.
+inline constexpr qsizetype maxLineLength = 46;
+
+// A line longer than maxLineLength loses its last words; a single over-long word is cut.
+QString fitLine(const QString &line);
+
+// Each QChar of a key list is one key. The builders continue the caller's generator, so the
+// order of calls decides every line. An empty key list gives an empty line and draws nothing.
+QString repeatsDrill(QStringView newKeys, SeededRNG &rng);
+QString mixDrill(QStringView pool, SeededRNG &rng);
+QString numberDrill(QStringView digits, SeededRNG &rng);
+// Falls back to mixDrill over the same pool when fewer than five words can be typed with it.
+QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized);
+
+// One entry not yet in used, which it then joins; entry 0 again once all are used.
+QString phraseDrill(SeededRNG &rng, QSet<int> &used);
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used);
+
+} // namespace tapalong::DrillBuilder

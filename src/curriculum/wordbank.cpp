@@ -1,0 +1,24 @@
+#include "wordbank.h"
+
+#include "wordbankdata.h"
+
+#include <algorithm>
+
+namespace tapalong::WordBank {
+
+QStringList words(const QSet<QChar> &pool)
+{
+    QStringList typeable;
+    for (const QString &word : WordBankData::words()) {
+        if (std::all_of(word.cbegin(), word.cend(), [&](QChar c) { return pool.contains(c); }))
+            typeable.append(word);
+    }
+    return typeable;
+}
+
+QStringList words(QStringView pool)
+{
+    return words(QSet<QChar>(pool.begin(), pool.end()));
+}
+
+} // namespace tapalong::WordBank

@@ -1,0 +1,149 @@
+#include "records.h"
+
+#include <QtNumeric>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+namespace tapalong {
+
+namespace {
+
+// 2001-01-01T00:00:00Z in milliseconds since the Unix epoch.
+constexpr qint64 referenceMSecs = 978'307'200'000;
+// Far beyond any real moment, yet well inside QDateTime's range.
+constexpr double maxRepresentableSeconds = 1e15;
+
+} // namespace
+
+Timestamp Timestamp::fromDateTime(const QDateTime &moment)
+{
+    return {double(moment.toMSecsSinceEpoch() - referenceMSecs) / 1000.0};
+}
+
+QDateTime Timestamp::toDateTime() const
+{
+    // A value read from a file may be anything; out of range gives an invalid QDateTime.
+    if (!(std::abs(secondsSinceReference) < maxRepresentableSeconds))
+        return {};
+    const auto msecs = qint64(std::llround(secondsSinceReference * 1000.0));
+    return QDateTime::fromMSecsSinceEpoch(referenceMSecs + msecs, Qt::UTC);
+}
+
+QDate Timestamp::localDate() const
+{
+    return toDateTime().toLocalTime().date();
+}
+
+Timestamp SystemClock::now() const
+{
+    using namespace std::chrono;
+    const auto sinceEpoch = duration_cast<nanoseconds>(system_clock::now().time_since_epoch());
+    const auto sinceReference = sinceEpoch - milliseconds(referenceMSecs);
+    return {duration<double>(sinceReference).count()};
+}
+
+QString rawValue(GameKind kind)
+{
+    switch (kind) {
+    case GameKind::letterDrop:
+        return QStringLiteral("letterDrop");
+    case GameKind::wordMeteors:
+        return QStringLiteral("wordMeteors");
+    case GameKind::rocketRace:
+        return QStringLiteral("rocketRace");
+    case GameKind::keyMoles:
+        return QStringLiteral("keyMoles");
+    case GameKind::copyCat:
+        return QStringLiteral("copyCat");
+    }
+    Q_UNREACHABLE();
+}
+
+std::optional<GameKind> gameKindFromRawValue(const QString &raw)
+{
+    for (GameKind kind : allGameKinds) {
+        if (rawValue(kind) == raw)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+QString emoji(GameKind kind)
+{
+    switch (kind) {
+    case GameKind::letterDrop:
+        return QStringLiteral("\U0001FA82");
+    case GameKind::wordMeteors:
+        return QStringLiteral("\u2604\uFE0F");
+    case GameKind::rocketRace:
+        return QStringLiteral("\U0001F680");
+    case GameKind::keyMoles:
+        return QStringLiteral("\U0001F439");
+    case GameKind::copyCat:
+        return QStringLiteral("\U0001F99C");
+    }
+    Q_UNREACHABLE();
+}
+
+QString title(GameKind kind)
+{
+    switch (kind) {
+    case GameKind::letterDrop:
+        return QStringLiteral("Letter Drop");
+    case GameKind::wordMeteors:
+        return QStringLiteral("Word Meteors");
+    case GameKind::rocketRace:
+        return QStringLiteral("Rocket Race");
+    case GameKind::keyMoles:
+        return QStringLiteral("Key Moles");
+    case GameKind::copyCat:
+        return QStringLiteral("Copy Cat");
+    }
+    Q_UNREACHABLE();
+}
+
+qint64 Profile::totalStars() const
+{
+    // Saturates: a hand-edited file may hold any Int, and signed overflow is undefined.
+    qint64 total = 0;
+    for (const LessonResult &result : lessonResults) {
+        if (qAddOverflow(total, result.stars, &total))
+            total = result.stars > 0 ? std::numeric_limits<qint64>::max()
+                                     : std::numeric_limits<qint64>::min();
+    }
+    return total;
+}
+
+double Profile::bestWPM() const
+{
+    if (lessonResults.isEmpty())
+        return 0;
+    const auto best = std::max_element(
+        lessonResults.cbegin(), lessonResults.cend(),
+        [](const LessonResult &a, const LessonResult &b) { return a.wpm < b.wpm; });
+    return best->wpm;
+}
+
+qint64 Profile::bestScore(GameKind kind) const
+{
+    std::optional<qint64> best;
+    for (const GameScore &game : gameScores) {
+        if (game.kind == kind && (!best || game.score > *best))
+            best = game.score;
+    }
+    return best.value_or(0);
+}
+
+const Profile *AppData::currentProfile() const
+{
+    if (!currentProfileID)
+        return nullptr;
+    const auto it = std::find_if(profiles.cbegin(), profiles.cend(),
+                                 [&](const Profile &p) { return p.id == *currentProfileID; });
+    return it == profiles.cend() ? nullptr : &*it;
+}
+
+} // namespace tapalong

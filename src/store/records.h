@@ -1,0 +1,109 @@
+// The saved records: everything Tapalong remembers between runs is one AppData.
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QUuid>
+
+#include <array>
+#include <compare>
+#include <optional>
+
+namespace tapalong {
+
+// An absolute moment, kept as seconds since 2001-01-01 00:00:00 UTC exactly as the save
+// file holds it, so that a moment read from the file writes back bit for bit (QDateTime
+// would round it to milliseconds).
+struct Timestamp {
+    double secondsSinceReference = 0;
+
+    static Timestamp fromDateTime(const QDateTime &moment);
+    QDateTime toDateTime() const; // UTC, millisecond precision
+    QDate localDate() const;      // the calendar day in the user's time zone
+
+    auto operator<=>(const Timestamp &) const = default;
+};
+
+// Where time comes from; tests hand in a fake one.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Timestamp now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    Timestamp now() const override;
+};
+
+enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };
+
+inline constexpr std::array<GameKind, 5> allGameKinds = {
+    GameKind::letterDrop, GameKind::wordMeteors, GameKind::rocketRace, GameKind::keyMoles,
+    GameKind::copyCat};
+
+QString rawValue(GameKind kind);
+std::optional<GameKind> gameKindFromRawValue(const QString &raw);
+QString emoji(GameKind kind);
+QString title(GameKind kind);
+
+struct AppSettings {
+    bool soundEnabled = true;
+    bool voiceEnabled = true;
+
+    bool operator==(const AppSettings &) const = default;
+};
+
+struct LessonResult {
+    qint64 stars = 0;
+    double wpm = 0;
+    double accuracy = 0;
+    Timestamp date;
+
+    bool operator==(const LessonResult &) const = default;
+};
+
+struct GameScore {
+    QUuid id;
+    GameKind kind = GameKind::letterDrop;
+    qint64 score = 0;
+    std::optional<double> wpm;
+    Timestamp date;
+
+    bool operator==(const GameScore &) const = default;
+};
+
+struct Profile {
+    QUuid id;
+    QString name;
+    QString avatar;
+    Timestamp createdAt;
+    QMap<QString, LessonResult> lessonResults; // by lesson id, e.g. "u1l1"
+    QList<GameScore> gameScores;               // highest score first, at most 60
+    QMap<QString, Timestamp> badges;           // by badge id: when it was earned
+    qint64 totalCorrectKeys = 0;
+    qint64 streak = 0;
+    std::optional<Timestamp> lastActiveDay;
+
+    qint64 totalStars() const;
+    double bestWPM() const;
+    qint64 bestScore(GameKind kind) const;
+
+    bool operator==(const Profile &) const = default;
+};
+
+struct AppData {
+    QList<Profile> profiles; // creation order
+    std::optional<QUuid> currentProfileID;
+    AppSettings settings;
+
+    // The first profile whose id is currentProfileID; null when there is none, including
+    // when the id matches no profile.
+    const Profile *currentProfile() const;
+
+    bool operator==(const AppData &) const = default;
+};
+
+} // namespace tapalong

@@ -1,0 +1,116 @@
+#include "savefile.h"
+
+#include "savecodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace tapalong {
+
+namespace {
+
+constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+// Enough for a copy every second of an hour; beyond that something else is wrong.
+constexpr int maxCopyNameAttempts = 3600;
+
+const Clock &systemClock()
+{
+    static const SystemClock clock;
+    return clock;
+}
+
+} // namespace
+
+SaveFile::SaveFile(QString path) : SaveFile(std::move(path), systemClock()) {}
+
+SaveFile::SaveFile(QString path, const Clock &clock) : path_(std::move(path)), clock_(&clock) {}
+
+QString SaveFile::defaultPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath() + QStringLiteral("/.tapalong");
+    return folder + QStringLiteral("/tapalong.json");
+}
+
+void SaveFile::makeFolder() const
+{
+    // A failure here shows up as the failed read or write that follows.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+}
+
+SaveFile::LoadResult SaveFile::load()
+{
+    makeFolder();
+    keepUnreadable_ = false;
+
+    QFile file(path_);
+    if (!file.exists())
+        return {};
+
+    // From here on the file exists: whatever goes wrong, keep it until it is copied aside.
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= maxFileSize) {
+        // Bounded even if the size was misreported or the file grew meanwhile.
+        bytes = file.read(maxFileSize + 1);
+        if (bytes.size() <= maxFileSize) {
+            if (std::optional<AppData> data = SaveCodec::decode(bytes))
+                return {LoadOutcome::loaded, std::move(*data)};
+        }
+    }
+    keepUnreadable_ = true;
+    return {LoadOutcome::unreadable, {}};
+}
+
+bool SaveFile::copyUnreadableAside() const
+{
+    if (!QFileInfo::exists(path_))
+        return true; // gone meanwhile: nothing left to keep
+
+    const QString stamp =
+        clock_->now().toDateTime().toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = path_ + QStringLiteral(".unreadable-") + stamp;
+    for (int attempt = 1; attempt <= maxCopyNameAttempts; ++attempt) {
+        const QString target =
+            attempt == 1 ? base : base + QLatin1Char('-') + QString::number(attempt);
+        if (QFileInfo::exists(target))
+            continue;
+        if (!QFile::copy(path_, target))
+            return false;
+        QFile::setPermissions(target, ownerOnly);
+        return true;
+    }
+    return false;
+}
+
+bool SaveFile::save(const AppData &data)
+{
+    const QByteArray bytes = SaveCodec::encode(data);
+    if (bytes.isEmpty())
+        return false;
+
+    makeFolder();
+
+    if (keepUnreadable_) {
+        if (!copyUnreadableAside())
+            return false;
+        keepUnreadable_ = false;
+    }
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Set on the temporary file, so the replaced file is never readable by others.
+    if (!file.setPermissions(ownerOnly))
+        return false;
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+} // namespace tapalong

@@ -1,0 +1,392 @@
+// Guards the save file: the exact JSON form, the strict reading rules and the file handling.
+#include "savecodec.h"
+#include "savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using namespace tapalong;
+
+namespace {
+
+using Edits = QMap<QByteArray, QByteArray>; // "object.key" → JSON text, or `absent`
+const QByteArray absent = "<absent>";
+const QByteArray uuidText = "0F8FAD5B-D9CB-469F-A165-70867728950E";
+const QByteArray scoreUuidText = "7C9E6679-7425-40DE-944B-E07FC1F90AE7";
+
+// One JSON object: "key:value" fields, changed, removed or added to by the edits for `prefix`.
+QByteArray object(const QByteArray &prefix, const QByteArrayList &fields, const Edits &edits)
+{
+    QByteArrayList parts;
+    QByteArrayList known;
+    for (const QByteArray &field : fields) {
+        const QByteArray key = field.left(field.indexOf(':'));
+        known << key;
+        const QByteArray text = edits.value(prefix + '.' + key, field.mid(key.size() + 1));
+        if (text != absent)
+            parts << '"' + key + "\":" + text;
+    }
+    for (auto it = edits.cbegin(); it != edits.cend(); ++it) {
+        const QByteArray key = it.key().mid(prefix.size() + 1);
+        if (it.key().startsWith(prefix + '.') && !known.contains(key))
+            parts << '"' + key + "\":" + it.value();
+    }
+    return '{' + parts.join(',') + '}';
+}
+
+// A save file holding every kind of record once; without edits it is readable.
+QByteArray saveText(const Edits &edits = {})
+{
+    const QByteArray result =
+        object("result", {"stars:2", "wpm:12.5", "accuracy:97.25", "date:700000000.125"}, edits);
+    const QByteArray score = object("score",
+                                    {"id:\"" + scoreUuidText + '"', "kind:\"keyMoles\"", "score:40",
+                                     "wpm:18.5", "date:700000100.5"},
+                                    edits);
+    const QByteArray profile =
+        object("profile",
+               {"id:\"" + uuidText + '"', "name:\"Mia\"", "avatar:\"🦊\"",
+                "createdAt:690000000.75", "lessonResults:{\"u1l1\":" + result + '}',
+                "gameScores:[" + score + ']', "badges:{\"firstSteps\":700000000.5}",
+                "totalCorrectKeys:120", "streak:3", "lastActiveDay:700000100.5"},
+               edits);
+    const QByteArray settings =
+        object("settings", {"soundEnabled:false", "voiceEnabled:false"}, edits);
+    return object("root",
+                  {"profiles:[" + profile + ']', "currentProfileID:\"" + uuidText + '"',
+                   "settings:" + settings},
+                  edits);
+}
+
+QUuid uuid(const char *text)
+{
+    return QUuid::fromString(QLatin1StringView(text));
+}
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(Timestamp moment) : moment_(moment) {}
+    Timestamp now() const override { return moment_; }
+
+private:
+    Timestamp moment_;
+};
+
+// Odd doubles, odd text and the extremes of every number.
+AppData sampleData()
+{
+    Profile mia;
+    mia.id = uuid(uuidText);
+    mia.name = QStringLiteral("Mia \"M\" \\ \n\t\x01 \U0001F98A ") + QChar(0xD800);
+    mia.avatar = QStringLiteral("\U0001F98A");
+    mia.createdAt = {1.0 / 3.0};
+    mia.lessonResults.insert("u1l1", {3, 0.1, 100, {-12.000001}});
+    mia.lessonResults.insert("u2l3", {1, 1e-300, 33.333333333333336, {7e8 + 0.123456}});
+    mia.gameScores.append({uuid(scoreUuidText), GameKind::copyCat, 9, std::nullopt, {1e9}});
+    mia.gameScores.append({uuid("6ba7b810-9dad-11d1-80b4-00c04fd430c8"),
+                           GameKind::rocketRace,
+                           std::numeric_limits<qint64>::min(),
+                           1.7976931348623157e308,
+                           {5e-324}});
+    mia.badges.insert("firstSteps", {123456789.98765433});
+    mia.totalCorrectKeys = std::numeric_limits<qint64>::max();
+    mia.streak = 2;
+    mia.lastActiveDay = Timestamp{9007199254740993.0};
+
+    Profile leo;
+    leo.id = uuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
+    leo.name = QStringLiteral("Leo");
+
+    return {{mia, leo}, leo.id, {false, true}};
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool onlyOwnerMayAccess(const QString &path)
+{
+    const auto permissions = QFile::permissions(path);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return (permissions & others) == 0 &&
+           permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(tapalong::SaveFile::LoadOutcome)
+
+class TestSaveFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("TZ", "Europe/Berlin"); }
+
+    void readingRules_data()
+    {
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<bool>("readable");
+        const struct {
+            const char *row, *key, *json;
+            bool readable;
+        } rows[] = {
+            {"unknown keys", "profile.pet", "[null]", true},
+            {"no settings", "root.settings", absent, false},
+            {"null settings", "root.settings", "null", false},
+            {"sound is a number", "settings.soundEnabled", "1", false},
+            {"voice is a string", "settings.voiceEnabled", "\"true\"", false},
+            {"no profiles", "root.profiles", absent, false},
+            {"profiles is an object", "root.profiles", "{}", false},
+            {"profile is a string", "root.profiles", "[\"Mia\"]", false},
+            {"current id with braces", "root.currentProfileID",
+             "\"{0F8FAD5B-D9CB-469F-A165-70867728950E}\"", false},
+            {"id in lower case", "profile.id", "\"0f8fad5b-d9cb-469f-a165-70867728950e\"", true},
+            {"id not hex", "profile.id", "\"0F8FAD5B-D9CB-469F-A165-70867728950G\"", false},
+            {"id with a hyphen moved", "profile.id", "\"0F8FAD5BD-9CB-469F-A165-70867728950E\"",
+             false},
+            {"name is a number", "profile.name", "3", false},
+            {"date is a string", "profile.createdAt", "\"690000000\"", false},
+            {"badge date is a string", "profile.badges", "{\"firstSteps\":\"today\"}", false},
+            {"lesson result is a number", "profile.lessonResults", "{\"u1l1\":3}", false},
+            {"kind unknown", "score.kind", "\"snake\"", false},
+            {"kind in other case", "score.kind", "\"KeyMoles\"", false},
+            {"game wpm is a string", "score.wpm", "\"18\"", false},
+            {"int with a fraction", "result.stars", "3.5", false},
+            {"int as a string", "result.stars", "\"3\"", false},
+            {"int as a bool", "profile.streak", "true", false},
+            {"int with a zero fraction", "profile.streak", "3.0", true},
+            {"int in exponent form", "profile.streak", "1e3", true},
+            {"int of 64 bits", "profile.totalCorrectKeys", "-9223372036854775808", true},
+            {"int beyond qint64", "score.score", "9223372036854775808", false},
+            {"int beyond qint64, exponent form", "score.score", "1e19", false},
+            {"double without a fraction", "result.wpm", "12", true},
+            {"number beyond any double", "result.wpm", "1e400", false},
+            {"not JSON", "root.profiles", "[,]", false},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.row) << Edits{{row.key, row.json}} << row.readable;
+
+        for (const char *key : {"profile.id", "profile.name", "profile.avatar", "profile.createdAt",
+                                "profile.lessonResults", "profile.gameScores", "profile.badges",
+                                "profile.totalCorrectKeys", "profile.streak", "result.stars",
+                                "result.wpm", "result.accuracy", "result.date", "score.id",
+                                "score.kind", "score.score", "score.date"}) {
+            QTest::addRow("no %s", key) << Edits{{key, absent}} << false;
+            QTest::addRow("null %s", key) << Edits{{key, "null"}} << false;
+        }
+    }
+
+    void readingRules()
+    {
+        QFETCH(Edits, edits);
+        QFETCH(bool, readable);
+        QCOMPARE(SaveCodec::decode(saveText(edits)).has_value(), readable);
+    }
+
+    void absentOrNullOptionalsReadAsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("missing");
+        QTest::newRow("absent") << absent;
+        QTest::newRow("null") << QByteArray("null");
+    }
+
+    void absentOrNullOptionalsReadAsNothing()
+    {
+        QFETCH(QByteArray, missing);
+        const auto data = SaveCodec::decode(saveText({{"root.currentProfileID", missing},
+                                                      {"profile.lastActiveDay", missing},
+                                                      {"score.wpm", missing},
+                                                      {"settings.soundEnabled", missing},
+                                                      {"settings.voiceEnabled", missing}}));
+        QVERIFY(data);
+        QVERIFY(!data->currentProfileID);
+        QVERIFY(!data->profiles.at(0).lastActiveDay);
+        QVERIFY(!data->profiles.at(0).gameScores.at(0).wpm);
+        QCOMPARE(data->settings, (AppSettings{true, true}));
+    }
+
+    void encodingIsExactAndCompact()
+    {
+        Profile ana;
+        ana.id = uuid(uuidText.toLower());
+        ana.name = QStringLiteral("Ana");
+        ana.avatar = QStringLiteral("\U0001F431");
+        ana.createdAt = {1.5};
+        QCOMPARE(SaveCodec::encode(AppData{{ana}, ana.id, {}}),
+                 "{\"profiles\":[{\"id\":\"" + uuidText +
+                     "\",\"name\":\"Ana\",\"avatar\":\"\xF0\x9F\x90\xB1\",\"createdAt\":1.5,"
+                     "\"lessonResults\":{},\"gameScores\":[],\"badges\":{},\"totalCorrectKeys\":0,"
+                     "\"streak\":0}],\"currentProfileID\":\"" +
+                     uuidText + "\",\"settings\":{\"soundEnabled\":true,\"voiceEnabled\":true}}");
+    }
+
+    void writeThenReadGivesEqualData()
+    {
+        const auto back = SaveCodec::decode(SaveCodec::encode(sampleData()));
+        QVERIFY(back);
+        QCOMPARE(*back, sampleData());
+        QCOMPARE(SaveCodec::decode(SaveCodec::encode(AppData{})), std::optional(AppData{}));
+    }
+
+    void nonFiniteNumberIsNeverWritten()
+    {
+        // Fault guarded: infinity written as null would make the whole file unreadable.
+        QTemporaryDir dir;
+        SaveFile file(dir.filePath("tapalong.json"));
+        QVERIFY(file.save(sampleData()));
+        AppData data = sampleData();
+        data.profiles[1].createdAt = {std::numeric_limits<double>::quiet_NaN()};
+        QVERIFY(SaveCodec::encode(data).isEmpty());
+        data = sampleData();
+        data.profiles[0].gameScores[0].wpm = std::numeric_limits<double>::infinity();
+        QVERIFY(!file.save(data));
+        QCOMPARE(file.load().data, sampleData());
+    }
+
+    void derivedValues()
+    {
+        Profile profile;
+        QCOMPARE(profile.totalStars(), 0);
+        QCOMPARE(profile.bestWPM(), 0.0);
+        profile.lessonResults.insert("u1l1", {3, 21.5, 90, {}});
+        profile.lessonResults.insert("u1l2", {2, 30.25, 80, {}});
+        profile.gameScores.append({QUuid::createUuid(), GameKind::letterDrop, 80, 99.0, {}});
+        profile.gameScores.append({QUuid::createUuid(), GameKind::letterDrop, 120, {}, {}});
+        profile.gameScores.append({QUuid::createUuid(), GameKind::copyCat, -5, {}, {}});
+        QCOMPARE(profile.totalStars(), 5);
+        QCOMPARE(profile.bestWPM(), 30.25); // the game's 99 wpm does not count
+        QCOMPARE(profile.bestScore(GameKind::letterDrop), 120);
+        QCOMPARE(profile.bestScore(GameKind::copyCat), -5);
+        QCOMPARE(profile.bestScore(GameKind::keyMoles), 0);
+
+        const AppData data{{profile}, QUuid::createUuid(), {}};
+        QCOMPARE(data.currentProfile(), nullptr); // an id matching no profile means no one
+    }
+
+    void timestampsCountFromTheReferenceDate()
+    {
+        const QDateTime moment(QDate(2001, 1, 1), QTime(0, 0, 1, 500), Qt::UTC);
+        QCOMPARE(Timestamp::fromDateTime(moment), Timestamp{1.5});
+        QCOMPARE(Timestamp{1.5}.toDateTime(), moment);
+        // 23:30 UTC is already the next day in Berlin.
+        const QDateTime lateEvening(QDate(2024, 3, 1), QTime(23, 30), Qt::UTC);
+        QCOMPARE(Timestamp::fromDateTime(lateEvening).localDate(), QDate(2024, 3, 2));
+        QVERIFY(!Timestamp{1e300}.localDate().isValid());
+    }
+
+    void loadOfMissingFileCreatesOnlyTheFolder()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("deep/Tapalong");
+        const SaveFile::LoadResult result = SaveFile(folder + "/tapalong.json").load();
+        QCOMPARE(result.outcome, SaveFile::LoadOutcome::missing);
+        QCOMPARE(result.data, AppData{});
+        QVERIFY(QDir(folder).exists());
+        QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+
+    void saveReplacesTheFileForItsOwnerOnly()
+    {
+        // Fault guarded: the child's records were readable by every user of the computer.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tapalong.json");
+        writeFile(path, "{}");
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther));
+
+        QVERIFY(SaveFile(path).save(sampleData()));
+        QVERIFY(onlyOwnerMayAccess(path));
+        QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
+        const SaveFile::LoadResult result = SaveFile(path).load();
+        QCOMPARE(result.outcome, SaveFile::LoadOutcome::loaded);
+        QCOMPARE(result.data, sampleData());
+    }
+
+    void unreadableFileIsCopiedAsideOnceBeforeTheFirstSave_data()
+    {
+        QTest::addColumn<bool>("nameTaken");
+        QTest::addColumn<QString>("copyName");
+        QTest::newRow("free name") << false << "tapalong.json.unreadable-20240506-070809";
+        QTest::newRow("name taken") << true << "tapalong.json.unreadable-20240506-070809-2";
+    }
+
+    void unreadableFileIsCopiedAsideOnceBeforeTheFirstSave()
+    {
+        // Fault guarded: the first change silently destroyed a file that could not be read.
+        QFETCH(bool, nameTaken);
+        QFETCH(QString, copyName);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tapalong.json");
+        const QByteArray broken = saveText({{"score.kind", "\"snake\""}});
+        writeFile(path, broken);
+        if (nameTaken)
+            writeFile(dir.filePath("tapalong.json.unreadable-20240506-070809"), "older");
+
+        const FixedClock clock(
+            Timestamp::fromDateTime(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::LocalTime)));
+        SaveFile file(path, clock);
+        QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
+        QCOMPARE(readFile(path), broken); // loading leaves it alone
+
+        QVERIFY(file.save(sampleData()));
+        QCOMPARE(readFile(dir.filePath(copyName)), broken);
+        QVERIFY(onlyOwnerMayAccess(dir.filePath(copyName)));
+        QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
+
+        QVERIFY(file.save(AppData{}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), nameTaken ? 3 : 2);
+    }
+
+    void failedCopyAsideKeepsTheOriginal()
+    {
+        // Fault guarded: an unreadable file was replaced although no copy of it could be made.
+        // The copy's name is 27 characters longer: here beyond the 255 a file name may have.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString(235, u'x'));
+        QVERIFY(SaveFile(path).save(AppData{})); // writing at this path works by itself
+
+        writeFile(path, "not json");
+        SaveFile file(path);
+        QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
+        QVERIFY(!file.save(sampleData()));
+        QVERIFY(!file.save(sampleData()));
+        QCOMPARE(readFile(path), "not json");
+    }
+
+    void fileAboveTheSizeLimitIsUnreadable_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<SaveFile::LoadOutcome>("outcome");
+        QTest::newRow("at the limit") << SaveFile::maxFileSize << SaveFile::LoadOutcome::loaded;
+        QTest::newRow("one byte over")
+            << SaveFile::maxFileSize + 1 << SaveFile::LoadOutcome::unreadable;
+    }
+
+    void fileAboveTheSizeLimitIsUnreadable()
+    {
+        QFETCH(qint64, size);
+        QFETCH(SaveFile::LoadOutcome, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tapalong.json");
+        QByteArray text = saveText();
+        text.append(size - text.size(), ' ');
+        writeFile(path, text);
+        QCOMPARE(SaveFile(path).load().outcome, outcome);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSaveFile)
+#include "tst_savefile.moc"
