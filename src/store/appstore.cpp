@@ -1,0 +1,243 @@
+#include "appstore.h"
+
+#include "curriculum.h"
+#include "narrator.h"
+#include "soundplayer.h"
+
+#include <QJSEngine>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace tapalong {
+
+namespace {
+
+AppStore *s_instance = nullptr;
+
+class FileStorage final : public Storage {
+public:
+    explicit FileStorage(SaveFile file) : m_file(std::move(file)) {}
+    SaveFile::LoadResult load() override { return m_file.load(); }
+    bool save(const AppData &data) override { return m_file.save(data); }
+
+private:
+    SaveFile m_file;
+};
+
+// The screens compute these; a division by a zero time must not reach the file, because the
+// encoder refuses infinity and NaN and every later save would then fail too.
+double finiteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
+const Clock &AppStore::systemClock()
+{
+    static const SystemClock clock;
+    return clock;
+}
+
+AppStore::AppStore(SaveFile file, const Clock &clock, QObject *parent)
+    : AppStore(std::make_unique<FileStorage>(std::move(file)), clock, parent)
+{
+}
+
+AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject *parent)
+    : QObject(parent), m_storage(std::move(storage)), m_clock(clock)
+{
+    SaveFile::LoadResult loaded = m_storage->load();
+    // Written back at once, so the file is in this program's own form from now on.
+    if (loaded.outcome == SaveFile::LoadOutcome::loaded)
+        setData(std::move(loaded.data));
+    mirrorSettings();
+}
+
+AppStore::~AppStore()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void AppStore::setInstance(AppStore *store)
+{
+    s_instance = store;
+}
+
+AppStore *AppStore::create(QQmlEngine *, QJSEngine *engine)
+{
+    Q_ASSERT_X(s_instance, "AppStore::create", "setInstance() must come first");
+    if (s_instance)
+        engine->setObjectOwnership(s_instance, QJSEngine::CppOwnership);
+    return s_instance;
+}
+
+void AppStore::setData(AppData data)
+{
+    m_data = std::move(data);
+    emit dataChanged();
+    // From m_data, not the argument: a slot may already have made a newer change.
+    mirrorSettings();
+    m_storage->save(m_data); // a failed write is retried by the next change
+}
+
+void AppStore::mirrorSettings() const
+{
+    SoundPlayer::setEnabled(m_data.settings.soundEnabled);
+    Narrator::shared().setEnabled(m_data.settings.voiceEnabled);
+}
+
+void AppStore::addProfile(const QString &name, const QString &avatar)
+{
+    Profile profile;
+    profile.id = QUuid::createUuid();
+    profile.name = name;
+    profile.avatar = avatar;
+    profile.createdAt = m_clock.now();
+
+    AppData next = m_data;
+    next.profiles.append(profile);
+    setData(next);
+
+    next = m_data;
+    next.currentProfileID = profile.id;
+    setData(std::move(next));
+}
+
+void AppStore::deleteProfile(QUuid id)
+{
+    AppData next = m_data;
+    next.profiles.removeIf([&](const Profile &p) { return p.id == id; });
+    setData(std::move(next));
+
+    if (m_data.currentProfileID == id) {
+        next = m_data;
+        next.currentProfileID.reset();
+        setData(std::move(next));
+    }
+}
+
+void AppStore::deleteProfile(const QString &id)
+{
+    deleteProfile(QUuid::fromString(id));
+}
+
+void AppStore::toggleVoice()
+{
+    AppData next = m_data;
+    next.settings.voiceEnabled = !next.settings.voiceEnabled;
+    setData(std::move(next));
+    if (!m_data.settings.voiceEnabled)
+        Narrator::shared().stop();
+}
+
+void AppStore::toggleSound()
+{
+    AppData next = m_data;
+    next.settings.soundEnabled = !next.settings.soundEnabled;
+    setData(std::move(next));
+}
+
+void AppStore::chooseProfile(const QString &id)
+{
+    const QUuid uuid = QUuid::fromString(id);
+    const bool known = std::any_of(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                   [&](const Profile &p) { return p.id == uuid; });
+    if (!known)
+        return;
+    AppData next = m_data;
+    next.currentProfileID = uuid;
+    setData(std::move(next));
+}
+
+void AppStore::switchPlayer()
+{
+    AppData next = m_data;
+    next.currentProfileID.reset();
+    setData(std::move(next));
+}
+
+void AppStore::updateCurrent(const std::function<void(Profile &)> &change)
+{
+    const Profile *current = currentProfile();
+    if (!current)
+        return;
+    AppData next = m_data;
+    change(next.profiles[current - m_data.profiles.constData()]);
+    setData(std::move(next));
+}
+
+QList<Badge> AppStore::recordLesson(const Lesson &lesson, int stars, double wpm, double accuracy,
+                                    int correctKeys)
+{
+    const LessonResult candidate{std::clamp(stars, 0, 3), std::max(finiteOrZero(wpm), 0.0),
+                                 std::clamp(finiteOrZero(accuracy), 0.0, 100.0), m_clock.now()};
+    QList<Badge> earned;
+    updateCurrent([&](Profile &profile) {
+        touchStreak(profile);
+        addCorrectKeys(profile, correctKeys);
+        const auto stored = profile.lessonResults.constFind(lesson.id);
+        // The best attempt by stars, then speed; a tie keeps the older one.
+        if (stored == profile.lessonResults.cend() || candidate.stars > stored->stars ||
+            (candidate.stars == stored->stars && candidate.wpm > stored->wpm))
+            profile.lessonResults.insert(lesson.id, candidate);
+        earned = BadgeEngine::award(profile, m_clock);
+    });
+    return earned;
+}
+
+QList<Badge> AppStore::recordGame(GameKind kind, int score, std::optional<double> wpm,
+                                  int correctKeys)
+{
+    if (wpm && !std::isfinite(*wpm))
+        wpm.reset();
+    const GameScore game{QUuid::createUuid(), kind, score, wpm, m_clock.now()};
+    QList<Badge> earned;
+    updateCurrent([&](Profile &profile) {
+        touchStreak(profile);
+        addCorrectKeys(profile, correctKeys);
+        profile.gameScores.append(game);
+        // Stable, so among equal scores the newest is last and the first to go.
+        std::stable_sort(profile.gameScores.begin(), profile.gameScores.end(),
+                         [](const GameScore &a, const GameScore &b) { return a.score > b.score; });
+        if (profile.gameScores.size() > maxGameScores)
+            profile.gameScores.resize(maxGameScores);
+        earned = BadgeEngine::award(profile, m_clock);
+    });
+    return earned;
+}
+
+void AppStore::touchStreak(Profile &profile) const
+{
+    const Timestamp now = m_clock.now();
+    if (!profile.lastActiveDay) {
+        profile.streak = 1;
+    } else {
+        // Calendar days in the user's zone, so a lesson just before and one just after local
+        // midnight are on consecutive days whatever the UTC date.
+        const QDate today = now.localDate();
+        const QDate lastDay = profile.lastActiveDay->localDate();
+        if (lastDay != today) {
+            // An invalid date gives 0 here and so restarts the streak, as a clock set back does.
+            if (lastDay.daysTo(today) != 1)
+                profile.streak = 1;
+            else if (profile.streak < std::numeric_limits<qint64>::max())
+                ++profile.streak;
+        }
+    }
+    profile.lastActiveDay = now;
+}
+
+void AppStore::addCorrectKeys(Profile &profile, int correctKeys) const
+{
+    // Saturates: the total comes from the file and may hold anything.
+    if (correctKeys > 0 &&
+        qAddOverflow(profile.totalCorrectKeys, qint64(correctKeys), &profile.totalCorrectKeys))
+        profile.totalCorrectKeys = std::numeric_limits<qint64>::max();
+}
+
+} // namespace tapalong

@@ -1,0 +1,105 @@
+// The one owner of the saved data while the program runs: every change is published and saved.
+#pragma once
+
+#include "badges.h"
+#include "champions.h"
+#include "records.h"
+#include "savefile.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QJSEngine;
+class QQmlEngine;
+
+namespace tapalong {
+
+struct Lesson;
+
+// Where the store keeps its data between runs: the save file, or a wrapper a test can watch.
+class Storage {
+public:
+    virtual ~Storage() = default;
+    virtual SaveFile::LoadResult load() = 0;
+    virtual bool save(const AppData &data) = 0;
+};
+
+class AppStore : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
+    Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
+    Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
+
+public:
+    // All five kinds together.
+    static constexpr qsizetype maxGameScores = 60;
+
+    static const Clock &systemClock();
+
+    // Both load at once. The clock must outlive the store.
+    explicit AppStore(SaveFile file, const Clock &clock = systemClock(), QObject *parent = nullptr);
+    AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject *parent = nullptr);
+    ~AppStore() override;
+
+    // QML's singleton is the store handed to setInstance(), which must happen before the first
+    // QML file that uses it is loaded; the caller keeps ownership.
+    static void setInstance(AppStore *store);
+    static AppStore *create(QQmlEngine *, QJSEngine *engine);
+
+    const AppData &data() const { return m_data; }
+    // The one change path: publish, mirror the sound and voice settings, save.
+    void setData(AppData data);
+
+    // Null when there is none, including when currentProfileID matches no profile.
+    const Profile *currentProfile() const { return m_data.currentProfile(); }
+
+    // Appends the profile and then makes it current: two saves.
+    Q_INVOKABLE void addProfile(const QString &name, const QString &avatar);
+    // One save, and a second one when it was the current profile.
+    void deleteProfile(QUuid id); // by value: callers often pass an id held in data()
+    Q_INVOKABLE void deleteProfile(const QString &id);
+    Q_INVOKABLE void toggleVoice();
+    Q_INVOKABLE void toggleSound();
+    // An id that names no profile changes nothing.
+    Q_INVOKABLE void chooseProfile(const QString &id);
+    Q_INVOKABLE void switchPlayer();
+
+    // One save, or none without a current profile.
+    void updateCurrent(const std::function<void(Profile &)> &change);
+
+    // Both return the badges newly earned; empty, and nothing saved, without a current profile.
+    QList<Badge> recordLesson(const Lesson &lesson, int stars, double wpm, double accuracy,
+                              int correctKeys);
+    QList<Badge> recordGame(GameKind kind, int score, std::optional<double> wpm, int correctKeys);
+
+    QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
+    QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
+    QList<LeaderRow> gameRows(GameKind kind) const { return Champions::gameRows(m_data, kind); }
+
+    bool hasCurrentProfile() const { return currentProfile() != nullptr; }
+    bool soundEnabled() const { return m_data.settings.soundEnabled; }
+    bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
+
+signals:
+    void dataChanged();
+
+private:
+    void mirrorSettings() const;
+    void touchStreak(Profile &profile) const;
+    void addCorrectKeys(Profile &profile, int correctKeys) const;
+
+    std::unique_ptr<Storage> m_storage;
+    const Clock &m_clock;
+    AppData m_data;
+};
+
+} // namespace tapalong

@@ -1,0 +1,151 @@
+#include "badges.h"
+
+#include "curriculum.h"
+
+#include <algorithm>
+
+namespace tapalong::BadgeEngine {
+
+namespace {
+
+bool allHaveResults(const QList<Lesson> &lessons, const Profile &profile)
+{
+    return std::all_of(lessons.cbegin(), lessons.cend(), [&](const Lesson &lesson) {
+        return profile.lessonResults.contains(lesson.id);
+    });
+}
+
+bool anyResult(const Profile &profile, const std::function<bool(const LessonResult &)> &pred)
+{
+    return std::any_of(profile.lessonResults.cbegin(), profile.lessonResults.cend(), pred);
+}
+
+QList<Criterion> buildCriteria()
+{
+    using P = const Profile &;
+    const auto badge = [](const char *id, const char *title, const QString &emoji,
+                          const char *detail) {
+        return Badge{QString::fromUtf8(id), QString::fromUtf8(title), emoji,
+                     QString::fromUtf8(detail)};
+    };
+
+    return {
+        {badge("first_lesson", "First Steps", QStringLiteral("\U0001F423"),
+               "Finish your first lesson"),
+         [](P p) {
+             return !p.lessonResults.isEmpty();
+         }},
+        {badge("home_row", "Home Sweet Home", QStringLiteral("\U0001F3E0"),
+               "Finish every Home Row lesson"),
+         [](P p) {
+             const QList<LearningUnit> &units = Curriculum::units();
+             return !units.isEmpty() && allHaveResults(units.first().lessons, p);
+         }},
+        {badge("alphabet", "Alphabet Master", QStringLiteral("\U0001F524"),
+               "Learn every letter key"),
+         [](P p) {
+             const QList<LearningUnit> &units = Curriculum::units();
+             const qsizetype letterUnits = std::min<qsizetype>(3, units.size());
+             for (qsizetype i = 0; i < letterUnits; ++i) {
+                 if (!allHaveResults(units[i].lessons, p))
+                     return false;
+             }
+             return true;
+         }},
+        {badge("three_star", "Triple Star", QStringLiteral("\U0001F31F"),
+               "Earn 3 stars on a lesson"),
+         [](P p) {
+             return anyResult(p, [](const LessonResult &r) { return r.stars >= 3; });
+         }},
+        {badge("ten_lessons", "Trail Blazer", QStringLiteral("\U0001F97E"), "Finish 10 lessons"),
+         [](P p) {
+             return p.lessonResults.size() >= 10;
+         }},
+        {badge("graduate", "Quest Complete", QStringLiteral("\U0001F393"), "Finish every lesson"),
+         [](P p) {
+             return p.lessonResults.size() >= Curriculum::allLessons().size();
+         }},
+        {badge("wpm10", "Zippy Fingers", QStringLiteral("\U0001F407"), "Reach 10 words per minute"),
+         [](P p) {
+             return p.bestWPM() >= 10.0;
+         }},
+        {badge("wpm20", "Speed Rocket", QStringLiteral("\U0001F680"), "Reach 20 words per minute"),
+         [](P p) {
+             return p.bestWPM() >= 20.0;
+         }},
+        {badge("wpm30", "Lightning Hands", QStringLiteral("\u26A1\uFE0F"),
+               "Reach 30 words per minute"),
+         [](P p) {
+             return p.bestWPM() >= 30.0;
+         }},
+        {badge("sharp", "Sharpshooter", QStringLiteral("\U0001F3AF"),
+               "Finish a lesson with 98% accuracy"),
+         [](P p) {
+             return anyResult(p, [](const LessonResult &r) { return r.accuracy >= 98.0; });
+         }},
+        {badge("keys1000", "Key Collector", QStringLiteral("\U0001F5DD\uFE0F"),
+               "Type 1,000 correct keys"),
+         [](P p) {
+             return p.totalCorrectKeys >= 1000;
+         }},
+        {badge("keys10000", "Key Treasure", QStringLiteral("\U0001F48E"),
+               "Type 10,000 correct keys"),
+         [](P p) {
+             return p.totalCorrectKeys >= 10000;
+         }},
+        {badge("streak3", "On Fire", QStringLiteral("\U0001F525"), "Practice 3 days in a row"),
+         [](P p) {
+             return p.streak >= 3;
+         }},
+        {badge("streak7", "Unstoppable", QStringLiteral("\U0001F30B"), "Practice 7 days in a row"),
+         [](P p) {
+             return p.streak >= 7;
+         }},
+        {badge("gamer", "Arcade Explorer", QStringLiteral("\U0001F579\uFE0F"),
+               "Play every arcade game"),
+         [](P p) {
+             return std::all_of(allGameKinds.cbegin(), allGameKinds.cend(), [&](GameKind kind) {
+                 return std::any_of(p.gameScores.cbegin(), p.gameScores.cend(),
+                                    [&](const GameScore &game) { return game.kind == kind; });
+             });
+         }},
+        {badge("score500", "High Scorer", QStringLiteral("\U0001F3C6"), "Score 500+ in any game"),
+         [](P p) {
+             return std::any_of(p.gameScores.cbegin(), p.gameScores.cend(),
+                                [](const GameScore &game) { return game.score >= 500; });
+         }},
+    };
+}
+
+} // namespace
+
+const QList<Criterion> &criteria()
+{
+    static const QList<Criterion> table = buildCriteria();
+    return table;
+}
+
+const QList<Badge> &all()
+{
+    static const QList<Badge> badges = [] {
+        QList<Badge> list;
+        for (const Criterion &criterion : criteria())
+            list.append(criterion.badge);
+        return list;
+    }();
+    return badges;
+}
+
+QList<Badge> award(Profile &profile, const Clock &clock)
+{
+    QList<Badge> earned;
+    for (const Criterion &criterion : criteria()) {
+        if (profile.badges.contains(criterion.badge.id) || !criterion.test(profile))
+            continue;
+        profile.badges.insert(criterion.badge.id, clock.now());
+        earned.append(criterion.badge);
+    }
+    return earned;
+}
+
+} // namespace tapalong::BadgeEngine

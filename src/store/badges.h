@@ -1,0 +1,38 @@
+// The sixteen badges a profile can earn once and keep, and the step that awards them.
+#pragma once
+
+#include "records.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace tapalong {
+
+struct Badge {
+    QString id; // the key in Profile::badges, so part of the save format
+    QString title;
+    QString emoji;
+    QString detail;
+
+    bool operator==(const Badge &) const = default;
+};
+
+namespace BadgeEngine {
+
+struct Criterion {
+    Badge badge;
+    std::function<bool(const Profile &)> test;
+};
+
+// Built once, on first use; the order is the order badges are shown and awarded in.
+const QList<Criterion> &criteria();
+const QList<Badge> &all();
+
+// Stamps every badge the profile newly meets with its own reading of the clock and returns
+// them in table order. An earned badge is never returned again, re-dated or removed.
+QList<Badge> award(Profile &profile, const Clock &clock);
+
+} // namespace BadgeEngine
+} // namespace tapalong
