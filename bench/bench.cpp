@@ -1,6 +1,8 @@
 // Prints how long the course build and the save file's round trip take. Not a test: the
 // figures are for people to read and compare, so nothing here can fail a build.
+#include "appstore.h"
 #include "curriculum.h"
+#include "lessonsession.h"
 #include "savecodec.h"
 #include "savefile.h"
 
@@ -81,5 +83,34 @@ int main(int argc, char *argv[])
         if (file.load().outcome != SaveFile::LoadOutcome::loaded)
             std::printf("unexpected: the file did not load\n");
     });
+
+    // The store saves on every change, so recording costs one encode and one atomic write.
+    QTemporaryDir storeDir;
+    SaveFile storeFile(storeDir.filePath(QStringLiteral("Tapalong/tapalong.json")));
+    storeFile.save(household);
+    AppStore store{SaveFile(storeFile.path())};
+    const Lesson firstLesson = Curriculum::allLessons().first();
+    measure("recordLesson (8 full profiles, save included)", 200,
+            [&] { store.recordLesson(firstLesson, 2, 12.5, 95.0, 40); });
+    measure("recordGame (8 full profiles, save included)", 200,
+            [&] { store.recordGame(GameKind::letterDrop, 500, std::nullopt, 40); });
+
+    // A whole lesson typed without a mistake, timed per key.
+    SystemClock clock;
+    LessonSession session(firstLesson, clock);
+    QString typed;
+    for (const QString &line : firstLesson.drills)
+        typed += line;
+    QElapsedTimer timer;
+    const int rounds = 2000;
+    timer.start();
+    for (int r = 0; r < rounds; ++r) {
+        session.reset();
+        for (QChar ch : typed)
+            session.handle(ch);
+    }
+    std::printf("%-44s mean %9.3f µs per key (%lld keys)\n", "LessonSession::handle",
+                double(timer.nsecsElapsed()) / 1000.0 / (double(rounds) * double(typed.size())),
+                static_cast<long long>(rounds) * typed.size());
     return 0;
 }

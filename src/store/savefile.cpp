@@ -10,9 +10,22 @@
 
 #include <utility>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace tapalong {
 
 namespace {
+
+// Makes a rename inside the folder durable; best effort, as the new content is already safe.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
 
 constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // Enough for a copy every second of an hour; beyond that something else is wrong.
@@ -108,9 +121,16 @@ bool SaveFile::save(const AppData &data)
     // Set on the temporary file, so the replaced file is never readable by others.
     if (!file.setPermissions(ownerOnly))
         return false;
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return false;
-    return file.commit();
+    // QSaveFile renames without syncing; without this a power cut soon after a lesson can
+    // leave an empty file where the child's progress was.
+    if (::fsync(file.handle()) != 0)
+        return false;
+    if (!file.commit())
+        return false;
+    syncFolder(QFileInfo(path_).absolutePath());
+    return true;
 }
 
 } // namespace tapalong

@@ -15,6 +15,9 @@
 #include <functional>
 #include <limits>
 
+Q_DECLARE_METATYPE(tapalong::AppData)
+Q_DECLARE_METATYPE(tapalong::LessonResult)
+
 using namespace tapalong;
 
 namespace {
@@ -371,9 +374,6 @@ private slots:
         QVERIFY(mia.badges.contains("first_lesson"));
     }
 };
-
-Q_DECLARE_METATYPE(tapalong::AppData)
-Q_DECLARE_METATYPE(tapalong::LessonResult)
 
 QTEST_GUILESS_MAIN(TestAppStore)
 #include "tst_appstore.moc"
