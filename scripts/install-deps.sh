@@ -14,7 +14,7 @@ packages=(
   qt6-speech-flite-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
   # tests, benchmarks and screenshots
-  qml6-module-qttest xvfb xauth xdotool imagemagick x11-utils python3
+  qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
 )
 
 missing=()

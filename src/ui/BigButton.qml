@@ -1,0 +1,39 @@
+import QtQuick
+import Tapalong.Ui
+import QtQuick.Templates as T
+
+// The bold capsule button for the main action of a screen.
+T.Button {
+    id: control
+
+    property color color: Theme.sunshine
+    property color textColor: Theme.ink
+    // Label size; the margins grow with it.
+    property real size: 20
+
+    // Keys belong to the typing area: a focused button would take Space for itself.
+    focusPolicy: Qt.NoFocus
+    font: Theme.rounded(size, Font.Bold)
+    leftPadding: size * 1.3
+    rightPadding: size * 1.3
+    topPadding: size * 0.65
+    bottomPadding: size * 0.65
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+
+    scale: pressed ? 0.94 : 1.0
+    Behavior on scale { PressSpring {} }
+
+    contentItem: Text {
+        text: control.text
+        font: control.font
+        color: control.textColor
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    background: Rectangle {
+        radius: height / 2
+        color: control.color
+    }
+}

@@ -1,0 +1,37 @@
+import QtQuick
+import Tapalong.Ui
+import QtQuick.Templates as T
+
+// The quiet see-through capsule button for secondary actions.
+T.Button {
+    id: control
+
+    // Label size; the margins grow with it.
+    property real size: 16
+
+    // Keys belong to the typing area: a focused button would take Space for itself.
+    focusPolicy: Qt.NoFocus
+    font: Theme.rounded(size, Font.DemiBold)
+    leftPadding: size
+    rightPadding: size
+    topPadding: size * 0.55
+    bottomPadding: size * 0.55
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+
+    scale: pressed ? 0.95 : 1.0
+    Behavior on scale { PressSpring {} }
+
+    contentItem: Text {
+        text: control.text
+        font: control.font
+        color: Theme.textPrimary
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    background: Rectangle {
+        radius: height / 2
+        color: control.pressed ? Theme.ghostFillPressed : Theme.ghostFill
+    }
+}

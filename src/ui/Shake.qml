@@ -1,0 +1,36 @@
+import QtQuick
+
+// A sideways shake, one per wrong key: `transform: Shake { count: session.wrongCount }`.
+// Three full swings of 5 px for every step the count goes up; when it goes down (a retry)
+// the offset simply resets.
+Translate {
+    id: root
+
+    property real count: 0
+    property real animatableData: 0
+    property bool ready: false
+
+    x: 5 * Math.sin(animatableData * Math.PI * 6)
+
+    onCountChanged: {
+        swing.stop()
+        if (ready && count > animatableData) {
+            swing.from = animatableData
+            swing.to = count
+            swing.start()
+        } else {
+            animatableData = count
+        }
+    }
+
+    Component.onCompleted: {
+        animatableData = count
+        ready = true
+    }
+
+    property NumberAnimation swing: NumberAnimation {
+        target: root
+        property: "animatableData"
+        duration: 300
+    }
+}

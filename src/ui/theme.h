@@ -1,0 +1,75 @@
+// The night-sky palette and the rounded and monospaced faces that every screen draws with.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+class QQmlEngine;
+class QJSEngine;
+
+namespace tapalong {
+
+class Theme : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    Q_PROPERTY(QColor bgTop READ bgTop CONSTANT)
+    Q_PROPERTY(QColor bgMid READ bgMid CONSTANT)
+    Q_PROPERTY(QColor bgBottom READ bgBottom CONSTANT)
+    Q_PROPERTY(QColor card READ card CONSTANT)
+    Q_PROPERTY(QColor cardBright READ cardBright CONSTANT)
+    Q_PROPERTY(QColor ink READ ink CONSTANT)
+    Q_PROPERTY(QColor sunshine READ sunshine CONSTANT)
+    Q_PROPERTY(QColor mint READ mint CONSTANT)
+    Q_PROPERTY(QColor coral READ coral CONSTANT)
+    Q_PROPERTY(QColor sky READ sky CONSTANT)
+    Q_PROPERTY(QColor lavender READ lavender CONSTANT)
+    Q_PROPERTY(QColor tangerine READ tangerine CONSTANT)
+    Q_PROPERTY(QColor pink READ pink CONSTANT)
+    Q_PROPERTY(QColor textPrimary READ textPrimary CONSTANT)
+    Q_PROPERTY(QColor textDim READ textDim CONSTANT)
+    // The widgets' own tints, named here so that no screen needs a colour literal.
+    Q_PROPERTY(QColor ghostFill READ ghostFill CONSTANT)
+    Q_PROPERTY(QColor ghostFillPressed READ ghostFillPressed CONSTANT)
+    Q_PROPERTY(QColor starOutline READ starOutline CONSTANT)
+
+public:
+    using QObject::QObject;
+
+    static Theme *create(QQmlEngine *, QJSEngine *) { return new Theme; }
+
+    QColor bgTop() const { return QColor(27, 17, 69); }
+    QColor bgMid() const { return QColor(43, 27, 99); }
+    QColor bgBottom() const { return QColor(15, 44, 92); }
+    QColor card() const { return white(0.08); }
+    QColor cardBright() const { return white(0.15); }
+    QColor ink() const { return QColor(32, 16, 64); }
+    QColor sunshine() const { return QColor(255, 217, 61); }
+    QColor mint() const { return QColor(82, 224, 158); }
+    QColor coral() const { return QColor(255, 107, 107); }
+    QColor sky() const { return QColor(90, 184, 255); }
+    QColor lavender() const { return QColor(179, 157, 255); }
+    QColor tangerine() const { return QColor(255, 169, 77); }
+    QColor pink() const { return QColor(255, 143, 216); }
+    QColor textPrimary() const { return white(1.0); }
+    QColor textDim() const { return white(0.65); }
+    QColor ghostFill() const { return white(0.12); }
+    QColor ghostFillPressed() const { return white(0.22); }
+    QColor starOutline() const { return white(0.25); }
+
+    // Sizes are logical pixels. Letters come from the rounded face; emoji fall through to the
+    // colour emoji face, which QML's single `font.family` cannot express.
+    Q_INVOKABLE static QFont rounded(qreal pixelSize, int weight = QFont::Normal);
+    Q_INVOKABLE static QFont mono(qreal pixelSize, int weight = QFont::Normal);
+    // For text that is only emoji: the colour face first, so that symbols with a plain text
+    // form elsewhere still come out in colour.
+    Q_INVOKABLE static QFont emoji(qreal pixelSize);
+
+private:
+    static QColor white(qreal alpha) { return QColor::fromRgbF(1.0f, 1.0f, 1.0f, float(alpha)); }
+};
+
+} // namespace tapalong
