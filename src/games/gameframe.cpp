@@ -1,0 +1,388 @@
+#include "gameframe.h"
+
+#include "appstore.h"
+#include "curriculum.h"
+#include "soundplayer.h"
+
+#include <QQmlEngine>
+#include <QVariantMap>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace tapalong {
+
+GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_timer(this)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(tickMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &GameFrame::step);
+}
+
+GameFrame::GameFrame(AppStore *store, GameModel *model, std::optional<BonusSetup> bonus,
+                     QObject *parent)
+    : GameFrame(parent)
+{
+    setStore(store);
+    setModel(model);
+    setBonus(std::move(bonus));
+    setUp();
+}
+
+GameFrame::~GameFrame() = default;
+
+void GameFrame::componentComplete()
+{
+    // The very object QML's AppStore singleton is.
+    if (!m_store) {
+        if (QQmlEngine *engine = qmlEngine(this))
+            setStore(AppStore::create(engine, engine));
+    }
+    setUp();
+}
+
+void GameFrame::setUp()
+{
+    if (m_setUp)
+        return;
+    m_setUp = true;
+    if (m_model) {
+        if (m_bonus) {
+            m_model->setUpBonus(*m_bonus);
+        } else {
+            const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+            m_model->setUpFreePlay(profile ? Curriculum::learnedKeys(*profile) : QString());
+        }
+    }
+    m_monitor.start([this](const KeyInput &key) { return handleKey(key); });
+}
+
+bool GameFrame::handleKey(const KeyInput &key)
+{
+    if (!m_model || m_leaving)
+        return true;
+    using State = GameModel::State;
+    const State state = m_model->state();
+
+    if (key.keyCode == KeyInput::escape) {
+        switch (state) {
+        case State::playing:
+            m_model->pause();
+            break;
+        case State::paused:
+            m_model->resume();
+            break;
+        case State::ready:
+        case State::over:
+            exit();
+            break;
+        }
+        return true;
+    }
+
+    switch (state) {
+    case State::ready:
+    case State::over:
+        // Not filtered for repeats: the repeats of a held space then reach a playing game,
+        // which drops them.
+        if (key.ch == u" " || key.keyCode == KeyInput::returnKey)
+            startGame();
+        break;
+    case State::playing:
+        // A grapheme of more than one UTF-16 unit is no key of any game.
+        if (key.isRepeat || key.ch.size() != 1)
+            break;
+        if (m_model->accepts(key.ch.at(0)))
+            m_model->handle(key.ch.at(0));
+        break;
+    case State::paused:
+        break;
+    }
+    return true;
+}
+
+void GameFrame::step()
+{
+    if (m_model)
+        m_model->tick(tickSeconds);
+}
+
+void GameFrame::finish()
+{
+    if (!m_model || !m_model->isOver() || m_recorded)
+        return;
+    setRecorded(true);
+    QList<Badge> earned;
+    if (m_store) {
+        earned = m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
+                                     m_model->correctKeys());
+    }
+    const bool anyEarned = !earned.isEmpty();
+    setNewBadges(std::move(earned));
+    SoundPlayer::play(anyEarned ? SoundPlayer::Sound::Hero : SoundPlayer::Sound::Glass);
+    refreshResult();
+}
+
+void GameFrame::startGame()
+{
+    if (!m_model || m_leaving || !(m_model->isReady() || m_model->isOver()))
+        return;
+    setRecorded(false);
+    setNewBadges({});
+    m_model->start();
+}
+
+void GameFrame::resumeGame()
+{
+    if (m_model && !m_leaving)
+        m_model->resume();
+}
+
+void GameFrame::exit()
+{
+    leave();
+    emit exitRequested();
+}
+
+void GameFrame::openNextLesson()
+{
+    const std::optional<Lesson> next = nextLesson();
+    if (!next)
+        return;
+    leave();
+    emit openLessonRequested(next->id);
+}
+
+QString GameFrame::keysLabel(const QString &keys)
+{
+    QStringList labels;
+    labels.reserve(keys.size());
+    for (QChar key : keys)
+        labels.append(QString(key).toUpper());
+    return labels.join(u' ');
+}
+
+void GameFrame::setModel(GameModel *model)
+{
+    if (m_model == model)
+        return;
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    if (m_model) {
+        connect(m_model, &GameModel::stateChanged, this, &GameFrame::onStateChanged);
+        connect(m_model, &GameModel::scoreChanged, this, &GameFrame::refreshResult);
+        connect(m_model, &GameModel::poolChanged, this, &GameFrame::keysChanged);
+        connect(m_model, &GameModel::focusChanged, this, &GameFrame::keysChanged);
+    }
+    emit modelChanged();
+    emit setupChanged();
+    emit keysChanged();
+    // Only a game that ends while this frame watches is recorded.
+    updateTimer();
+    refreshResult();
+}
+
+void GameFrame::setStore(AppStore *store)
+{
+    if (m_store == store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store)
+        connect(m_store, &AppStore::dataChanged, this, &GameFrame::refreshResult);
+    emit storeChanged();
+    refreshResult();
+}
+
+void GameFrame::setBonus(std::optional<BonusSetup> bonus)
+{
+    if (m_bonus == bonus)
+        return;
+    m_bonus = std::move(bonus);
+    if (m_bonus)
+        m_bonusDuration = m_bonus->duration;
+    emit setupChanged();
+    emit keysChanged();
+    refreshResult();
+}
+
+QString GameFrame::bonusLessonId() const
+{
+    return m_bonus ? m_bonus->lesson.id : QString();
+}
+
+void GameFrame::setBonusLessonId(const QString &lessonId)
+{
+    const std::optional<Lesson> lesson = Curriculum::lessonById(lessonId);
+    setBonus(lesson ? std::optional(BonusSetup{*lesson, m_bonusDuration}) : std::nullopt);
+}
+
+void GameFrame::setBonusDuration(double seconds)
+{
+    if (m_bonusDuration == seconds)
+        return;
+    m_bonusDuration = seconds;
+    if (m_bonus)
+        m_bonus->duration = seconds;
+    emit setupChanged();
+}
+
+void GameFrame::setGameOverWords(const QString &words)
+{
+    if (m_gameOverWords == words)
+        return;
+    m_gameOverWords = words;
+    emit resultChanged();
+}
+
+int GameFrame::bonusSeconds() const
+{
+    if (!m_bonus || !std::isfinite(m_bonus->duration))
+        return 0;
+    // Truncated, as the start card says it.
+    return int(std::clamp(m_bonus->duration, 0.0, double(std::numeric_limits<int>::max())));
+}
+
+std::optional<Lesson> GameFrame::nextLesson() const
+{
+    return m_bonus ? Curriculum::lessonAfter(m_bonus->lesson) : std::nullopt;
+}
+
+QString GameFrame::nextLessonId() const
+{
+    const std::optional<Lesson> next = nextLesson();
+    return next ? next->id : QString();
+}
+
+QString GameFrame::nextLessonTitle() const
+{
+    const std::optional<Lesson> next = nextLesson();
+    return next ? next->title : QString();
+}
+
+QString GameFrame::gameTitle() const
+{
+    return m_model ? title(m_model->kind()) : QString();
+}
+
+QString GameFrame::gameEmoji() const
+{
+    return m_model ? emoji(m_model->kind()) : QString();
+}
+
+QString GameFrame::barTitle() const
+{
+    if (isBonus())
+        return QStringLiteral("🎁 Bonus Round · ") + gameTitle();
+    return gameEmoji() + u' ' + gameTitle();
+}
+
+QString GameFrame::startEmoji() const
+{
+    return isBonus() ? QStringLiteral("🎁") : gameEmoji();
+}
+
+QString GameFrame::startTitle() const
+{
+    return isBonus() ? QStringLiteral("Bonus Round!") : gameTitle();
+}
+
+QString GameFrame::poolLabel() const
+{
+    const QString pool = m_model ? m_model->pool() : QString();
+    return pool.size() < allLettersFrom ? keysLabel(pool) : QStringLiteral("all your letters!");
+}
+
+QString GameFrame::focusLabel() const
+{
+    return m_model ? keysLabel(m_model->focus()) : QString();
+}
+
+bool GameFrame::showsFocus() const
+{
+    return isBonus() && m_model && !m_model->focus().isEmpty();
+}
+
+QString GameFrame::headline() const
+{
+    if (m_isNewHighScore)
+        return QStringLiteral("🏆 NEW HIGH SCORE!");
+    if (isBonus())
+        return QStringLiteral("🎁 Bonus round done!");
+    return m_gameOverWords;
+}
+
+QVariantList GameFrame::newBadges() const
+{
+    QVariantList badges;
+    badges.reserve(m_newBadges.size());
+    for (const Badge &badge : m_newBadges) {
+        badges.append(QVariantMap{{QStringLiteral("id"), badge.id},
+                                  {QStringLiteral("title"), badge.title},
+                                  {QStringLiteral("emoji"), badge.emoji}});
+    }
+    return badges;
+}
+
+void GameFrame::onStateChanged()
+{
+    updateTimer();
+    if (m_model && m_model->isOver())
+        finish();
+    refreshResult();
+}
+
+void GameFrame::updateTimer()
+{
+    // Nothing moves outside play, so the timer sleeps there.
+    const bool run = m_model && m_model->isPlaying() && !m_leaving;
+    if (run && !m_timer.isActive())
+        m_timer.start();
+    else if (!run && m_timer.isActive())
+        m_timer.stop();
+}
+
+void GameFrame::refreshResult()
+{
+    const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+    const qint64 best = profile && m_model ? profile->bestScore(m_model->kind()) : 0;
+    // The game just played is already recorded, so a tie with the best is this game.
+    const bool isNewHighScore =
+        m_model && m_model->isOver() && m_model->score() > 0 && m_model->score() >= best;
+    if (best == m_best && isNewHighScore == m_isNewHighScore)
+        return;
+    m_best = best;
+    m_isNewHighScore = isNewHighScore;
+    emit resultChanged();
+}
+
+void GameFrame::setRecorded(bool recorded)
+{
+    if (m_recorded == recorded)
+        return;
+    m_recorded = recorded;
+    emit recordedChanged();
+}
+
+void GameFrame::setNewBadges(QList<Badge> badges)
+{
+    if (m_newBadges == badges)
+        return;
+    m_newBadges = std::move(badges);
+    emit newBadgesChanged();
+}
+
+void GameFrame::leave()
+{
+    m_leaving = true;
+    m_monitor.stop();
+    m_timer.stop();
+    if (m_model)
+        m_model->silence();
+}
+
+} // namespace tapalong

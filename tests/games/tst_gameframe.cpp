@@ -1,0 +1,340 @@
+// Guards the frame every game shares: key routing by state, pausing, set-up, recording once.
+#include "appstore.h"
+#include "curriculum.h"
+#include "gameframe.h"
+#include "letterrainmodel.h"
+#include "recordingsound.h"
+#include "savefile.h"
+#include "soundplayer.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(tapalong::KeyInput)
+Q_IMPORT_QML_PLUGIN(Tapalong_GamesPlugin)
+
+using namespace tapalong;
+
+namespace {
+
+using State = GameModel::State;
+
+// A game whose end the test decides; it remembers what reached it.
+class FakeGame : public GameModel {
+public:
+    FakeGame() : GameModel(*QRandomGenerator::global(), nullptr) {}
+
+    GameKind kind() const override { return GameKind::keyMoles; }
+    void start() override
+    {
+        ++starts;
+        setScore(0);
+        setCorrectKeys(0);
+        setState(State::playing);
+    }
+    void tick(double) override {}
+    void handle(QChar ch) override { handled.append(ch); }
+
+    void end(int score, int correctKeys = 0)
+    {
+        setScore(score);
+        setCorrectKeys(correctKeys);
+        setState(State::over);
+    }
+
+    int starts = 0;
+    QString handled;
+};
+
+KeyInput typed(const char *text, bool isRepeat = false)
+{
+    return {QString::fromUtf8(text), KeyInput::unknownKey, isRepeat};
+}
+
+const KeyInput escape{QStringLiteral("\x1b"), KeyInput::escape, false};
+const KeyInput returnKey{QStringLiteral("\r"), KeyInput::returnKey, false};
+
+struct Harness {
+    Harness()
+        : store(std::make_unique<AppStore>(SaveFile(dir.filePath(QStringLiteral("tapalong.json")))))
+    {
+        store->addProfile(QStringLiteral("Mia"), QStringLiteral("🦊"));
+        SoundPlayer::setEnabled(true);
+    }
+    const Profile &profile() const { return *store->currentProfile(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<AppStore> store;
+    RecordingSoundBackend sounds;
+};
+
+void bringTo(GameFrame &frame, FakeGame &game, State state)
+{
+    if (state == State::ready)
+        return;
+    frame.startGame();
+    if (state == State::paused)
+        game.pause();
+    if (state == State::over)
+        game.end(10);
+}
+
+} // namespace
+
+class TestGameFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keysAreRoutedByState_data()
+    {
+        QTest::addColumn<State>("from");
+        QTest::addColumn<KeyInput>("key");
+        QTest::addColumn<State>("to");
+        QTest::addColumn<int>("exits");
+        QTest::addColumn<QString>("handled");
+
+        QTest::newRow("Return starts") << State::ready << returnKey << State::playing << 0 << "";
+        QTest::newRow("space starts") << State::ready << typed(" ") << State::playing << 0 << "";
+        QTest::newRow("a letter on the start card does nothing")
+            << State::ready << typed("a") << State::ready << 0 << "";
+        QTest::newRow("Escape on the start card leaves")
+            << State::ready << escape << State::ready << 1 << "";
+        QTest::newRow("Escape pauses") << State::playing << escape << State::paused << 0 << "";
+        QTest::newRow("Escape resumes") << State::paused << escape << State::playing << 0 << "";
+        QTest::newRow("Escape on the game-over card leaves")
+            << State::over << escape << State::over << 1 << "";
+        QTest::newRow("space plays again")
+            << State::over << typed(" ") << State::playing << 0 << "";
+        QTest::newRow("a letter while paused is dropped")
+            << State::paused << typed("a") << State::paused << 0 << "";
+        QTest::newRow("a letter while playing reaches the game")
+            << State::playing << typed("A") << State::playing << 0 << "A";
+        QTest::newRow("a repeat is dropped")
+            << State::playing << typed("a", true) << State::playing << 0 << "";
+        QTest::newRow("space is no key of this game")
+            << State::playing << typed(" ") << State::playing << 0 << "";
+        QTest::newRow("a key without a character is dropped")
+            << State::playing << KeyInput{{}, KeyInput::keyCodeFor(Qt::Key_Left), false}
+            << State::playing << 0 << "";
+    }
+    void keysAreRoutedByState()
+    {
+        QFETCH(State, from);
+        QFETCH(KeyInput, key);
+        QFETCH(State, to);
+        QFETCH(int, exits);
+        QFETCH(QString, handled);
+        Harness harness;
+        FakeGame game;
+        GameFrame frame(harness.store.get(), &game);
+        bringTo(frame, game, from);
+        QSignalSpy exitSpy(&frame, &GameFrame::exitRequested);
+
+        QVERIFY(frame.handleKey(key)); // consumed, always
+        QCOMPARE(game.state(), to);
+        QCOMPARE(exitSpy.size(), exits);
+        QCOMPARE(game.handled, handled);
+    }
+
+    void heldSpaceStartsOneGame()
+    {
+        Harness harness;
+        FakeGame game;
+        GameFrame frame(harness.store.get(), &game);
+        bringTo(frame, game, State::over);
+        frame.handleKey(typed(" "));
+        for (int i = 0; i < 5; ++i)
+            frame.handleKey(typed(" ", true));
+        QCOMPARE(game.starts, 2);
+        QCOMPARE(game.state(), State::playing);
+    }
+
+    void pausingLosesNoGameTime()
+    {
+        Harness harness;
+        QRandomGenerator rng(9);
+        LetterRainModel rain(rng);
+        GameFrame frame(harness.store.get(), &rain);
+        frame.handleKey(returnKey);
+        QVERIFY(frame.isTimerRunning());
+        for (int i = 0; i < 30; ++i)
+            frame.step();
+        const double played = rain.elapsed();
+        const double y = rain.fallingLetters().at(0).y;
+
+        frame.handleKey(escape);
+        QVERIFY(!frame.isTimerRunning());
+        for (int i = 0; i < 120; ++i)
+            frame.step();
+        QCOMPARE(rain.elapsed(), played);
+        QCOMPARE(rain.fallingLetters().at(0).y, y);
+
+        frame.handleKey(escape);
+        QVERIFY(frame.isTimerRunning());
+        frame.step();
+        QCOMPARE(rain.elapsed(), played + GameFrame::tickSeconds);
+    }
+
+    void aGameIsRecordedOnceAndAReplayAgain()
+    {
+        Harness harness;
+        FakeGame game;
+        GameFrame frame(harness.store.get(), &game);
+        frame.startGame();
+        game.end(500, 12);
+        frame.finish(); // over, observed a second time
+        QCOMPARE(harness.profile().gameScores.size(), 1);
+        QCOMPARE(harness.profile().gameScores.first().kind, GameKind::keyMoles);
+        QCOMPARE(harness.profile().gameScores.first().wpm, std::nullopt);
+        QCOMPARE(frame.newBadges().size(), 1);
+        QCOMPARE(frame.newBadges().first().toMap().value("title"), QStringLiteral("High Scorer"));
+        QCOMPARE(harness.sounds.played, QStringList{"Hero"});
+
+        frame.handleKey(typed(" "));
+        QVERIFY(!frame.recorded());
+        QVERIFY(frame.newBadges().isEmpty());
+        game.end(500, 8);
+        QCOMPARE(harness.profile().gameScores.size(), 2);
+        QCOMPARE(harness.profile().totalCorrectKeys, 20);
+        QCOMPARE(harness.sounds.played, (QStringList{"Hero", "Glass"}));
+    }
+
+    void newHighScore_data()
+    {
+        QTest::addColumn<int>("earlier"); // -1: no earlier game
+        QTest::addColumn<int>("score");
+        QTest::addColumn<bool>("withProfile");
+        QTest::addColumn<bool>("isNew");
+        QTest::addColumn<qint64>("best");
+        QTest::newRow("a first game at 0 never") << -1 << 0 << true << false << qint64(0);
+        QTest::newRow("a first game") << -1 << 40 << true << true << qint64(40);
+        QTest::newRow("a tie counts") << 50 << 50 << true << true << qint64(50);
+        QTest::newRow("below the best") << 50 << 49 << true << false << qint64(50);
+        QTest::newRow("no profile: best 0") << -1 << 30 << false << true << qint64(0);
+    }
+    void newHighScore()
+    {
+        QFETCH(int, earlier);
+        QFETCH(int, score);
+        QFETCH(bool, withProfile);
+        QFETCH(bool, isNew);
+        QFETCH(qint64, best);
+        Harness harness;
+        if (!withProfile)
+            harness.store->switchPlayer();
+        FakeGame game;
+        GameFrame frame(harness.store.get(), &game);
+        frame.setGameOverWords(QStringLiteral("Time's up!"));
+        if (earlier >= 0) {
+            frame.startGame();
+            game.end(earlier);
+        }
+        frame.startGame();
+        QVERIFY(!frame.isNewHighScore());
+        game.end(score);
+        QCOMPARE(frame.isNewHighScore(), isNew);
+        QCOMPARE(frame.best(), best);
+        QCOMPARE(frame.headline(),
+                 isNew ? QStringLiteral("🏆 NEW HIGH SCORE!") : QStringLiteral("Time's up!"));
+    }
+
+    void poolLabelListsFewKeys_data()
+    {
+        QTest::addColumn<QString>("pool");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("14 keys") << "abcdefghijklmn"
+                                 << "A B C D E F G H I J K L M N";
+        QTest::newRow("15 keys") << "abcdefghijklmno"
+                                 << "all your letters!";
+    }
+    void poolLabelListsFewKeys()
+    {
+        QFETCH(QString, pool);
+        QFETCH(QString, label);
+        FakeGame game;
+        game.setPool(pool);
+        GameFrame frame(nullptr, &game);
+        QCOMPARE(frame.poolLabel(), label);
+    }
+
+    void aBonusRoundPlaysTheLessonsKeys_data()
+    {
+        QTest::addColumn<QString>("lessonId");
+        QTest::addColumn<QString>("focusLabel"); // empty: no focus line
+        QTest::addColumn<QString>("nextLessonId");
+        QTest::newRow("new keys") << "u1l2"
+                                  << "D K"
+                                  << "u1l3";
+        QTest::newRow("a review has no focus line") << "u1l6"
+                                                    << ""
+                                                    << "u2l1";
+        QTest::newRow("the last lesson has no next") << "u6l3"
+                                                     << ""
+                                                     << "";
+    }
+    void aBonusRoundPlaysTheLessonsKeys()
+    {
+        QFETCH(QString, lessonId);
+        QFETCH(QString, focusLabel);
+        QFETCH(QString, nextLessonId);
+        Harness harness;
+        QRandomGenerator rng(1);
+        LetterRainModel rain(rng);
+        const BonusSetup bonus{*Curriculum::lessonById(lessonId), 45};
+        GameFrame frame(harness.store.get(), &rain, bonus);
+        QCOMPARE(rain.pool(), bonus.pool());
+        QCOMPARE(rain.timeLimit(), 45.0);
+        QCOMPARE(frame.showsFocus(), !focusLabel.isEmpty());
+        QCOMPARE(frame.focusLabel(), focusLabel);
+        QCOMPARE(frame.barTitle(), QStringLiteral("🎁 Bonus Round · Letter Drop"));
+        QCOMPARE(frame.hasNextLesson(), !nextLessonId.isEmpty());
+
+        QSignalSpy opened(&frame, &GameFrame::openLessonRequested);
+        frame.openNextLesson();
+        QCOMPARE(opened.size(), nextLessonId.isEmpty() ? 0 : 1);
+        if (!nextLessonId.isEmpty()) {
+            QCOMPARE(opened.first().first().toString(), nextLessonId);
+            // A leaving screen starts nothing while it fades out.
+            frame.handleKey(typed(" "));
+            QCOMPARE(rain.state(), State::ready);
+        }
+    }
+
+    void aScreenDeclaresItsFrameAndFreePlayUsesTheLearnedLetters()
+    {
+        Harness harness;
+        harness.store->recordLesson(*Curriculum::lessonById(QStringLiteral("u2l1")), 3, 12, 99, 30);
+        AppStore::setInstance(harness.store.get());
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import Tapalong.Games
+            GameFrame {
+                model: LetterRainModel {}
+                property bool hasLetters: model.letters !== null
+            })",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        AppStore::setInstance(nullptr);
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *frame = qobject_cast<GameFrame *>(object.get());
+        QCOMPARE(frame->store(), harness.store.get());
+        QCOMPARE(frame->model()->pool(), QStringLiteral("asdfghjklei"));
+        QCOMPARE(frame->model()->timeLimit(), std::nullopt);
+        QCOMPARE(frame->barTitle(), QStringLiteral("🪂 Letter Drop"));
+        QVERIFY(object->property("hasLetters").toBool());
+        frame->handleKey(returnKey);
+        QVERIFY(frame->model()->isPlaying());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFrame)
+#include "tst_gameframe.moc"
