@@ -11,10 +11,12 @@ packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
-  qt6-speech-flite-plugin qt6-qpa-plugins
+  qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  # recording the sound effects through a PulseAudio null sink by hand
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "soundplayer.h"
 
 #include <QJSEngine>
+#include <QVariantMap>
 
 #include <algorithm>
 #include <cmath>
@@ -89,6 +90,67 @@ void AppStore::mirrorSettings() const
 {
     SoundPlayer::setEnabled(m_data.settings.soundEnabled);
     Narrator::shared().setEnabled(m_data.settings.voiceEnabled);
+}
+
+QVariantList AppStore::profileList() const
+{
+    QVariantList list;
+    list.reserve(m_data.profiles.size());
+    for (const Profile &profile : m_data.profiles) {
+        list.append(QVariantMap{
+            {QStringLiteral("id"), profile.id.toString(QUuid::WithoutBraces).toUpper()},
+            {QStringLiteral("name"), profile.name},
+            {QStringLiteral("avatar"), profile.avatar},
+            {QStringLiteral("totalStars"), profile.totalStars()},
+            // std::round takes halves away from zero; kept a double so a wild value from the
+            // file cannot overflow an integer.
+            {QStringLiteral("bestWPM"), std::round(profile.bestWPM())},
+        });
+    }
+    return list;
+}
+
+QString AppStore::currentProfileId() const
+{
+    const Profile *current = currentProfile();
+    return current ? current->id.toString(QUuid::WithoutBraces).toUpper() : QString();
+}
+
+QString AppStore::currentName() const
+{
+    const Profile *current = currentProfile();
+    return current ? current->name : QString();
+}
+
+QString AppStore::currentAvatar() const
+{
+    const Profile *current = currentProfile();
+    return current ? current->avatar : QStringLiteral("🙂");
+}
+
+QString AppStore::trimmedName(const QString &name)
+{
+    const auto trimmable = [](QChar c) {
+        return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space;
+    };
+    qsizetype begin = 0;
+    qsizetype end = name.size();
+    while (begin < end && trimmable(name.at(begin)))
+        ++begin;
+    while (end > begin && trimmable(name.at(end - 1)))
+        --end;
+    return name.mid(begin, end - begin);
+}
+
+void AppStore::playSound(const QString &name)
+{
+    using Sound = SoundPlayer::Sound;
+    for (Sound sound : {Sound::Tink, Sound::Pop, Sound::Basso, Sound::Glass, Sound::Hero}) {
+        if (SoundPlayer::name(sound) == name) {
+            SoundPlayer::play(sound);
+            return;
+        }
+    }
 }
 
 void AppStore::addProfile(const QString &name, const QString &avatar)

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <QUuid>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -38,6 +39,13 @@ class AppStore : public QObject {
     Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
+    // One map per profile in creation order: id, name, avatar, totalStars and bestWPM, the
+    // latter rounded to a whole number with halves away from zero.
+    Q_PROPERTY(QVariantList profiles READ profileList NOTIFY dataChanged)
+    // Empty, empty and "🙂" while there is no current profile.
+    Q_PROPERTY(QString currentProfileId READ currentProfileId NOTIFY dataChanged)
+    Q_PROPERTY(QString currentName READ currentName NOTIFY dataChanged)
+    Q_PROPERTY(QString currentAvatar READ currentAvatar NOTIFY dataChanged)
 
 public:
     // All five kinds together.
@@ -88,6 +96,17 @@ public:
     bool hasCurrentProfile() const { return currentProfile() != nullptr; }
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
+
+    QVariantList profileList() const;
+    QString currentProfileId() const;
+    QString currentName() const;
+    QString currentAvatar() const;
+
+    // A new explorer's name: spaces of every kind and tabs go from both ends, line breaks stay.
+    Q_INVOKABLE static QString trimmedName(const QString &name);
+    // "Tink", "Pop", "Basso", "Glass" or "Hero", heard only while the sound setting is on;
+    // any other name plays nothing. Here because the store already keeps that setting.
+    Q_INVOKABLE static void playSound(const QString &name);
 
 signals:
     void dataChanged();

@@ -1,0 +1,37 @@
+import QtQuick
+import Tapalong.Ui
+
+// The one window; closing it ends the program.
+Window {
+    id: window
+
+    title: "Tapalong"
+    width: 1180
+    height: 780
+    minimumWidth: 1080
+    minimumHeight: 720
+    visible: true
+    color: Theme.bgTop
+
+    RootView {
+        anchors.fill: parent
+        lessonScreen: Component {
+            LessonPlayView {
+                anchors.fill: parent
+            }
+        }
+    }
+
+    // Play screens let keys with Ctrl through their key monitors, so these work everywhere,
+    // in the middle of a lesson or a game too.
+    Shortcut {
+        sequence: "Ctrl+Q"
+        context: Qt.ApplicationShortcut
+        onActivated: Qt.quit()
+    }
+    Shortcut {
+        sequence: "Ctrl+W"
+        context: Qt.ApplicationShortcut
+        onActivated: window.close()
+    }
+}

@@ -1,0 +1,132 @@
+import QtQuick
+import Tapalong.App
+import Tapalong.Store
+import Tapalong.Ui
+
+// Everything inside the window: the night sky, the one screen `navigation` names, and the
+// profile picker over all of it while nobody is chosen.
+Item {
+    id: root
+
+    // Screens join here as they are built. Each is given what it needs as initial properties
+    // and reports back through signals, which the root view turns into screen changes:
+    // - lessonScreen gets `lessonId`; its signals: exit(), next(string lessonId),
+    //   bonus(string lessonId, string game).
+    // - gameScreens maps a game's raw value ("letterDrop", …) to its screen. In free play it
+    //   gets nothing; in a bonus round `bonus` ({lessonId, duration}) and `nextLessonId` (""
+    //   after the last lesson). Its signals: exit(), and openLesson(string lessonId) in a
+    //   bonus round.
+    // A screen that is not there yet is never opened.
+    property Component lessonScreen: null
+    property var gameScreens: ({})
+
+    readonly property Navigation navigation: nav
+
+    function openLesson(lessonId: string) {
+        if (root.lessonScreen)
+            nav.openLesson(lessonId)
+    }
+    function openGame(game: string) {
+        if (root.gameScreens[game])
+            nav.openGame(game)
+    }
+    function openBonus(lessonId: string, game: string) {
+        if (root.gameScreens[game])
+            nav.openBonus(lessonId, game)
+    }
+
+    function buildScreen(parent: Item): Item {
+        switch (nav.kind) {
+        case "main": {
+            const view = mainView.createObject(parent)
+            view.openLesson.connect(root.openLesson)
+            view.openGame.connect(root.openGame)
+            return view
+        }
+        case "lesson": {
+            if (!root.lessonScreen)
+                return null
+            const screen = root.lessonScreen.createObject(parent, { lessonId: nav.lessonId })
+            screen.exit.connect(nav.showMain)
+            screen.next.connect(root.openLesson)
+            screen.bonus.connect(root.openBonus)
+            return screen
+        }
+        case "game":
+        case "bonus": {
+            const component = root.gameScreens[nav.game]
+            if (!component)
+                return null
+            const bonusRound = nav.kind === "bonus"
+            const screen = bonusRound
+                ? component.createObject(parent, {
+                    bonus: { lessonId: nav.lessonId, duration: nav.bonusDuration },
+                    nextLessonId: nav.nextLessonId
+                })
+                : component.createObject(parent)
+            screen.exit.connect(nav.showMain)
+            if (bonusRound)
+                screen.openLesson.connect(root.openLesson)
+            return screen
+        }
+        }
+        return null
+    }
+
+    Navigation {
+        id: nav
+    }
+
+    Background {
+        anchors.fill: parent
+    }
+
+    StarfieldView {
+        anchors.fill: parent
+        opacity: 0.7
+    }
+
+    ScreenHost {
+        objectName: "screenHost"
+        anchors.fill: parent
+        // Nothing under the picker, so the screen shown after it is built afresh.
+        key: AppStore.hasCurrentProfile ? nav.screenKey : ""
+        build: root.buildScreen
+    }
+
+    Loader {
+        id: picker
+        objectName: "picker"
+        anchors.fill: parent
+        opacity: AppStore.hasCurrentProfile ? 0 : 1
+        // Kept until it has faded out; no clicks reach it meanwhile.
+        active: !AppStore.hasCurrentProfile || opacity > 0
+        enabled: !AppStore.hasCurrentProfile
+        sourceComponent: ProfilePickerView {}
+
+        Behavior on opacity {
+            NumberAnimation {
+                duration: 250
+                easing.type: Easing.InOutQuad
+            }
+        }
+    }
+
+    Component {
+        id: mainView
+        MainView {
+            objectName: "mainView"
+            anchors.fill: parent
+            homeTab: Component {
+                DashboardView {
+                    anchors.fill: parent
+                }
+            }
+            learnTab: Component {
+                LessonListView {
+                    anchors.fill: parent
+                }
+            }
+        }
+    }
+}

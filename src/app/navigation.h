@@ -1,0 +1,78 @@
+// Which full-window screen the root view shows, and the key that gives each one its identity.
+#pragma once
+
+#include "records.h"
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+namespace tapalong {
+
+struct Screen {
+    enum class Kind { main, lesson, game, bonus };
+
+    Kind kind = Kind::main;
+    QString lessonId;                         // lesson and bonus
+    GameKind gameKind = GameKind::letterDrop; // game and bonus
+
+    static Screen main() { return {}; }
+    static Screen lesson(const QString &lessonId) { return {Kind::lesson, lessonId, {}}; }
+    static Screen game(GameKind kind) { return {Kind::game, {}, kind}; }
+    static Screen bonus(const QString &lessonId, GameKind kind)
+    {
+        return {Kind::bonus, lessonId, kind};
+    }
+
+    // A new key means a fresh screen, even when the kind of screen stays the same.
+    QString key() const;
+
+    bool operator==(const Screen &) const = default;
+};
+
+// The root view's one piece of state. Lesson ids and game names the course does not know are
+// refused, so a stale id can never lead to a screen with nothing to show.
+class Navigation : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+
+    // "main", "lesson", "game" or "bonus".
+    Q_PROPERTY(QString kind READ kind NOTIFY screenChanged)
+    Q_PROPERTY(QString screenKey READ screenKey NOTIFY screenChanged)
+    // Empty on the main view and in free play.
+    Q_PROPERTY(QString lessonId READ lessonId NOTIFY screenChanged)
+    // The game's raw value; empty on the main view and on a lesson.
+    Q_PROPERTY(QString game READ game NOTIFY screenChanged)
+    // In a bonus round, the lesson after its lesson; empty after the last one and elsewhere.
+    Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY screenChanged)
+    Q_PROPERTY(double bonusDuration READ bonusDuration CONSTANT)
+
+public:
+    static constexpr double bonusSeconds = 45;
+
+    using QObject::QObject;
+
+    const Screen &screen() const { return m_screen; }
+    void setScreen(const Screen &screen);
+
+    QString kind() const;
+    QString screenKey() const { return m_screen.key(); }
+    QString lessonId() const { return m_screen.lessonId; }
+    QString game() const;
+    QString nextLessonId() const;
+    double bonusDuration() const { return bonusSeconds; }
+
+    Q_INVOKABLE void showMain();
+    // Each answers whether it switched.
+    Q_INVOKABLE bool openLesson(const QString &lessonId);
+    Q_INVOKABLE bool openGame(const QString &game);
+    Q_INVOKABLE bool openBonus(const QString &lessonId, const QString &game);
+
+signals:
+    void screenChanged();
+
+private:
+    Screen m_screen;
+};
+
+} // namespace tapalong

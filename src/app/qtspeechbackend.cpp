@@ -1,0 +1,128 @@
+#include "qtspeechbackend.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QTextToSpeech>
+#include <QVoice>
+
+namespace tapalong {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSpeech, "tapalong.speech", QtWarningMsg)
+
+const QString flite = QStringLiteral("flite");
+
+// flite's awb has failed every utterance ("Audio streaming error") on some Debian 12 machines,
+// and flite makes it the default; the other voices are as good.
+bool knownToFail(const QString &engine, const QVoice &voice)
+{
+    return engine == flite && voice.name() == u"awb";
+}
+
+std::unique_ptr<QTextToSpeech> openEngine(const QString &engine)
+{
+    auto speech = engine.isEmpty() ? std::make_unique<QTextToSpeech>()
+                                   : std::make_unique<QTextToSpeech>(engine);
+    // speechd without its daemon lands here at once; errorReason() is not trusted.
+    if (speech->state() == QTextToSpeech::Error)
+        return nullptr;
+    return speech;
+}
+
+// Qt 6.4 lists voices for the current locale only, so every English locale is visited.
+QList<QVoice> englishVoices(QTextToSpeech &speech)
+{
+    QList<QVoice> voices;
+    const QLocale original = speech.locale();
+    for (const QLocale &locale : speech.availableLocales()) {
+        if (locale.language() != QLocale::English)
+            continue;
+        speech.setLocale(locale);
+        for (const QVoice &voice : speech.availableVoices()) {
+            if (!knownToFail(speech.engine(), voice) && !voices.contains(voice))
+                voices.append(voice);
+        }
+    }
+    speech.setLocale(original);
+    return voices;
+}
+
+} // namespace
+
+QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine) {}
+
+QtSpeechBackend::~QtSpeechBackend() = default;
+
+void QtSpeechBackend::prepare()
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    QElapsedTimer clock;
+    clock.start();
+
+    std::unique_ptr<QTextToSpeech> speech = openEngine(m_requested);
+    QList<QVoice> voices = speech ? englishVoices(*speech) : QList<QVoice>();
+    const bool mayFallBack = m_requested.isEmpty() && (!speech || speech->engine() != flite) &&
+                             QTextToSpeech::availableEngines().contains(flite);
+    if (voices.isEmpty() && mayFallBack) {
+        if (auto fallback = openEngine(flite)) {
+            QList<QVoice> fallbackVoices = englishVoices(*fallback);
+            // A working default that merely lacks English beats a fallback that lacks it too.
+            if (!speech || !fallbackVoices.isEmpty()) {
+                speech = std::move(fallback);
+                voices = std::move(fallbackVoices);
+            }
+        }
+    }
+    if (!speech) {
+        qCInfo(lcSpeech) << "no working speech engine among" << QTextToSpeech::availableEngines();
+        return;
+    }
+
+    // Qt 6.4 reports no voice quality, so every voice counts as standard.
+    QList<Narrator::Voice> choices;
+    for (const QVoice &voice : voices)
+        choices.append({voice.locale().name().replace(u'_', u'-')});
+    const int chosen = Narrator::chooseVoice(choices);
+    if (chosen >= 0) {
+        speech->setLocale(voices[chosen].locale());
+        speech->setVoice(voices[chosen]);
+    }
+    speech->setRate(Narrator::qtRate(Narrator::rate));
+    QObject::connect(speech.get(), &QTextToSpeech::errorOccurred, speech.get(),
+                     [](QTextToSpeech::ErrorReason, const QString &message) {
+                         qCInfo(lcSpeech) << "speech failed:" << message;
+                     });
+    m_speech = std::move(speech);
+    qCInfo(lcSpeech) << "engine" << engineName() << "voice" << voiceName() << "ready in"
+                     << clock.elapsed() << "ms";
+}
+
+void QtSpeechBackend::speak(const QString &text)
+{
+    prepare();
+    if (!m_speech)
+        return;
+    m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+    m_speech->say(text);
+}
+
+void QtSpeechBackend::stop()
+{
+    if (m_speech)
+        m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+}
+
+QString QtSpeechBackend::engineName() const
+{
+    return m_speech ? m_speech->engine() : QString();
+}
+
+QString QtSpeechBackend::voiceName() const
+{
+    return m_speech ? m_speech->voice().name() : QString();
+}
+
+} // namespace tapalong

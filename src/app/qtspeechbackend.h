@@ -1,0 +1,40 @@
+// Speaks the narrator's lines through a Qt text-to-speech engine in a well-chosen English voice.
+#pragma once
+
+#include "narrator.h"
+
+#include <QString>
+
+#include <memory>
+
+class QTextToSpeech;
+
+namespace tapalong {
+
+// Main thread only. The engine is created on first use, so constructing this costs nothing at
+// start-up; any engine failure leaves it silent instead of reporting to the child.
+class QtSpeechBackend : public SpeechBackend {
+public:
+    // An empty name picks the platform's default engine, or flite when the default fails or has
+    // no English voice; a given name is used alone.
+    explicit QtSpeechBackend(const QString &engine = {});
+    ~QtSpeechBackend() override;
+    QtSpeechBackend(const QtSpeechBackend &) = delete;
+    QtSpeechBackend &operator=(const QtSpeechBackend &) = delete;
+
+    void speak(const QString &text) override;
+    void stop() override;
+
+    // Creates the engine now if it does not exist yet: a warm-up for later, quiet moments.
+    void prepare();
+    // The engine in use and its voice, empty while silent.
+    QString engineName() const;
+    QString voiceName() const;
+
+private:
+    QString m_requested;
+    bool m_prepared = false;
+    std::unique_ptr<QTextToSpeech> m_speech;
+};
+
+} // namespace tapalong

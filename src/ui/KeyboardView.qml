@@ -1,0 +1,105 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import Tapalong.Curriculum
+import Tapalong.Ui
+
+// The on-screen keyboard: every key in its finger's colour, the next key lit, and under it the
+// line that names the finger. The keys are made once; a key press only changes which are lit.
+Column {
+    id: root
+
+    // The character to light, with both Shifts when it needs one; "" lights nothing.
+    property string highlight
+    // Further characters to light, never with Shift.
+    property string extra
+    // One plain key's width; wider keys span the gaps they cover.
+    property real unit: 46
+    property real keyHeight: 42
+    property real gap: 5
+    // The line naming the finger, or a blank of its height so the screen does not jump.
+    property bool showHint: true
+
+    readonly property var litIds: Keyboard.litKeys(highlight, extra)
+    readonly property string hint: Keyboard.hintText(highlight)
+    readonly property int hintFinger: Keyboard.fingerFor(highlight)
+
+    spacing: 12
+
+    Column {
+        anchors.horizontalCenter: root.horizontalCenter
+        spacing: root.gap
+
+        Repeater {
+            model: Keyboard.rows
+
+            Row {
+                id: row
+                required property var modelData
+
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: root.gap
+
+                Repeater {
+                    model: row.modelData
+
+                    KeyCap {
+                        required property var modelData
+
+                        objectName: "key:" + modelData.id
+                        width: root.unit * modelData.width + root.gap * (modelData.width - 1)
+                        height: root.keyHeight
+                        label: modelData.label
+                        finger: modelData.finger
+                        homeBump: modelData.homeBump
+                        lit: root.litIds.indexOf(modelData.id) >= 0
+                    }
+                }
+            }
+        }
+    }
+
+    Item {
+        id: hintLine
+        objectName: "hintLine"
+        visible: root.showHint
+        anchors.horizontalCenter: root.horizontalCenter
+        width: hintRow.implicitWidth + 2 * 16
+        height: root.hint === "" ? 34 : hintRow.implicitHeight + 2 * 8
+
+        CardBackground {
+            anchors.fill: parent
+            radius: 12
+            visible: root.hint !== ""
+        }
+
+        Row {
+            id: hintRow
+            anchors.centerIn: parent
+            spacing: 8
+            visible: root.hint !== ""
+
+            Text {
+                anchors.verticalCenter: hintRow.verticalCenter
+                visible: text !== ""
+                text: Keyboard.handEmoji(root.hintFinger)
+                font: Theme.emoji(18)
+            }
+            Text {
+                objectName: "hintText"
+                anchors.verticalCenter: hintRow.verticalCenter
+                text: root.hint
+                font: Theme.rounded(16, Font.DemiBold)
+                color: Theme.textDim
+            }
+            Rectangle {
+                anchors.verticalCenter: hintRow.verticalCenter
+                visible: root.hintFinger !== Keyboard.noFinger
+                width: 12
+                height: 12
+                radius: 6
+                color: Keyboard.fingerColor(root.hintFinger)
+            }
+        }
+    }
+}

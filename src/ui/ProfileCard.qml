@@ -1,0 +1,178 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Templates as T
+import Tapalong.Ui
+
+// One explorer's card in the picker. A click chooses them; the context menu removes them, but
+// only after asking, since everything they earned goes with them.
+T.Button {
+    id: card
+
+    // One entry of AppStore.profiles: id, name, avatar, totalStars, bestWPM.
+    required property var profile
+    property bool confirmingDelete: false
+
+    signal select()
+    signal remove()
+
+    implicitHeight: 150
+    onClicked: select()
+    Keys.onReturnPressed: select()
+    Keys.onEnterPressed: select()
+
+    onConfirmingDeleteChanged: confirmingDelete ? confirmation.open() : confirmation.close()
+
+    background: Rectangle {
+        radius: 24
+        color: Theme.cardBright
+        border.width: card.visualFocus ? 3 : 0
+        border.color: Theme.sunshine
+    }
+
+    contentItem: Item {
+        Column {
+            anchors.centerIn: parent
+            width: parent.width - 2 * 12
+            spacing: 8
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: card.profile.avatar
+                font: Theme.emoji(48)
+            }
+            Text {
+                objectName: "name"
+                width: parent.width
+                text: card.profile.name
+                font: Theme.rounded(20, Font.Bold)
+                color: Theme.textPrimary
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                maximumLineCount: 1
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 10
+
+                Text {
+                    objectName: "stars"
+                    text: "⭐️ " + card.profile.totalStars
+                    font: Theme.rounded(13, Font.DemiBold)
+                    color: Theme.textDim
+                }
+                Text {
+                    objectName: "speed"
+                    text: "🚀 " + card.profile.bestWPM
+                    font: Theme.rounded(13, Font.DemiBold)
+                    color: Theme.textDim
+                }
+            }
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.RightButton
+        onClicked: mouse => menu.popup(mouse.x, mouse.y)
+    }
+
+    T.Menu {
+        id: menu
+        objectName: "contextMenu"
+        padding: 6
+        implicitWidth: Math.min(360, removeItem.implicitWidth + leftPadding + rightPadding)
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+
+        background: Rectangle {
+            color: Theme.bgMid
+            radius: 12
+            border.color: Theme.cardBright
+        }
+        contentItem: ListView {
+            implicitHeight: contentHeight
+            model: menu.contentModel
+            interactive: false
+        }
+
+        T.MenuItem {
+            id: removeItem
+            objectName: "removeItem"
+            text: "Remove " + card.profile.name
+            padding: 10
+            leftPadding: 14
+            rightPadding: 14
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
+            implicitHeight: implicitContentHeight + topPadding + bottomPadding
+            onTriggered: card.confirmingDelete = true
+
+            contentItem: Text {
+                text: removeItem.text
+                font: Theme.rounded(15, Font.DemiBold)
+                color: Theme.coral
+                elide: Text.ElideRight
+            }
+            background: Rectangle {
+                radius: 8
+                color: removeItem.highlighted ? Theme.card : "transparent"
+            }
+        }
+    }
+
+    T.Popup {
+        id: confirmation
+        objectName: "confirmation"
+        parent: T.Overlay.overlay
+        anchors.centerIn: parent
+        modal: true
+        focus: true
+        closePolicy: T.Popup.CloseOnEscape
+        padding: 28
+        implicitWidth: 460
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+        onClosed: card.confirmingDelete = false
+
+        T.Overlay.modal: Rectangle {
+            color: Qt.rgba(Theme.ink.r, Theme.ink.g, Theme.ink.b, 0.6)
+        }
+        background: Rectangle {
+            color: Theme.bgMid
+            radius: 20
+        }
+        contentItem: Column {
+            spacing: 22
+
+            Text {
+                objectName: "title"
+                width: parent.width
+                text: "Remove " + card.profile.name + "? All their stars and scores will be lost."
+                font: Theme.rounded(20, Font.Bold)
+                color: Theme.textPrimary
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 14
+
+                BigButton {
+                    objectName: "removeButton"
+                    text: "Remove"
+                    color: Theme.coral
+                    textColor: Theme.textPrimary
+                    size: 16
+                    onClicked: {
+                        confirmation.close()
+                        card.remove()
+                    }
+                }
+                GhostButton {
+                    objectName: "cancelButton"
+                    text: "Cancel"
+                    size: 16
+                    onClicked: confirmation.close()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,225 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import Tapalong.Ui
+
+// The card after the last line: the verdict, the stars popping in one by one, the numbers,
+// any new badges, the bonus games on offer and the ways on.
+Scrim {
+    id: root
+
+    property string title
+    property int stars: 0
+    // The stars stay small until this turns true, then spring in one after another.
+    property bool showStars: false
+    property string speedText
+    property string accuracyText
+    property int keysTyped: 0
+    // Each {id, title, emoji}.
+    property var newBadges: []
+    // Each {kind, emoji, title, color}, color being a Theme colour's name.
+    property var bonusChoices: []
+    // "" when this was the last lesson.
+    property string nextLessonTitle
+
+    signal exit()
+    signal retry()
+    signal next()
+    signal bonus(string kind)
+
+    strength: 0.65
+
+    MouseArea {
+        anchors.fill: parent
+    }
+
+    CardBackground {
+        anchors.centerIn: parent
+        width: content.implicitWidth + 2 * 36
+        height: content.implicitHeight + 2 * 32
+        radius: 28
+        color: Theme.bgMid
+
+        Column {
+            id: content
+            anchors.centerIn: parent
+            spacing: 18
+
+            Text {
+                objectName: "title"
+                anchors.horizontalCenter: content.horizontalCenter
+                text: root.title
+                font: Theme.rounded(34, Font.Bold)
+                color: Theme.textPrimary
+            }
+
+            Row {
+                anchors.horizontalCenter: content.horizontalCenter
+                spacing: 8
+
+                Repeater {
+                    objectName: "stars"
+                    model: 3
+
+                    Text {
+                        id: star
+
+                        required property int index
+                        readonly property bool filled: index < root.stars
+
+                        text: filled ? "★" : "☆"
+                        color: filled ? Theme.sunshine : Theme.starOutline
+                        font: Theme.rounded(44)
+                        scale: 0.1
+
+                        function update() {
+                            pop.stop()
+                            if (root.showStars)
+                                pop.start()
+                            else
+                                star.scale = 0.1
+                        }
+
+                        Component.onCompleted: update()
+                        Connections {
+                            target: root
+                            function onShowStarsChanged() { star.update() }
+                        }
+
+                        SequentialAnimation {
+                            id: pop
+                            PauseAnimation { duration: 350 + 250 * star.index }
+                            // A spring of 0.45 s response and 0.55 damping, in the steps
+                            // SpringAnimation takes (see PressSpring).
+                            SpringAnimation {
+                                target: star
+                                property: "scale"
+                                to: 1
+                                spring: 3.12
+                                damping: 0.25
+                                epsilon: 0.001
+                            }
+                        }
+                    }
+                }
+            }
+
+            Row {
+                id: statRow
+                anchors.horizontalCenter: content.horizontalCenter
+                spacing: 14
+
+                // The keyboard emoji stands taller than the others; the cards stay level.
+                readonly property real cardHeight: Math.max(speedCard.implicitHeight,
+                                                            accuracyCard.implicitHeight,
+                                                            keysCard.implicitHeight)
+
+                StatCard {
+                    id: speedCard
+                    width: 130
+                    height: statRow.cardHeight
+                    emoji: "🚀"
+                    value: root.speedText
+                    label: "words / min"
+                    color: Theme.mint
+                }
+                StatCard {
+                    id: accuracyCard
+                    width: 130
+                    height: statRow.cardHeight
+                    emoji: "🎯"
+                    value: root.accuracyText
+                    label: "accuracy"
+                    color: Theme.sunshine
+                }
+                StatCard {
+                    id: keysCard
+                    width: 130
+                    height: statRow.cardHeight
+                    emoji: "⌨️"
+                    value: String(root.keysTyped)
+                    label: "keys typed"
+                    color: Theme.sky
+                }
+            }
+
+            Column {
+                anchors.horizontalCenter: content.horizontalCenter
+                spacing: 10
+                visible: root.newBadges.length > 0
+
+                Text {
+                    objectName: "badgeHeading"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "New badge" + (root.newBadges.length >= 2 ? "s" : "") + "!"
+                    font: Theme.rounded(18, Font.Bold)
+                    color: Theme.textPrimary
+                }
+                Row {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    spacing: 10
+
+                    Repeater {
+                        model: root.newBadges
+
+                        BadgeChip {
+                            required property var modelData
+                            emoji: modelData.emoji
+                            title: modelData.title
+                            earned: true
+                        }
+                    }
+                }
+            }
+
+            Text {
+                anchors.horizontalCenter: content.horizontalCenter
+                text: "🎁 Pick a bonus game — it makes your new keys extra strong! 💪"
+                font: Theme.rounded(14, Font.Bold)
+                color: Theme.sunshine
+            }
+
+            Row {
+                anchors.horizontalCenter: content.horizontalCenter
+                spacing: 12
+
+                Repeater {
+                    objectName: "bonusButtons"
+                    model: root.bonusChoices
+
+                    BigButton {
+                        required property var modelData
+                        text: modelData.emoji + " " + modelData.title
+                        size: 15
+                        color: Theme[modelData.color]
+                        textColor: Theme.ink
+                        onClicked: root.bonus(modelData.kind)
+                    }
+                }
+            }
+
+            Row {
+                anchors.horizontalCenter: content.horizontalCenter
+                spacing: 12
+
+                GhostButton {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "Back to map"
+                    onClicked: root.exit()
+                }
+                GhostButton {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "Try again"
+                    onClicked: root.retry()
+                }
+                BigButton {
+                    objectName: "nextButton"
+                    visible: root.nextLessonTitle !== ""
+                    text: "Next: " + root.nextLessonTitle + "  ▶"
+                    size: 18
+                    onClicked: root.next()
+                }
+            }
+        }
+    }
+}

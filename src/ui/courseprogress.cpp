@@ -1,0 +1,212 @@
+#include "courseprogress.h"
+
+#include "badges.h"
+#include "curriculum.h"
+
+#include <QStringList>
+#include <QVariantMap>
+
+#include <cmath>
+
+namespace tapalong {
+
+namespace {
+
+const QString &placeholderAvatar()
+{
+    static const QString avatar = QStringLiteral("🙂");
+    return avatar;
+}
+
+QString circleOf(bool unlocked, const LessonResult *result)
+{
+    if (!unlocked)
+        return QStringLiteral("locked");
+    if (!result)
+        return QStringLiteral("open");
+    return result->stars >= 3 ? QStringLiteral("threeStars") : QStringLiteral("finished");
+}
+
+QVariantMap lessonEntry(const Lesson &lesson, const Profile &profile, const QString &nextId)
+{
+    const auto found = profile.lessonResults.constFind(lesson.id);
+    const LessonResult *result = found != profile.lessonResults.cend() ? &*found : nullptr;
+    const bool unlocked = Curriculum::isUnlocked(lesson, profile);
+    return {
+        {QStringLiteral("id"), lesson.id},
+        {QStringLiteral("title"), lesson.title},
+        {QStringLiteral("emoji"), lesson.emoji},
+        {QStringLiteral("newKeysLabel"), CourseProgress::newKeysLabel(lesson.newKeys)},
+        {QStringLiteral("stars"), result ? result->stars : 0},
+        {QStringLiteral("finished"), result != nullptr},
+        {QStringLiteral("unlocked"), unlocked},
+        {QStringLiteral("isNext"), lesson.id == nextId},
+        {QStringLiteral("circle"), circleOf(unlocked, result)},
+        {QStringLiteral("tooltip"),
+         unlocked ? QStringLiteral("Play ") + lesson.title
+                  : QStringLiteral("Finish the lesson before this one to unlock!")},
+    };
+}
+
+QVariantMap stat(const QString &emoji, const QString &value, const QString &label,
+                 const QString &tint)
+{
+    return {
+        {QStringLiteral("emoji"), emoji},
+        {QStringLiteral("value"), value},
+        {QStringLiteral("label"), label},
+        {QStringLiteral("tint"), tint},
+    };
+}
+
+} // namespace
+
+CourseProgress::CourseProgress(QObject *parent) : QObject(parent)
+{
+    refresh();
+}
+
+void CourseProgress::setStore(AppStore *store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        m_store->disconnect(this);
+    m_store = store;
+    if (m_store) {
+        connect(m_store, &AppStore::dataChanged, this, &CourseProgress::refresh);
+        connect(m_store, &QObject::destroyed, this, &CourseProgress::refresh);
+    }
+    emit storeChanged();
+    refresh();
+}
+
+int CourseProgress::lessonCount() const
+{
+    return int(Curriculum::allLessons().size());
+}
+
+double CourseProgress::finishedFraction() const
+{
+    return double(m_state.finishedCount) / lessonCount();
+}
+
+QString CourseProgress::keysTypedText(qint64 keys)
+{
+    if (keys < 10000)
+        return QString::number(keys);
+    return QString::asprintf("%.1fk", double(keys) / 1000.0);
+}
+
+QString CourseProgress::newKeysLabel(const QString &keys)
+{
+    QStringList shown;
+    for (const QChar key : keys)
+        shown.append(key == QLatin1Char(' ') ? QStringLiteral("␣") : QString(key.toUpper()));
+    return shown.join(QLatin1Char(' '));
+}
+
+void CourseProgress::refresh()
+{
+    Profile placeholder;
+    placeholder.avatar = placeholderAvatar();
+    const Profile *current = m_store ? m_store->currentProfile() : nullptr;
+    State state = compute(current ? *current : placeholder);
+    if (state == m_state)
+        return;
+    m_state = std::move(state);
+    emit updated();
+}
+
+CourseProgress::State CourseProgress::compute(const Profile &profile)
+{
+    State state;
+    const QList<Lesson> &lessons = Curriculum::allLessons();
+
+    const Lesson *next = nullptr;
+    for (const Lesson &lesson : lessons) {
+        if (profile.lessonResults.contains(lesson.id)) {
+            ++state.finishedCount;
+        } else if (!next) {
+            next = &lesson;
+        }
+    }
+    const QString nextId = next ? next->id : QString();
+
+    for (const LearningUnit &unit : Curriculum::units()) {
+        QVariantList unitLessons;
+        qint64 earned = 0;
+        for (const Lesson &lesson : unit.lessons) {
+            unitLessons.append(lessonEntry(lesson, profile, nextId));
+            earned += profile.lessonResults.value(lesson.id).stars;
+        }
+        const qint64 possible = 3 * unit.lessons.size();
+        state.units.append(QVariantMap{
+            {QStringLiteral("id"), unit.id},
+            {QStringLiteral("heading"), unit.emoji + QStringLiteral("  ") + unit.title},
+            {QStringLiteral("starsText"), QStringLiteral("⭐️ %1/%2").arg(earned).arg(possible)},
+            {QStringLiteral("lessons"), unitLessons},
+        });
+    }
+
+    state.greeting = QStringLiteral("Hi, ") + profile.name + QStringLiteral("! ") + profile.avatar;
+    if (profile.lessonResults.isEmpty())
+        state.subtitle = QStringLiteral("Your typing adventure starts today!");
+    else if (next)
+        state.subtitle = QStringLiteral("Next up: ") + next->emoji + QLatin1Char(' ') + next->title;
+    else
+        state.subtitle = QStringLiteral("You finished the whole quest! Legendary. 🎆");
+
+    state.streakFlame = profile.streak >= 2;
+    state.streakDays = QString::number(profile.streak) + QStringLiteral(" days");
+
+    state.nextLessonId = nextId;
+    if (next) {
+        state.continueTitle = next->emoji + QStringLiteral("  ") + next->title;
+        for (const LearningUnit &unit : Curriculum::units()) {
+            for (const Lesson &lesson : unit.lessons) {
+                if (lesson.id == next->id)
+                    state.continueWorld =
+                        unit.emoji + QLatin1Char(' ') + unit.title + QStringLiteral(" world");
+            }
+        }
+        state.continueAction = QStringLiteral("Start  ▶");
+    } else {
+        state.continueTitle = QStringLiteral("🎓  Quest complete!");
+        state.continueAction = QStringLiteral("Replay lessons");
+    }
+    state.progressText =
+        QStringLiteral("%1 of %2 lessons finished").arg(state.finishedCount).arg(lessons.size());
+
+    state.stats = {
+        stat(QStringLiteral("⭐️"), QString::number(profile.totalStars()),
+             QStringLiteral("Stars"), QStringLiteral("sunshine")),
+        // Formatted, not cast: a hand-edited file may hold a speed no integer can take.
+        stat(QStringLiteral("🚀"), QString::number(std::round(profile.bestWPM()), 'f', 0),
+             QStringLiteral("Best speed (wpm)"), QStringLiteral("mint")),
+        stat(QStringLiteral("⌨️"), keysTypedText(profile.totalCorrectKeys),
+             QStringLiteral("Keys typed"), QStringLiteral("sky")),
+        stat(QStringLiteral("🔥"), QString::number(profile.streak), QStringLiteral("Day streak"),
+             QStringLiteral("tangerine")),
+    };
+
+    // Counted over the shelf, not over the profile's ids, so that an id this version does not
+    // define (a newer or edited file) cannot make the count exceed the lit chips.
+    int earnedBadges = 0;
+    for (const Badge &badge : BadgeEngine::all()) {
+        const bool earned = profile.badges.contains(badge.id);
+        earnedBadges += earned ? 1 : 0;
+        state.badges.append(QVariantMap{
+            {QStringLiteral("id"), badge.id},
+            {QStringLiteral("emoji"), badge.emoji},
+            {QStringLiteral("title"), badge.title},
+            {QStringLiteral("detail"), badge.detail},
+            {QStringLiteral("earned"), earned},
+        });
+    }
+    state.badgeCountText =
+        QStringLiteral("%1 of %2").arg(earnedBadges).arg(BadgeEngine::all().size());
+    return state;
+}
+
+} // namespace tapalong

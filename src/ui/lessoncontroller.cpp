@@ -1,0 +1,480 @@
+#include "lessoncontroller.h"
+
+#include "appstore.h"
+#include "bonusround.h"
+#include "narrator.h"
+#include "soundplayer.h"
+
+#include <QVariantMap>
+
+#include <cmath>
+#include <utility>
+
+namespace tapalong {
+
+namespace {
+
+QString gameColorName(GameKind kind)
+{
+    switch (kind) {
+    case GameKind::letterDrop:
+        return QStringLiteral("sky");
+    case GameKind::wordMeteors:
+        return QStringLiteral("coral");
+    case GameKind::rocketRace:
+        return QStringLiteral("mint");
+    case GameKind::keyMoles:
+        return QStringLiteral("tangerine");
+    case GameKind::copyCat:
+        return QStringLiteral("lavender");
+    }
+    return QStringLiteral("sunshine");
+}
+
+QString wholeNumber(double value)
+{
+    return QString::number(std::llround(value));
+}
+
+} // namespace
+
+LessonController::LessonController(QObject *parent)
+    : LessonController(AppStore::systemClock(), parent)
+{
+}
+
+LessonController::LessonController(const Clock &clock, QObject *parent)
+    : QObject(parent), m_clock(clock), m_monitor(this), m_starsTimer(this)
+{
+    m_starsTimer.setSingleShot(true);
+    m_starsTimer.setInterval(showStarsDelayMs);
+    connect(&m_starsTimer, &QTimer::timeout, this, [this] { setShowStars(true); });
+}
+
+LessonController::~LessonController()
+{
+    // A screen that already went quiet must not cut off the screen that followed it.
+    if (m_monitor.isListening())
+        Narrator::shared().stop();
+}
+
+void LessonController::classBegin()
+{
+    m_complete = false;
+}
+
+void LessonController::componentComplete()
+{
+    m_complete = true;
+    build();
+    updateListening();
+}
+
+void LessonController::setLessonId(const QString &lessonId)
+{
+    if (m_lessonId == lessonId)
+        return;
+    m_lessonId = lessonId;
+    if (m_complete) {
+        build();
+        updateListening();
+    }
+}
+
+void LessonController::setStore(AppStore *store)
+{
+    if (m_store == store)
+        return;
+    m_store = store;
+    emit storeChanged();
+}
+
+void LessonController::setActive(bool active)
+{
+    if (m_active == active)
+        return;
+    m_active = active;
+    emit activeChanged();
+    if (m_complete)
+        updateListening();
+}
+
+void LessonController::build()
+{
+    const std::optional<Lesson> lesson = Curriculum::lessonById(m_lessonId);
+    const std::optional<Lesson> current =
+        m_session ? std::optional<Lesson>(m_session->lesson()) : std::nullopt;
+    if (lesson == current)
+        return;
+
+    m_starsTimer.stop();
+    std::unique_ptr<LessonSession> old = std::move(m_session);
+    m_steps.clear();
+    m_nextLesson.reset();
+    m_bonusGames.clear();
+    if (lesson) {
+        m_session = std::make_unique<LessonSession>(*lesson, m_clock);
+        m_steps = Tutorial::steps(*lesson);
+        m_nextLesson = Curriculum::lessonAfter(*lesson);
+        m_bonusGames = BonusRound::eligibleGames(*lesson).mid(0, 3);
+
+        LessonSession *session = m_session.get();
+        connect(session, &LessonSession::finishedChanged, this,
+                &LessonController::onFinishedChanged);
+        connect(session, &LessonSession::finishedChanged, this,
+                &LessonController::highlightChanged);
+        connect(session, &LessonSession::expectedChanged, this,
+                &LessonController::highlightChanged);
+        connect(session, &LessonSession::drillIndexChanged, this,
+                &LessonController::drillLabelChanged);
+        connect(session, &LessonSession::wpmChanged, this, &LessonController::statsChanged);
+        connect(session, &LessonSession::accuracyChanged, this, &LessonController::statsChanged);
+        connect(session, &LessonSession::starsChanged, this, &LessonController::titleChanged);
+    }
+    m_tutorialIndex = m_steps.isEmpty() ? -1 : 0;
+    m_paused = false;
+    m_recorded = false;
+    m_newBadges.clear();
+    m_showStars = false;
+
+    emit lessonChanged();
+    emit tutorialChanged();
+    emit pausedChanged();
+    emit recordedChanged();
+    emit newBadgesChanged();
+    emit showStarsChanged();
+    emit highlightChanged();
+    emit drillLabelChanged();
+    emit statsChanged();
+    emit titleChanged();
+    // Bindings have moved to the new session; only now may the old one go.
+    old.reset();
+}
+
+void LessonController::updateListening()
+{
+    const bool listen = m_active && !m_leaving && m_session;
+    if (listen == m_monitor.isListening())
+        return;
+    if (listen) {
+        m_monitor.start([this](const KeyInput &key) { return handleKey(key); });
+        if (tutorialActive())
+            Narrator::shared().say(currentStep().speech);
+    } else {
+        m_monitor.stop();
+        Narrator::shared().stop();
+    }
+}
+
+bool LessonController::isTypingCharacter(QChar ch)
+{
+    if (ch == u' ')
+        return true;
+    switch (ch.category()) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Number_DecimalDigit:
+    case QChar::Number_Letter:
+    case QChar::Number_Other:
+    case QChar::Punctuation_Connector:
+    case QChar::Punctuation_Dash:
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote:
+    case QChar::Punctuation_Other:
+    case QChar::Symbol_Math:
+    case QChar::Symbol_Currency:
+    case QChar::Symbol_Modifier:
+    case QChar::Symbol_Other:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LessonController::handleKey(const KeyInput &key)
+{
+    // Repeats are dropped everywhere, not only while typing: a held space or Return would race
+    // through the tutorial, and a held Escape would flicker the pause card on and off.
+    if (key.isRepeat || !m_session || m_leaving)
+        return true;
+    if (tutorialActive()) {
+        handleTutorialKey(key);
+        return true;
+    }
+    if (key.keyCode == KeyInput::escape) {
+        if (!m_session->finished())
+            setPaused(!m_paused);
+        return true;
+    }
+    // Drill lines are ASCII: a grapheme of more than one UTF-16 unit is never a drill key.
+    if (m_paused || m_session->finished() || key.ch.size() != 1)
+        return true;
+    const QChar ch = key.ch.front();
+    if (isTypingCharacter(ch))
+        m_session->handle(ch);
+    return true;
+}
+
+void LessonController::handleTutorialKey(const KeyInput &key)
+{
+    if (key.keyCode == KeyInput::escape) {
+        endTutorial();
+        return;
+    }
+    const TutorialStep &step = m_steps.at(m_tutorialIndex);
+    if (step.requiredKey && key.ch.size() == 1 && key.ch.front() == *step.requiredKey) {
+        SoundPlayer::play(SoundPlayer::Sound::Pop);
+        advanceTutorial();
+        return;
+    }
+    if (key.ch == u" " || key.keyCode == KeyInput::returnKey)
+        advanceTutorial();
+}
+
+void LessonController::advanceTutorial()
+{
+    if (!tutorialActive() || m_leaving)
+        return;
+    if (m_tutorialIndex + 1 >= tutorialCount()) {
+        endTutorial();
+        return;
+    }
+    setTutorialIndex(m_tutorialIndex + 1);
+    Narrator::shared().say(currentStep().speech);
+}
+
+void LessonController::endTutorial()
+{
+    Narrator::shared().stop();
+    setTutorialIndex(-1);
+}
+
+void LessonController::replay()
+{
+    if (tutorialActive() && !m_leaving)
+        Narrator::shared().say(currentStep().speech);
+}
+
+void LessonController::resume()
+{
+    setPaused(false);
+}
+
+void LessonController::restart()
+{
+    if (!m_session || m_leaving)
+        return;
+    Narrator::shared().stop();
+    m_starsTimer.stop();
+    m_session->reset();
+    setPaused(false);
+    setRecorded(false);
+    setShowStars(false);
+    setNewBadges({});
+    setTutorialIndex(-1);
+}
+
+void LessonController::finish()
+{
+    if (!m_session || !m_session->finished() || m_recorded)
+        return;
+    setRecorded(true);
+    const int stars = m_session->stars();
+    QList<Badge> earned;
+    if (m_store) {
+        earned = m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
+                                       m_session->accuracy(), m_session->correct());
+    }
+    const bool anyEarned = !earned.isEmpty();
+    setNewBadges(std::move(earned));
+    if (anyEarned)
+        SoundPlayer::play(SoundPlayer::Sound::Hero);
+    Narrator::shared().say(verdictSpeech(stars));
+    m_starsTimer.start();
+}
+
+void LessonController::onFinishedChanged()
+{
+    if (m_session && m_session->finished())
+        finish();
+}
+
+void LessonController::exit()
+{
+    leave();
+    emit exitRequested();
+}
+
+void LessonController::openNext()
+{
+    if (!m_nextLesson)
+        return;
+    leave();
+    emit nextRequested(m_nextLesson->id);
+}
+
+void LessonController::openBonus(const QString &kind)
+{
+    const std::optional<GameKind> game = gameKindFromRawValue(kind);
+    if (!game || !m_session)
+        return;
+    leave();
+    emit bonusRequested(m_session->lesson().id, rawValue(*game));
+}
+
+void LessonController::leave()
+{
+    m_leaving = true;
+    m_starsTimer.stop();
+    updateListening();
+}
+
+QString LessonController::verdictSpeech(int stars)
+{
+    if (stars >= 3)
+        return QStringLiteral("Amazing! You earned all three stars!");
+    if (stars == 2)
+        return QStringLiteral("Great job! Two stars!");
+    return QStringLiteral("Lesson complete! Nice work — keep practicing and you'll shine.");
+}
+
+QString LessonController::titleFor(int stars)
+{
+    if (stars >= 3)
+        return QStringLiteral("AMAZING! 🎉");
+    if (stars == 2)
+        return QStringLiteral("Great job! 🙌");
+    return QStringLiteral("Lesson complete! ✅");
+}
+
+QString LessonController::heading() const
+{
+    return m_session ? m_session->lesson().emoji + QStringLiteral("  ") + m_session->lesson().title
+                     : QString();
+}
+
+TutorialStep LessonController::currentStep() const
+{
+    return tutorialActive() ? m_steps.at(m_tutorialIndex) : TutorialStep{};
+}
+
+QVariantList LessonController::newBadges() const
+{
+    QVariantList list;
+    list.reserve(m_newBadges.size());
+    for (const Badge &badge : m_newBadges) {
+        list.append(QVariantMap{{QStringLiteral("id"), badge.id},
+                                {QStringLiteral("title"), badge.title},
+                                {QStringLiteral("emoji"), badge.emoji}});
+    }
+    return list;
+}
+
+QString LessonController::highlight() const
+{
+    if (!m_session || m_session->finished() || m_paused)
+        return {};
+    return m_session->expectedText();
+}
+
+QString LessonController::nextLessonId() const
+{
+    return m_nextLesson ? m_nextLesson->id : QString();
+}
+
+QString LessonController::nextLessonTitle() const
+{
+    return m_nextLesson ? m_nextLesson->title : QString();
+}
+
+QVariantList LessonController::bonusChoices() const
+{
+    QVariantList list;
+    list.reserve(m_bonusGames.size());
+    for (GameKind kind : m_bonusGames) {
+        list.append(QVariantMap{{QStringLiteral("kind"), rawValue(kind)},
+                                {QStringLiteral("emoji"), emoji(kind)},
+                                {QStringLiteral("title"), tapalong::title(kind)},
+                                {QStringLiteral("color"), gameColorName(kind)}});
+    }
+    return list;
+}
+
+QString LessonController::drillLabel() const
+{
+    if (!m_session)
+        return {};
+    return QStringLiteral("Drill %1 of %2")
+        .arg(m_session->drillIndex() + 1)
+        .arg(m_session->drillCount());
+}
+
+QString LessonController::wpmText() const
+{
+    if (!m_session || m_session->wpm() == 0)
+        return QStringLiteral("–");
+    return wholeNumber(m_session->wpm());
+}
+
+QString LessonController::accuracyText() const
+{
+    return wholeNumber(m_session ? m_session->accuracy() : 100) + u'%';
+}
+
+QString LessonController::speedText() const
+{
+    return wholeNumber(m_session ? m_session->wpm() : 0);
+}
+
+QString LessonController::title() const
+{
+    return titleFor(m_session ? m_session->stars() : 0);
+}
+
+void LessonController::setTutorialIndex(int index)
+{
+    if (m_tutorialIndex == index)
+        return;
+    m_tutorialIndex = index;
+    emit tutorialChanged();
+}
+
+void LessonController::setPaused(bool paused)
+{
+    if (m_paused == paused)
+        return;
+    m_paused = paused;
+    emit pausedChanged();
+    emit highlightChanged();
+}
+
+void LessonController::setRecorded(bool recorded)
+{
+    if (m_recorded == recorded)
+        return;
+    m_recorded = recorded;
+    emit recordedChanged();
+}
+
+void LessonController::setNewBadges(QList<Badge> badges)
+{
+    if (m_newBadges == badges)
+        return;
+    m_newBadges = std::move(badges);
+    emit newBadgesChanged();
+}
+
+void LessonController::setShowStars(bool show)
+{
+    if (m_showStars == show)
+        return;
+    m_showStars = show;
+    emit showStarsChanged();
+}
+
+} // namespace tapalong

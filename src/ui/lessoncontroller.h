@@ -1,0 +1,197 @@
+// The rules of the lesson screen: tutorial, keys, pause, recording once, and what the cards say.
+#pragma once
+
+#include "badges.h"
+#include "curriculum.h"
+#include "keyinput.h"
+#include "keymonitor.h"
+#include "lessonsession.h"
+#include "tutorial.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QQmlParserStatus>
+#include <QString>
+#include <QTimer>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+#include <optional>
+
+namespace tapalong {
+
+class AppStore;
+class Clock;
+
+// One per lesson screen, for the screen's whole life. The screen declares it as
+//     LessonController { lessonId: root.lessonId; store: AppStore; active: root.enabled }
+// and draws everything from it and its session. While `active`, every key of the application
+// reaches handleKey() and is consumed; the first time it turns active the current tutorial
+// step is spoken. Turning inactive, leaving, restarting and ending the tutorial silence the
+// narrator at once. When the session finishes, the attempt is recorded in the store once
+// (finish()), and 0.3 s later `showStars` lets the results card pop its stars in.
+// The screen never navigates itself: exit(), openNext() and openBonus() emit the requests,
+// which the root view answers; they also stop listening, so the screen is inert while it fades.
+class LessonController : public QObject, public QQmlParserStatus {
+    Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
+    QML_ELEMENT
+
+    Q_PROPERTY(QString lessonId READ lessonId WRITE setLessonId NOTIFY lessonChanged FINAL)
+    Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged FINAL)
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged FINAL)
+    // Null while lessonId names no lesson.
+    Q_PROPERTY(tapalong::LessonSession *session READ session NOTIFY lessonChanged FINAL)
+    // The lesson's emoji, two spaces and its title.
+    Q_PROPERTY(QString heading READ heading NOTIFY lessonChanged FINAL)
+
+    // -1 once the tutorial is over.
+    Q_PROPERTY(int tutorialIndex READ tutorialIndex NOTIFY tutorialChanged FINAL)
+    Q_PROPERTY(int tutorialCount READ tutorialCount NOTIFY lessonChanged FINAL)
+    Q_PROPERTY(bool tutorialActive READ tutorialActive NOTIFY tutorialChanged FINAL)
+    // A default step while the tutorial is over.
+    Q_PROPERTY(tapalong::TutorialStep currentStep READ currentStep NOTIFY tutorialChanged FINAL)
+
+    Q_PROPERTY(bool paused READ paused NOTIFY pausedChanged FINAL)
+    Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
+    // Of this attempt, each {id, title, emoji}.
+    Q_PROPERTY(QVariantList newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
+    Q_PROPERTY(bool showStars READ showStars NOTIFY showStarsChanged FINAL)
+    // The key to light: the expected character while typing, "" when finished or paused.
+    Q_PROPERTY(QString highlight READ highlight NOTIFY highlightChanged FINAL)
+
+    Q_PROPERTY(bool hasNextLesson READ hasNextLesson NOTIFY lessonChanged FINAL)
+    Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY lessonChanged FINAL)
+    Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY lessonChanged FINAL)
+    // At most three, each {kind (raw value), emoji, title, color (a Theme colour's name)}.
+    Q_PROPERTY(QVariantList bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
+
+    Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)
+    // The live bar: "–" until the first correct key.
+    Q_PROPERTY(QString wpmText READ wpmText NOTIFY statsChanged FINAL)
+    Q_PROPERTY(QString accuracyText READ accuracyText NOTIFY statsChanged FINAL)
+    // The results card: the speed as a whole number, even when it is 0.
+    Q_PROPERTY(QString speedText READ speedText NOTIFY statsChanged FINAL)
+    Q_PROPERTY(QString title READ title NOTIFY titleChanged FINAL)
+
+public:
+    static constexpr int showStarsDelayMs = 300;
+
+    // For QML: the system clock.
+    explicit LessonController(QObject *parent = nullptr);
+    // For tests: the clock must outlive the controller.
+    explicit LessonController(const Clock &clock, QObject *parent = nullptr);
+    ~LessonController() override;
+
+    void classBegin() override;
+    void componentComplete() override;
+
+    // Consumes every key, as the key monitor does while the screen is active.
+    bool handleKey(const KeyInput &key);
+    // Records the finished attempt the first time it is called per attempt; does nothing
+    // before the session is finished. Runs by itself when the session finishes.
+    void finish();
+
+    // The keys of a drill line: letters, digits, punctuation, symbols and the space.
+    static bool isTypingCharacter(QChar ch);
+    static QString verdictSpeech(int stars);
+    static QString titleFor(int stars);
+
+    Q_INVOKABLE void advanceTutorial();
+    Q_INVOKABLE void endTutorial();
+    Q_INVOKABLE void replay(); // the current tutorial step, said again
+    Q_INVOKABLE void resume();
+    Q_INVOKABLE void restart(); // "Try again": no tutorial this time
+    Q_INVOKABLE void exit();
+    Q_INVOKABLE void openNext();
+    Q_INVOKABLE void openBonus(const QString &kind);
+
+    QString lessonId() const { return m_lessonId; }
+    void setLessonId(const QString &lessonId);
+    AppStore *store() const { return m_store; }
+    void setStore(AppStore *store);
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    bool isListening() const { return m_monitor.isListening(); }
+
+    LessonSession *session() const { return m_session.get(); }
+    QString heading() const;
+    int tutorialIndex() const { return m_tutorialIndex; }
+    int tutorialCount() const { return int(m_steps.size()); }
+    bool tutorialActive() const
+    {
+        return m_tutorialIndex >= 0 && m_tutorialIndex < tutorialCount();
+    }
+    TutorialStep currentStep() const;
+    bool paused() const { return m_paused; }
+    bool recorded() const { return m_recorded; }
+    const QList<Badge> &newBadgeList() const { return m_newBadges; }
+    QVariantList newBadges() const;
+    bool showStars() const { return m_showStars; }
+    QString highlight() const;
+    bool hasNextLesson() const { return m_nextLesson.has_value(); }
+    QString nextLessonId() const;
+    QString nextLessonTitle() const;
+    QVariantList bonusChoices() const;
+    QString drillLabel() const;
+    QString wpmText() const;
+    QString accuracyText() const;
+    QString speedText() const;
+    QString title() const;
+
+signals:
+    void lessonChanged();
+    void storeChanged();
+    void activeChanged();
+    void tutorialChanged();
+    void pausedChanged();
+    void recordedChanged();
+    void newBadgesChanged();
+    void showStarsChanged();
+    void highlightChanged();
+    void drillLabelChanged();
+    void statsChanged();
+    void titleChanged();
+    void exitRequested();
+    void nextRequested(const QString &lessonId);
+    void bonusRequested(const QString &lessonId, const QString &kind);
+
+private:
+    void build();
+    // Listening follows `active` once the declaration is complete, and never resumes after
+    // the screen has asked to leave.
+    void updateListening();
+    void handleTutorialKey(const KeyInput &key);
+    void setTutorialIndex(int index);
+    void setPaused(bool paused);
+    void setRecorded(bool recorded);
+    void setNewBadges(QList<Badge> badges);
+    void setShowStars(bool show);
+    void onFinishedChanged();
+    void leave();
+
+    const Clock &m_clock;
+    QString m_lessonId;
+    QPointer<AppStore> m_store;
+    bool m_active = false;
+    bool m_complete = true; // false between QML's classBegin and componentComplete
+    bool m_leaving = false;
+
+    std::unique_ptr<LessonSession> m_session;
+    QList<TutorialStep> m_steps;
+    std::optional<Lesson> m_nextLesson;
+    QList<GameKind> m_bonusGames;
+
+    int m_tutorialIndex = -1;
+    bool m_paused = false;
+    bool m_recorded = false;
+    QList<Badge> m_newBadges;
+    bool m_showStars = false;
+
+    KeyMonitor m_monitor;
+    QTimer m_starsTimer;
+};
+
+} // namespace tapalong

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Starts the real program with a throwaway home on the X server that xvfb-run provides, makes
+# an explorer from the keyboard, quits with Ctrl+Q and checks that the save file holds exactly
+# that explorer, chosen.
+#   xvfb-run -a create_profile.sh path/to/tapalong
+set -euo pipefail
+
+program=${1:?usage: create_profile.sh path/to/tapalong}
+
+home=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output:" >&2
+  cat "$home/log" >&2 || true
+  exit 1
+}
+
+# Polls a command every 0.1 s for at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  for ((i = 0; i < seconds * 10; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
+export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
+# ctest runs everything else offscreen; this one needs the X server.
+export QT_QPA_PLATFORM=xcb
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+save=$XDG_DATA_HOME/Tapalong/tapalong.json
+
+"$program" >"$home/log" 2>&1 &
+pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window within 20 s"
+[ -n "$window" ] || fail "no Tapalong window"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+
+# At first start the only card is New Explorer: Tab reaches it, Return opens the sheet, whose
+# name field then has the keyboard. The spaces around the name must not be stored.
+xdotool key Tab Return
+xdotool type --delay 30 '  Mia '
+xdotool key Return
+
+holds_mia() {
+  python3 - "$save" <<'PY' 2>/dev/null
+import json, sys
+data = json.load(open(sys.argv[1], encoding="utf-8"))
+profiles = data["profiles"]
+ok = (len(profiles) == 1 and profiles[0]["name"] == "Mia" and profiles[0]["avatar"] == "🦊"
+      and data.get("currentProfileID") == profiles[0]["id"])
+sys.exit(0 if ok else 1)
+PY
+}
+
+wait_for 10 holds_mia || fail "the save file does not hold Mia as the current explorer"
+
+xdotool key ctrl+q
+still_running() { kill -0 "$pid" 2>/dev/null; }
+quit() { ! still_running; }
+wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+
+holds_mia || fail "the save file changed on the way out"
+
+# Back again, Mia is still chosen; Ctrl+W closes the window, and with it the program.
+"$program" >>"$home/log" 2>&1 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window on the second start"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+xdotool key ctrl+w
+wait_for 10 quit || fail "Ctrl+W did not end the program within 10 s"
+pid=""
+holds_mia || fail "the second run lost Mia"
+
+echo "PASS: Mia was created and saved; Ctrl+Q and Ctrl+W both ended the program"
