@@ -1,4 +1,5 @@
 import QtQuick
+import Tapalong.Games
 import Tapalong.Ui
 
 // The one window; closing it ends the program.
@@ -17,6 +18,44 @@ Window {
         anchors.fill: parent
         lessonScreen: Component {
             LessonPlayView {
+                anchors.fill: parent
+            }
+        }
+        gameScreens: ({
+            letterDrop: letterDropScreen,
+            wordMeteors: wordMeteorsScreen,
+            keyMoles: keyMolesScreen,
+            rocketRace: rocketRaceScreen,
+            copyCat: copyCatScreen
+        })
+
+        Component {
+            id: letterDropScreen
+            LetterRainView {
+                anchors.fill: parent
+            }
+        }
+        Component {
+            id: wordMeteorsScreen
+            WordBlasterView {
+                anchors.fill: parent
+            }
+        }
+        Component {
+            id: keyMolesScreen
+            KeyMolesView {
+                anchors.fill: parent
+            }
+        }
+        Component {
+            id: rocketRaceScreen
+            RocketRaceView {
+                anchors.fill: parent
+            }
+        }
+        Component {
+            id: copyCatScreen
+            CopyCatView {
                 anchors.fill: parent
             }
         }

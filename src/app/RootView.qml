@@ -127,6 +127,16 @@ Item {
                     anchors.fill: parent
                 }
             }
+            gamesTab: Component {
+                GamesHubView {
+                    anchors.fill: parent
+                }
+            }
+            championsTab: Component {
+                ChampionsView {
+                    anchors.fill: parent
+                }
+            }
         }
     }
 }

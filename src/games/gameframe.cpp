@@ -17,8 +17,8 @@ namespace tapalong {
 GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_timer(this)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(tickMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &GameFrame::step);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &GameFrame::onTimer);
 }
 
 GameFrame::GameFrame(AppStore *store, GameModel *model, std::optional<BonusSetup> bonus,
@@ -340,10 +340,23 @@ void GameFrame::updateTimer()
 {
     // Nothing moves outside play, so the timer sleeps there.
     const bool run = m_model && m_model->isPlaying() && !m_leaving;
-    if (run && !m_timer.isActive())
-        m_timer.start();
-    else if (!run && m_timer.isActive())
+    if (run == m_clockRunning)
+        return;
+    m_clockRunning = run;
+    if (run) {
+        m_clock.start();
+        m_timer.start(m_schedule.restart(0));
+    } else {
         m_timer.stop();
+    }
+}
+
+void GameFrame::onTimer()
+{
+    step();
+    // The step may have ended the game, and with it the run.
+    if (m_clockRunning)
+        m_timer.start(m_schedule.fired(m_clock.nsecsElapsed()));
 }
 
 void GameFrame::refreshResult()
@@ -380,7 +393,7 @@ void GameFrame::leave()
 {
     m_leaving = true;
     m_monitor.stop();
-    m_timer.stop();
+    updateTimer();
     if (m_model)
         m_model->silence();
 }

@@ -182,6 +182,44 @@ private slots:
         QCOMPARE(rain.elapsed(), played + GameFrame::tickSeconds);
     }
 
+    // Guards against the 16 ms timer, which ran every game 4 % fast.
+    void theTimerFiresSixtyTimesASecond_data()
+    {
+        QTest::addColumn<qint64>("latencyNs"); // how late each firing is delivered
+        QTest::newRow("on time") << qint64(0);
+        QTest::newRow("each firing 0.9 ms late") << qint64(900'000);
+    }
+    void theTimerFiresSixtyTimesASecond()
+    {
+        QFETCH(qint64, latencyNs);
+        TickSchedule schedule;
+        const qint64 start = 5'000'000'000;
+        qint64 now = start;
+        int wait = schedule.restart(now);
+        QList<int> waits;
+        for (int firing = 1; firing <= 600; ++firing) {
+            QVERIFY2(wait == 16 || wait == 17 || (latencyNs > 0 && wait == 15),
+                     qPrintable(QString::number(wait)));
+            waits.append(wait);
+            now += qint64(wait) * 1'000'000 + latencyNs;
+            if (firing < 600)
+                wait = schedule.fired(now);
+        }
+        // The 600th firing lands within a millisecond (plus one delivery delay) of 10 s.
+        QVERIFY(qAbs(now - start - 10'000'000'000) <= 1'000'000 + latencyNs);
+        if (latencyNs == 0)
+            QCOMPARE(waits.mid(0, 6), (QList<int>{17, 16, 17, 17, 16, 17}));
+    }
+
+    void aLateFiringDoesNotHurryTheNextOnes()
+    {
+        TickSchedule schedule;
+        qint64 now = 0;
+        now += qint64(schedule.restart(now)) * 1'000'000;
+        now += 200'000'000; // the machine stalled for a fifth of a second
+        QCOMPARE(schedule.fired(now), 17);
+    }
+
     void aGameIsRecordedOnceAndAReplayAgain()
     {
         Harness harness;

@@ -1,5 +1,7 @@
 // Runs the Qt Quick tests of the shared widgets against the statically linked Tapalong.Ui.
 #include "appstore.h"
+#include "curriculum.h"
+#include "uitestsupport.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>
@@ -11,6 +13,28 @@
 Q_IMPORT_QML_PLUGIN(Tapalong_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_StorePlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_CurriculumPlugin)
+
+namespace tapalong {
+
+void UiTestSupport::reset()
+{
+    store->setData(AppData{});
+    m_sounds.played.clear();
+}
+
+void UiTestSupport::recordGame(const QString &game, int score)
+{
+    if (const auto kind = gameKindFromRawValue(game))
+        store->recordGame(*kind, score, std::nullopt, score);
+}
+
+void UiTestSupport::finishLesson(const QString &lessonId, int stars, double wpm)
+{
+    if (const auto lesson = Curriculum::lessonById(lessonId))
+        store->recordLesson(*lesson, stars, wpm, 95, 40);
+}
+
+} // namespace tapalong
 
 class Setup : public QObject {
     Q_OBJECT
@@ -25,6 +49,7 @@ public slots:
             m_store = std::make_unique<tapalong::AppStore>(
                 tapalong::SaveFile(m_dir.filePath(QStringLiteral("tapalong.json"))));
             tapalong::AppStore::setInstance(m_store.get());
+            tapalong::UiTestSupport::store = m_store.get();
         }
     }
 

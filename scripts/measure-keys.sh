@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Prints how long a typed key takes to show, under a throwaway X server and home folder, with
+# the renderer Tapalong uses by default: the whole of "Meet F and J" is typed with xdotool at
+# 10 keys a second, and for each key the program (TAPALONG_TRACE_KEYS=1) reports when the X
+# key press reached it and when the first frame after it was on screen. Printed: the median,
+# 99th percentile and maximum in ms from arrival to frame, and the same from the X server's
+# own time stamp of the key, which adds the time the key waited while the program was busy.
+#   scripts/measure-keys.sh [path/to/tapalong]
+set -euo pipefail
+
+program=$(realpath "${1:-build/run/src/app/tapalong}")
+finder=$(dirname "$(realpath "$0")")/../tests/app/system/find_button.py
+
+if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
+  export TAPALONG_MEASURE_INNER=1
+  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program"
+fi
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "measure-keys: $*" >&2
+  exit 1
+}
+
+wait_for() {
+  local seconds=$1
+  shift
+  for ((i = 0; i < seconds * 10; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+export QT_QPA_PLATFORM=xcb
+unset QT_QUICK_BACKEND QSG_RHI_BACKEND
+export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+export XDG_CACHE_HOME=$work/home/cache XDG_RUNTIME_DIR=$work/home/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+save=$XDG_DATA_HOME/Tapalong/tapalong.json
+
+# One explorer, chosen, so that the program opens on the dashboard.
+mkdir -p "$XDG_DATA_HOME/Tapalong"
+cat >"$save" <<'JSON'
+{"profiles":[{"id":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","name":"Mia","avatar":"🦊","createdAt":700000000,"lessonResults":{},"gameScores":[],"badges":{},"totalCorrectKeys":0,"streak":0}],"currentProfileID":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","settings":{"soundEnabled":true,"voiceEnabled":true}}
+JSON
+
+"$program" --print-course | python3 -c '
+import json, sys
+lesson = next(l for u in json.load(sys.stdin) for l in u["lessons"] if l["id"] == "u1l1")
+for line in lesson["drills"]:
+    print(" ".join("space" if c == " " else c for c in line))
+' >"$work/keys"
+
+TAPALONG_TRACE_KEYS=1 "$program" >/dev/null 2>"$work/log" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window within 20 s"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+
+# The dashboard's "Start  ▶" takes no keyboard focus: it is clicked where the screenshot shows
+# it, below the top bar (row 80), whose open tab has the same colour.
+find_start() {
+  start=$(import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$finder" 80)
+}
+wait_for 10 find_start || fail "no \"Start  ▶\" button on the dashboard"
+read -r x y <<<"$start"
+xdotool mousemove --window "$window" "$x" "$y" click 1
+xdotool key Escape # ends the tutorial; its trace is the first key, left out below
+
+while read -r keys; do
+  # shellcheck disable=SC2086 # one word per key
+  xdotool key --delay 100 $keys
+done <"$work/keys"
+
+finished() { grep -q '"u1l1"' "$save"; }
+wait_for 10 finished || fail "the lesson was not recorded; did the click open it?"
+sleep 0.5 # the last key's frame
+cp "$work/log" "$work/typed" # before Ctrl+Q adds its keys
+xdotool key ctrl+q
+wait "$pid" || true
+pid=""
+
+python3 - "$work/typed" "$(wc -w <"$work/keys")" <<'PY'
+import math, re, statistics, sys
+
+keys, frames = [], []
+for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
+    if m := re.match(r"tapalong: key ([0-9.]+) ([0-9]+)$", line):
+        keys.append((float(m.group(1)), int(m.group(2))))
+    elif m := re.match(r"tapalong: frame ([0-9.]+)$", line):
+        frames.append(float(m.group(1)))
+keys = keys[1:]  # Escape
+expected = int(sys.argv[2])
+if len(keys) != expected:
+    sys.exit(f"measure-keys: traced {len(keys)} typed keys, sent {expected}")
+
+arrival, server = [], []
+f = 0
+for at, server_ms in keys:
+    while f < len(frames) and frames[f] < at:
+        f += 1
+    if f == len(frames):
+        sys.exit("measure-keys: a key without a frame after it")
+    arrival.append(frames[f] - at)
+    # The X server stamps keys with its monotonic clock in whole ms, wrapped at 2^32.
+    server.append(frames[f] - (at - ((int(at) - server_ms) % 2**32)))
+
+
+def summary(values):
+    values = sorted(values)
+    p99 = values[math.ceil(0.99 * len(values)) - 1]
+    return (f"median {statistics.median(values):.1f} ms, 99th percentile {p99:.1f} ms, "
+            f"max {values[-1]:.1f} ms")
+
+
+print(f"software renderer (default), {len(keys)} keys of \"Meet F and J\" at 10 keys/s")
+print(f"  key arrival -> frame on screen:   {summary(arrival)}")
+# Only when the server's clock is the program's monotonic clock (as with Xvfb on Linux).
+if all(0 <= s - a < 1000 for a, s in zip(arrival, server)):
+    print(f"  X server's key time -> frame:     {summary(server)}")
+PY

@@ -1,0 +1,42 @@
+import QtQuick
+import Tapalong.Ui
+
+// The card over a paused game: leave it, or play on.
+GameOverlayCard {
+    id: root
+
+    signal quit()
+    signal resume()
+
+    Text {
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: "⏸️"
+        font: Theme.emoji(48)
+    }
+    Text {
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: "Paused"
+        font: Theme.rounded(30, Font.Bold)
+        color: Theme.textPrimary
+    }
+    Row {
+        anchors.horizontalCenter: parent.horizontalCenter
+        spacing: 14
+
+        GhostButton {
+            objectName: "quitButton"
+            anchors.verticalCenter: parent.verticalCenter
+            text: "Quit"
+            size: 16
+            onClicked: root.quit()
+        }
+        BigButton {
+            objectName: "resumeButton"
+            text: "Resume (esc)"
+            size: 18
+            color: Theme.sky
+            textColor: Theme.ink
+            onClicked: root.resume()
+        }
+    }
+}

@@ -1,0 +1,66 @@
+import QtQuick
+import Tapalong.Ui
+
+// The card before a game: what the game is, the keys it plays with, and the start button.
+GameOverlayCard {
+    id: root
+
+    property string emoji
+    property string title
+    property string text
+    // Each line is left out when empty.
+    property string focusLine
+    property string poolLine
+    property color poolColor: Theme.sky
+    property color accent: Theme.sky
+
+    signal start()
+
+    Text {
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: root.emoji
+        font: Theme.emoji(56)
+    }
+    Text {
+        objectName: "startTitle"
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: root.title
+        font: Theme.rounded(34, Font.Black)
+        color: Theme.textPrimary
+    }
+    Text {
+        objectName: "readyText"
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: root.contentWidth
+        text: root.text
+        font: Theme.rounded(17, Font.DemiBold)
+        color: Theme.textDim
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+    }
+    Text {
+        objectName: "focusLine"
+        anchors.horizontalCenter: parent.horizontalCenter
+        visible: root.focusLine !== ""
+        text: root.focusLine
+        font: Theme.mono(14, Font.Bold)
+        color: Theme.sunshine
+    }
+    Text {
+        objectName: "poolLine"
+        anchors.horizontalCenter: parent.horizontalCenter
+        visible: root.poolLine !== ""
+        text: root.poolLine
+        font: Theme.mono(14, Font.Bold)
+        color: root.poolColor
+    }
+    BigButton {
+        objectName: "startButton"
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: "Start!  (press space)"
+        size: 20
+        color: root.accent
+        textColor: Theme.ink
+        onClicked: root.start()
+    }
+}

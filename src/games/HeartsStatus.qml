@@ -1,0 +1,11 @@
+import QtQuick
+import Tapalong.Ui
+
+// The hearts in a game bar: a red heart for each one left and a black one for each lost.
+Text {
+    property int hearts: 3
+    property int most: 3
+
+    text: "❤️".repeat(Math.max(0, hearts)) + "🖤".repeat(Math.max(0, most - hearts))
+    font: Theme.emoji(20)
+}

@@ -1,0 +1,23 @@
+import QtQuick
+import Tapalong.Ui
+
+// A figure in the game bar on its own small card: the time left, the combo, a round count.
+Rectangle {
+    id: root
+
+    property alias text: label.text
+    property alias textColor: label.color
+    property alias font: label.font
+
+    implicitWidth: label.implicitWidth + 2 * 12
+    implicitHeight: label.implicitHeight + 2 * 6
+    radius: 12
+    color: Theme.card
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        font: Theme.rounded(16, Font.Bold)
+        color: Theme.textPrimary
+    }
+}

@@ -1,0 +1,33 @@
+import QtQuick
+import Tapalong.Curriculum
+import Tapalong.Ui
+
+// One falling letter: a ball in the colour of the finger that types it, with a soft glow.
+Item {
+    id: root
+
+    required property string letter
+    readonly property color tint: Keyboard.keyColor(letter, Theme.sky)
+
+    width: 52
+    height: 52
+
+    GlowHalo {
+        anchors.fill: parent
+        radius: width / 2
+        color: root.tint
+        strength: 0.6
+        spread: 8
+    }
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: root.tint
+    }
+    Text {
+        anchors.centerIn: parent
+        text: root.letter.toUpperCase()
+        font: Theme.rounded(26, Font.Black)
+        color: Theme.ink
+    }
+}

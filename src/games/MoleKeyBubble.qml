@@ -1,0 +1,33 @@
+import QtQuick
+import Tapalong.Curriculum
+import Tapalong.Ui
+
+// The key a mole wears: a disc in the colour of the finger that types it.
+Item {
+    id: root
+
+    property string key
+    readonly property color tint: Keyboard.keyColor(key, Theme.tangerine)
+
+    width: 40
+    height: 40
+
+    GlowHalo {
+        anchors.fill: parent
+        radius: width / 2
+        color: root.tint
+        strength: 0.6
+        spread: 6
+    }
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: root.tint
+    }
+    Text {
+        anchors.centerIn: parent
+        text: root.key.toUpperCase()
+        font: Theme.rounded(20, Font.Black)
+        color: Theme.ink
+    }
+}

@@ -1,0 +1,151 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import Tapalong.Games
+import Tapalong.Store
+import Tapalong.Ui
+
+// Rocket Race: type the passage to fly the child's rocket past three rivals who type at fixed
+// speeds. The race clock starts with the first correct letter.
+GameScreenFrame {
+    id: screen
+
+    model: RocketRaceModel {
+        id: race
+    }
+    readyText: screen.isBonus
+        ? "Lesson finished — celebrate with a quick race!\n"
+          + "Type the words to make your rocket zoom past the bots.\n"
+          + "The race starts on your first correct letter."
+        : "Type the words to make your rocket zoom!\n"
+          + "You're racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.\n"
+          + "The race starts the moment you type your first correct letter."
+    // The race drills whole phrases, not a key pool.
+    showsPool: false
+    accent: Theme.mint
+    replayText: "Race again  (space)"
+    headline: ["🥇 1st place!!", "🥈 2nd place!", "🥉 3rd place!"][race.place - 1]
+              ?? "4th — you'll get them next time!"
+    celebrates: screen.frame.isNewHighScore || race.place === 1
+
+    status: [
+        Text {
+            objectName: "liveWpm"
+            text: race.wpm + " wpm"
+            font: Theme.rounded(18, Font.Bold)
+            color: Theme.mint
+        },
+        Text {
+            objectName: "liveAccuracy"
+            text: race.accuracy + "% acc"
+            font: Theme.rounded(18, Font.Bold)
+            color: Theme.sky
+        }
+    ]
+    overLines: Column {
+        id: raceLines
+        spacing: 18
+
+        Text {
+            objectName: "highScoreLine"
+            anchors.horizontalCenter: raceLines.horizontalCenter
+            visible: screen.frame.isNewHighScore
+            text: "🏆 NEW HIGH SCORE!"
+            font: Theme.rounded(18, Font.Black)
+            color: Theme.textPrimary
+        }
+        Row {
+            anchors.horizontalCenter: raceLines.horizontalCenter
+            spacing: 18
+
+            Text {
+                objectName: "finalWpm"
+                text: race.wpm + " wpm"
+                font: Theme.rounded(18, Font.Bold)
+                color: Theme.mint
+            }
+            Text {
+                objectName: "finalAccuracy"
+                text: race.accuracy + "% accuracy"
+                font: Theme.rounded(18, Font.Bold)
+                color: Theme.sky
+            }
+        }
+    }
+
+    Column {
+        id: field
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 24
+        anchors.rightMargin: 24
+        y: screen.hudBottom + 18
+        spacing: 18
+
+        CardBackground {
+            objectName: "trackCard"
+            width: field.width
+            height: lanes.implicitHeight + 2 * 20
+            radius: 22
+
+            Column {
+                id: lanes
+                anchors.fill: parent
+                anchors.margins: 20
+                spacing: 14
+
+                RaceLane {
+                    objectName: "playerLane"
+                    width: lanes.width
+                    labelEmoji: AppStore.currentAvatar
+                    name: AppStore.hasCurrentProfile ? AppStore.currentName : "You"
+                    racerEmoji: "🚀"
+                    progress: race.progress
+                    isPlayer: true
+                }
+                Repeater {
+                    objectName: "rivalLanes"
+                    model: race.rivals
+
+                    RaceLane {
+                        required property string rivalName
+                        required property string rivalEmoji
+                        required progress
+                        required finishedPlace
+
+                        width: lanes.width
+                        labelEmoji: rivalEmoji
+                        name: rivalName
+                        racerEmoji: rivalEmoji
+                    }
+                }
+            }
+        }
+
+        CardBackground {
+            objectName: "typingCard"
+            width: field.width
+            height: typing.implicitHeight + 2 * 20
+            radius: 22
+
+            Column {
+                id: typing
+                anchors.fill: parent
+                anchors.margins: 20
+                spacing: 10
+
+                Text {
+                    text: "Type it!"
+                    font: Theme.rounded(13, Font.Bold)
+                    color: Theme.textDim
+                }
+                PassageWindow {
+                    objectName: "passage"
+                    text: race.windowText
+                    cursor: race.typedCount - race.windowStart
+                    wrongCount: race.wrongCount
+                }
+            }
+        }
+    }
+}

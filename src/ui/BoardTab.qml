@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tapalong.Ui
+
+// One board in the champions tab strip: a sunshine capsule while it is the board shown.
+T.Button {
+    id: control
+
+    required property string emoji
+    required property string title
+    property bool selected: false
+    readonly property color labelColor: selected ? Theme.ink : Theme.textPrimary
+
+    focusPolicy: Qt.NoFocus
+    leftPadding: 13
+    rightPadding: 13
+    topPadding: 8
+    bottomPadding: 8
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    font: Theme.rounded(14, Font.Bold)
+
+    contentItem: Row {
+        spacing: 5
+
+        Text {
+            text: control.emoji
+            font: control.font
+            color: control.labelColor
+        }
+        Text {
+            text: control.title
+            font: control.font
+            color: control.labelColor
+        }
+    }
+
+    background: Rectangle {
+        radius: height / 2
+        color: control.selected ? Theme.sunshine : Theme.card
+    }
+}

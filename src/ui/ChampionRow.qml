@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Layouts
+import Tapalong.Ui
+
+// One explorer's line on a champions board: place, avatar, name, the figure; brighter for the
+// explorer who is playing.
+Item {
+    id: root
+
+    // rank, name, avatar, value and isCurrent, as ChampionsBoard hands them out.
+    required property var row
+
+    implicitHeight: line.implicitHeight + 2 * 13
+
+    CardBackground {
+        anchors.fill: parent
+        radius: 18
+        color: root.row.isCurrent ? Theme.cardBright : Theme.card
+    }
+
+    RowLayout {
+        id: line
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        spacing: 14
+
+        MedalView {
+            rank: root.row.rank
+        }
+        Text {
+            text: root.row.avatar
+            font: Theme.emoji(30)
+        }
+        Text {
+            objectName: "name"
+            // Shrinks, eliding, only when a long name would push the figure off the card.
+            Layout.minimumWidth: 0
+            text: root.row.name
+            font: Theme.rounded(19, Font.Bold)
+            color: Theme.textPrimary
+            elide: Text.ElideRight
+        }
+        Rectangle {
+            objectName: "you"
+            visible: root.row.isCurrent
+            implicitWidth: you.implicitWidth + 2 * 8
+            implicitHeight: you.implicitHeight + 2 * 3
+            radius: height / 2
+            color: Theme.mint
+
+            Text {
+                id: you
+                anchors.centerIn: parent
+                text: "YOU"
+                font: Theme.rounded(11, Font.Black)
+                color: Theme.ink
+            }
+        }
+        Item {
+            Layout.fillWidth: true
+        }
+        Text {
+            objectName: "value"
+            text: root.row.value
+            font: Theme.rounded(21, Font.Bold)
+            color: root.row.rank === 1 ? Theme.sunshine : Theme.textPrimary
+        }
+    }
+}

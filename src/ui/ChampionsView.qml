@@ -1,0 +1,136 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Templates as T
+import Tapalong.Store
+import Tapalong.Ui
+
+// The champions tab: the household ranked on one board at a time, chosen in a tab strip. Made
+// afresh on every visit, so it always opens on the stars board.
+Item {
+    id: view
+
+    ChampionsBoard {
+        id: champions
+        store: AppStore
+    }
+
+    Text {
+        id: title
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 10
+        text: "🏆 Family Champions"
+        font: Theme.rounded(32, Font.Black)
+        color: Theme.textPrimary
+    }
+
+    Flickable {
+        id: strip
+        objectName: "boardTabs"
+        anchors.top: title.bottom
+        anchors.topMargin: 20
+        anchors.left: parent.left
+        anchors.right: parent.right
+        height: tabs.implicitHeight
+        contentWidth: tabs.implicitWidth + 2 * 28
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        // Centred while the strip fits.
+        Row {
+            id: tabs
+            x: Math.max(28, (strip.width - implicitWidth) / 2)
+            spacing: 8
+
+            Repeater {
+                model: champions.boards
+
+                BoardTab {
+                    required property var modelData
+                    required property int index
+
+                    objectName: "board " + modelData.title
+                    emoji: modelData.emoji
+                    title: modelData.title
+                    selected: champions.board === index
+                    onClicked: {
+                        champions.board = index
+                        AppStore.playSound("Tink")
+                    }
+                }
+            }
+        }
+    }
+
+    Flickable {
+        id: boardArea
+        anchors.top: strip.bottom
+        anchors.topMargin: 20
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        contentWidth: width
+        contentHeight: (rows.visible ? rows.height : empty.y + empty.height) + 28
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        T.ScrollBar.vertical: T.ScrollBar {
+            id: scrollBar
+            policy: T.ScrollBar.AsNeeded
+            padding: 3
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
+            implicitHeight: implicitContentHeight + topPadding + bottomPadding
+            contentItem: Rectangle {
+                implicitWidth: 6
+                radius: 3
+                color: Theme.cardBright
+                opacity: scrollBar.size < 1 ? 1 : 0
+            }
+        }
+
+        Column {
+            id: rows
+            objectName: "rows"
+            x: (boardArea.width - width) / 2
+            width: Math.min(700, boardArea.width - 2 * 28)
+            spacing: 10
+            visible: champions.rows.length > 0
+
+            Repeater {
+                model: champions.rows
+
+                ChampionRow {
+                    required property var modelData
+
+                    objectName: "row " + modelData.name
+                    width: rows.width
+                    row: modelData
+                }
+            }
+        }
+
+        Column {
+            id: empty
+            objectName: "empty"
+            x: (boardArea.width - width) / 2
+            y: 60
+            spacing: 10
+            visible: !rows.visible
+
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "🌱"
+                font: Theme.emoji(44)
+            }
+            Text {
+                objectName: "emptyMessage"
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: champions.emptyMessage
+                font: Theme.rounded(18, Font.DemiBold)
+                color: Theme.textDim
+            }
+        }
+    }
+}

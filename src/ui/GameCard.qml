@@ -1,0 +1,83 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tapalong.Ui
+
+// One game of the games tab; the whole card is the button that opens it.
+T.Button {
+    id: card
+
+    // emoji, title, tagline and scoreLine, as GamesHub hands them out.
+    required property var game
+
+    focusPolicy: Qt.NoFocus
+    padding: 26
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    opacity: pressed ? 0.8 : 1
+
+    contentItem: Column {
+        spacing: 10
+
+        // One box for every emoji, whose line heights differ, so the cards stay level.
+        Text {
+            width: parent.width
+            height: 80
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: card.game.emoji
+            font: Theme.emoji(64)
+        }
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: card.game.title
+            font: Theme.rounded(24, Font.Bold)
+            color: Theme.textPrimary
+            elide: Text.ElideRight
+        }
+        // A fixed box, so every card of a row keeps the same height whatever the line count.
+        Text {
+            objectName: "tagline"
+            width: parent.width
+            height: 40
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            text: card.game.tagline
+            font: Theme.rounded(14)
+            color: Theme.textDim
+        }
+        Text {
+            objectName: "scoreLine"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: card.game.scoreLine
+            font: Theme.rounded(13, Font.DemiBold)
+            color: Theme.textPrimary
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            leftPadding: 16 * 1.3
+            rightPadding: 16 * 1.3
+            topPadding: 16 * 0.65
+            bottomPadding: 16 * 0.65
+            text: "PLAY  ▶"
+            font: Theme.rounded(16, Font.Bold)
+            color: Theme.ink
+
+            Rectangle {
+                anchors.fill: parent
+                z: -1
+                radius: height / 2
+                color: Theme.sunshine
+            }
+        }
+    }
+
+    background: CardBackground {
+        radius: 24
+        border.width: 1
+        border.color: Theme.cardBright
+    }
+}

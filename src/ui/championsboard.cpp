@@ -1,0 +1,96 @@
+#include "championsboard.h"
+
+#include <QVariantMap>
+
+namespace tapalong {
+
+namespace {
+
+const QList<Board> &allBoards()
+{
+    static const QList<Board> boards = Board::all();
+    return boards;
+}
+
+} // namespace
+
+ChampionsBoard::ChampionsBoard(QObject *parent)
+    : QObject(parent), m_board(int(allBoards().indexOf(Board::stars())))
+{
+}
+
+void ChampionsBoard::setStore(AppStore *store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        m_store->disconnect(this);
+    m_store = store;
+    if (m_store) {
+        connect(m_store, &AppStore::dataChanged, this, &ChampionsBoard::refresh);
+        connect(m_store, &QObject::destroyed, this, &ChampionsBoard::refresh);
+    }
+    emit storeChanged();
+    refresh();
+}
+
+QVariantList ChampionsBoard::boards() const
+{
+    QVariantList boards;
+    for (const Board &board : allBoards()) {
+        boards.append(QVariantMap{
+            {QStringLiteral("emoji"), board.emoji()},
+            {QStringLiteral("title"), board.title()},
+        });
+    }
+    return boards;
+}
+
+void ChampionsBoard::setBoard(int board)
+{
+    if (board == m_board || board < 0 || board >= allBoards().size())
+        return;
+    m_board = board;
+    emit boardChanged();
+    refresh();
+}
+
+QString ChampionsBoard::emptyMessage() const
+{
+    switch (allBoards().at(m_board).type()) {
+    case Board::Type::game:
+        return QStringLiteral("No scores yet — be the first to play!");
+    case Board::Type::stars:
+        return QStringLiteral("No stars yet — finish a lesson to get on the board!");
+    case Board::Type::speed:
+        return QStringLiteral("No speeds yet — finish a lesson to set your pace!");
+    }
+    Q_UNREACHABLE();
+}
+
+void ChampionsBoard::refresh()
+{
+    QVariantList rows;
+    if (m_store) {
+        const AppData &data = m_store->data();
+        const Profile *current = m_store->currentProfile();
+        int rank = 0;
+        for (const LeaderRow &row : allBoards().at(m_board).rows(data)) {
+            rows.append(QVariantMap{
+                // The form the store's profile list uses.
+                {QStringLiteral("id"), row.id.toString(QUuid::WithoutBraces).toUpper()},
+                {QStringLiteral("rank"), ++rank},
+                {QStringLiteral("name"), row.name},
+                {QStringLiteral("avatar"), row.avatar},
+                {QStringLiteral("value"), row.value},
+                {QStringLiteral("isCurrent"), current && row.id == current->id},
+            });
+        }
+    }
+    if (rows == m_rows)
+        return;
+    m_rows = std::move(rows);
+    emit rowsChanged();
+}
+
+} // namespace tapalong

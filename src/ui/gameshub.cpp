@@ -1,0 +1,92 @@
+#include "gameshub.h"
+
+#include "curriculum.h"
+
+#include <QStringList>
+#include <QVariantMap>
+
+namespace tapalong {
+
+namespace {
+constexpr qsizetype shownKeys = 12;
+} // namespace
+
+GamesHub::GamesHub(QObject *parent) : QObject(parent)
+{
+    refresh();
+}
+
+void GamesHub::setStore(AppStore *store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        m_store->disconnect(this);
+    m_store = store;
+    if (m_store) {
+        connect(m_store, &AppStore::dataChanged, this, &GamesHub::refresh);
+        connect(m_store, &QObject::destroyed, this, &GamesHub::refresh);
+    }
+    emit storeChanged();
+    refresh();
+}
+
+QString GamesHub::keysLabel(const QString &keys)
+{
+    QStringList shown;
+    for (const QChar key : keys.first(qMin(keys.size(), shownKeys)))
+        shown.append(QString(key.toUpper()));
+    QString label = shown.join(QLatin1Char(' '));
+    if (keys.size() > shownKeys)
+        label += QStringLiteral(" …");
+    return label;
+}
+
+QString GamesHub::scoreLine(qint64 best)
+{
+    return best >= 1 ? QStringLiteral("High score: %1").arg(best)
+                     : QStringLiteral("No score yet — go!");
+}
+
+QString GamesHub::tagline(GameKind kind)
+{
+    switch (kind) {
+    case GameKind::letterDrop:
+        return QStringLiteral("Letters are falling! Type them before they splash.");
+    case GameKind::wordMeteors:
+        return QStringLiteral("Blast word meteors before they hit your planet.");
+    case GameKind::rocketRace:
+        return QStringLiteral("Type fast to race your rocket past the bots!");
+    case GameKind::keyMoles:
+        return QStringLiteral("Bonk the moles by typing their letters!");
+    case GameKind::copyCat:
+        return QStringLiteral("Echo the parrot's secret key pattern from memory!");
+    }
+    Q_UNREACHABLE();
+}
+
+void GamesHub::refresh()
+{
+    const Profile blank;
+    const Profile *current = m_store ? m_store->currentProfile() : nullptr;
+    const Profile &profile = current ? *current : blank;
+
+    QString learned = keysLabel(Curriculum::learnedKeys(profile));
+    QVariantList cards;
+    for (GameKind kind : allGameKinds) {
+        cards.append(QVariantMap{
+            {QStringLiteral("kind"), rawValue(kind)},
+            {QStringLiteral("emoji"), emoji(kind)},
+            {QStringLiteral("title"), title(kind)},
+            {QStringLiteral("tagline"), tagline(kind)},
+            {QStringLiteral("scoreLine"), scoreLine(profile.bestScore(kind))},
+        });
+    }
+    if (learned == m_learnedKeys && cards == m_cards)
+        return;
+    m_learnedKeys = std::move(learned);
+    m_cards = std::move(cards);
+    emit updated();
+}
+
+} // namespace tapalong

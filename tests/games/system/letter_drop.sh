@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Starts the real program with a throwaway home on the X server that xvfb-run provides, makes
+# an explorer, opens Letter Drop from the games tab, catches letters for a few seconds, lets
+# three splash, and checks that the save file holds that one game with its score and keys;
+# then leaves the game with Escape and quits with Ctrl+Q.
+#   xvfb-run -a letter_drop.sh path/to/tapalong
+set -euo pipefail
+
+program=${1:?usage: letter_drop.sh path/to/tapalong}
+
+home=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output:" >&2
+  cat "$home/log" >&2 || true
+  exit 1
+}
+
+# Polls a command every 0.2 s for at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  for ((i = 0; i < seconds * 5; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.2
+  done
+  return 1
+}
+
+export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
+export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
+export QT_QPA_PLATFORM=xcb
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+save=$XDG_DATA_HOME/Tapalong/tapalong.json
+
+# Exits 0 when the save file's only explorer has exactly $1 Letter Drop games, each with points
+# and the keys caught counted.
+has_games() {
+  python3 - "$save" "$1" <<'PY' 2>/dev/null
+import json, sys
+data = json.load(open(sys.argv[1], encoding="utf-8"))
+profile = data["profiles"][0]
+games = [g for g in profile["gameScores"] if g["kind"] == "letterDrop"]
+ok = (len(games) == int(sys.argv[2]) and all(g["score"] > 0 for g in games)
+      and profile["totalCorrectKeys"] > 0 and len(profile["gameScores"]) == len(games))
+sys.exit(0 if ok else 1)
+PY
+}
+
+"$program" >"$home/log" 2>&1 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window within 20 s"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+
+# The first explorer, from the keyboard as a child would make her.
+xdotool key Tab Return
+xdotool type --delay 30 'Mia'
+xdotool key Return
+wait_for 10 test -s "$save" || fail "no explorer was saved"
+sleep 0.6
+
+# The Games tab in the top bar, then Letter Drop's PLAY button, the first card of the hub.
+xdotool mousemove --window "$window" 850 37 click 1
+sleep 0.6
+xdotool mousemove --window "$window" 216 398 click 1
+sleep 0.6
+
+# Return starts; the home-row letters typed over and over catch whatever falls meanwhile, and
+# a letter that is not on screen costs nothing.
+xdotool key Return
+for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool type --delay 70 'asdfjkl'; done
+
+# Left alone, three letters splash within about half a minute and the game is recorded.
+wait_for 60 has_games 1 || fail "no Letter Drop game with points was recorded"
+sleep 1
+has_games 1 || fail "the finished game was recorded more than once"
+
+# Escape leaves the game-over card; Ctrl+Q then quits cleanly.
+xdotool key Escape
+sleep 0.6
+xdotool key ctrl+q
+still_running() { kill -0 "$pid" 2>/dev/null; }
+quit() { ! still_running; }
+wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+has_games 1 || fail "the save file changed on the way out"
+
+echo "PASS: Letter Drop was played from the games tab and recorded once"

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Starts the real program with a throwaway home on the X server that xvfb-run provides, opens
+# Rocket Race from the games tab, types its passage to the line and checks that the save file
+# holds the race with its speed.
+#   xvfb-run -a win_rocket_race.sh path/to/tapalong
+#
+# The passage is drawn at random and cannot be read from outside, so the script types every
+# letter and the space in turn, over and over: each round of 27 keys moves the rocket on at
+# least once, and wrong keys only lower the accuracy. The games tab and its Rocket Race card
+# are clicked where they sit in the default 1180 × 780 window.
+set -euo pipefail
+
+program=${1:?usage: win_rocket_race.sh path/to/tapalong}
+
+home=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output:" >&2
+  cat "$home/log" >&2 || true
+  exit 1
+}
+
+export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
+export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
+export QT_QPA_PLATFORM=xcb
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+save=$XDG_DATA_HOME/Tapalong/tapalong.json
+
+# Mia, chosen, with nothing played yet; silent, so that hundreds of wrong keys make no noise.
+mkdir -p "$(dirname "$save")"
+cat >"$save" <<'JSON'
+{"profiles":[{"id":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","name":"Mia","avatar":"🦊","createdAt":700000000,"lessonResults":{},"gameScores":[],"badges":{},"totalCorrectKeys":0,"streak":0}],"currentProfileID":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","settings":{"soundEnabled":false,"voiceEnabled":false}}
+JSON
+
+"$program" >"$home/log" 2>&1 &
+pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window within 20 s"
+[ -n "$window" ] || fail "no Tapalong window"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+xdotool windowsize --sync "$window" 1180 780
+
+# The Games tab in the top bar, then the Rocket Race card (third of the first row); each
+# screen fades in over 0.25 s.
+sleep 0.5
+xdotool mousemove --window "$window" 850 37 click 1
+sleep 0.6
+xdotool mousemove --window "$window" 963 300 click 1
+sleep 0.6
+xdotool key space
+
+raced() { grep -q '"kind":"rocketRace"' "$save"; }
+
+# The space leads each round: the round that types the last letter then ends with letters
+# only, which the game-over card ignores, instead of starting the next race.
+round=" abcdefghijklmnopqrstuvwxyz"
+started=$EPOCHREALTIME
+for ((i = 0; i < 150; i++)); do
+  xdotool type --delay 4 "$round"
+  if raced; then break; fi
+done
+raced || fail "no Rocket Race in the save file: is it reachable from the games tab?"
+
+python3 - "$save" "$started" <<'PY' || fail "the recorded race does not add up"
+import json, sys, time
+seconds = time.time() - float(sys.argv[2])
+profile = json.load(open(sys.argv[1], encoding="utf-8"))["profiles"][0]
+races = [g for g in profile["gameScores"] if g["kind"] == "rocketRace"]
+assert len(races) == 1, races
+race = races[0]
+wpm, score = race.get("wpm", 0), race["score"]
+assert wpm > 0, race
+# The score is the rounded speed times ten plus the bonus of the place.
+bonus = score - int(wpm + 0.5) * 10
+place = {200: 1, 100: 2, 50: 3, 0: 4}[bonus]
+# Every correct key of the race: the whole passage of three phrases.
+keys = profile["totalCorrectKeys"]
+assert 90 <= keys <= 140, keys
+print(f"PASS: typed {keys} characters in {seconds:.1f} s; place {place}, "
+      f"{wpm:.1f} wpm, score {score}")
+PY
+
+xdotool key ctrl+q
+wait "$pid" || true
+pid=""
