@@ -162,10 +162,10 @@ int main(int argc, char *argv[])
     AppStore::setInstance(&store);
     store.addProfile("Mia", "🦊");
 
-    const QString bonus = parser.isSet("bonus")
-                              ? QString("bonus: ({lessonId: \"%1\", duration: 45})")
-                                    .arg(parser.value("bonus"))
-                              : QString();
+    const QString bonus =
+        parser.isSet("bonus")
+            ? QString("bonus: ({lessonId: \"%1\", duration: 45})").arg(parser.value("bonus"))
+            : QString();
     QQmlApplicationEngine engine;
     engine.addImportPath("qrc:/qt/qml");
     engine.loadData(QString(R"(

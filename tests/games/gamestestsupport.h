@@ -5,8 +5,8 @@
 #include "recordingsound.h"
 
 #include <QObject>
-#include <QWindow>
 #include <QStringList>
+#include <QWindow>
 #include <QtQml/qqmlregistration.h>
 
 class QJSEngine;

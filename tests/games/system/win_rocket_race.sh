@@ -12,26 +12,7 @@ set -euo pipefail
 
 program=${1:?usage: win_rocket_race.sh path/to/tapalong}
 
-home=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- program output:" >&2
-  cat "$home/log" >&2 || true
-  exit 1
-}
-
-export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
-export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
-export QT_QPA_PLATFORM=xcb
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-save=$XDG_DATA_HOME/Tapalong/tapalong.json
+. "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 # Mia, chosen, with nothing played yet; silent, so that hundreds of wrong keys make no noise.
 mkdir -p "$(dirname "$save")"
