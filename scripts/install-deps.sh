@@ -15,8 +15,6 @@ packages=(
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
-  # recording the sound effects through a PulseAudio null sink by hand
-  pulseaudio pulseaudio-utils
 )
 
 missing=()
