@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The typical road through the real program, with a throwaway home on the X server that
+# xvfb-run provides: first start, make an explorer, click "Start  ▶", end the tutorial with
+# Escape, type all of "Meet F and J" without a mistake, pick the Copy Cat bonus game on the
+# results card, lose it with three wrong keys, click "Next: D and K  ▶" on its game-over card,
+# end that lesson's tutorial, leave with ✕ and quit with Ctrl+Q. The save file must then hold
+# exactly what was done.
+#   xvfb-run -a typical_road.sh path/to/tapalong
+#
+# Buttons that take no keyboard focus are clicked where they sit in the default 1180 × 780
+# window at 0,0, or found by their sunshine colour with find_button.py.
+set -euo pipefail
+
+program=${1:?usage: typical_road.sh path/to/tapalong}
+here=$(dirname "$(realpath "$0")")
+
+# shellcheck source=SCRIPTDIR/../../system-common.sh
+. "$here/../../system-common.sh"
+
+# The first lesson's drill lines as xdotool key lists, and the first key of the next lesson's
+# first line, which the lesson screen lights once that tutorial is over.
+"$program" --print-course >"$home/course.json" || fail "--print-course failed"
+python3 - "$home/course.json" "$home" <<'PY' || fail "the course does not start with \"Meet F and J\", \"D and K\""
+import json, sys
+course, out = json.load(open(sys.argv[1], encoding="utf-8")), sys.argv[2]
+lessons = [l for u in course for l in u["lessons"]]
+first, second = lessons[0], lessons[1]
+assert (first["id"], first["title"]) == ("u1l1", "Meet F and J"), first["title"]
+assert (second["id"], second["title"]) == ("u1l2", "D and K"), second["title"]
+lines = [" ".join({" ": "space"}.get(c, c) for c in line) for line in first["drills"]]
+open(out + "/keys", "w").write("\n".join(lines) + "\n")
+open(out + "/total", "w").write(str(sum(len(line) for line in first["drills"])))
+open(out + "/next_first", "w").write(second["drills"][0][0])
+PY
+total=$(cat "$home/total")
+
+"$program" >"$home/log" 2>&1 &
+pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+  fail "no Tapalong window within 20 s"
+[ -n "$window" ] || fail "no Tapalong window"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# "x y" of the biggest sunshine area below row 80 (the top bar), in $at.
+sunshine() {
+  at=$(import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$here/find_button.py" 80)
+}
+profile() { # prints one field of the current profile as JSON, or fails
+  python3 -c 'import json, sys
+d = json.load(open(sys.argv[1], encoding="utf-8"))
+p = next(p for p in d["profiles"] if p["id"] == d["currentProfileID"])
+print(json.dumps(p[sys.argv[2]]))' "$save" "$1" 2>/dev/null
+}
+
+# First start: the picker, "New explorer", the name, Return.
+xdotool key Tab Return
+xdotool type --delay 30 'Mia'
+xdotool key Return
+has_explorer() { profile name >/dev/null; }
+wait_for 10 has_explorer || fail "no explorer was created"
+
+# "Start  ▶" on the dashboard; polling also waits out the picker's fade.
+wait_for 10 sunshine || fail "no \"Start  ▶\" button on the dashboard"
+read -r x y <<<"$at"
+click "$x" "$y"
+sleep 0.5
+xdotool key Escape
+sleep 0.4
+
+# Every key right, 60 ms apart.
+while read -r keys; do
+  # shellcheck disable=SC2086 # one word per key
+  xdotool key --delay 60 $keys
+done <"$home/keys"
+lesson_saved() { [ "$(profile lessonResults)" != "{}" ]; }
+wait_for 10 lesson_saved || fail "no lesson result in the save file 10 s after the last key"
+
+# The results card: its bonus games are Letter Drop, Key Moles and Copy Cat, in that order.
+sleep 1
+click 737 577
+sleep 1
+xdotool key space # the start card
+# Copy Cat ends after three wrong keys once the parrot has shown its pattern, whose keys are
+# the lesson's f and j; z, q and x are wrong whenever they count.
+copy_cats() { profile gameScores | grep -c '"copyCat"' || true; }
+for ((i = 0; i < 20; i++)); do
+  xdotool key --delay 300 z q x
+  sleep 0.5
+  [ "$(copy_cats)" -eq 0 ] || break
+done
+[ "$(copy_cats)" -ne 0 ] || fail "Copy Cat did not end (and record) after 60 wrong keys"
+
+# The game-over card's "Next: D and K  ▶" is its one sunshine button, in the card's middle.
+on_game_over() { sunshine && read -r x y <<<"$at" && ((y > 400 && y < 600)); }
+wait_for 5 on_game_over || fail "no \"Next\" button on the Copy Cat game-over card (found: ${at:-none})"
+click "$x" "$y"
+
+# The tutorial of the next lesson: its "Next  ▶" at the foot of the window.
+on_tutorial() { sunshine && read -r x y <<<"$at" && ((y > 650)); }
+wait_for 5 on_tutorial || fail "no lesson tutorial after \"Next: D and K  ▶\" (found: ${at:-none})"
+xdotool key Escape
+# Then the keyboard hint lights the first key of D and K's first line: d or k on the home row.
+declare -A home_row=([d]=436 [k]=690)
+first=$(cat "$home/next_first")
+[ -n "${home_row[$first]:-}" ] || fail "D and K's first line starts with \"$first\", not d or k"
+lit_first() {
+  sunshine && read -r x y <<<"$at" && ((x > home_row[$first] - 20 && x < home_row[$first] + 20 &&
+    y > 560 && y < 620))
+}
+wait_for 5 lit_first || fail "after Escape, \"$first\" of D and K is not lit (sunshine at ${at:-none})"
+
+click 50 41 # ✕
+on_dashboard() { sunshine && read -r x y <<<"$at" && ((y < 400 && x > 900)); }
+wait_for 5 on_dashboard || fail "✕ did not lead back to the dashboard (sunshine at ${at:-none})"
+
+xdotool key ctrl+q
+quit() { ! kill -0 "$pid" 2>/dev/null; }
+wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+
+python3 - "$save" "$total" <<'PY' || fail "the save file does not hold what was done (above)"
+import json, sys
+data, total = json.load(open(sys.argv[1], encoding="utf-8")), int(sys.argv[2])
+problems = []
+profiles = data["profiles"]
+if [p["name"] for p in profiles] != ["Mia"]:
+    problems.append(f"profiles {[p['name'] for p in profiles]}, expected only Mia")
+p = profiles[0]
+if data.get("currentProfileID") != p["id"]:
+    problems.append("Mia is not the current profile")
+results = p["lessonResults"]
+if list(results) != ["u1l1"]:
+    problems.append(f"lesson results for {sorted(results)}, expected only u1l1")
+elif (results["u1l1"]["stars"], results["u1l1"]["accuracy"]) != (3, 100):
+    problems.append(f"u1l1 saved as {results['u1l1']}, expected 3 stars at 100 % accuracy")
+elif results["u1l1"]["wpm"] < 8:
+    problems.append(f"u1l1 speed {results['u1l1']['wpm']:.1f} wpm at 60 ms a key")
+kinds = [g["kind"] for g in p["gameScores"]]
+if kinds != ["copyCat"]:
+    problems.append(f"game scores {kinds}, expected one copyCat")
+elif p["gameScores"][0]["score"] != 0:
+    problems.append(f"Copy Cat scored {p['gameScores'][0]['score']} with only wrong keys")
+# Only wrong keys were pressed in Copy Cat.
+if p["totalCorrectKeys"] != total:
+    problems.append(f"totalCorrectKeys {p['totalCorrectKeys']}, expected the lesson's {total}")
+if "first_lesson" not in p["badges"]:
+    problems.append(f"no first_lesson badge among {sorted(p['badges'])}")
+if problems:
+    print("; ".join(problems), file=sys.stderr)
+    sys.exit(1)
+PY
+
+echo "PASS: first start to D and K; u1l1 with 3 stars, one Copy Cat game, $total correct keys"
