@@ -1,4 +1,5 @@
 #include "championsboard.h"
+#include "storebinding.h"
 
 #include <QVariantMap>
 
@@ -21,15 +22,8 @@ ChampionsBoard::ChampionsBoard(QObject *parent)
 
 void ChampionsBoard::setStore(AppStore *store)
 {
-    if (store == m_store)
+    if (!rebindStore(m_store, store, this, &ChampionsBoard::refresh))
         return;
-    if (m_store)
-        m_store->disconnect(this);
-    m_store = store;
-    if (m_store) {
-        connect(m_store, &AppStore::dataChanged, this, &ChampionsBoard::refresh);
-        connect(m_store, &QObject::destroyed, this, &ChampionsBoard::refresh);
-    }
     emit storeChanged();
     refresh();
 }

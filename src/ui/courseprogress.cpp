@@ -1,4 +1,5 @@
 #include "courseprogress.h"
+#include "storebinding.h"
 
 #include "badges.h"
 #include "curriculum.h"
@@ -68,15 +69,8 @@ CourseProgress::CourseProgress(QObject *parent) : QObject(parent)
 
 void CourseProgress::setStore(AppStore *store)
 {
-    if (store == m_store)
+    if (!rebindStore(m_store, store, this, &CourseProgress::refresh))
         return;
-    if (m_store)
-        m_store->disconnect(this);
-    m_store = store;
-    if (m_store) {
-        connect(m_store, &AppStore::dataChanged, this, &CourseProgress::refresh);
-        connect(m_store, &QObject::destroyed, this, &CourseProgress::refresh);
-    }
     emit storeChanged();
     refresh();
 }

@@ -1,4 +1,5 @@
 #include "gameshub.h"
+#include "storebinding.h"
 
 #include "curriculum.h"
 
@@ -18,15 +19,8 @@ GamesHub::GamesHub(QObject *parent) : QObject(parent)
 
 void GamesHub::setStore(AppStore *store)
 {
-    if (store == m_store)
+    if (!rebindStore(m_store, store, this, &GamesHub::refresh))
         return;
-    if (m_store)
-        m_store->disconnect(this);
-    m_store = store;
-    if (m_store) {
-        connect(m_store, &AppStore::dataChanged, this, &GamesHub::refresh);
-        connect(m_store, &QObject::destroyed, this, &GamesHub::refresh);
-    }
     emit storeChanged();
     refresh();
 }
