@@ -4,11 +4,14 @@ standard input) below a given row. On the home tab that is the dashboard's "Star
 the open tab's capsule in the top bar is the same colour, so the caller names the top bar's
 bottom edge. The buttons take no keyboard focus, and a position worked out from the layout
 would break with every change of font or margin; the colour of a filled button does not.
-    import -window WINDOW -depth 8 ppm:- | find_button.py [below_row]
+    import -window WINDOW -depth 8 ppm:- | find_button.py [below_row] [--mint] [--all MIN_AREA]
+--mint looks for the mint colour instead (the champions board's "YOU" capsule). --all prints
+every area of at least MIN_AREA pixels instead, one "x y" per line, top to bottom.
 Exits with status 1 when there is no such area."""
 import sys
 
 SUNSHINE = (255, 217, 61)
+MINT = (82, 224, 158)
 # Glyphs in the same colour (a star count, say) are far smaller than a button.
 MIN_AREA = 1500
 
@@ -35,9 +38,18 @@ def read_ppm(data):
 
 
 def main():
-    below = int(sys.argv[1]) if len(sys.argv) > 1 else 0
-    width, height, pixels = read_ppm(sys.stdin.buffer.read())
+    args = sys.argv[1:]
     colour = bytes(SUNSHINE)
+    if "--mint" in args:
+        args.remove("--mint")
+        colour = bytes(MINT)
+    every = None
+    if "--all" in args:
+        at = args.index("--all")
+        every = int(args[at + 1])
+        del args[at:at + 2]
+    below = int(args[0]) if args else 0
+    width, height, pixels = read_ppm(sys.stdin.buffer.read())
     lit = set()
     for y in range(below, height):
         row = y * width * 3
@@ -46,7 +58,7 @@ def main():
             if (x - row) % 3 == 0:
                 lit.add(((x - row) // 3, y))
             x = pixels.find(colour, x + 1, row + width * 3)
-    best = None
+    best, areas = None, []
     while lit:
         stack = [lit.pop()]
         xs, ys = [], []
@@ -58,8 +70,15 @@ def main():
                 if n in lit:
                     lit.remove(n)
                     stack.append(n)
+        centre = ((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2)
+        if every is not None and len(xs) >= every:
+            areas.append(centre)
         if len(xs) >= MIN_AREA and (best is None or len(xs) > len(best[0])):
             best = (xs, ys)
+    if every is not None:
+        for x, y in sorted(areas, key=lambda a: (a[1], a[0])):
+            print(x, y)
+        sys.exit(0 if areas else 1)
     if best is None:
         sys.exit(1)
     xs, ys = best

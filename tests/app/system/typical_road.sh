@@ -3,8 +3,10 @@
 # xvfb-run provides: first start, make an explorer, click "Start  ▶", end the tutorial with
 # Escape, type all of "Meet F and J" without a mistake, pick the Copy Cat bonus game on the
 # results card, lose it with three wrong keys, click "Next: D and K  ▶" on its game-over card,
-# end that lesson's tutorial, leave with ✕ and quit with Ctrl+Q. The save file must then hold
-# exactly what was done.
+# end that lesson's tutorial and leave with ✕. The champions tab then opens on "Star Collectors"
+# with Mia alone on it. A second explorer, Leo, types the same lesson just as well: the tie at
+# 3 ⭐️ is led by Mia, made first, and "YOU" moves to Leo's row. Ctrl+Q quits; the save file must
+# then hold exactly what was done.
 #   xvfb-run -a typical_road.sh path/to/tapalong
 #
 # Buttons that take no keyboard focus are clicked where they sit in the default 1180 × 780
@@ -43,10 +45,10 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | he
 timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# find_button.py on the window as it is now.
+spot() { import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$here/find_button.py" "$@"; }
 # "x y" of the biggest sunshine area below row 80 (the top bar), in $at.
-sunshine() {
-  at=$(import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$here/find_button.py" 80)
-}
+sunshine() { at=$(spot 80); }
 profile() { # prints one field of the current profile as JSON, or fails
   python3 -c 'import json, sys
 d = json.load(open(sys.argv[1], encoding="utf-8"))
@@ -70,10 +72,13 @@ xdotool key Escape
 sleep 0.4
 
 # Every key right, 60 ms apart.
-while read -r keys; do
-  # shellcheck disable=SC2086 # one word per key
-  xdotool key --delay 60 $keys
-done <"$home/keys"
+type_lesson() {
+  while read -r keys; do
+    # shellcheck disable=SC2086 # one word per key
+    xdotool key --delay 60 $keys
+  done <"$home/keys"
+}
+type_lesson
 lesson_saved() { [ "$(profile lessonResults)" != "{}" ]; }
 wait_for 10 lesson_saved || fail "no lesson result in the save file 10 s after the last key"
 
@@ -115,6 +120,49 @@ click 50 41 # ✕
 on_dashboard() { sunshine && read -r x y <<<"$at" && ((y < 400 && x > 900)); }
 wait_for 5 on_dashboard || fail "✕ did not lead back to the dashboard (sunshine at ${at:-none})"
 
+# The champions tab opens on "Star Collectors", the sunshine tab second from the right.
+click 980 37
+on_star_board() { sunshine && read -r x y <<<"$at" && ((x > 780 && x < 900 && y > 130 && y < 175)); }
+wait_for 5 on_star_board || fail "the champions tab did not open on \"Star Collectors\" (sunshine at ${at:-none})"
+# Rows stand 69 apart from y 220: "YOU" is the mint capsule, the lead's figure the only
+# sunshine text below the tabs.
+board_is() { # the rows of "YOU" and of the sunshine figure
+  you=$(spot 185 --mint --all 50 | awk '{ print int(($2 - 220 + 34) / 69) + 1 }' | xargs)
+  lead=$(spot 185 --all 20 | awk '{ print int(($2 - 220 + 34) / 69) + 1 }' | xargs)
+  [ "$you" = "$1" ] && [ "$lead" = "$2" ]
+}
+wait_for 5 board_is 1 1 ||
+  fail "Mia is not alone on the stars board in the lead with \"YOU\" (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
+
+# A second explorer: the profile chip, "Switch player", the picker's second card.
+click 1110 42
+sleep 0.5
+click 1020 88
+sleep 0.6
+xdotool key Tab Tab Return
+sleep 0.5
+xdotool type --delay 30 'Leo'
+xdotool key Return
+is_leo() { [ "$(profile name)" = '"Leo"' ]; }
+wait_for 10 is_leo || fail "no second explorer was created"
+wait_for 10 sunshine || fail "no \"Start  ▶\" button on Leo's dashboard"
+read -r x y <<<"$at"
+click "$x" "$y"
+sleep 0.5
+xdotool key Escape
+sleep 0.4
+type_lesson
+wait_for 10 lesson_saved || fail "no lesson result for Leo 10 s after the last key"
+# "Back to map" sits left of the results card's sunshine "Next: D and K  ▶".
+on_results() { sunshine && read -r x y <<<"$at" && ((y > 400)); }
+wait_for 5 on_results || fail "no results card for Leo (sunshine at ${at:-none})"
+click $((x - 291)) "$y"
+sleep 0.6
+click 980 37
+wait_for 5 on_star_board || fail "the champions tab did not open on \"Star Collectors\" for Leo"
+wait_for 5 board_is 2 1 ||
+  fail "on the stars board Mia should lead and \"YOU\" mark Leo's row (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
+
 xdotool key ctrl+q
 quit() { ! kill -0 "$pid" 2>/dev/null; }
 wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
@@ -128,11 +176,12 @@ import json, sys
 data, total = json.load(open(sys.argv[1], encoding="utf-8")), int(sys.argv[2])
 problems = []
 profiles = data["profiles"]
-if [p["name"] for p in profiles] != ["Mia"]:
-    problems.append(f"profiles {[p['name'] for p in profiles]}, expected only Mia")
-p = profiles[0]
-if data.get("currentProfileID") != p["id"]:
-    problems.append("Mia is not the current profile")
+if [p["name"] for p in profiles] != ["Mia", "Leo"]:
+    problems.append(f"profiles {[p['name'] for p in profiles]}, expected Mia and Leo")
+    profiles += [profiles[0]] * 2
+p, leo = profiles[0], profiles[1]
+if data.get("currentProfileID") != leo["id"]:
+    problems.append("Leo is not the current profile")
 results = p["lessonResults"]
 if list(results) != ["u1l1"]:
     problems.append(f"lesson results for {sorted(results)}, expected only u1l1")
@@ -150,9 +199,15 @@ if p["totalCorrectKeys"] != total:
     problems.append(f"totalCorrectKeys {p['totalCorrectKeys']}, expected the lesson's {total}")
 if "first_lesson" not in p["badges"]:
     problems.append(f"no first_lesson badge among {sorted(p['badges'])}")
+# Leo: the same lesson, nothing else.
+if {k: v["stars"] for k, v in leo["lessonResults"].items()} != {"u1l1": 3}:
+    problems.append(f"Leo's lesson results {leo['lessonResults']}, expected u1l1 with 3 stars")
+if leo["gameScores"] or leo["totalCorrectKeys"] != total:
+    problems.append(f"Leo has {len(leo['gameScores'])} games and {leo['totalCorrectKeys']} keys")
 if problems:
     print("; ".join(problems), file=sys.stderr)
     sys.exit(1)
 PY
 
-echo "PASS: first start to D and K; u1l1 with 3 stars, one Copy Cat game, $total correct keys"
+echo "PASS: first start to D and K; u1l1 with 3 stars, one Copy Cat game, $total correct keys;" \
+  "the stars board with Mia, then Mia and Leo"
