@@ -2,7 +2,6 @@
 #include "bonusround.h"
 #include "curriculum.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace tapalong;
@@ -60,30 +59,14 @@ private slots:
         QTEST(BonusRound::eligibleGames(lesson), "games");
     }
 
-    void everyLessonOffersThreeToFiveDistinctGames()
-    {
-        for (const Lesson &lesson : Curriculum::allLessons()) {
-            const Games games = BonusRound::eligibleGames(lesson);
-            QVERIFY2(games.size() >= 3 && games.size() <= 5, qPrintable(lesson.id));
-            QCOMPARE(QSet<GameKind>(games.cbegin(), games.cend()).size(), games.size());
-        }
-    }
-
-    void setupKeysLeaveOutSpaces_data()
-    {
-        QTest::addColumn<Lesson>("lesson");
-        QTest::addColumn<QString>("pool");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("Home Row Hero") << courseLesson("u1l6") << u"asdfghjkl;"_qs << QString();
-        QTest::newRow("spaces") << extraLesson(u" a s;d "_qs, u"s ;"_qs) << u"as;d"_qs << u"s;"_qs;
-    }
-
     void setupKeysLeaveOutSpaces()
     {
-        QFETCH(Lesson, lesson);
-        const BonusSetup setup{lesson, 45};
-        QTEST(setup.pool(), "pool");
-        QTEST(setup.focus(), "focus");
+        const BonusSetup review{courseLesson("u1l6"), 45};
+        QCOMPARE(review.pool(), u"asdfghjkl;"_qs);
+        QCOMPARE(review.focus(), QString());
+        const BonusSetup spaced{extraLesson(u" a s;d "_qs, u"s ;"_qs), 45};
+        QCOMPARE(spaced.pool(), u"as;d"_qs);
+        QCOMPARE(spaced.focus(), u"s;"_qs);
     }
 };
 

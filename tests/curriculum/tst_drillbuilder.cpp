@@ -75,25 +75,18 @@ private slots:
         QCOMPARE(rng.nextDouble(1.5, 1.5), 1.5);
     }
 
-    void shuffleDrawsOnceLessThanTheLength_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::newRow("empty") << 0;
-        QTest::newRow("one element draws nothing") << 1;
-        QTest::newRow("many") << 50;
-    }
-
     void shuffleDrawsOnceLessThanTheLength()
     {
-        QFETCH(int, length);
-        QList<int> list(length);
-        std::iota(list.begin(), list.end(), 0);
-        SeededRNG rng(5);
-        rng.shuffle(list);
-        QCOMPARE(drawsSince(5, rng), quint64(std::max(length - 1, 0)));
-        std::sort(list.begin(), list.end());
-        for (int i = 0; i < length; ++i)
-            QCOMPARE(list.at(i), i);
+        for (const int length : {0, 1, 50}) {
+            QList<int> sorted(length);
+            std::iota(sorted.begin(), sorted.end(), 0);
+            QList<int> list = sorted;
+            SeededRNG rng(5);
+            rng.shuffle(list);
+            QCOMPARE(drawsSince(5, rng), quint64(std::max(length - 1, 0)));
+            std::sort(list.begin(), list.end());
+            QCOMPARE(list, sorted);
+        }
     }
 
     void fitLineCutsAtTheLastWholeWord_data()
@@ -103,11 +96,9 @@ private slots:
         const QString words46 = u"aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii j"_qs;
         const QString x46(46, u'x');
         QTest::newRow("exactly 46") << words46 << words46;
-        QTest::newRow("sentence 30") << u"The penguin slid down the icy hill on its belly."_qs
-                                     << u"The penguin slid down the icy hill on its"_qs;
         // The 46-character prefix ends just before the period, yet the last word still goes.
-        QTest::newRow("sentence 83") << u"The dinosaur museum had a giant fossil display."_qs
-                                     << u"The dinosaur museum had a giant fossil"_qs;
+        QTest::newRow("sentence of 47") << u"The dinosaur museum had a giant fossil display."_qs
+                                        << u"The dinosaur museum had a giant fossil"_qs;
         QTest::newRow("no space at all") << QString(50, u'x') << x46;
         QTest::newRow("space just past the limit") << x46 + u" yes"_qs << x46;
     }
@@ -117,13 +108,6 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, fitted);
         QCOMPARE(DrillBuilder::fitLine(line), fitted);
-    }
-
-    void repeatsDrillOfTheFirstLesson()
-    {
-        SeededRNG rng(0x94053de5314a5894ULL);
-        QCOMPARE(DrillBuilder::repeatsDrill(u"fj", rng),
-                 u"jjj fff jjj fjf fff fjf jjj jjj fff fff"_qs);
     }
 
     void chunkDrillsStayInsideTheirKeys()

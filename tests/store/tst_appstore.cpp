@@ -158,8 +158,6 @@ private slots:
                                   << QByteArray("2024-03-10T20:00") << 5;
         QTest::newRow("next day") << QByteArray("2024-03-10T08:00")
                                   << QByteArray("2024-03-11T20:00") << 6;
-        QTest::newRow("across local midnight")
-            << QByteArray("2024-03-10T23:50") << QByteArray("2024-03-11T00:10") << 6;
         // Berlin is UTC+1 here: these two pairs fall on the other side of midnight in UTC.
         QTest::newRow("same UTC day, next local day")
             << QByteArray("2024-03-09T22:30") << QByteArray("2024-03-10T00:30") << 6;
@@ -333,7 +331,6 @@ private slots:
         QCOMPARE(board(h.store->gameRows(GameKind::keyMoles)), QStringList{"Ada 480"});
         QCOMPARE(board(h.store->gameRows(GameKind::copyCat)), QStringList{"Ben 7"});
         QVERIFY(h.store->gameRows(GameKind::letterDrop).isEmpty());
-        QCOMPARE(Board::all().size(), 7);
         QCOMPARE(board(Board::all().at(3).rows(data)), QStringList{"Ada 480"});
     }
 
