@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -16,6 +17,10 @@
 namespace tapalong {
 
 namespace {
+
+// A parent who finds the household empty, or progress not kept, needs to learn why and where
+// the old file went; the window has no place for that, the terminal and the journal do.
+Q_LOGGING_CATEGORY(lcSave, "tapalong.save")
 
 // Makes a rename inside the folder durable; best effort, as the new content is already safe.
 void syncFolder(const QString &folder)
@@ -77,6 +82,9 @@ SaveFile::LoadResult SaveFile::load()
         }
     }
     keepUnreadable_ = true;
+    qCWarning(lcSave).noquote() << path_
+                                << "could not be read; starting with an empty household. The file "
+                                   "is kept and copied aside before anything is saved.";
     return {LoadOutcome::unreadable, {}};
 }
 
@@ -94,10 +102,13 @@ bool SaveFile::copyUnreadableAside() const
         if (QFileInfo::exists(target))
             continue;
         if (!QFile::copy(path_, target))
-            return false;
+            break;
         QFile::setPermissions(target, ownerOnly);
+        qCWarning(lcSave).noquote() << "The unreadable save file was copied to" << target;
         return true;
     }
+    qCWarning(lcSave).noquote() << "The unreadable" << path_
+                                << "could not be copied aside, so it is not replaced";
     return false;
 }
 
@@ -116,19 +127,24 @@ bool SaveFile::save(const AppData &data)
     }
 
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto failed = [&] {
+        // The old file stays as it was; the store tries again with the next change.
+        qCWarning(lcSave).noquote() << "Could not save" << path_ << '(' + file.errorString() + ')';
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
     // Set on the temporary file, so the replaced file is never readable by others.
     if (!file.setPermissions(ownerOnly))
-        return false;
+        return failed();
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
+        return failed();
     // QSaveFile renames without syncing; without this a power cut soon after a lesson can
     // leave an empty file where the child's progress was.
     if (::fsync(file.handle()) != 0)
-        return false;
+        return failed();
     if (!file.commit())
-        return false;
+        return failed();
     syncFolder(QFileInfo(path_).absolutePath());
     return true;
 }
