@@ -14,25 +14,17 @@ TestCase {
     width: 1180
     height: 780
 
-    Component {
-        id: copyCat
-        CopyCatView {
-            anchors.fill: parent
-        }
-    }
+    Component { id: copyCat; CopyCatView { anchors.fill: parent } }
 
     function init() {
         GamesTestSupport.reset()
         AppStore.addProfile("Mia", "🦊")
     }
 
+    // As the root view opens the screen: free play, or a bonus round after `lessonId`.
     function open(lessonId) {
-        const screen = lessonId
-            ? createTemporaryObject(copyCat, testCase, {
-                bonus: { lessonId: lessonId, duration: 45 },
-                nextLessonId: ""
-            })
-            : createTemporaryObject(copyCat, testCase)
+        const screen = createTemporaryObject(copyCat, testCase, lessonId
+            ? { bonus: { lessonId: lessonId, duration: 45 }, nextLessonId: "" } : {})
         verify(screen)
         return screen
     }
@@ -59,14 +51,13 @@ TestCase {
         keyClick("q")
     }
 
+    // `ready`: a part of the start card's text that only the right one of its two has.
     function test_theCards_data() {
         return [
             { tag: "free play", lessonId: "", bar: "🦜 Copy Cat", title: "Copy Cat",
-              ready: "The parrot flashes a secret key pattern — watch and listen!\nThen type it back from memory.\nPatterns grow longer each round!",
-              focus: "", pool: "Playing with: A S D F J K L" },
+              ready: "Patterns grow longer", focus: "", pool: "Playing with: A S D F J K L" },
             { tag: "bonus round", lessonId: "u1l2", bar: "🎁 Bonus Round · Copy Cat",
-              title: "Bonus Round!",
-              ready: "Nice work finishing the lesson!\nWatch the parrot's secret key pattern, then type it back from memory.\nPatterns grow trickier each round — show what you've learned!",
+              title: "Bonus Round!", ready: "Nice work finishing the lesson!",
               focus: "Watch for your new keys: D K", pool: "Playing with: F J D K" }
         ]
     }
@@ -74,7 +65,7 @@ TestCase {
         const screen = open(data.lessonId)
         compare(child(screen, "barTitle").text, data.bar)
         compare(child(screen, "startTitle").text, data.title)
-        compare(child(screen, "readyText").text, data.ready)
+        verify(child(screen, "readyText").text.includes(data.ready), child(screen, "readyText").text)
         compare(child(screen, "focusLine").visible ? child(screen, "focusLine").text : "",
                 data.focus)
         compare(child(screen, "poolLine").text, data.pool)
