@@ -39,45 +39,30 @@ private slots:
         QCOMPARE(speech.calls, QStringList({"stop", "stop", "speak one", "stop", "speak two"}));
     }
 
-    void chooseVoice_data()
+    void chooseVoicePrefersQualityThenAmerican()
     {
-        QTest::addColumn<Voices>("voices");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("no English") << Voices{{"fr-FR", Quality::premium}} << -1;
-        QTest::newRow("enhanced British beats plain American")
-            << Voices{{"en-GB", Quality::enhanced}, {"en-US", Quality::standard}} << 0;
-        QTest::newRow("ties keep the first") << Voices{{"en-GB", Quality::standard},
-                                                       {"en-US", Quality::standard},
-                                                       {"en-US", Quality::standard}}
-                                             << 1;
-        QTest::newRow("premium Australian beats enhanced American")
-            << Voices{{"en-US", Quality::enhanced}, {"en-AU", Quality::premium}} << 1;
-        QTest::newRow("Qt spells the locale with an underscore")
-            << Voices{{"en_GB", Quality::standard}, {"en_US", Quality::standard}} << 1;
+        const QList<std::pair<Voices, int>> cases = {
+            {{{"fr-FR", Quality::premium}}, -1},
+            {{{"en-GB", Quality::enhanced}, {"en-US", Quality::standard}}, 0},
+            {{{"en-US", Quality::enhanced}, {"en-AU", Quality::premium}}, 1},
+            // Ties keep the first.
+            {{{"en-GB", Quality::standard},
+              {"en-US", Quality::standard},
+              {"en-US", Quality::standard}},
+             1},
+            // Qt spells the locale with an underscore.
+            {{{"en_GB", Quality::standard}, {"en_US", Quality::standard}}, 1},
+        };
+        for (const auto &[voices, expected] : cases)
+            QCOMPARE(Narrator::chooseVoice(voices), expected);
     }
 
-    void chooseVoice()
+    void qtRateMapsOntoQtsScale()
     {
-        QFETCH(Voices, voices);
-        QFETCH(int, expected);
-        QCOMPARE(Narrator::chooseVoice(voices), expected);
-    }
-
-    void qtRate_data()
-    {
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("normal") << 0.5 << 0.0;
-        QTest::newRow("narrator") << Narrator::rate << -0.08;
-        QTest::newRow("beyond fastest") << 3.0 << 1.0;
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0.0;
-    }
-
-    void qtRate()
-    {
-        QFETCH(double, rate);
-        QFETCH(double, expected);
-        QCOMPARE(Narrator::qtRate(rate), expected);
+        QCOMPARE(Narrator::qtRate(0.5), 0.0);
+        QCOMPARE(Narrator::qtRate(Narrator::rate), -0.08);
+        QCOMPARE(Narrator::qtRate(3.0), 1.0);
+        QCOMPARE(Narrator::qtRate(std::numeric_limits<double>::quiet_NaN()), 0.0);
     }
 };
 

@@ -14,12 +14,7 @@ TestCase {
     width: 1180
     height: 780
 
-    Component {
-        id: rootComponent
-        RootView {
-            anchors.fill: parent
-        }
-    }
+    Component { id: rootComponent; RootView { anchors.fill: parent } }
 
     // Stands in for the lesson screen to check what the root view hands a screen.
     Component {
@@ -51,6 +46,14 @@ TestCase {
         return view
     }
 
+    // Mia is chosen, so the root view opens on the main view.
+    function rootWithMia(properties) {
+        AppStore.addProfile("Mia", "🦊")
+        const root = createTemporaryObject(rootComponent, testCase, properties)
+        waitForMainView(root)
+        return root
+    }
+
     function openProfileMenu(view) {
         const chip = findChild(view, "profileChip")
         mouseClick(chip)
@@ -63,11 +66,6 @@ TestCase {
         return [menu.itemAt(0).text, menu.itemAt(1).text, menu.itemAt(2).text]
     }
 
-    function closeMenu(menu) {
-        menu.close()
-        tryCompare(menu, "visible", false)
-    }
-
     function test_pickerCoversEverythingUntilAnExplorerIsChosen() {
         const root = createTemporaryObject(rootComponent, testCase)
         const picker = findChild(root, "picker")
@@ -78,12 +76,15 @@ TestCase {
         AppStore.addProfile("Mia", "🦊")
         const view = waitForMainView(root)
         compare(view.tab, "Home")
+        // No lesson screen is there yet: it is never opened.
+        view.openLesson("u1l1")
+        compare(root.navigation.screenKey, "main")
+        compare(shownScreen(root), view)
     }
 
     function test_switchPlayerShowsThePickerAndChoosingReturnsHome() {
-        AppStore.addProfile("Mia", "🦊")
-        const root = createTemporaryObject(rootComponent, testCase)
-        let view = waitForMainView(root)
+        const root = rootWithMia()
+        let view = shownScreen(root)
         mouseClick(findChild(view, "tab Games"))
         compare(view.tab, "Games")
         compare(TestSupport.played, ["Tink"])
@@ -101,10 +102,7 @@ TestCase {
     }
 
     function test_profileMenuSaysHowSoundAndVoiceStand() {
-        AppStore.addProfile("Mia", "🦊")
-        const root = createTemporaryObject(rootComponent, testCase)
-        const view = waitForMainView(root)
-
+        const view = shownScreen(rootWithMia())
         let menu = openProfileMenu(view)
         compare(menuTexts(menu), ["Switch player", "Sound: On 🔊", "Voice: On 🗣️"])
         mouseClick(findChild(menu.contentItem, "sound"))
@@ -122,23 +120,15 @@ TestCase {
         // A change from elsewhere while the menu is open does not rewrite it under the pointer.
         AppStore.toggleSound()
         compare(menu.itemAt(1).text, "Sound: Off 🔇")
-        closeMenu(menu)
-    }
-
-    function test_screensThatAreNotThereYetAreNotOpened() {
-        AppStore.addProfile("Mia", "🦊")
-        const root = createTemporaryObject(rootComponent, testCase)
-        const view = waitForMainView(root)
-        view.openLesson("u1l1")
-        view.openGame("letterDrop")
-        compare(root.navigation.screenKey, "main")
-        compare(shownScreen(root), view)
+        menu.close()
+        tryCompare(menu, "visible", false)
     }
 
     function test_aNewScreenKeyBuildsAFreshScreen() {
-        AppStore.addProfile("Mia", "🦊")
-        const root = createTemporaryObject(rootComponent, testCase, { lessonScreen: fakeLesson })
-        const view = waitForMainView(root)
+        const root = rootWithMia({ lessonScreen: fakeLesson })
+        const view = shownScreen(root)
+        view.openGame("letterDrop") // no game screen is there yet
+        compare(root.navigation.screenKey, "main")
 
         view.openLesson("u1l1")
         compare(root.navigation.screenKey, "lesson-u1l1")

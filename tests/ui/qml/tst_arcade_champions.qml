@@ -27,34 +27,29 @@ TestCase {
         UiTestSupport.reset()
     }
 
-    function test_aCardOpensItsGameWithATink() {
+    function test_aCardOpensItsGame_data() {
+        return [
+            { tag: "with a tink", soundOff: false, game: "keyMoles", scoreLine: "High score: 480", played: ["Tink"] },
+            { tag: "silently with sound off", soundOff: true, game: "copyCat", scoreLine: "No score yet — go!", played: [] },
+        ]
+    }
+
+    function test_aCardOpensItsGame(data) {
         AppStore.addProfile("Mia", "🦊")
         UiTestSupport.recordGame("keyMoles", 480)
+        if (data.soundOff)
+            AppStore.toggleSound()
         const view = createTemporaryObject(hub, testCase)
         const opened = createTemporaryObject(spyComponent, testCase, { target: view, signalName: "openGame" })
         compare(findChild(view, "learnedKeys").text, "Games use the keys you've learned: A S D F J K L")
-        const card = findChild(view, "game keyMoles")
-        compare(findChild(card, "scoreLine").text, "High score: 480")
+        const card = findChild(view, "game " + data.game)
+        compare(findChild(card, "scoreLine").text, data.scoreLine)
         waitForRendering(view)
 
         mouseClick(card)
         compare(opened.count, 1)
-        compare(opened.signalArguments[0][0], "keyMoles")
-        compare(UiTestSupport.played, ["Tink"])
-    }
-
-    function test_withSoundOffACardOpensSilently() {
-        AppStore.toggleSound()
-        const view = createTemporaryObject(hub, testCase)
-        const opened = createTemporaryObject(spyComponent, testCase, { target: view, signalName: "openGame" })
-        const card = findChild(view, "game copyCat")
-        compare(findChild(card, "scoreLine").text, "No score yet — go!")
-        waitForRendering(view)
-
-        mouseClick(card)
-        compare(opened.count, 1)
-        compare(opened.signalArguments[0][0], "copyCat")
-        compare(UiTestSupport.played, [])
+        compare(opened.signalArguments[0][0], data.game)
+        compare(UiTestSupport.played, data.played)
     }
 
     function test_theTabStripSwitchesBoards() {

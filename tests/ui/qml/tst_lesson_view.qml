@@ -44,17 +44,14 @@ TestCase {
             session.handle(session.expected)
     }
 
-    function test_barShowsTheDrillAndNoSpeedYet() {
+    function test_realKeysReachTheLessonWithoutRebuildingTheLine() {
         const view = openLesson("u1l1")
         verify(view.controller.tutorialActive)
         compare(findChild(view, "tutorial").shown, true)
         compare(findChild(view, "drillLabel").text, "Drill 1 of 4")
         compare(findChild(findChild(view, "wpmStat"), "value").text, "–")
         compare(findChild(findChild(view, "accuracyStat"), "value").text, "100%")
-    }
 
-    function test_realKeysReachTheLessonWithoutRebuildingTheLine() {
-        const view = openLesson("u1l1")
         keyClick(Qt.Key_Escape)
         verify(!view.controller.tutorialActive)
 
