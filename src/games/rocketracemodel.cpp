@@ -239,6 +239,14 @@ int RocketRaceModel::roundedWpm() const
     return int(std::round(wpm() + clockSlack));
 }
 
+int RocketRaceModel::shownWpm() const
+{
+    if (isOver() || correctKeys() < 1 || m_elapsed <= 0)
+        return roundedWpm();
+    const double minutes = std::max(m_elapsed, 1.0) / 60.0;
+    return int(std::round(correctKeys() / 5.0 / minutes + clockSlack));
+}
+
 int RocketRaceModel::accuracy() const
 {
     const int counted = correctKeys() + m_wrongCount;
@@ -270,6 +278,7 @@ void RocketRaceModel::finishPlayer()
     setPlace(place);
     setScore(roundedWpm() * 10 + placeBonus(place));
     setState(State::over);
+    refreshFigures(); // the card shows the exact speed the score was made from
 }
 
 void RocketRaceModel::setPassage(const QString &passage)
@@ -323,9 +332,9 @@ void RocketRaceModel::setPlace(int place)
 
 void RocketRaceModel::refreshFigures()
 {
-    const int shownWpm = roundedWpm();
-    if (shownWpm != m_shownWpm) {
-        m_shownWpm = shownWpm;
+    const int wpm = shownWpm();
+    if (wpm != m_shownWpm) {
+        m_shownWpm = wpm;
         emit wpmChanged();
     }
     const int shownAccuracy = accuracy();

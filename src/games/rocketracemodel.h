@@ -69,7 +69,7 @@ class RocketRaceModel : public GameModel {
     // The child's rocket: typedCount over the passage length, 0 for no passage.
     Q_PROPERTY(double progress READ progress NOTIFY typedCountChanged FINAL)
     // The live figures of the bar and the game-over card, rounded.
-    Q_PROPERTY(int wpm READ roundedWpm NOTIFY wpmChanged FINAL)
+    Q_PROPERTY(int wpm READ shownWpm NOTIFY wpmChanged FINAL)
     Q_PROPERTY(int accuracy READ accuracy NOTIFY accuracyChanged FINAL)
     // The passage row: the characters from windowStart, up to 12 typed and 32 to come.
     Q_PROPERTY(int windowStart READ windowStart NOTIFY typedCountChanged FINAL)
@@ -112,6 +112,9 @@ public:
     double progress() const;
     double wpm() const; // correct keys per 5, per minute of race time; 0 before the clock runs
     int roundedWpm() const;
+    // roundedWpm once the race is over; while it runs, at least a second of race time counts,
+    // so the first letter reads as 12 wpm rather than 720.
+    int shownWpm() const;
     int accuracy() const;
     int windowStart() const;
     QString windowText() const;

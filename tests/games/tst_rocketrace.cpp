@@ -116,6 +116,24 @@ private slots:
         QVERIFY(model.rivalList().progress(2) > falcon);
     }
 
+    void liveSpeedCountsAtLeastASecondButTheCardTheExactTime()
+    {
+        // The bar once read 720 wpm for a first letter one tick into the race.
+        QRandomGenerator rng(5);
+        RocketRaceModel model(rng);
+        model.setPhrases(phrasesFor(20));
+        model.start();
+        const QString passage = model.passage();
+        model.handle(passage.at(0));
+        model.tick(dt);
+        QCOMPARE(model.property("wpm").toInt(), 12);
+        for (int i = 1; i < passage.size(); ++i)
+            model.handle(passage.at(i));
+        QVERIFY(model.isOver());
+        QCOMPARE(model.roundedWpm(), 14400);
+        QCOMPARE(model.property("wpm").toInt(), model.roundedWpm());
+    }
+
     void keysBeforeTheStart_data()
     {
         QTest::addColumn<QChar>("key");
