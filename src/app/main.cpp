@@ -163,6 +163,7 @@ int main(int argc, char *argv[])
     }
 
     const int status = app.exec();
+    store.saveIfUnsaved();
     tapalong::SoundPlayer::setBackend(nullptr);
     tapalong::Narrator::shared().setBackend(nullptr);
     return status;

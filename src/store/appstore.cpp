@@ -83,7 +83,15 @@ void AppStore::setData(AppData data)
     emit dataChanged();
     // From m_data, not the argument: a slot may already have made a newer change.
     mirrorSettings();
-    m_storage->save(m_data); // a failed write is retried by the next change
+    // A failed write is tried again by the next change, or on the way out.
+    m_unsaved = !m_storage->save(m_data);
+}
+
+bool AppStore::saveIfUnsaved()
+{
+    if (m_unsaved)
+        m_unsaved = !m_storage->save(m_data);
+    return !m_unsaved;
 }
 
 void AppStore::mirrorSettings() const

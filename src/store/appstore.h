@@ -66,6 +66,12 @@ public:
     const AppData &data() const { return m_data; }
     // The one change path: publish, mirror the sound and voice settings, save.
     void setData(AppData data);
+    // True while the last save failed: what is on screen is not yet on disk.
+    bool isUnsaved() const { return m_unsaved; }
+    // Tries once more to write a change the last save could not; the program does so on the
+    // way out, so a disk that filled up for a moment does not cost a lesson. Returns whether
+    // everything is on disk.
+    bool saveIfUnsaved();
 
     // Null when there is none, including when currentProfileID matches no profile.
     const Profile *currentProfile() const { return m_data.currentProfile(); }
@@ -119,6 +125,7 @@ private:
     std::unique_ptr<Storage> m_storage;
     const Clock &m_clock;
     AppData m_data;
+    bool m_unsaved = false;
 };
 
 } // namespace tapalong

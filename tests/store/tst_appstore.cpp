@@ -46,6 +46,23 @@ private:
     int &m_saves;
 };
 
+// A disk that can be filled and emptied at will.
+class ScriptedStorage : public Storage {
+public:
+    SaveFile::LoadResult load() override { return {}; }
+    bool save(const AppData &data) override
+    {
+        ++saves;
+        if (!full)
+            written = data;
+        return !full;
+    }
+
+    bool full = false;
+    int saves = 0;
+    AppData written;
+};
+
 Timestamp local(const char *iso)
 {
     return Timestamp::fromDateTime(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate));
@@ -247,6 +264,26 @@ private slots:
             QCOMPARE(h.store->data().profiles, before);
         if (writes > 0)
             QCOMPARE(h.fileContent(), SaveCodec::encode(h.store->data()));
+    }
+
+    void aChangeTheDiskRefusedIsWrittenOnTheWayOut()
+    {
+        // A disk full for a moment must not cost the explorer made meanwhile.
+        FakeClock clock;
+        auto owned = std::make_unique<ScriptedStorage>();
+        ScriptedStorage &disk = *owned;
+        AppStore store(std::move(owned), clock);
+        disk.full = true;
+        store.addProfile("Mia", "🦊");
+        QVERIFY(store.isUnsaved());
+        QVERIFY(!store.saveIfUnsaved());
+
+        disk.full = false;
+        QVERIFY(store.saveIfUnsaved());
+        QCOMPARE(disk.written, store.data());
+        const int saves = disk.saves;
+        QVERIFY(store.saveIfUnsaved()); // nothing left to write
+        QCOMPARE(disk.saves, saves);
     }
 
     void loadingWritesBackOnlyAReadableFile_data()
