@@ -4,9 +4,10 @@
 # Escape, type all of "Meet F and J" without a mistake, pick the Copy Cat bonus game on the
 # results card, lose it with three wrong keys, click "Next: D and K  ▶" on its game-over card,
 # end that lesson's tutorial and leave with ✕. The champions tab then opens on "Star Collectors"
-# with Mia alone on it. A second explorer, Leo, types the same lesson just as well: the tie at
-# 3 ⭐️ is led by Mia, made first, and "YOU" moves to Leo's row. Ctrl+Q quits; the save file must
-# then hold exactly what was done.
+# with Mia alone on it; she picks another board. A second explorer, Leo, types the same lesson
+# just as well: the tab opens on the stars board again, the tie at 3 ⭐️ is led by Mia, made
+# first, and "YOU" moves to Leo's row. Ctrl+Q quits; the save file must then hold exactly what
+# was done.
 #   xvfb-run -a typical_road.sh path/to/tapalong
 #
 # Buttons that take no keyboard focus are clicked where they sit in the default 1180 × 780
@@ -133,6 +134,11 @@ board_is() { # the rows of "YOU" and of the sunshine figure
 }
 wait_for 5 board_is 1 1 ||
   fail "Mia is not alone on the stars board in the lead with \"YOU\" (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
+
+# Another board now, so that the next visit shows the stars board is chosen afresh.
+click 174 153 # Letter Drop, the first tab
+off_star_board() { sunshine && read -r x y <<<"$at" && ((x < 300 && y > 130 && y < 175)); }
+wait_for 5 off_star_board || fail "the Letter Drop tab was not chosen (sunshine at ${at:-none})"
 
 # A second explorer: the profile chip, "Switch player", the picker's second card.
 click 1110 42
