@@ -21,10 +21,9 @@ import Tapalong.Ui
 Item {
     id: root
 
-    // The game's model, declared inline; kept for the screen's whole life. Untyped only because
-    // the QML tooling of Qt 6.4 does not see that the games' models are GameModels; `game` is
-    // the same object, typed.
-    required property var model
+    // The game's model, declared inline; kept for the screen's whole life. `game` is the same
+    // object under a name that reads better in the bindings below.
+    required property GameModel model
     readonly property GameModel game: root.model
     // From the root view, in a bonus round: {lessonId, duration}.
     property var bonus: null

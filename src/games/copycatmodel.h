@@ -30,7 +30,7 @@ private:
     int m_echoIndex = 0;
 };
 
-class CopyCatModel : public GameModel {
+class CopyCatModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 

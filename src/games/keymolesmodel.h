@@ -42,7 +42,7 @@ private:
     std::array<HoleSlot, count> m_slots{};
 };
 
-class KeyMolesModel : public GameModel {
+class KeyMolesModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 

@@ -30,7 +30,7 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 };
 
-class LetterRainModel : public GameModel {
+class LetterRainModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 

@@ -54,7 +54,7 @@ private:
     std::array<std::optional<int>, count> m_place{};
 };
 
-class RocketRaceModel : public GameModel {
+class RocketRaceModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 

@@ -49,7 +49,7 @@ private:
     std::optional<int> m_targetId;
 };
 
-class WordMeteorsModel : public GameModel {
+class WordMeteorsModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 
