@@ -80,6 +80,23 @@ click_start() {
   click $at
 }
 
+# Copy Cat ends after three wrong keys: after the parrot has shown its pattern, each of z, q
+# and x is wrong. Returns once the game is in the save file.
+copy_cats() {
+  python3 -c 'import json, sys
+data = json.load(open(sys.argv[1], encoding="utf-8"))
+print(sum(g["kind"] == "copyCat" for p in data["profiles"] for g in p["gameScores"]))' "$save"
+}
+lose_copy_cat() {
+  local before
+  before=$(copy_cats)
+  for _ in $(seq 20); do
+    xdotool key --delay 300 z q x
+    sleep 0.5
+    [ "$(copy_cats)" -eq "$before" ] || break
+  done
+}
+
 # The drill lines of the first lesson as xdotool key lists, one line each.
 "$program" --print-course 2>/dev/null | python3 -c '
 import json, sys
@@ -127,8 +144,11 @@ tail -n +3 "$home/keys" | while read -r keys; do
   xdotool key --delay 40 $keys
 done
 shot lesson-results 2
-click 599 577 # the results card's Key Moles bonus button
+click 737 577 # the results card's Copy Cat bonus button
 shot bonus-round-start 1
+xdotool key space
+lose_copy_cat
+shot bonus-game-over 1
 stop
 
 # --- A household with progress, nobody chosen yet.
@@ -168,6 +188,11 @@ json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
 start
 shot picker-household
+xdotool mousemove --window "$window" 370 580 click 3 # Sam's card
+shot picker-remove-menu 0.4
+xdotool key Down Return
+shot picker-remove-confirm
+xdotool key Escape
 stop
 
 # From here on Leo plays.
@@ -216,10 +241,16 @@ play keyMoles key-moles 'fjdksla'
 stop
 
 play rocketRace rocket-race 'the '
+# The alphabet over and over wins the race; its one space comes first, so no replay starts
+# once the last letter of the passage is typed.
+raced() { grep -q '"kind":"rocketRace"' "$save"; }
+for _ in $(seq 150); do
+  xdotool type --delay 4 " abcdefghijklmnopqrstuvwxyz"
+  if raced; then break; fi
+done
+shot rocket-race-game-over 1
 stop
 
-# Copy Cat ends after three wrong keys: after the parrot has shown its pattern, each of these
-# keys is wrong.
 start
 tab_games
 sleep 0.6
@@ -228,17 +259,7 @@ click ${card[copyCat]}
 shot copy-cat-start
 xdotool key space
 shot copy-cat-playing 1.5
-copy_cats() {
-  python3 -c 'import json, sys
-data = json.load(open(sys.argv[1], encoding="utf-8"))
-print(sum(g["kind"] == "copyCat" for p in data["profiles"] for g in p["gameScores"]))' "$save"
-}
-before=$(copy_cats)
-for _ in $(seq 20); do
-  xdotool key --delay 300 z q x
-  sleep 0.5
-  [ "$(copy_cats)" -eq "$before" ] || break
-done
+lose_copy_cat
 shot copy-cat-game-over 1
 stop
 
