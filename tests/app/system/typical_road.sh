@@ -140,11 +140,17 @@ click 174 153 # Letter Drop, the first tab
 off_star_board() { sunshine && read -r x y <<<"$at" && ((x < 300 && y > 130 && y < 175)); }
 wait_for 5 off_star_board || fail "the Letter Drop tab was not chosen (sunshine at ${at:-none})"
 
-# A second explorer: the profile chip, "Switch player", the picker's second card.
-click 1110 42
-sleep 0.5
-click 1020 88
-sleep 0.6
+# A second explorer: the profile chip, "Switch player" (which leaves no one current), the
+# picker's second card.
+nobody() { ! profile name >/dev/null; }
+for _ in 1 2 3; do
+  click 1110 42
+  sleep 0.5
+  click 1020 88
+  if wait_for 3 nobody; then break; fi
+done
+nobody || fail "\"Switch player\" in the profile menu did not lead back to the picker"
+sleep 0.4 # the picker's fade
 xdotool key Tab Tab Return
 sleep 0.5
 xdotool type --delay 30 'Leo'
