@@ -37,6 +37,17 @@ QDate Timestamp::localDate() const
     return toDateTime().toLocalTime().date();
 }
 
+SteadyClock::SteadyClock()
+    : m_anchor(SystemClock().now()), m_start(std::chrono::steady_clock::now())
+{
+}
+
+Timestamp SteadyClock::now() const
+{
+    const std::chrono::duration<double> since = std::chrono::steady_clock::now() - m_start;
+    return {m_anchor.secondsSinceReference + since.count()};
+}
+
 Timestamp SystemClock::now() const
 {
     using namespace std::chrono;

@@ -8,6 +8,7 @@
 #include <QUuid>
 
 #include <array>
+#include <chrono>
 #include <compare>
 #include <optional>
 
@@ -36,6 +37,19 @@ public:
 class SystemClock final : public Clock {
 public:
     Timestamp now() const override;
+};
+
+// The wall time when it was made, moved on by the monotonic clock: the time between two of its
+// readings never jumps when the system clock is set, so a speed measured with it stays true.
+// For durations; dates that are saved come from a SystemClock.
+class SteadyClock final : public Clock {
+public:
+    SteadyClock();
+    Timestamp now() const override;
+
+private:
+    Timestamp m_anchor;
+    std::chrono::steady_clock::time_point m_start;
 };
 
 enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };

@@ -36,12 +36,16 @@ QString wholeNumber(double value)
     return QString::number(std::llround(value));
 }
 
+// A lesson measures a speed, which a system clock set back mid-lesson would inflate.
+const Clock &lessonClock()
+{
+    static const SteadyClock clock;
+    return clock;
+}
+
 } // namespace
 
-LessonController::LessonController(QObject *parent)
-    : LessonController(AppStore::systemClock(), parent)
-{
-}
+LessonController::LessonController(QObject *parent) : LessonController(lessonClock(), parent) {}
 
 LessonController::LessonController(const Clock &clock, QObject *parent)
     : QObject(parent), m_clock(clock), m_monitor(this), m_starsTimer(this)

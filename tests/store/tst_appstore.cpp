@@ -266,6 +266,19 @@ private slots:
             QCOMPARE(h.fileContent(), SaveCodec::encode(h.store->data()));
     }
 
+    void theLessonClockStartsAtTheWallTimeAndNeverGoesBack()
+    {
+        const Timestamp wall = SystemClock().now();
+        const SteadyClock clock;
+        Timestamp last = clock.now();
+        QVERIFY(qAbs(last.secondsSinceReference - wall.secondsSinceReference) < 1);
+        for (int i = 0; i < 1000; ++i) {
+            const Timestamp next = clock.now();
+            QVERIFY(next >= last);
+            last = next;
+        }
+    }
+
     void aChangeTheDiskRefusedIsWrittenOnTheWayOut()
     {
         // A disk full for a moment must not cost the explorer made meanwhile.
