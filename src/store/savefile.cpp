@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <utility>
 
 #include <fcntl.h>
@@ -127,24 +128,24 @@ bool SaveFile::save(const AppData &data)
     }
 
     QSaveFile file(path_);
-    const auto failed = [&] {
+    const auto failed = [&](const QString &reason) {
         // The old file stays as it was; the store tries again with the next change.
-        qCWarning(lcSave).noquote() << "Could not save" << path_ << '(' + file.errorString() + ')';
+        qCWarning(lcSave).noquote() << "Could not save" << path_ << '(' + reason + ')';
         return false;
     };
     if (!file.open(QIODevice::WriteOnly))
-        return failed();
+        return failed(file.errorString());
     // Set on the temporary file, so the replaced file is never readable by others.
     if (!file.setPermissions(ownerOnly))
-        return failed();
+        return failed(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return failed();
+        return failed(file.errorString());
     // QSaveFile renames without syncing; without this a power cut soon after a lesson can
     // leave an empty file where the child's progress was.
     if (::fsync(file.handle()) != 0)
-        return failed();
+        return failed(qt_error_string(errno));
     if (!file.commit())
-        return failed();
+        return failed(file.errorString());
     syncFolder(QFileInfo(path_).absolutePath());
     return true;
 }
