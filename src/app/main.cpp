@@ -4,10 +4,12 @@
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
 #include "savefile.h"
+#include "singleinstance.h"
 #include "soundplayer.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -118,7 +120,17 @@ int main(int argc, char *argv[])
     std::unique_ptr<tapalong::QtSoundBackend> sound;
     std::unique_ptr<tapalong::QtSpeechBackend> speech;
 
-    tapalong::AppStore store{tapalong::SaveFile(tapalong::SaveFile::defaultPath())};
+    const QString savePath = tapalong::SaveFile::defaultPath();
+    tapalong::SingleInstance instance(QFileInfo(savePath).absolutePath());
+    if (!instance.claim()) {
+        // A second click on the icon: the household is already open in a window.
+        const bool heard = instance.askRunningToShow();
+        std::fprintf(stderr, "tapalong: already running%s\n",
+                     heard ? "; its window was asked to come forward" : " (it did not answer)");
+        return 0;
+    }
+
+    tapalong::AppStore store{tapalong::SaveFile(savePath)};
     tapalong::AppStore::setInstance(&store);
 
     QQmlApplicationEngine engine;
@@ -129,6 +141,13 @@ int main(int argc, char *argv[])
                        : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     if (!window)
         return 1;
+    QObject::connect(&instance, &tapalong::SingleInstance::showRequested, window, [window] {
+        // Out of the taskbar if minimised; a maximised window stays maximised.
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->requestActivate();
+    });
 
     // Opening the audio device takes a while and nothing plays before the first click, so the
     // sound and the voice are set up once the first frame is on screen.

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Starts the real program with a throwaway home on the X server that xvfb-run provides, makes
-# an explorer from the keyboard, quits with Ctrl+Q and checks that the save file holds exactly
-# that explorer, chosen.
+# an explorer from the keyboard, starts the program a second time (which must leave at once),
+# quits with Ctrl+Q and checks that the save file holds exactly that explorer, chosen.
 #   xvfb-run -a create_profile.sh path/to/tapalong
 set -euo pipefail
 
 program=${1:?usage: create_profile.sh path/to/tapalong}
 
+# shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 "$program" >"$home/log" 2>&1 &
@@ -36,8 +37,20 @@ PY
 
 wait_for 10 holds_mia || fail "the save file does not hold Mia as the current explorer"
 
-xdotool key ctrl+q
+# A second start while this one runs must not open a second copy of the household, which would
+# overwrite this one's progress: it asks this window forward and leaves.
 still_running() { kill -0 "$pid" 2>/dev/null; }
+second=0
+timeout 10 "$program" >"$home/second" 2>&1 || second=$?
+[ "$second" -eq 0 ] || fail "a second start exited with status $second: $(cat "$home/second")"
+grep -q "already running; its window was asked to come forward" "$home/second" ||
+  fail "a second start did not reach the running one: $(cat "$home/second")"
+[ "$(xdotool search --onlyvisible --name '^Tapalong$' | wc -l)" -eq 1 ] ||
+  fail "a second Tapalong window opened"
+still_running || fail "the running program ended when a second one started"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard back"
+
+xdotool key ctrl+q
 quit() { ! still_running; }
 wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
 status=0

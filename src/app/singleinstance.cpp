@@ -1,0 +1,67 @@
+#include "singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+namespace tapalong {
+
+namespace {
+
+constexpr int answerTimeoutMs = 1000;
+
+// The socket lives in the user's runtime folder (private to them) when there is one; its name
+// follows the save folder, so a test's throwaway home never meets the real program.
+QString serverNameFor(const QString &folder)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir(folder).absolutePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    const QString name = QStringLiteral("tapalong-") + QString::fromLatin1(hash);
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_serverName(serverNameFor(folder)),
+      m_lock(QDir(folder).filePath(QStringLiteral("tapalong.lock")))
+{
+    // Held for the whole run; a lock whose owner has died is recognised by its process id.
+    m_lock.setStaleLockTime(0);
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            socket->disconnectFromServer();
+            emit showRequested();
+        }
+    });
+}
+
+bool SingleInstance::claim()
+{
+    QDir().mkpath(m_folder);
+    if (!m_lock.tryLock(0))
+        return m_lock.error() != QLockFile::LockFailedError;
+    // A socket left by a crashed run is ours to replace now that we hold the lock.
+    QLocalServer::removeServer(m_serverName);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    m_server.listen(m_serverName); // without it a second start just leaves, unheard
+    return true;
+}
+
+bool SingleInstance::askRunningToShow() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(answerTimeoutMs))
+        return false;
+    // The running one answers by closing the connection once it has heard.
+    return socket.state() == QLocalSocket::UnconnectedState ||
+           socket.waitForDisconnected(answerTimeoutMs);
+}
+
+} // namespace tapalong

@@ -1,0 +1,37 @@
+// One running Tapalong per save folder. Two would each hold their own copy of the household
+// and overwrite each other's progress with every save, so a second start asks the first to
+// show its window and leaves.
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace tapalong {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // `folder` is the save file's folder; the lock is kept beside the file.
+    explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
+
+    // True when this process now holds the folder, also when it takes over the lock of one that
+    // crashed, or when the folder cannot be locked at all (the save file then reports its own
+    // trouble). False while another running Tapalong holds it.
+    bool claim();
+    // From a second start: asks the running one to show its window. Returns whether it heard.
+    bool askRunningToShow() const;
+
+signals:
+    void showRequested();
+
+private:
+    QString m_folder;
+    QString m_serverName;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
+
+} // namespace tapalong

@@ -1,0 +1,56 @@
+// Guards the one-program-per-save-folder rule: two running programs would overwrite each
+// other's progress.
+#include "singleinstance.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+using namespace tapalong;
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSecondStartAsksTheFirstToShowAndTheFolderFreesOnExit()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Tapalong"); // made by the first claim
+        auto first = std::make_unique<SingleInstance>(folder);
+        QVERIFY(first->claim());
+        QSignalSpy shown(first.get(), &SingleInstance::showRequested);
+
+        SingleInstance second(folder);
+        QVERIFY(!second.claim());
+        // The asking start is another process; a thread stands in for it, so that this one can
+        // answer meanwhile.
+        std::atomic<bool> heard = false;
+        std::thread asker([&] { heard = SingleInstance(folder).askRunningToShow(); });
+        QTRY_COMPARE(shown.count(), 1);
+        asker.join();
+        QVERIFY(heard);
+
+        QVERIFY(SingleInstance(dir.filePath("Other")).claim()); // another household: no clash
+        first.reset();
+        QVERIFY(second.claim());
+    }
+
+    void theLockOfACrashedRunIsTakenOver()
+    {
+        QTemporaryDir dir;
+        // What a run killed mid-lesson leaves: its process id, which no process has now.
+        QFile lock(dir.filePath("tapalong.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("2147483000\ntapalong\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        QVERIFY(SingleInstance(dir.path()).claim());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
