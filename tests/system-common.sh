@@ -1,6 +1,8 @@
+# shellcheck shell=bash
 # Shared by the system tests, which drive the real program on the X server xvfb-run provides.
 # Sourcing it gives a throwaway home (removed on exit, with the program stopped), `fail`,
-# `wait_for`, and `save`, the path of the save file.
+# `wait_for`, `start_program` and `quit_program` for the program in $program, and `save`, the
+# path of the save file.
 home=$(mktemp -d)
 pid=""
 cleanup() {
@@ -34,3 +36,26 @@ export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
 export QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 save=$XDG_DATA_HOME/Tapalong/tapalong.json
+
+# Starts $program with its output in $home/log and waits until its window has the keyboard;
+# sets $pid and $window.
+start_program() {
+  "$program" >>"$home/log" 2>&1 &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
+    fail "no Tapalong window within 20 s"
+  [ -n "$window" ] || fail "no Tapalong window"
+  timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+}
+
+program_ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+# Ctrl+Q, after which the program must end within 10 s, with status 0.
+quit_program() {
+  xdotool key ctrl+q
+  wait_for 10 program_ended || fail "Ctrl+Q did not quit within 10 s"
+  local status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "the program exited with status $status"
+}

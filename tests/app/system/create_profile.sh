@@ -10,13 +10,7 @@ program=${1:?usage: create_profile.sh path/to/tapalong}
 # shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
-"$program" >"$home/log" 2>&1 &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-[ -n "$window" ] || fail "no Tapalong window"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 
 # At first start the only card is New Explorer: Tab reaches it, Return opens the sheet, whose
 # name field then has the keyboard. The spaces around the name must not be stored.
@@ -39,7 +33,6 @@ wait_for 10 holds_mia || fail "the save file does not hold Mia as the current ex
 
 # A second start while this one runs must not open a second copy of the household, which would
 # overwrite this one's progress: it asks this window forward and leaves.
-still_running() { kill -0 "$pid" 2>/dev/null; }
 second=0
 timeout 10 "$program" >"$home/second" 2>&1 || second=$?
 [ "$second" -eq 0 ] || fail "a second start exited with status $second: $(cat "$home/second")"
@@ -47,27 +40,17 @@ grep -q "already running; its window was asked to come forward" "$home/second" |
   fail "a second start did not reach the running one: $(cat "$home/second")"
 [ "$(xdotool search --onlyvisible --name '^Tapalong$' | wc -l)" -eq 1 ] ||
   fail "a second Tapalong window opened"
-still_running || fail "the running program ended when a second one started"
+! program_ended || fail "the running program ended when a second one started"
 timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard back"
 
-xdotool key ctrl+q
-quit() { ! still_running; }
-wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program exited with status $status"
+quit_program
 
 holds_mia || fail "the save file changed on the way out"
 
 # Back again, Mia is still chosen; Ctrl+W closes the window, and with it the program.
-"$program" >>"$home/log" 2>&1 &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window on the second start"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 xdotool key ctrl+w
-wait_for 10 quit || fail "Ctrl+W did not end the program within 10 s"
+wait_for 10 program_ended || fail "Ctrl+W did not end the program within 10 s"
 pid=""
 holds_mia || fail "the second run lost Mia"
 

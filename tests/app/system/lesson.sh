@@ -10,6 +10,7 @@ set -euo pipefail
 program=${1:?usage: lesson.sh path/to/tapalong}
 here=$(dirname "$(realpath "$0")")
 
+# shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 # What to type, one xdotool key list per drill line, and what that must score. About one key
@@ -46,13 +47,7 @@ assert 90 <= accuracy < 96
 json.dump({"total": total, "wrong": wrong, "accuracy": accuracy}, open(out + "/expect.json", "w"))
 PY
 
-"$program" >"$home/log" 2>&1 &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-[ -n "$window" ] || fail "no Tapalong window"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 
 xdotool key Tab Return
 xdotool type --delay 30 'Mia'
@@ -124,13 +119,7 @@ done
 [ "$status" -ne 1 ] || fail "no result for u1l1 in the save file 10 s after the last key"
 [ "$status" -eq 0 ] || fail "the saved result is wrong (above)"
 
-xdotool key ctrl+q
-quit() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program exited with status $status"
+quit_program
 result_ok || fail "the result changed on the way out"
 
 echo "PASS: Meet F and J typed, saved with 2 stars and the first-lesson badge"

@@ -37,13 +37,7 @@ open(out + "/next_first", "w").write(second["drills"][0][0])
 PY
 total=$(cat "$home/total")
 
-"$program" >"$home/log" 2>&1 &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-[ -n "$window" ] || fail "no Tapalong window"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # find_button.py on the window as it is now.
@@ -175,13 +169,7 @@ wait_for 5 on_star_board || fail "the champions tab did not open on \"Star Colle
 wait_for 5 board_is 2 1 ||
   fail "on the stars board Mia should lead and \"YOU\" mark Leo's row (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
 
-xdotool key ctrl+q
-quit() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program exited with status $status"
+quit_program
 
 python3 - "$save" "$total" <<'PY' || fail "the save file does not hold what was done (above)"
 import json, sys

@@ -8,6 +8,7 @@ set -euo pipefail
 
 program=${1:?usage: letter_drop.sh path/to/tapalong}
 
+# shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 # Exits 0 when the save file's only explorer has exactly $1 Letter Drop games, each with points
@@ -24,11 +25,7 @@ sys.exit(0 if ok else 1)
 PY
 }
 
-"$program" >"$home/log" 2>&1 &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 
 # The first explorer, from the keyboard as a child would make her.
 xdotool key Tab Return
@@ -56,14 +53,7 @@ has_games 1 || fail "the finished game was recorded more than once"
 # Escape leaves the game-over card; Ctrl+Q then quits cleanly.
 xdotool key Escape
 sleep 0.6
-xdotool key ctrl+q
-still_running() { kill -0 "$pid" 2>/dev/null; }
-quit() { ! still_running; }
-wait_for 10 quit || fail "Ctrl+Q did not quit within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the program exited with status $status"
+quit_program
 has_games 1 || fail "the save file changed on the way out"
 
 echo "PASS: Letter Drop was played from the games tab and recorded once"

@@ -12,6 +12,7 @@ set -euo pipefail
 
 program=${1:?usage: win_rocket_race.sh path/to/tapalong}
 
+# shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 # Mia, chosen, with nothing played yet; silent, so that hundreds of wrong keys make no noise.
@@ -20,13 +21,7 @@ cat >"$save" <<'JSON'
 {"profiles":[{"id":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","name":"Mia","avatar":"🦊","createdAt":700000000,"lessonResults":{},"gameScores":[],"badges":{},"totalCorrectKeys":0,"streak":0}],"currentProfileID":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","settings":{"soundEnabled":false,"voiceEnabled":false}}
 JSON
 
-"$program" >"$home/log" 2>&1 &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-[ -n "$window" ] || fail "no Tapalong window"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+start_program
 xdotool windowsize --sync "$window" 1180 780
 
 # The Games tab in the top bar, then the Rocket Race card (third of the first row); each
