@@ -16,35 +16,10 @@ if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program"
 fi
 
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "measure-keys: $*" >&2
-  exit 1
-}
-
-wait_for() {
-  local seconds=$1
-  shift
-  for ((i = 0; i < seconds * 10; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-export QT_QPA_PLATFORM=xcb
+# A throwaway home, `fail`, `wait_for`, `start_program` and `save`.
+# shellcheck source=SCRIPTDIR/../tests/system-common.sh
+. "$(dirname "$(realpath "$0")")/../tests/system-common.sh"
 unset QT_QUICK_BACKEND QSG_RHI_BACKEND
-export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
-export XDG_CACHE_HOME=$work/home/cache XDG_RUNTIME_DIR=$work/home/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-save=$XDG_DATA_HOME/Tapalong/tapalong.json
 
 # One explorer, chosen, so that the program opens on the dashboard.
 mkdir -p "$XDG_DATA_HOME/Tapalong"
@@ -57,13 +32,9 @@ import json, sys
 lesson = next(l for u in json.load(sys.stdin) for l in u["lessons"] if l["id"] == "u1l1")
 for line in lesson["drills"]:
     print(" ".join("space" if c == " " else c for c in line))
-' >"$work/keys"
+' >"$home/keys"
 
-TAPALONG_TRACE_KEYS=1 "$program" >/dev/null 2>"$work/log" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
-  fail "no Tapalong window within 20 s"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard"
+TAPALONG_TRACE_KEYS=1 start_program
 
 # The dashboard's "Start  ▶" takes no keyboard focus: it is clicked where the screenshot shows
 # it, below the top bar (row 80), whose open tab has the same colour.
@@ -78,17 +49,17 @@ xdotool key Escape # ends the tutorial; its trace is the first key, left out bel
 while read -r keys; do
   # shellcheck disable=SC2086 # one word per key
   xdotool key --delay 100 $keys
-done <"$work/keys"
+done <"$home/keys"
 
 finished() { grep -q '"u1l1"' "$save"; }
 wait_for 10 finished || fail "the lesson was not recorded; did the click open it?"
 sleep 0.5 # the last key's frame
-cp "$work/log" "$work/typed" # before Ctrl+Q adds its keys
+cp "$home/log" "$home/typed" # before Ctrl+Q adds its keys
 xdotool key ctrl+q
 wait "$pid" || true
 pid=""
 
-python3 - "$work/typed" "$(wc -w <"$work/keys")" <<'PY'
+python3 - "$home/typed" "$(wc -w <"$home/keys")" <<'PY'
 import math, re, statistics, sys
 
 keys, frames = [], []

@@ -16,27 +16,15 @@ if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program" "$out"
 fi
 
-home=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
-export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# A throwaway home, `start_program` and `save`.
+# shellcheck source=SCRIPTDIR/../tests/system-common.sh
+. "$here/../tests/system-common.sh"
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9]-*.png
-save=$XDG_DATA_HOME/Tapalong/tapalong.json
 number=0
 
 start() {
-  "$program" >>"$home/log" 2>&1 &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1)
-  timeout 10 xdotool windowfocus --sync "$window"
+  start_program
   sleep 0.5
 }
 
