@@ -29,8 +29,6 @@ struct KeyInput {
     static constexpr quint16 returnKey = 36;
     static constexpr quint16 escape = 53;
 
-    bool hasChar() const { return !ch.isEmpty(); }
-
     static constexpr quint16 keyCodeFor(int qtKey);
 
     bool operator==(const KeyInput &) const = default;
