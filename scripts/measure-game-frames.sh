@@ -8,7 +8,7 @@
 set -euo pipefail
 
 runner=$(realpath "${1:-build/run/tests/games/tst_games_qml}")
-harness=$(realpath "$(dirname "$0")/../tests/games/perf/frame_pacing.qml")
+harness=$(realpath "$(dirname "$0")/../bench/frame_pacing.qml")
 
 if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
   export TAPALONG_MEASURE_INNER=1
