@@ -1,5 +1,4 @@
-// Guards the one-program-per-save-folder rule: two running programs would overwrite each
-// other's progress.
+// Two programs on one save folder would overwrite each other's progress.
 #include "singleinstance.h"
 
 #include <QFile>
@@ -27,8 +26,7 @@ private slots:
 
         SingleInstance second(folder);
         QVERIFY(!second.claim());
-        // The asking start is another process; a thread stands in for it, so that this one can
-        // answer meanwhile.
+        // A thread stands in for the asking process, so that this one can answer meanwhile.
         std::atomic<bool> heard = false;
         std::thread asker([&] { heard = SingleInstance(folder).askRunningToShow(); });
         QTRY_COMPARE(shown.count(), 1);

@@ -3,44 +3,127 @@ import QtTest
 import Tapalong.App
 import Tapalong.Store
 import Tapalong.TestSupport
+import Tapalong.Ui
 
-// The window's content: the picker while nobody is chosen, the main view afterwards, the
-// profile menu, and a fresh screen for every new screen key.
+// The window's content as a child uses it: the picker and its sheet, then the screens.
 TestCase {
     id: testCase
     name: "RootView"
     when: windowShown
     visible: true
-    width: 1180
-    height: 780
+    width: 1180; height: 780
 
     Component { id: rootComponent; RootView { anchors.fill: parent } }
-
+    Component { id: pickerComponent; ProfilePickerView { anchors.fill: parent } }
     // Stands in for the lesson screen to check what the root view hands a screen.
     Component {
         id: fakeLesson
-        Item {
-            required property string lessonId
-            signal exit()
-            signal next(string lessonId)
-            signal bonus(string lessonId, string game)
+        Item { required property string lessonId; signal exit(); signal next(string lessonId); signal bonus(string lessonId, string game) }
+    }
+
+    function init() { TestSupport.reset() }
+
+    function makePicker() {
+        const picker = createTemporaryObject(pickerComponent, testCase)
+        // Positioners lay out when polished; a click before that lands beside the cards.
+        waitForRendering(picker)
+        return picker
+    }
+
+    function profileCards(picker) {
+        return Array.from(findChild(picker, "cards").children).filter(card => card.profile !== undefined)
+    }
+
+    function openSheet(picker) {
+        mouseClick(findChild(picker, "newExplorer"))
+        const sheet = findChild(picker, "createSheet")
+        tryCompare(sheet, "opened", true)
+        return sheet
+    }
+
+    function test_createStoresTheTrimmedNameAndTheChosenAvatar() {
+        const picker = makePicker()
+        compare(profileCards(picker).length, 0, "a first start shows only the new explorer card")
+        const sheet = openSheet(picker)
+        const button = findChild(sheet.contentItem, "createButton")
+        sheet.name = " \t\u00a0"
+        verify(!button.enabled)
+        keyClick(Qt.Key_Return)
+        compare(AppStore.profiles.length, 0)
+        verify(sheet.opened)
+
+        mouseClick(findChild(sheet.contentItem, "avatar 1"))
+        for (const ch of " Mia ")
+            keyClick(ch)
+        keyClick(Qt.Key_Return)
+        compare(AppStore.profiles.length, 1)
+        compare(AppStore.profiles[0].name, "Mia")
+        compare(AppStore.profiles[0].avatar, "🐼")
+        compare(AppStore.currentName, "Mia")
+        compare(TestSupport.played, ["Tink", "Glass"])
+        tryCompare(sheet, "visible", false)
+        verify(!picker.creating)
+    }
+
+    function test_cancelOrEscapeChangesNothingAndTheSheetReopensFresh() {
+        const picker = makePicker()
+        for (const escape of [false, true, undefined]) {
+            const sheet = openSheet(picker)
+            compare(sheet.name, "")
+            verify(findChild(sheet.contentItem, "avatar 0").chosen)
+            if (escape === undefined)
+                break
+            mouseClick(findChild(sheet.contentItem, "avatar 2"))
+            keyClick("Z")
+            if (escape)
+                keyClick(Qt.Key_Escape)
+            else
+                mouseClick(findChild(sheet.contentItem, "cancelButton"))
+            tryCompare(sheet, "visible", false)
+            verify(!picker.creating)
+            compare(AppStore.profiles.length, 0)
         }
     }
 
-    function init() {
-        TestSupport.reset()
+    function test_aCardChoosesItsExplorerAndRemovingOneAsksFirst() {
+        AppStore.addProfile("Mia", "🦊")
+        AppStore.addProfile("Leo", "🐼")
+        AppStore.switchPlayer() // nobody chosen
+        const picker = makePicker()
+        const cards = profileCards(picker)
+        compare(cards.length, 2)
+        compare(findChild(cards[0], "name").text, "Mia")
+        mouseClick(cards[0])
+        compare(AppStore.currentName, "Mia")
+        compare(TestSupport.played, ["Tink"])
+
+        const card = cards[1]
+        const confirmation = findChild(card, "confirmation")
+        mouseClick(card, 20, 20, Qt.RightButton)
+        const menu = findChild(card, "contextMenu")
+        tryCompare(menu, "opened", true)
+        mouseClick(findChild(menu.contentItem, "removeItem"))
+        tryCompare(confirmation, "opened", true)
+        mouseClick(findChild(confirmation.contentItem, "cancelButton"))
+        tryCompare(confirmation, "visible", false)
+        compare(AppStore.profiles.length, 2)
+
+        card.confirmingDelete = true
+        tryCompare(confirmation, "opened", true)
+        mouseClick(findChild(confirmation.contentItem, "removeButton"))
+        compare(AppStore.profiles.length, 1)
+        compare(AppStore.profiles[0].name, "Mia")
+        compare(profileCards(picker).length, 1)
     }
 
     function shownScreen(root) {
-        const host = findChild(root, "screenHost")
-        return host.current ? host.current.children[0] : null
+        const current = findChild(root, "screenHost").current
+        return current ? current.children[0] : null
     }
 
     function waitForMainView(root) {
-        const picker = findChild(root, "picker")
-        tryCompare(picker, "active", false)
+        tryCompare(findChild(root, "picker"), "active", false)
         const view = shownScreen(root)
-        verify(view)
         compare(view.objectName, "mainView")
         tryCompare(view.parent, "opacity", 1)
         return view
@@ -55,45 +138,26 @@ TestCase {
     }
 
     function openProfileMenu(view) {
-        const chip = findChild(view, "profileChip")
-        mouseClick(chip)
-        const menu = findChild(chip, "profileMenu")
+        mouseClick(findChild(view, "profileChip"))
+        const menu = findChild(findChild(view, "profileChip"), "profileMenu")
         tryCompare(menu, "opened", true)
         return menu
     }
 
-    function menuTexts(menu) {
-        return [menu.itemAt(0).text, menu.itemAt(1).text, menu.itemAt(2).text]
-    }
-
     function test_pickerCoversEverythingUntilAnExplorerIsChosen() {
         const root = createTemporaryObject(rootComponent, testCase)
-        const picker = findChild(root, "picker")
-        verify(picker.active)
-        compare(picker.opacity, 1)
+        verify(findChild(root, "picker").active)
         compare(shownScreen(root), null)
 
         AppStore.addProfile("Mia", "🦊")
-        const view = waitForMainView(root)
-        compare(view.tab, "Home")
-        // No lesson screen is there yet: it is never opened.
-        view.openLesson("u1l1")
-        compare(root.navigation.screenKey, "main")
-        compare(shownScreen(root), view)
-    }
-
-    function test_switchPlayerShowsThePickerAndChoosingReturnsHome() {
-        const root = rootWithMia()
-        let view = shownScreen(root)
+        let view = waitForMainView(root)
         mouseClick(findChild(view, "tab Games"))
         compare(view.tab, "Games")
         compare(TestSupport.played, ["Tink"])
 
-        const menu = openProfileMenu(view)
-        mouseClick(findChild(menu.contentItem, "switchPlayer"))
+        mouseClick(findChild(openProfileMenu(view).contentItem, "switchPlayer"))
         verify(!AppStore.hasCurrentProfile)
-        const picker = findChild(root, "picker")
-        tryCompare(picker, "opacity", 1)
+        tryCompare(findChild(root, "picker"), "opacity", 1)
         tryCompare(findChild(root, "screenHost"), "current", null)
 
         AppStore.chooseProfile(AppStore.profiles[0].id)
@@ -103,25 +167,17 @@ TestCase {
 
     function test_profileMenuSaysHowSoundAndVoiceStand() {
         const view = shownScreen(rootWithMia())
-        let menu = openProfileMenu(view)
-        compare(menuTexts(menu), ["Switch player", "Sound: On 🔊", "Voice: On 🗣️"])
-        mouseClick(findChild(menu.contentItem, "sound"))
-        verify(!AppStore.soundEnabled)
-        tryCompare(menu, "visible", false)
-
-        menu = openProfileMenu(view)
-        compare(menuTexts(menu), ["Switch player", "Sound: Off 🔇", "Voice: On 🗣️"])
-        mouseClick(findChild(menu.contentItem, "voice"))
-        verify(!AppStore.voiceEnabled)
-        tryCompare(menu, "visible", false)
-
-        menu = openProfileMenu(view)
-        compare(menuTexts(menu), ["Switch player", "Sound: Off 🔇", "Voice: Off 🤫"])
+        for (const name of ["sound", "voice"]) {
+            const menu = openProfileMenu(view)
+            mouseClick(findChild(menu.contentItem, name))
+            tryCompare(menu, "visible", false)
+        }
+        verify(!AppStore.soundEnabled && !AppStore.voiceEnabled)
+        const menu = openProfileMenu(view)
+        compare([1, 2].map(i => menu.itemAt(i).text), ["Sound: Off 🔇", "Voice: Off 🤫"])
         // A change from elsewhere while the menu is open does not rewrite it under the pointer.
         AppStore.toggleSound()
         compare(menu.itemAt(1).text, "Sound: Off 🔇")
-        menu.close()
-        tryCompare(menu, "visible", false)
     }
 
     function test_aNewScreenKeyBuildsAFreshScreen() {
@@ -131,7 +187,6 @@ TestCase {
         compare(root.navigation.screenKey, "main")
 
         view.openLesson("u1l1")
-        compare(root.navigation.screenKey, "lesson-u1l1")
         const first = shownScreen(root)
         compare(first.lessonId, "u1l1")
         // The main view stops taking input as soon as it starts to fade.

@@ -1,0 +1,94 @@
+import QtQuick
+import QtTest
+import Tapalong.Store
+import Tapalong.Ui
+import Tapalong.UiTestSupport
+
+// The glue of the four tabs: which clicks reach the main view and which sounds play.
+TestCase {
+    id: testCase
+    name: "Tabs"
+    when: windowShown
+    visible: true // hidden items get no mouse events
+    width: 1100; height: 720
+
+    Component { id: map; LessonListView { anchors.fill: parent } }
+    Component { id: dashboard; DashboardView { anchors.fill: parent } }
+    Component { id: hub; GamesHubView { anchors.fill: parent } }
+    Component { id: champions; ChampionsView { anchors.fill: parent } }
+    Component { id: spyComponent; SignalSpy {} }
+
+    // Nobody in the household: the home tabs show a blank explorer at the start of the course.
+    function init() { UiTestSupport.reset() }
+    function cleanup() { UiTestSupport.reset() }
+
+    function openedLessons(component) {
+        const view = createTemporaryObject(component, testCase)
+        waitForRendering(view)
+        return [view, createTemporaryObject(spyComponent, testCase, { target: view, signalName: "openLesson" })]
+    }
+
+    function test_onlyAnUnlockedBubbleOpensItsLesson() {
+        const [view, opened] = openedLessons(map)
+        const second = findChild(view, "bubble u1l2")
+        mouseMove(second)
+        tryCompare(findChild(second, "tooltip"), "visible", true, 2000)
+        mouseClick(second)
+        compare(opened.count, 0)
+
+        const first = findChild(view, "bubble u1l1")
+        mouseClick(first)
+        compare(opened.signalArguments.map(args => args[0]), ["u1l1"])
+    }
+
+    function test_startOpensTheNextLesson() {
+        const [view, opened] = openedLessons(dashboard)
+        compare(findChild(view, "greeting").text, "Hi, ! 🙂")
+        mouseClick(findChild(view, "continueButton"))
+        compare(opened.signalArguments.map(args => args[0]), ["u1l1"])
+    }
+
+    function test_aCardOpensItsGameWithATinkWhileSoundIsOn() {
+        AppStore.addProfile("Mia", "🦊")
+        UiTestSupport.recordGame("keyMoles", 480)
+        const view = createTemporaryObject(hub, testCase)
+        const opened = createTemporaryObject(spyComponent, testCase, { target: view, signalName: "openGame" })
+        const moles = findChild(view, "game keyMoles")
+        const copyCat = findChild(view, "game copyCat")
+        compare(findChild(moles, "scoreLine").text, "High score: 480")
+        compare(findChild(copyCat, "scoreLine").text, "No score yet — go!")
+        waitForRendering(view)
+
+        mouseClick(moles)
+        AppStore.toggleSound()
+        mouseClick(copyCat)
+        compare(opened.signalArguments.map(args => args[0]), ["keyMoles", "copyCat"])
+        compare(UiTestSupport.played, ["Tink"])
+    }
+
+    function test_theTabStripSwitchesBoards() {
+        AppStore.addProfile("Mia", "🦊")
+        const mia = AppStore.currentProfileId
+        UiTestSupport.recordGame("letterDrop", 90)
+        AppStore.addProfile("Leo", "🐯")
+        UiTestSupport.recordGame("letterDrop", 120)
+        AppStore.chooseProfile(mia)
+        const view = createTemporaryObject(champions, testCase)
+        waitForRendering(view)
+        verify(findChild(view, "empty").visible, "the stars board first, with no lesson finished")
+
+        mouseClick(findChild(view, "board Letter Drop"))
+        compare(UiTestSupport.played, ["Tink"])
+        waitForRendering(view)
+        const leo = findChild(view, "row Leo")
+        const mine = findChild(view, "row Mia")
+        verify(leo.y < mine.y)
+        verify(!findChild(leo, "you").visible)
+        verify(findChild(mine, "you").visible)
+        verify(!findChild(view, "empty").visible)
+
+        mouseClick(findChild(view, "board Copy Cat"))
+        compare(findChild(view, "emptyMessage").text, "No scores yet — be the first to play!")
+        verify(findChild(view, "empty").visible)
+    }
+}
