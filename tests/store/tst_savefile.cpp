@@ -64,32 +64,18 @@ QByteArray saveText(const Edits &edits = {})
                   edits);
 }
 
-QUuid uuid(const char *text)
-{
-    return QUuid::fromString(QLatin1StringView(text));
-}
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(Timestamp moment) : moment_(moment) {}
-    Timestamp now() const override { return moment_; }
-
-private:
-    Timestamp moment_;
-};
-
 // Odd doubles, odd text and the extremes of every number.
 AppData sampleData()
 {
     Profile mia;
-    mia.id = uuid(uuidText);
+    mia.id = QUuid(uuidText);
     mia.name = QStringLiteral("Mia \"M\" \\ \n\t\x01 \U0001F98A ") + QChar(0xD800);
     mia.avatar = QStringLiteral("\U0001F98A");
     mia.createdAt = {1.0 / 3.0};
     mia.lessonResults.insert("u1l1", {3, 0.1, 100, {-12.000001}});
     mia.lessonResults.insert("u2l3", {1, 1e-300, 33.333333333333336, {7e8 + 0.123456}});
-    mia.gameScores.append({uuid(scoreUuidText), GameKind::copyCat, 9, std::nullopt, {1e9}});
-    mia.gameScores.append({uuid("6ba7b810-9dad-11d1-80b4-00c04fd430c8"),
+    mia.gameScores.append({QUuid(scoreUuidText), GameKind::copyCat, 9, std::nullopt, {1e9}});
+    mia.gameScores.append({QUuid("6ba7b810-9dad-11d1-80b4-00c04fd430c8"),
                            GameKind::rocketRace,
                            std::numeric_limits<qint64>::min(),
                            1.7976931348623157e308,
@@ -100,8 +86,7 @@ AppData sampleData()
     mia.lastActiveDay = Timestamp{9007199254740993.0};
 
     Profile leo;
-    leo.id = uuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
-    leo.name = QStringLiteral("Leo");
+    leo.id = QUuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
 
     return {{mia, leo}, leo.id, {false, true}};
 }
@@ -145,34 +130,22 @@ private slots:
             bool readable;
         } rows[] = {
             {"unknown keys", "profile.pet", "[null]", true},
-            {"no settings", "root.settings", absent, false},
-            {"null settings", "root.settings", "null", false},
             {"sound is a number", "settings.soundEnabled", "1", false},
-            {"voice is a string", "settings.voiceEnabled", "\"true\"", false},
-            {"no profiles", "root.profiles", absent, false},
             {"profiles is an object", "root.profiles", "{}", false},
-            {"profile is a string", "root.profiles", "[\"Mia\"]", false},
             {"current id with braces", "root.currentProfileID",
              "\"{0F8FAD5B-D9CB-469F-A165-70867728950E}\"", false},
             {"id in lower case", "profile.id", "\"0f8fad5b-d9cb-469f-a165-70867728950e\"", true},
             {"id not hex", "profile.id", "\"0F8FAD5B-D9CB-469F-A165-70867728950G\"", false},
-            {"id with a hyphen moved", "profile.id", "\"0F8FAD5BD-9CB-469F-A165-70867728950E\"",
-             false},
             {"name is a number", "profile.name", "3", false},
-            {"date is a string", "profile.createdAt", "\"690000000\"", false},
             {"badge date is a string", "profile.badges", "{\"firstSteps\":\"today\"}", false},
             {"lesson result is a number", "profile.lessonResults", "{\"u1l1\":3}", false},
             {"kind unknown", "score.kind", "\"snake\"", false},
-            {"kind in other case", "score.kind", "\"KeyMoles\"", false},
             {"game wpm is a string", "score.wpm", "\"18\"", false},
             {"int with a fraction", "result.stars", "3.5", false},
-            {"int as a string", "result.stars", "\"3\"", false},
             {"int as a bool", "profile.streak", "true", false},
             {"int with a zero fraction", "profile.streak", "3.0", true},
-            {"int in exponent form", "profile.streak", "1e3", true},
             {"int of 64 bits", "profile.totalCorrectKeys", "-9223372036854775808", true},
             {"int beyond qint64", "score.score", "9223372036854775808", false},
-            {"int beyond qint64, exponent form", "score.score", "1e19", false},
             {"double without a fraction", "result.wpm", "12", true},
             {"number beyond any double", "result.wpm", "1e400", false},
             {"not JSON", "root.profiles", "[,]", false},
@@ -180,11 +153,12 @@ private slots:
         for (const auto &row : rows)
             QTest::newRow(row.row) << Edits{{row.key, row.json}} << row.readable;
 
-        for (const char *key : {"profile.id", "profile.name", "profile.avatar", "profile.createdAt",
-                                "profile.lessonResults", "profile.gameScores", "profile.badges",
-                                "profile.totalCorrectKeys", "profile.streak", "result.stars",
-                                "result.wpm", "result.accuracy", "result.date", "score.id",
-                                "score.kind", "score.score", "score.date"}) {
+        for (const char *key :
+             {"root.profiles", "root.settings", "profile.id", "profile.name", "profile.avatar",
+              "profile.createdAt", "profile.lessonResults", "profile.gameScores", "profile.badges",
+              "profile.totalCorrectKeys", "profile.streak", "result.stars", "result.wpm",
+              "result.accuracy", "result.date", "score.id", "score.kind", "score.score",
+              "score.date"}) {
             QTest::addRow("no %s", key) << Edits{{key, absent}} << false;
             QTest::addRow("null %s", key) << Edits{{key, "null"}} << false;
         }
@@ -213,10 +187,10 @@ private slots:
         }
     }
 
-    void encodingIsExactAndCompact()
+    void encodingIsExactAndReadsBackEqual()
     {
         Profile ana;
-        ana.id = uuid(uuidText.toLower());
+        ana.id = QUuid(uuidText.toLower());
         ana.name = QStringLiteral("Ana");
         ana.avatar = QStringLiteral("\U0001F431");
         ana.createdAt = {1.5};
@@ -226,53 +200,11 @@ private slots:
                      "\"lessonResults\":{},\"gameScores\":[],\"badges\":{},\"totalCorrectKeys\":0,"
                      "\"streak\":0}],\"currentProfileID\":\"" +
                      uuidText + "\",\"settings\":{\"soundEnabled\":true,\"voiceEnabled\":true}}");
-    }
-
-    void writeThenReadGivesEqualData()
-    {
         const auto back = SaveCodec::decode(SaveCodec::encode(sampleData()));
         QVERIFY(back);
         QCOMPARE(*back, sampleData());
         QCOMPARE(SaveCodec::decode(SaveCodec::encode(AppData{})), std::optional(AppData{}));
-    }
 
-    void nonFiniteNumberIsNeverWritten()
-    {
-        // Fault guarded: infinity written as null would make the whole file unreadable.
-        QTemporaryDir dir;
-        SaveFile file(dir.filePath("tapalong.json"));
-        QVERIFY(file.save(sampleData()));
-        AppData data = sampleData();
-        data.profiles[1].createdAt = {std::numeric_limits<double>::quiet_NaN()};
-        QVERIFY(SaveCodec::encode(data).isEmpty());
-        data = sampleData();
-        data.profiles[0].gameScores[0].wpm = std::numeric_limits<double>::infinity();
-        QVERIFY(!file.save(data));
-        QCOMPARE(file.load().data, sampleData());
-    }
-
-    void derivedValues()
-    {
-        Profile profile;
-        QCOMPARE(profile.totalStars(), 0);
-        QCOMPARE(profile.bestWPM(), 0.0);
-        profile.lessonResults.insert("u1l1", {3, 21.5, 90, {}});
-        profile.lessonResults.insert("u1l2", {2, 30.25, 80, {}});
-        profile.gameScores.append({QUuid::createUuid(), GameKind::letterDrop, 80, 99.0, {}});
-        profile.gameScores.append({QUuid::createUuid(), GameKind::letterDrop, 120, {}, {}});
-        profile.gameScores.append({QUuid::createUuid(), GameKind::copyCat, -5, {}, {}});
-        QCOMPARE(profile.totalStars(), 5);
-        QCOMPARE(profile.bestWPM(), 30.25); // the game's 99 wpm does not count
-        QCOMPARE(profile.bestScore(GameKind::letterDrop), 120);
-        QCOMPARE(profile.bestScore(GameKind::copyCat), -5);
-        QCOMPARE(profile.bestScore(GameKind::keyMoles), 0);
-
-        const AppData data{{profile}, QUuid::createUuid(), {}};
-        QCOMPARE(data.currentProfile(), nullptr); // an id matching no profile means no one
-    }
-
-    void timestampsCountFromTheReferenceDate()
-    {
         const QDateTime moment(QDate(2001, 1, 1), QTime(0, 0, 1, 500), Qt::UTC);
         QCOMPARE(Timestamp::fromDateTime(moment), Timestamp{1.5});
         QCOMPARE(Timestamp{1.5}.toDateTime(), moment);
@@ -289,7 +221,6 @@ private slots:
         const QString path = folder + "/tapalong.json";
         SaveFile::LoadResult result = SaveFile(path).load();
         QCOMPARE(result.outcome, SaveFile::LoadOutcome::missing);
-        QCOMPARE(result.data, AppData{});
         QVERIFY(QDir(folder).exists());
         QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 
@@ -304,48 +235,46 @@ private slots:
         QCOMPARE(result.data, sampleData());
     }
 
-    void unreadableFileIsCopiedAsideOnceBeforeTheFirstSave_data()
-    {
-        QTest::addColumn<bool>("nameTaken");
-        QTest::addColumn<QString>("copyName");
-        QTest::newRow("free name") << false << "tapalong.json.unreadable-20240506-070809";
-        QTest::newRow("name taken") << true << "tapalong.json.unreadable-20240506-070809-2";
-    }
-
     void unreadableFileIsCopiedAsideOnceBeforeTheFirstSave()
     {
         // Fault guarded: the first change silently destroyed a file that could not be read.
-        QFETCH(bool, nameTaken);
-        QFETCH(QString, copyName);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("tapalong.json");
-        const QByteArray broken = saveText({{"score.kind", "\"snake\""}});
-        writeFile(path, broken);
-        if (nameTaken)
-            writeFile(dir.filePath("tapalong.json.unreadable-20240506-070809"), "older");
+        const QString copyName = "tapalong.json.unreadable-20240506-070809";
+        const struct : Clock {
+            Timestamp now() const override
+            {
+                return Timestamp::fromDateTime(
+                    QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::LocalTime));
+            }
+        } clock;
+        for (const QString &suffix : {QString(), QStringLiteral("-2")}) { // the name free, taken
+            QTemporaryDir dir;
+            const QString path = dir.filePath("tapalong.json");
+            const QByteArray broken = saveText({{"score.kind", "\"snake\""}});
+            writeFile(path, broken);
+            if (!suffix.isEmpty())
+                writeFile(dir.filePath(copyName), "older");
+            SaveFile file(path, clock);
+            // A parent who finds the household empty learns from the log where the old file went.
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("could not be read; starting with"));
+            QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
+            QCOMPARE(readFile(path), broken); // loading leaves it alone
 
-        const FixedClock clock(
-            Timestamp::fromDateTime(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::LocalTime)));
-        SaveFile file(path, clock);
-        // A parent who finds the household empty learns from the log where the old file went.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read; starting with"));
-        QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
-        QCOMPARE(readFile(path), broken); // loading leaves it alone
-
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("copied to .*/" + copyName + '$'));
-        QVERIFY(file.save(sampleData()));
-        QCOMPARE(readFile(dir.filePath(copyName)), broken);
-        QVERIFY(onlyOwnerMayAccess(dir.filePath(copyName)));
-        QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
-
-        QVERIFY(file.save(AppData{}));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), nameTaken ? 3 : 2);
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("copied to .*/" + copyName + suffix + '$'));
+            QVERIFY(file.save(sampleData()));
+            QCOMPARE(readFile(dir.filePath(copyName + suffix)), broken);
+            QVERIFY(onlyOwnerMayAccess(dir.filePath(copyName + suffix)));
+            QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
+            QVERIFY(file.save(AppData{}));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), suffix.isEmpty() ? 2 : 3);
+        }
     }
 
-    void failedCopyAsideKeepsTheOriginal()
+    void failedCopyAsideKeepsTheOriginalAndOversizedFilesAreUnreadable()
     {
-        // Fault guarded: an unreadable file was replaced although no copy of it could be made.
-        // The copy's name is 27 characters longer: here beyond the 255 a file name may have.
+        // Fault guarded: an unreadable file was replaced although no copy of it could be made
+        // (here the copy's name is beyond the 255 characters a file name may have).
         QTemporaryDir dir;
         const QString path = dir.filePath(QString(235, u'x'));
         QVERIFY(SaveFile(path).save(AppData{})); // writing at this path works by itself
@@ -359,16 +288,33 @@ private slots:
             QVERIFY(!file.save(sampleData()));
         }
         QCOMPARE(readFile(path), "not json");
+
+        // A file above the size limit is not read at all.
+        QByteArray text = saveText();
+        text.append(SaveFile::maxFileSize - text.size(), ' ');
+        writeFile(path, text);
+        QCOMPARE(SaveFile(path).load().outcome, SaveFile::LoadOutcome::loaded);
+        writeFile(path, text + ' ');
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read"));
+        QCOMPARE(SaveFile(path).load().outcome, SaveFile::LoadOutcome::unreadable);
     }
 
     void failedWriteKeepsTheLastGoodSave()
     {
-        // A full disk or a folder turned read-only leaves the last good save in place, and the
-        // log says why progress is not being kept.
         QTemporaryDir dir;
         const QString path = dir.filePath("tapalong.json");
         SaveFile file(path);
         QVERIFY(file.save(sampleData()));
+        // Fault guarded: infinity written as null would make the whole file unreadable.
+        AppData data = sampleData();
+        data.profiles[1].createdAt = {std::numeric_limits<double>::quiet_NaN()};
+        QVERIFY(SaveCodec::encode(data).isEmpty());
+        data = sampleData();
+        data.profiles[0].gameScores[0].wpm = std::numeric_limits<double>::infinity();
+        QVERIFY(!file.save(data));
+        QCOMPARE(file.load().data, sampleData());
+
+        // A folder turned read-only keeps the last good save, and the log says why.
         const auto permissions = QFile::permissions(dir.path());
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         if (QFileInfo(dir.path()).isWritable()) {
@@ -380,19 +326,6 @@ private slots:
         QFile::setPermissions(dir.path(), permissions);
         QVERIFY(!saved);
         QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
-    }
-
-    void fileAboveTheSizeLimitIsUnreadable()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("tapalong.json");
-        QByteArray text = saveText();
-        text.append(SaveFile::maxFileSize - text.size(), ' ');
-        writeFile(path, text);
-        QCOMPARE(SaveFile(path).load().outcome, SaveFile::LoadOutcome::loaded);
-        writeFile(path, text + ' ');
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read"));
-        QCOMPARE(SaveFile(path).load().outcome, SaveFile::LoadOutcome::unreadable);
     }
 };
 
