@@ -1,20 +1,14 @@
 // Lets the Qt Quick tests of the game screens set up the household and run a game quickly.
 #pragma once
 
+#include "appstore.h"
 #include "gameframe.h"
 #include "recordingsound.h"
 
 #include <QObject>
-#include <QString>
-#include <QWindow>
 #include <QtQml/qqmlregistration.h>
 
-class QJSEngine;
-class QQmlEngine;
-
 namespace tapalong {
-
-class AppStore;
 
 class GamesTestSupport : public QObject {
     Q_OBJECT
@@ -22,21 +16,27 @@ class GamesTestSupport : public QObject {
     QML_SINGLETON
 
 public:
-    static GamesTestSupport *create(QQmlEngine *, QJSEngine *) { return new GamesTestSupport; }
-
     // The store under test, set before the first QML file loads.
     static inline AppStore *store = nullptr;
 
     // Nobody in the household, nothing heard yet.
-    Q_INVOKABLE void reset();
-    // The current explorer has finished every lesson up to this one.
-    Q_INVOKABLE void finishLessonsThrough(const QString &lessonId);
+    Q_INVOKABLE void reset()
+    {
+        store->setData(AppData{});
+        m_sounds.played.clear();
+    }
     // Games recorded for the current explorer.
-    Q_INVOKABLE int recordedGames() const;
+    Q_INVOKABLE int recordedGames() const
+    {
+        const Profile *profile = store->currentProfile();
+        return profile ? int(profile->gameScores.size()) : 0;
+    }
     // Fires the game timer `ticks` times at once, or until the game is over.
-    Q_INVOKABLE void runTicks(tapalong::GameFrame *frame, int ticks);
-    // A key held down: one press, then `repeats` auto-repeated presses.
-    Q_INVOKABLE void holdKey(QWindow *window, int key, const QString &text, int repeats);
+    Q_INVOKABLE void runTicks(tapalong::GameFrame *frame, int ticks)
+    {
+        for (int i = 0; i < ticks && frame->model()->isPlaying(); ++i)
+            frame->step();
+    }
 
 private:
     RecordingSoundBackend m_sounds; // keeps the games quiet

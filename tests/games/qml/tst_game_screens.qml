@@ -17,9 +17,8 @@ TestCase {
     Component { id: letterDrop; LetterRainView { anchors.fill: parent } }
     Component { id: wordMeteors; WordBlasterView { anchors.fill: parent } }
     Component { id: keyMoles; KeyMolesView { anchors.fill: parent } }
-
-    SignalSpy { id: exitSpy; signalName: "exit" }
-    SignalSpy { id: openLessonSpy; signalName: "openLesson" }
+    Component { id: copyCat; CopyCatView { anchors.fill: parent } }
+    Component { id: rocketRace; RocketRaceView { anchors.fill: parent } }
 
     function init() {
         GamesTestSupport.reset()
@@ -31,23 +30,13 @@ TestCase {
         const screen = createTemporaryObject(component, testCase, lessonId
             ? { bonus: { lessonId: lessonId, duration: 45 }, nextLessonId: "" } : {})
         verify(screen)
-        exitSpy.clear()
-        exitSpy.target = screen
-        openLessonSpy.clear()
-        openLessonSpy.target = screen
         return screen
     }
 
-    function textOf(screen, name) {
-        const item = findChild(screen, name)
+    function child(parentItem, name) {
+        const item = findChild(parentItem, name)
         verify(item, name)
-        return item.text
-    }
-
-    function shown(screen, name) {
-        const item = findChild(screen, name)
-        verify(item, name)
-        return item.visible
+        return item
     }
 
     function playToTheEnd(screen) {
@@ -55,190 +44,208 @@ TestCase {
         verify(screen.game.isOver)
     }
 
-    function test_theStartCardTakesOnlyStartAndEscape() {
-        const screen = open(keyMoles)
-        keyClick(Qt.Key_A)
-        verify(screen.model.isReady)
-        verify(shown(screen, "startCard"))
-        keyClick(Qt.Key_Escape)
-        compare(exitSpy.count, 1)
-        keyClick(Qt.Key_Space) // a screen on its way out starts nothing
-        verify(screen.model.isReady)
+    // `ready`: a part of the start card's text that only the right one of its two has; `over`:
+    // the headline after the clock.
+    function test_theCards_data() {
+        const bonus = "🎁 Bonus Round · "
+        return [
+            { tag: "Letter Drop", component: letterDrop, lessonId: "", bar: "🪂 Letter Drop",
+              focus: "", ready: "You have 3 hearts", over: "Splash! Game over" },
+            { tag: "Letter Drop, bonus", component: letterDrop, lessonId: "u1l2",
+              bar: bonus + "Letter Drop", focus: "Watch for your new keys: D K",
+              ready: "you have\n45 seconds.", next: "Next: S and L  ▶" },
+            { tag: "Word Meteors, bonus", component: wordMeteors, lessonId: "u1l3",
+              bar: bonus + "Word Meteors", focus: "The meteors love your new keys: S L",
+              ready: "You have 45 seconds." },
+            { tag: "Key Moles", component: keyMoles, lessonId: "", bar: "🐹 Key Moles",
+              focus: "", ready: "in 60 seconds?", over: "Time's up!" },
+            { tag: "Key Moles, the last lesson's bonus", component: keyMoles, lessonId: "u6l3",
+              bar: bonus + "Key Moles", focus: "", ready: "you have\n45 seconds." }
+        ]
+    }
+    function test_theCards(data) {
+        const screen = open(data.component, data.lessonId)
+        compare(child(screen, "barTitle").text, data.bar)
+        verify(child(screen, "readyText").text.includes(data.ready), child(screen, "readyText").text)
+        compare(child(screen, "focusLine").visible ? child(screen, "focusLine").text : "", data.focus)
+        compare(child(screen, "poolLine").text.indexOf("Playing with: "), 0)
+
+        mouseClick(child(screen, "startButton"))
+        verify(!child(screen, "startCard").visible)
+        playToTheEnd(screen)
+        verify(child(screen, "overCard").visible)
+        compare(child(screen, "headline").text, data.lessonId ? "🎁 Bonus round done!" : data.over)
+        compare(child(screen, "best").text, "Best: 0")
+        compare(child(screen, "leaveButton").text, data.lessonId ? "Back to map" : "All games")
+        verify(!child(screen, "confetti").active) // nothing scored
+        const hasNext = data.lessonId !== "" && data.lessonId !== "u6l3"
+        compare(child(screen, "nextButton").visible, hasNext)
+        compare(child(screen, "replayGhostButton").visible, hasNext)
+        compare(child(screen, "replayButton").visible, !hasNext)
+        if (data.next) {
+            compare(child(screen, "nextButton").text, data.next)
+            let opened = ""
+            screen.openLesson.connect(lessonId => opened = lessonId)
+            mouseClick(child(screen, "nextButton"))
+            compare(opened, "u1l3")
+        }
     }
 
     function test_pausingLosesNoGameTimeAndThePausedCardQuits() {
         const screen = open(letterDrop, "u1l2")
+        let exits = 0
+        screen.exit.connect(() => ++exits)
         keyClick(Qt.Key_Space)
         GamesTestSupport.runTicks(screen.frame, 60)
         keyClick(Qt.Key_Escape)
-        verify(screen.model.isPaused)
-        verify(shown(screen, "pausedCard"))
+        verify(child(screen, "pausedCard").visible)
         const left = screen.model.timeLeft
         verify(left <= 44) // the real timer may add ticks of its own before the pause
         wait(200) // the timer would have fired a dozen times
         compare(screen.model.timeLeft, left)
 
         keyClick(Qt.Key_Escape)
-        verify(screen.model.isPlaying)
-        verify(!shown(screen, "pausedCard"))
+        verify(!child(screen, "pausedCard").visible)
         tryVerify(() => screen.model.timeLeft < left)
-
         keyClick(Qt.Key_Escape)
-        mouseClick(findChild(screen, "quitButton"))
-        compare(exitSpy.count, 1)
-    }
-
-    function test_heldSpaceStartsOneGame() {
-        const screen = open(letterDrop)
-        GamesTestSupport.holdKey(testCase.Window.window, Qt.Key_Space, " ", 1)
-        GamesTestSupport.runTicks(screen.frame, 1)
-        const letters = findChild(screen, "letters")
-        compare(letters.count, 1)
-        GamesTestSupport.holdKey(testCase.Window.window, Qt.Key_Space, " ", 8)
-        verify(screen.model.isPlaying)
-        compare(letters.count, 1) // a restart would have cleared the sky
-    }
-
-    // `ready`: a part of the start card's text that only the right one of its two has.
-    function test_theCards_data() {
-        return [
-            { tag: "Letter Drop", component: letterDrop, lessonId: "", bar: "🪂 Letter Drop",
-              title: "Letter Drop", focus: "", ready: "You have 3 hearts",
-              over: "Splash! Game over", leave: "All games" },
-            { tag: "Letter Drop, bonus", component: letterDrop, lessonId: "u1l2",
-              bar: "🎁 Bonus Round · Letter Drop", title: "Bonus Round!",
-              focus: "Watch for your new keys: D K", ready: "you have\n45 seconds.",
-              over: "🎁 Bonus round done!", leave: "Back to map" },
-            { tag: "Word Meteors, bonus", component: wordMeteors, lessonId: "u1l3",
-              bar: "🎁 Bonus Round · Word Meteors", title: "Bonus Round!",
-              focus: "The meteors love your new keys: S L", ready: "You have 45 seconds.",
-              over: "🎁 Bonus round done!", leave: "Back to map" },
-            { tag: "Key Moles", component: keyMoles, lessonId: "", bar: "🐹 Key Moles",
-              title: "Key Moles", focus: "", ready: "in 60 seconds?",
-              over: "Time's up!", leave: "All games" },
-            { tag: "Key Moles, review bonus", component: keyMoles, lessonId: "u1l6",
-              bar: "🎁 Bonus Round · Key Moles", title: "Bonus Round!", focus: "",
-              ready: "you have\n45 seconds.", over: "🎁 Bonus round done!",
-              leave: "Back to map" }
-        ]
-    }
-    function test_theCards(data) {
-        const screen = open(data.component, data.lessonId)
-        compare(textOf(screen, "barTitle"), data.bar)
-        compare(textOf(screen, "startTitle"), data.title)
-        verify(textOf(screen, "readyText").includes(data.ready), textOf(screen, "readyText"))
-        compare(shown(screen, "focusLine"), data.focus !== "")
-        if (data.focus !== "")
-            compare(textOf(screen, "focusLine"), data.focus)
-        compare(textOf(screen, "poolLine").indexOf("Playing with: "), 0)
-
-        mouseClick(findChild(screen, "startButton"))
-        verify(screen.model.isPlaying)
-        verify(!shown(screen, "startCard"))
-        playToTheEnd(screen)
-        verify(shown(screen, "overCard"))
-        compare(textOf(screen, "headline"), data.over)
-        compare(textOf(screen, "best"), "Best: 0")
-        compare(textOf(screen, "leaveButton"), data.leave)
-        verify(!findChild(screen, "confetti").active) // nothing scored
-    }
-
-    function test_freePlayHasNoClockAndFromFifteenLettersOnAllYourLetters() {
-        GamesTestSupport.finishLessonsThrough("u2l2") // 13 letters
-        let screen = open(letterDrop)
-        compare(textOf(screen, "poolLine"), "Playing with: A S D F G H J K L E I R U")
-        keyClick(Qt.Key_Return)
-        verify(!shown(screen, "timePill"))
-        verify(!screen.model.hasTimeLimit)
-        screen.destroy()
-        GamesTestSupport.finishLessonsThrough("u2l3") // 15 letters
-        screen = open(letterDrop)
-        compare(textOf(screen, "poolLine"), "Playing with: all your letters!")
-    }
-
-    function catchEveryLetter(screen) {
-        const letters = findChild(screen, "letters")
-        for (let tick = 0; tick < 200; ++tick) {
-            GamesTestSupport.runTicks(screen.frame, 1)
-            for (let i = letters.count - 1; i >= 0; --i)
-                keyClick(letters.itemAt(i).letter)
-        }
+        mouseClick(child(screen, "quitButton"))
+        compare(exits, 1)
+        keyClick(Qt.Key_Escape) // a screen on its way out takes no more keys
+        verify(screen.model.isPaused)
     }
 
     function test_aGameEndedAndRestartedIsRecordedTwice() {
         const screen = open(letterDrop)
         keyClick(Qt.Key_Space)
-        catchEveryLetter(screen)
+        const letters = child(screen, "letters")
+        for (let tick = 0; tick < 200; ++tick) {
+            GamesTestSupport.runTicks(screen.frame, 1)
+            for (let i = letters.count - 1; i >= 0; --i)
+                keyClick(letters.itemAt(i).letter)
+        }
         verify(screen.model.score > 0)
-        compare(textOf(screen, "score"), String(screen.model.score))
+        compare(child(screen, "score").text, String(screen.model.score))
         playToTheEnd(screen)
         compare(GamesTestSupport.recordedGames(), 1)
-        compare(textOf(screen, "headline"), "🏆 NEW HIGH SCORE!")
-        verify(findChild(screen, "confetti").active)
-        compare(textOf(screen, "finalScore"), String(screen.model.score))
-        compare(textOf(screen, "best"), "Best: " + screen.model.score)
+        compare(child(screen, "headline").text, "🏆 NEW HIGH SCORE!")
+        verify(child(screen, "confetti").active)
+        compare(child(screen, "finalScore").text, String(screen.model.score))
+        compare(child(screen, "best").text, "Best: " + screen.model.score)
 
         keyClick(Qt.Key_Space)
-        verify(screen.model.isPlaying)
-        verify(!findChild(screen, "confetti").active)
+        verify(!child(screen, "confetti").active)
         playToTheEnd(screen)
         compare(GamesTestSupport.recordedGames(), 2)
-        compare(textOf(screen, "headline"), "Splash! Game over") // 0 beats nothing
+        compare(child(screen, "headline").text, "Splash! Game over") // 0 beats nothing
     }
 
-    function test_theGameOverButtonsOfABonusRound_data() {
+    // Copy Cat: runs the show to its end, leaving the child's turn.
+    function watchTheShow(screen) {
+        GamesTestSupport.runTicks(screen.frame, Math.ceil(54 * screen.model.sequence.length) + 1)
+        verify(screen.model.isEcho)
+    }
+
+    function test_theParrotShowsEachKeyThenTheChildEchoesIt() {
+        const screen = open(copyCat)
+        keyClick(Qt.Key_Return)
+        GamesTestSupport.runTicks(screen.frame, 1)
+        const pattern = screen.model.sequence
+        compare(child(child(screen, "showCard"), "shownKey").text, pattern[0].toUpperCase())
+        tryCompare(child(screen, "parrotSays"), "text", "Watch closely!")
+        watchTheShow(screen)
+        tryCompare(child(screen, "parrotSays"), "text", "Your turn!")
+        verify(!child(screen, "showCard").visible)
+        const slots = child(screen, "slots")
+        keyClick(pattern[0].toUpperCase()) // Shift does not matter
+        verify(child(slots.itemAt(0), "slotKey").visible)
+        compare(child(slots.itemAt(0), "slotKey").text, pattern[0].toUpperCase())
+        verify(!child(slots.itemAt(1), "slotKey").visible)
+        keyClick(pattern[1])
+        tryCompare(child(screen, "parrotSays"), "text", "🎉 Perfect!")
+        compare(child(screen, "score").text, "35")
+        GamesTestSupport.runTicks(screen.frame, 48)
+        compare(child(screen, "roundPill").text, "Round 2 of 8")
+    }
+
+    function test_aMissShowsThePatternAgainAndTheThirdEndsTheGame() {
+        const screen = open(copyCat, "u1l2")
+        compare(child(screen, "barTitle").text, "🎁 Bonus Round · Copy Cat")
+        compare(child(screen, "focusLine").text, "Watch for your new keys: D K")
+        compare(child(screen, "poolLine").text, "Playing with: F J D K")
+        compare(child(screen, "roundPill").text, "Round 1 of 8")
+        keyClick(Qt.Key_Space)
+        for (const hearts of ["❤️❤️🖤", "❤️🖤🖤", "🖤🖤🖤"]) {
+            watchTheShow(screen)
+            keyClick("q") // the pools here are home-row letters
+            compare(child(screen, "hearts").text, hearts)
+        }
+        verify(screen.model.isOver)
+        // A bonus round has no words of its own: the parrot flew off either way.
+        compare(child(screen, "headline").text, "Good try! The parrot flew off")
+        compare(child(screen, "roundLine").text, "You reached round 1 of 8")
+        verify(!child(screen, "confetti").active)
+        compare(GamesTestSupport.recordedGames(), 1)
+    }
+
+    // Rocket Race: the characters of the passage row as the child sees them.
+    function passageRow(screen) {
+        const cells = child(screen, "cells")
+        let shown = ""
+        for (let i = 0; i < cells.count; ++i)
+            shown += findChild(cells.itemAt(i), "glyph").text
+        return shown
+    }
+
+    function test_lettersAndSpacesReachTheRace() {
+        const screen = open(rocketRace)
+        compare(child(screen, "playerLane").name, "Mia")
+        verify(!child(screen, "poolLine").visible) // a race shows its passage instead
+        keyClick(Qt.Key_Space)
+        const passage = screen.model.passage
+        verify(passage.length <= 140)
+        const firstSpace = passage.indexOf(" ")
+        // Spaces still to type show as dots.
+        compare(passageRow(screen), passage.slice(0, 32).replace(/ /g, "·"))
+
+        keyClick(passage[0] === "z" ? "y" : "z")
+        compare(child(screen, "liveAccuracy").text, "0% acc")
+
+        for (const ch of passage.slice(0, firstSpace + 1))
+            keyClick(ch)
+        compare(screen.model.typedCount, firstSpace + 1)
+        compare(passageRow(screen)[firstSpace], " ")
+        tryVerify(() => findChild(child(screen, "playerLane"), "racer").x > 0)
+    }
+
+    // The child types `cpm` characters a minute; the rivals 130, 90 and 50.
+    function test_thePlaceOnTheCard_data() {
         return [
-            { tag: "with a next lesson", lessonId: "u1l2", next: "Next: S and L  ▶" },
-            { tag: "after the last lesson", lessonId: "u6l3", next: "" }
+            { tag: "1st", cpm: 1000, headline: "🥇 1st place!!", tags: ["", "", ""] },
+            { tag: "2nd", cpm: 110, headline: "🥈 2nd place!", tags: ["", "", "done! 🥇"] },
+            { tag: "4th", cpm: 30, headline: "4th — you'll get them next time!",
+              tags: ["done! 🥉", "done! 🥈", "done! 🥇"] }
         ]
     }
-    function test_theGameOverButtonsOfABonusRound(data) {
-        const screen = open(keyMoles, data.lessonId)
-        keyClick(Qt.Key_Return)
-        playToTheEnd(screen)
-        compare(shown(screen, "nextButton"), data.next !== "")
-        compare(shown(screen, "replayGhostButton"), data.next !== "")
-        compare(shown(screen, "replayButton"), data.next === "")
-        if (data.next === "")
-            return
-        compare(textOf(screen, "nextButton"), data.next)
-        mouseClick(findChild(screen, "nextButton"))
-        compare(openLessonSpy.count, 1)
-        compare(openLessonSpy.signalArguments[0][0], "u1l3")
-    }
-
-    function test_aBonkIsCountedInTheBarAndOnTheCard() {
-        const screen = open(keyMoles)
+    function test_thePlaceOnTheCard(data) {
+        const screen = open(rocketRace)
         keyClick(Qt.Key_Space)
-        GamesTestSupport.runTicks(screen.frame, 1) // the first mole
-        const holes = findChild(screen, "holes")
-        let key = ""
-        for (let i = 0; i < holes.count; ++i) {
-            if (holes.itemAt(i).hasMole)
-                key = holes.itemAt(i).moleKey
+        const passage = screen.model.passage
+        keyClick(passage[0]) // the clock starts
+        GamesTestSupport.runTicks(screen.frame, 3600 * passage.length / data.cpm)
+        for (const ch of passage.slice(1))
+            keyClick(ch)
+        compare(child(screen, "headline").text, data.headline)
+        compare(child(screen, "finalWpm").text, screen.model.wpm + " wpm")
+        compare(child(screen, "finalAccuracy").text, "100% accuracy")
+        verify(child(screen, "highScoreLine").visible) // the first score is the best
+        verify(child(screen, "confetti").active)
+        compare(child(screen, "replayButton").text, "Race again  (space)")
+        const lanes = child(screen, "rivalLanes")
+        for (let i = 0; i < lanes.count; ++i) {
+            const tag = child(lanes.itemAt(i), "finishTag")
+            compare(tag.visible, data.tags[i] !== "")
+            if (tag.visible)
+                compare(child(tag, "tagText").text, data.tags[i])
         }
-        verify(key !== "")
-        keyClick(key)
-        compare(textOf(screen, "bonkCounter"), "🐹 bonked: 1")
-        verify(shown(screen, "timePill"))
-        compare(textOf(screen, "timePill"), "⏱ 60s")
-        playToTheEnd(screen)
-        compare(textOf(screen, "bonkedLine"), "bonked 1 moles")
-    }
-
-    function test_typingAMeteorsFirstLetterLocksOnToIt() {
-        const screen = open(wordMeteors)
-        keyClick(Qt.Key_Space)
-        GamesTestSupport.runTicks(screen.frame, 1)
-        const meteors = findChild(screen, "meteors")
-        compare(meteors.count, 1)
-        const meteor = meteors.itemAt(0)
-        keyClick(meteor.word[0])
-        verify(meteor.isTarget)
-        compare(findChild(meteor, "typedPart").text, meteor.word[0])
-        compare(findChild(meteor, "restPart").text, meteor.word.slice(1))
-        keyClick(Qt.Key_1) // no letter: never reaches the game
-        compare(meteor.typed, 1)
-        compare(screen.model.misses, 0)
     }
 }
