@@ -1,0 +1,32 @@
+// The set-up of every Qt Quick test runner: the one store the screens read, empty, in a folder
+// of its own, handed to the runner's QML support singleton; and the import path of the
+// statically linked modules.
+#pragma once
+
+#include "appstore.h"
+
+#include <QObject>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+
+class QuickTestSetup : public QObject {
+    Q_OBJECT
+
+public:
+    explicit QuickTestSetup(tapalong::AppStore *&supportStore)
+    {
+        tapalong::AppStore::setInstance(&m_store);
+        supportStore = &m_store;
+    }
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        // Where the static modules keep their qmldir; Qt 6.4 does not look there by itself.
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    tapalong::AppStore m_store{tapalong::SaveFile(m_dir.filePath(QStringLiteral("tapalong.json")))};
+};
