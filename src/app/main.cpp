@@ -6,6 +6,7 @@
 #include "savefile.h"
 #include "singleinstance.h"
 #include "soundplayer.h"
+#include "uiprobe.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -180,6 +181,10 @@ int main(int argc, char *argv[])
         keyTrace = std::make_unique<KeyTrace>(window);
         app.installNativeEventFilter(keyTrace.get());
     }
+
+    // The system tests find what they click through this file.
+    if (const QString probe = qEnvironmentVariable("TAPALONG_UI_PROBE"); !probe.isEmpty())
+        new tapalong::UiProbe(window, probe);
 
     const int status = app.exec();
     store.saveIfUnsaved();

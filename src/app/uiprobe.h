@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QQuickItem;
+class QQuickWindow;
+
+namespace tapalong {
+
+// For the system tests only: every visible item with an objectName, with where it shows in the
+// window, written as JSON to a file whenever that changes, so that a test can find a control
+// by name and wait for a state instead of clicking a coordinate. Made only when the
+// environment asks for it; the program never reads the file.
+class UiProbe final : public QObject {
+    Q_OBJECT
+
+public:
+    UiProbe(QQuickWindow *window, QString path);
+
+    // One entry per named, visible item under `root`, in paint order: its path (the names of
+    // its named ancestors and its own, joined by '/'), the part of it that shows in scene
+    // coordinates (cut by clipping ancestors), its effective opacity, whether it is enabled
+    // and has the keyboard, and its text and selected state where it has them.
+    static QJsonArray snapshot(QQuickItem *root);
+
+    // Writes the file now if the scene changed since the last write.
+    void write();
+
+private:
+    QQuickWindow *m_window;
+    QString m_path;
+    QByteArray m_last;
+    QTimer m_timer;
+};
+
+} // namespace tapalong

@@ -1,0 +1,93 @@
+// What the system tests' probe reports of a scene: the names they look up, and where to click.
+#include "uiprobe.h"
+
+#include <QJsonObject>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+using tapalong::UiProbe;
+
+class TestUiProbe : public QObject {
+    Q_OBJECT
+
+private:
+    QJsonObject find(const QJsonArray &items, const QString &path)
+    {
+        for (const auto &item : items) {
+            if (item.toObject().value(u"path").toString() == path)
+                return item.toObject();
+        }
+        return {};
+    }
+
+private slots:
+    // A control is found by the names around it; what is hidden, or scrolled out of a clipping
+    // view, cannot be clicked and must not be offered as if it could.
+    void reportsWhatShowsOfEachNamedItem()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick
+            Window {
+                width: 400; height: 300
+                Item {
+                    objectName: "screen"
+                    opacity: 0.5
+                    Item {
+                        x: 10; y: 20
+                        Rectangle {
+                            objectName: "button"; property string text: "Go"
+                            property bool selected: true
+                            x: 5; y: 5; width: 50; height: 30
+                        }
+                    }
+                    Item { objectName: "hidden"; visible: false
+                        Item { objectName: "inside" } }
+                    Item { objectName: "off"; enabled: false; width: 10; height: 10 }
+                }
+                Item {
+                    objectName: "view"; clip: true
+                    x: 100; y: 100; width: 100; height: 50
+                    Item {
+                        y: -40
+                        Rectangle { objectName: "half"; width: 60; height: 60 }
+                        Rectangle { objectName: "out"; y: 200; width: 60; height: 60 }
+                    }
+                }
+                Rectangle { objectName: "edge"; x: 380; y: 0; width: 40; height: 10 }
+            })",
+                          QUrl());
+        std::unique_ptr<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        auto *window = qobject_cast<QQuickWindow *>(root.get());
+        QVERIFY(window);
+
+        const QJsonArray items = UiProbe::snapshot(window->contentItem());
+        const QJsonObject button = find(items, "screen/button");
+        QCOMPARE(button.value(u"x").toDouble(), 15);
+        QCOMPARE(button.value(u"y").toDouble(), 25);
+        QCOMPARE(button.value(u"w").toDouble(), 50);
+        QCOMPARE(button.value(u"opacity").toDouble(), 0.5);
+        QCOMPARE(button.value(u"text").toString(), "Go");
+        QCOMPARE(button.value(u"selected").toBool(), true);
+        QVERIFY(find(items, "screen/hidden").isEmpty());
+        QVERIFY(find(items, "screen/hidden/inside").isEmpty());
+        QCOMPARE(find(items, "screen/off").value(u"enabled").toBool(), false);
+        QCOMPARE(find(items, "screen").value(u"enabled").toBool(), true);
+
+        // 40 of 60 are scrolled above the view.
+        const QJsonObject half = find(items, "view/half");
+        QCOMPARE(half.value(u"y").toDouble(), 100);
+        QCOMPARE(half.value(u"h").toDouble(), 20);
+        QCOMPARE(find(items, "view/out").value(u"h").toDouble(), 0);
+        // The window cuts too.
+        QCOMPARE(find(items, "edge").value(u"w").toDouble(), 20);
+    }
+};
+
+QTEST_MAIN(TestUiProbe)
+#include "tst_uiprobe.moc"
