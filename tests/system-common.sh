@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # Shared by the system tests, which drive the real program on the X server xvfb-run provides.
 # Sourcing it gives a throwaway home (removed on exit, with the program stopped), `fail`,
-# `wait_for`, `start_program` and `quit_program` for the program in $program, and `save`, the
-# path of the save file.
+# `wait_for`, `start_program` and `quit_program` for the program in $program, `save`, the
+# path of the save file, and `click_on`, `await` and `await_gone`, which find the program's
+# controls by name through its UI probe (tests/ui_probe.py) instead of by coordinates.
 home=$(mktemp -d)
 pid=""
 cleanup() {
@@ -36,10 +37,14 @@ export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
 export QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 save=$XDG_DATA_HOME/Tapalong/tapalong.json
+# The program writes where its named controls are to this file (src/app/uiprobe.h).
+export TAPALONG_UI_PROBE=$home/ui.json
+ui_probe=$(dirname "${BASH_SOURCE[0]}")/ui_probe.py
 
 # Starts $program with its output in $home/log and waits until its window has the keyboard;
 # sets $pid and $window.
 start_program() {
+  rm -f "$TAPALONG_UI_PROBE" # the last run's
   "$program" >>"$home/log" 2>&1 &
   pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tapalong$' | head -n 1) ||
@@ -58,4 +63,40 @@ quit_program() {
   wait "$pid" || status=$?
   pid=""
   [ "$status" -eq 0 ] || fail "the program exited with status $status"
+}
+
+# Waits until the control named $1 is ready (see tests/ui_probe.py; further arguments are its
+# options), then clicks its centre, with the mouse button $button (1 unless set).
+click_on() {
+  local at x y
+  at=$(python3 "$ui_probe" wait "$@") || fail "nothing named \"$1\" to click"
+  read -r x y <<<"$at"
+  xdotool mousemove --window "$window" "$x" "$y" click "${button:-1}"
+}
+
+# Waits until the control named $1 is ready and in the state the further arguments name
+# (--text T, --selected, --lit, --focus, --timeout S); fails the test otherwise.
+await() {
+  python3 "$ui_probe" wait "$@" >/dev/null || fail "\"$1\" never showed ready (${*:2})"
+}
+
+# Waits until nothing named $1 shows.
+await_gone() {
+  python3 "$ui_probe" gone "$@" || fail "\"$1\" did not go away"
+}
+
+# Makes an explorer named $1 on the picker from the keyboard, as a child would: Tab until the
+# "New Explorer" card has the focus, Return, the name, Return.
+new_explorer() {
+  await newExplorer
+  local tabs
+  for ((tabs = 0; tabs < 10; tabs++)); do
+    xdotool key Tab
+    if python3 "$ui_probe" wait newExplorer --focus --timeout 2 >/dev/null 2>&1; then break; fi
+  done
+  await newExplorer --focus
+  xdotool key Return
+  await nameField --focus
+  xdotool type --delay 30 "$1"
+  xdotool key Return
 }

@@ -18,6 +18,7 @@ Window {
         anchors.fill: parent
         lessonScreen: Component {
             LessonPlayView {
+                objectName: "lessonScreen"
                 anchors.fill: parent
             }
         }
@@ -32,30 +33,35 @@ Window {
         Component {
             id: letterDropScreen
             LetterRainView {
+                objectName: "letterDropScreen"
                 anchors.fill: parent
             }
         }
         Component {
             id: wordMeteorsScreen
             WordBlasterView {
+                objectName: "wordMeteorsScreen"
                 anchors.fill: parent
             }
         }
         Component {
             id: keyMolesScreen
             KeyMolesView {
+                objectName: "keyMolesScreen"
                 anchors.fill: parent
             }
         }
         Component {
             id: rocketRaceScreen
             RocketRaceView {
+                objectName: "rocketRaceScreen"
                 anchors.fill: parent
             }
         }
         Component {
             id: copyCatScreen
             CopyCatView {
+                objectName: "copyCatScreen"
                 anchors.fill: parent
             }
         }

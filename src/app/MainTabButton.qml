@@ -12,6 +12,7 @@ T.Button {
     readonly property color labelColor: selected ? Theme.ink : Theme.textPrimary
 
     focusPolicy: Qt.NoFocus
+    Accessible.name: title
     leftPadding: 16
     rightPadding: 16
     topPadding: 9

@@ -93,6 +93,7 @@ Item {
         GhostButton {
             id: closeButton
             objectName: "closeButton"
+            Accessible.name: "Close"
             anchors.left: hud.left
             anchors.verticalCenter: hud.verticalCenter
             text: "✕"

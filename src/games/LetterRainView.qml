@@ -51,6 +51,7 @@ GameScreenFrame {
                 required property real posX
                 required property real posY
 
+                objectName: "letter"
                 x: posX * field.width - width / 2
                 y: posY * field.fallHeight - height / 2
             }

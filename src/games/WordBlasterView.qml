@@ -53,6 +53,7 @@ GameScreenFrame {
                 required property real posX
                 required property real posY
 
+                objectName: "meteor"
                 x: posX * field.width - width / 2
                 y: posY * field.fallHeight - height / 2
                 // The target is drawn over the others.

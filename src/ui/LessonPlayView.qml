@@ -45,6 +45,8 @@ Item {
 
         GhostButton {
             id: close
+            objectName: "closeButton"
+            Accessible.name: "Close"
             anchors.left: topBar.left
             anchors.verticalCenter: topBar.verticalCenter
             text: "✕"

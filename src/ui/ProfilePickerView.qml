@@ -72,6 +72,7 @@ Item {
                     ProfileCard {
                         required property var modelData
 
+                        objectName: "profile " + modelData.name
                         width: grid.cellWidth
                         profile: modelData
                         onSelect: {

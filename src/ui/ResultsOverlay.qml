@@ -67,6 +67,7 @@ Scrim {
                         required property int index
                         readonly property bool filled: index < root.stars
 
+                        objectName: "star"
                         text: filled ? "★" : "☆"
                         color: filled ? Theme.sunshine : Theme.starOutline
                         font: Theme.rounded(44)
@@ -189,6 +190,7 @@ Scrim {
 
                     BigButton {
                         required property var modelData
+                        objectName: "bonus " + modelData.kind
                         text: modelData.emoji + " " + modelData.title
                         size: 15
                         color: Theme[modelData.color]
@@ -203,11 +205,13 @@ Scrim {
                 spacing: 12
 
                 GhostButton {
+                    objectName: "backButton"
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Back to map"
                     onClicked: root.exit()
                 }
                 GhostButton {
+                    objectName: "retryButton"
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Try again"
                     onClicked: root.retry()

@@ -14,7 +14,11 @@ start_program
 
 # At first start the only card is New Explorer: Tab reaches it, Return opens the sheet, whose
 # name field then has the keyboard. The spaces around the name must not be stored.
-xdotool key Tab Return
+await newExplorer
+xdotool key Tab
+await newExplorer --focus
+xdotool key Return
+await nameField --focus
 xdotool type --delay 30 '  Mia '
 xdotool key Return
 
@@ -49,6 +53,7 @@ holds_mia || fail "the save file changed on the way out"
 
 # Back again, Mia is still chosen; Ctrl+W closes the window, and with it the program.
 start_program
+await "tab Home" --selected
 xdotool key ctrl+w
 wait_for 10 program_ended || fail "Ctrl+W did not end the program within 10 s"
 pid=""

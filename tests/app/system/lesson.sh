@@ -8,7 +8,6 @@
 set -euo pipefail
 
 program=${1:?usage: lesson.sh path/to/tapalong}
-here=$(dirname "$(realpath "$0")")
 
 # shellcheck source=SCRIPTDIR/../../system-common.sh
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
@@ -48,10 +47,7 @@ json.dump({"total": total, "wrong": wrong, "accuracy": accuracy}, open(out + "/e
 PY
 
 start_program
-
-xdotool key Tab Return
-xdotool type --delay 30 'Mia'
-xdotool key Return
+new_explorer Mia
 
 has_explorer() {
   python3 -c 'import json, sys; sys.exit(0 if json.load(open(sys.argv[1]))["currentProfileID"] else 1)' \
@@ -59,16 +55,12 @@ has_explorer() {
 }
 wait_for 10 has_explorer || fail "no explorer was created"
 
-# The dashboard's buttons take no keyboard focus, so "Start  ▶" is clicked where the
-# screenshot shows it; polling also waits out the picker's fade. Row 80 is below the top bar,
-# whose open tab is the same colour.
-find_start() {
-  start=$(import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$here/find_button.py" 80)
-}
-wait_for 10 find_start || fail "no \"Start  ▶\" button on the dashboard"
-read -r x y <<<"$start"
-xdotool mousemove --window "$window" "$x" "$y" click 1
+# The dashboard's buttons take no keyboard focus: "Start  ▶" is clicked. Escape ends the
+# tutorial once it is up.
+click_on continueButton
+await tutorial/nextButton
 xdotool key Escape
+await_gone tutorial
 
 # xdotool spaces the keys of one call 100 ms apart, the pace of a young typist.
 started=$EPOCHREALTIME

@@ -9,9 +9,6 @@
 # first, and "YOU" moves to Leo's row. Ctrl+Q quits; the save file must then hold exactly what
 # was done.
 #   xvfb-run -a typical_road.sh path/to/tapalong
-#
-# Buttons that take no keyboard focus are clicked where they sit in the default 1180 × 780
-# window at 0,0, or found by their sunshine colour with find_button.py.
 set -euo pipefail
 
 program=${1:?usage: typical_road.sh path/to/tapalong}
@@ -39,11 +36,6 @@ total=$(cat "$home/total")
 
 start_program
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-# find_button.py on the window as it is now.
-spot() { import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$here/find_button.py" "$@"; }
-# "x y" of the biggest sunshine area below row 80 (the top bar), in $at.
-sunshine() { at=$(spot 80); }
 profile() { # prints one field of the current profile as JSON, or fails
   python3 -c 'import json, sys
 d = json.load(open(sys.argv[1], encoding="utf-8"))
@@ -52,19 +44,18 @@ print(json.dumps(p[sys.argv[2]]))' "$save" "$1" 2>/dev/null
 }
 
 # First start: the picker, "New explorer", the name, Return.
-xdotool key Tab Return
-xdotool type --delay 30 'Mia'
-xdotool key Return
+new_explorer Mia
 has_explorer() { profile name >/dev/null; }
 wait_for 10 has_explorer || fail "no explorer was created"
 
-# "Start  ▶" on the dashboard; polling also waits out the picker's fade.
-wait_for 10 sunshine || fail "no \"Start  ▶\" button on the dashboard"
-read -r x y <<<"$at"
-click "$x" "$y"
-sleep 0.5
-xdotool key Escape
-sleep 0.4
+# "Start  ▶" on the dashboard, then Escape once the tutorial is up.
+start_lesson() {
+  click_on continueButton
+  await tutorial/nextButton
+  xdotool key Escape
+  await_gone tutorial
+}
+start_lesson
 
 # Every key right, 60 ms apart.
 type_lesson() {
@@ -77,97 +68,67 @@ type_lesson
 lesson_saved() { [ "$(profile lessonResults)" != "{}" ]; }
 wait_for 10 lesson_saved || fail "no lesson result in the save file 10 s after the last key"
 
-# The results card: its bonus games are Letter Drop, Key Moles and Copy Cat, in that order.
-sleep 1
-click 737 577
-sleep 1
-xdotool key space # the start card
-# Copy Cat ends after three wrong keys once the parrot has shown its pattern, whose keys are
-# the lesson's f and j; z, q and x are wrong whenever they count.
-copy_cats() { profile gameScores | grep -c '"copyCat"' || true; }
-for ((i = 0; i < 20; i++)); do
-  xdotool key --delay 300 z q x
-  sleep 0.5
-  [ "$(copy_cats)" -eq 0 ] || break
+# The results card offers Copy Cat among its bonus games; space starts it from its start card.
+click_on "results/bonus copyCat"
+await copyCatScreen/startButton
+xdotool key space
+await_gone startCard
+# Copy Cat ends after three wrong keys, each typed once the parrot has shown its pattern,
+# whose keys are the lesson's f and j. After a wrong key the parrot shows it again.
+for heart in 1 2 3; do
+  await echoSlots --timeout 20
+  xdotool key z
+  if ((heart < 3)); then await_gone echoSlots; fi
 done
-[ "$(copy_cats)" -ne 0 ] || fail "Copy Cat did not end (and record) after 60 wrong keys"
+copy_cats() { profile gameScores | grep -c '"copyCat"' || true; }
+wait_for 10 eval '[ "$(copy_cats)" -ne 0 ]' || fail "Copy Cat did not end (and record) after 3 wrong keys"
 
-# The game-over card's "Next: D and K  ▶" is its one sunshine button, in the card's middle.
-on_game_over() { sunshine && read -r x y <<<"$at" && ((y > 400 && y < 600)); }
-wait_for 5 on_game_over || fail "no \"Next\" button on the Copy Cat game-over card (found: ${at:-none})"
-click "$x" "$y"
+# The game-over card leads on: "Next: D and K  ▶".
+click_on overCard/nextButton --text "Next: D and K  ▶"
 
-# The tutorial of the next lesson: its "Next  ▶" at the foot of the window.
-on_tutorial() { sunshine && read -r x y <<<"$at" && ((y > 650)); }
-wait_for 5 on_tutorial || fail "no lesson tutorial after \"Next: D and K  ▶\" (found: ${at:-none})"
+# The tutorial of the next lesson; after Escape the keyboard lights the first key of D and K's
+# first line.
+await lessonScreen/tutorial/nextButton
 xdotool key Escape
-# Then the keyboard hint lights the first key of D and K's first line: d or k on the home row.
-declare -A home_row=([d]=436 [k]=690)
+await_gone tutorial
 first=$(cat "$home/next_first")
-[ -n "${home_row[$first]:-}" ] || fail "D and K's first line starts with \"$first\", not d or k"
-lit_first() {
-  sunshine && read -r x y <<<"$at" && ((x > home_row[$first] - 20 && x < home_row[$first] + 20 &&
-    y > 560 && y < 620))
-}
-wait_for 5 lit_first || fail "after Escape, \"$first\" of D and K is not lit (sunshine at ${at:-none})"
+await "keyboard/key:${first^^}" --lit
 
-click 50 41 # ✕
-on_dashboard() { sunshine && read -r x y <<<"$at" && ((y < 400 && x > 900)); }
-wait_for 5 on_dashboard || fail "✕ did not lead back to the dashboard (sunshine at ${at:-none})"
+click_on lessonScreen/closeButton # ✕
+await continueButton
 
-# The champions tab opens on "Star Collectors", the sunshine tab second from the right.
-click 980 37
-on_star_board() { sunshine && read -r x y <<<"$at" && ((x > 780 && x < 900 && y > 130 && y < 175)); }
-wait_for 5 on_star_board || fail "the champions tab did not open on \"Star Collectors\" (sunshine at ${at:-none})"
-# Rows stand 69 apart from y 220: "YOU" is the mint capsule, the lead's figure the only
-# sunshine text below the tabs.
-board_is() { # the rows of "YOU" and of the sunshine figure
-  you=$(spot 185 --mint --all 50 | awk '{ print int(($2 - 220 + 34) / 69) + 1 }' | xargs)
-  lead=$(spot 185 --all 20 | awk '{ print int(($2 - 220 + 34) / 69) + 1 }' | xargs)
-  [ "$you" = "$1" ] && [ "$lead" = "$2" ]
+# The champions tab opens on "Star Collectors"; Mia leads it alone, marked "YOU".
+board_rows() { # the rows of the board, top to bottom, and whose row says "YOU"
+  rows=$(python3 "$ui_probe" list "rows/row *" | cut -f2 | sed 's|.*/row ||' | xargs)
+  you=$(python3 "$ui_probe" list "row */you" | cut -f2 | sed 's|.*/row \(.*\)/you|\1|' | xargs)
+  [ "$rows" = "$1" ] && [ "$you" = "$2" ]
 }
-wait_for 5 board_is 1 1 ||
-  fail "Mia is not alone on the stars board in the lead with \"YOU\" (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
+click_on "tab Champions"
+await "board Star Collectors" --selected
+wait_for 5 board_rows Mia Mia ||
+  fail "Mia is not alone on the stars board with \"YOU\" (rows: ${rows:-none}; YOU: ${you:-none})"
 
 # Another board now, so that the next visit shows the stars board is chosen afresh.
-click 174 153 # Letter Drop, the first tab
-off_star_board() { sunshine && read -r x y <<<"$at" && ((x < 300 && y > 130 && y < 175)); }
-wait_for 5 off_star_board || fail "the Letter Drop tab was not chosen (sunshine at ${at:-none})"
+click_on "board Letter Drop"
+await "board Letter Drop" --selected
 
 # A second explorer: the profile chip, "Switch player" (which leaves no one current), the
-# picker's second card.
+# picker.
+click_on profileChip
+click_on switchPlayer
 nobody() { ! profile name >/dev/null; }
-for _ in 1 2 3; do
-  click 1110 42
-  sleep 0.5
-  click 1020 88
-  if wait_for 3 nobody; then break; fi
-done
-nobody || fail "\"Switch player\" in the profile menu did not lead back to the picker"
-sleep 0.4 # the picker's fade
-xdotool key Tab Tab Return
-sleep 0.5
-xdotool type --delay 30 'Leo'
-xdotool key Return
+wait_for 5 nobody || fail "\"Switch player\" in the profile menu did not lead back to the picker"
+new_explorer Leo
 is_leo() { [ "$(profile name)" = '"Leo"' ]; }
 wait_for 10 is_leo || fail "no second explorer was created"
-wait_for 10 sunshine || fail "no \"Start  ▶\" button on Leo's dashboard"
-read -r x y <<<"$at"
-click "$x" "$y"
-sleep 0.5
-xdotool key Escape
-sleep 0.4
+start_lesson
 type_lesson
 wait_for 10 lesson_saved || fail "no lesson result for Leo 10 s after the last key"
-# "Back to map" sits left of the results card's sunshine "Next: D and K  ▶".
-on_results() { sunshine && read -r x y <<<"$at" && ((y > 400)); }
-wait_for 5 on_results || fail "no results card for Leo (sunshine at ${at:-none})"
-click $((x - 291)) "$y"
-sleep 0.6
-click 980 37
-wait_for 5 on_star_board || fail "the champions tab did not open on \"Star Collectors\" for Leo"
-wait_for 5 board_is 2 1 ||
-  fail "on the stars board Mia should lead and \"YOU\" mark Leo's row (YOU on row ${you:-none}, sunshine figure on row ${lead:-none})"
+click_on results/backButton
+click_on "tab Champions"
+await "board Star Collectors" --selected
+wait_for 5 board_rows "Mia Leo" Leo ||
+  fail "on the stars board Mia should lead and \"YOU\" mark Leo's row (rows: ${rows:-none}; YOU: ${you:-none})"
 
 quit_program
 

@@ -28,32 +28,29 @@ PY
 start_program
 
 # The first explorer, from the keyboard as a child would make her.
-xdotool key Tab Return
-xdotool type --delay 30 'Mia'
-xdotool key Return
+new_explorer Mia
 wait_for 10 test -s "$save" || fail "no explorer was saved"
-sleep 0.6
 
-# The Games tab in the top bar, then Letter Drop's PLAY button, the first card of the hub.
-xdotool mousemove --window "$window" 850 37 click 1
-sleep 0.6
-xdotool mousemove --window "$window" 216 398 click 1
-sleep 0.6
+# The Games tab in the top bar, then Letter Drop's card in the hub.
+click_on "tab Games"
+click_on "game letterDrop"
 
 # Return starts; the home-row letters typed over and over catch whatever falls meanwhile, and
 # a letter that is not on screen costs nothing.
+await startCard/startButton
 xdotool key Return
+await_gone startCard
 for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool type --delay 70 'asdfjkl'; done
 
 # Left alone, three letters splash within about half a minute and the game is recorded.
 wait_for 60 has_games 1 || fail "no Letter Drop game with points was recorded"
-sleep 1
-has_games 1 || fail "the finished game was recorded more than once"
+await overCard/replayButton
 
-# Escape leaves the game-over card; Ctrl+Q then quits cleanly.
+# Escape leaves the game-over card for the main view; Ctrl+Q then quits cleanly. A game
+# recorded twice would show by then.
 xdotool key Escape
-sleep 0.6
+await "tab Home" --selected
 quit_program
-has_games 1 || fail "the save file changed on the way out"
+has_games 1 || fail "the finished game was recorded more than once, or changed on the way out"
 
 echo "PASS: Letter Drop was played from the games tab and recorded once"

@@ -6,8 +6,7 @@
 #
 # The passage is drawn at random and cannot be read from outside, so the script types every
 # letter and the space in turn, over and over: each round of 27 keys moves the rocket on at
-# least once, and wrong keys only lower the accuracy. The games tab and its Rocket Race card
-# are clicked where they sit in the default 1180 × 780 window.
+# least once, and wrong keys only lower the accuracy.
 set -euo pipefail
 
 program=${1:?usage: win_rocket_race.sh path/to/tapalong}
@@ -22,16 +21,14 @@ cat >"$save" <<'JSON'
 JSON
 
 start_program
-xdotool windowsize --sync "$window" 1180 780
 
-# The Games tab in the top bar, then the Rocket Race card (third of the first row); each
-# screen fades in over 0.25 s.
-sleep 0.5
-xdotool mousemove --window "$window" 850 37 click 1
-sleep 0.6
-xdotool mousemove --window "$window" 963 300 click 1
-sleep 0.6
+# The Games tab in the top bar, then the Rocket Race card; space starts once its start card
+# is up.
+click_on "tab Games"
+click_on "game rocketRace"
+await startCard/startButton
 xdotool key space
+await_gone startCard
 
 raced() { grep -q '"kind":"rocketRace"' "$save"; }
 
@@ -64,6 +61,5 @@ print(f"PASS: typed {keys} characters in {seconds:.1f} s; place {place}, "
       f"{wpm:.1f} wpm, score {score}")
 PY
 
-xdotool key ctrl+q
-wait "$pid" || true
-pid=""
+await overCard
+quit_program
