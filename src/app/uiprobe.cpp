@@ -1,5 +1,6 @@
 #include "uiprobe.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQuickItem>
@@ -82,6 +83,10 @@ QJsonArray UiProbe::snapshot(QQuickItem *root)
 
 void UiProbe::write()
 {
+    if (!m_last.isEmpty() && !QFile::exists(m_path)) {
+        m_timer.stop();
+        return;
+    }
     const QJsonObject scene{
         {QStringLiteral("devicePixelRatio"), m_window->devicePixelRatio()},
         {QStringLiteral("items"), snapshot(m_window->contentItem())},

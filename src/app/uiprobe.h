@@ -27,7 +27,9 @@ public:
     // and has the keyboard, and its text and selected state where it has them.
     static QJsonArray snapshot(QQuickItem *root);
 
-    // Writes the file now if the scene changed since the last write.
+    // Writes the file now if the scene changed since the last write. Once written, a file
+    // that is then removed means the test is done looking: the probe stops, so that it costs
+    // nothing in a measurement that follows.
     void write();
 
 private:

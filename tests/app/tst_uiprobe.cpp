@@ -6,6 +6,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTest>
 
 using tapalong::UiProbe;
@@ -86,6 +87,28 @@ private slots:
         QCOMPARE(find(items, "view/out").value(u"h").toDouble(), 0);
         // The window cuts too.
         QCOMPARE(find(items, "edge").value(u"w").toDouble(), 20);
+    }
+
+    // A test that measures something removes the file once it has found its way, and the
+    // probe must then stop costing anything.
+    void stopsOnceItsFileIsRemoved()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nWindow { Item { objectName: \"a\" } }", QUrl());
+        std::unique_ptr<QObject> root(component.create());
+        auto *window = qobject_cast<QQuickWindow *>(root.get());
+        QVERIFY(window);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ui.json");
+        UiProbe probe(window, path);
+
+        probe.write();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(QFile::remove(path));
+        window->contentItem()->childItems().constFirst()->setObjectName("b");
+        probe.write();
+        QVERIFY(!QFile::exists(path));
     }
 };
 
