@@ -9,14 +9,13 @@
 set -euo pipefail
 
 program=$(realpath "${1:-build/run/src/app/tapalong}")
-finder=$(dirname "$(realpath "$0")")/../tests/app/system/find_button.py
 
 if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
   export TAPALONG_MEASURE_INNER=1
   exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program"
 fi
 
-# A throwaway home, `fail`, `wait_for`, `start_program` and `save`.
+# A throwaway home, `fail`, `wait_for`, `start_program`, `save`, `click_on` and `await`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$(dirname "$(realpath "$0")")/../tests/system-common.sh"
 unset QT_QUICK_BACKEND QSG_RHI_BACKEND
@@ -36,15 +35,12 @@ for line in lesson["drills"]:
 
 TAPALONG_TRACE_KEYS=1 start_program
 
-# The dashboard's "Start  ▶" takes no keyboard focus: it is clicked where the screenshot shows
-# it, below the top bar (row 80), whose open tab has the same colour.
-find_start() {
-  start=$(import -window "$window" -depth 8 ppm:- 2>/dev/null | python3 "$finder" 80)
-}
-wait_for 10 find_start || fail "no \"Start  ▶\" button on the dashboard"
-read -r x y <<<"$start"
-xdotool mousemove --window "$window" "$x" "$y" click 1
+# The dashboard's "Start  ▶" takes no keyboard focus: it is clicked.
+click_on continueButton
+await tutorial/nextButton
 xdotool key Escape # ends the tutorial; its trace is the first key, left out below
+await_gone tutorial
+rm "$TAPALONG_UI_PROBE" # which stops the probe: it must not weigh on the keys measured
 
 while read -r keys; do
   # shellcheck disable=SC2086 # one word per key
@@ -53,7 +49,8 @@ done <"$home/keys"
 
 finished() { grep -q '"u1l1"' "$save"; }
 wait_for 10 finished || fail "the lesson was not recorded; did the click open it?"
-sleep 0.5 # the last key's frame
+last_key_drawn() { grep -E '^tapalong: (key|frame) ' "$home/log" | tail -n 1 | grep -q frame; }
+wait_for 5 last_key_drawn || fail "no frame after the last key"
 cp "$home/log" "$home/typed" # before Ctrl+Q adds its keys
 xdotool key ctrl+q
 wait "$pid" || true

@@ -3,8 +3,9 @@
 # under a throwaway X server and home folder, into ./screenshots/ (or the folder given).
 #   scripts/screenshots.sh [path/to/tapalong] [out-folder]
 #
-# Buttons that take no keyboard focus are clicked where they sit in the default 1180 × 780
-# window, which stands at 0,0 without a window manager. The tour takes about two minutes.
+# Controls are found by name through the program's UI probe (tests/ui_probe.py), and each
+# picture is taken once its screen shows what it is about and has stopped moving. The tour
+# takes about two minutes.
 set -euo pipefail
 
 program=$(realpath "${1:-build/run/src/app/tapalong}")
@@ -16,7 +17,7 @@ if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program" "$out"
 fi
 
-# A throwaway home, `start_program` and `save`.
+# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$here/../tests/system-common.sh"
 mkdir -p "$out"
@@ -25,48 +26,39 @@ number=0
 
 start() {
   start_program
-  sleep 0.5
 }
 
 stop() {
   xdotool key ctrl+q
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill "$pid" 2>/dev/null || true
+  wait_for 5 program_ended || kill "$pid" 2>/dev/null || true
   wait "$pid" || true
   pid=""
 }
 
-# Lets fades (0.25 s) and the first frames settle before a picture is taken.
+# Takes the picture once the control named by the arguments (if any; see `await`) is ready and
+# the screen has settled.
 shot() {
-  sleep "${2:-0.6}"
+  local name=$1
+  shift
+  if [ $# -gt 0 ]; then await "$@"; fi
+  python3 "$ui_probe" still || fail "the screen did not settle for $name"
   number=$((number + 1))
   local file
-  file=$(printf '%s/%02d-%s.png' "$out" "$number" "$1")
+  file=$(printf '%s/%02d-%s.png' "$out" "$number" "$name")
   import -window "$window" "$file"
   echo "$file"
 }
 
-click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
+# The top bar's tabs, each once its content is up.
+tab() { # title, a control its content shows
+  click_on "tab $1"
+  await "tab $1" --selected
+  await "$2"
 }
-
-# The top bar's tabs and the games hub's cards.
-tab_home() { click 634 37; }
-tab_learn() { click 740 37; }
-tab_games() { click 850 37; }
-tab_champions() { click 980 37; }
-profile_menu() { click 1110 42; }
-declare -A card=([letterDrop]="216 414" [wordMeteors]="590 414" [rocketRace]="963 414"
-  [keyMoles]="216 734" [copyCat]="590 734")
-
-# The dashboard's "Start  ▶", found by its colour below the top bar; the known spot otherwise.
-click_start() {
-  local at
-  at=$(import -window "$window" -depth 8 ppm:- | python3 "$here/../tests/app/system/find_button.py" 80) ||
-    at="1058 278"
-  # shellcheck disable=SC2086 # x and y
-  click $at
-}
+tab_home() { tab Home continueButton; }
+tab_learn() { tab Learn "bubble u1l1"; }
+tab_games() { tab Games "game copyCat"; }
+tab_champions() { tab Champions "board Star Collectors"; }
 
 # Copy Cat ends after three wrong keys: after the parrot has shown its pattern, each of z, q
 # and x is wrong. Returns once the game is in the save file.
@@ -76,13 +68,14 @@ data = json.load(open(sys.argv[1], encoding="utf-8"))
 print(sum(g["kind"] == "copyCat" for p in data["profiles"] for g in p["gameScores"]))' "$save"
 }
 lose_copy_cat() {
-  local before
+  local before heart
   before=$(copy_cats)
-  for _ in $(seq 20); do
-    xdotool key --delay 300 z q x
-    sleep 0.5
-    [ "$(copy_cats)" -eq "$before" ] || break
+  for heart in 1 2 3; do
+    await echoSlots --timeout 20
+    xdotool key z
+    if ((heart < 3)); then await_gone echoSlots; fi
   done
+  wait_for 10 eval '[ "$(copy_cats)" -ne "$before" ]' || fail "Copy Cat was not recorded"
 }
 
 # The drill lines of the first lesson as xdotool key lists, one line each.
@@ -94,49 +87,52 @@ for line in lesson["drills"]:
 
 # --- First start: picker, sheet, new dashboard, menu, tabs, the first lesson, a bonus round.
 start
-shot picker-first-start
-xdotool key Tab Return
-shot creation-sheet
-xdotool type --delay 40 'Mia'
-click 437 352 # the panda
-shot creation-sheet-filled
+shot picker-first-start newExplorer
+xdotool key Tab
+await newExplorer --focus
 xdotool key Return
-shot home-new
-profile_menu
-shot profile-menu-open
+shot creation-sheet nameField --focus
+xdotool type --delay 40 'Mia'
+click_on "avatar 1" # the panda
+shot creation-sheet-filled chosenAvatar --text "🐼"
+xdotool key Return
+await_gone newExplorer
+shot home-new continueButton
+click_on profileChip
+shot profile-menu-open switchPlayer
 xdotool key Escape
-click 600 700
+await_gone switchPlayer
 tab_learn
 shot learn-map-new
 tab_champions
 shot champions-empty
 tab_home
-sleep 0.6
-click_start
-shot lesson-tutorial 1
+click_on continueButton
+shot lesson-tutorial tutorial/nextButton
 xdotool key Escape
-sleep 0.4
+await_gone tutorial
 # shellcheck disable=SC2046 # one word per key
 xdotool key --delay 40 $(sed -n 1p "$home/keys")
 # shellcheck disable=SC2046
 xdotool key --delay 40 $(sed -n 2p "$home/keys" | cut -d' ' -f1-15)
-shot lesson-mid-line 0.3
+shot lesson-mid-line
 xdotool key Escape
-shot lesson-paused
+shot lesson-paused pause
 xdotool key Escape
-sleep 0.4
+await_gone pause
 # shellcheck disable=SC2046
 xdotool key --delay 40 $(sed -n 2p "$home/keys" | cut -d' ' -f16-)
 tail -n +3 "$home/keys" | while read -r keys; do
   # shellcheck disable=SC2086
   xdotool key --delay 40 $keys
 done
-shot lesson-results 2
-click 737 577 # the results card's Copy Cat bonus button
-shot bonus-round-start 1
+shot lesson-results results/nextButton
+click_on "results/bonus copyCat"
+shot bonus-round-start startCard/startButton
 xdotool key space
+await_gone startCard
 lose_copy_cat
-shot bonus-game-over 1
+shot bonus-game-over overCard/nextButton
 stop
 
 # --- A household with progress, nobody chosen yet.
@@ -175,11 +171,11 @@ data.pop("currentProfileID", None)
 json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
 start
-shot picker-household
-xdotool mousemove --window "$window" 370 580 click 3 # Sam's card
-shot picker-remove-menu 0.4
+shot picker-household "profile Sam"
+button=3 click_on "profile Sam"
+shot picker-remove-menu removeItem
 xdotool key Down Return
-shot picker-remove-confirm
+shot picker-remove-confirm removeButton
 xdotool key Escape
 stop
 
@@ -192,43 +188,50 @@ data["currentProfileID"] = next(p["id"] for p in data["profiles"] if p["name"] =
 json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
 start
-shot home-progress
+shot home-progress continueButton
 tab_learn
 shot learn-map-progress
 tab_games
 shot games-hub
 tab_champions
-shot champions-stars
-click 174 153 # the Letter Drop board
-shot champions-letter-drop
+shot champions-stars "row Leo"
+click_on "board Letter Drop"
+shot champions-letter-drop "board Letter Drop" --selected
 stop
 
 # --- Each game from the hub: its start card, then the playfield a moment into play.
-play() { # kind, title for the file names, what to type
+play() { # kind, title for the file names, what to type, then what shows once play is under way
+  local kind=$1 title=$2 typed=$3
+  shift 3
   start
   tab_games
-  sleep 0.6
-  # shellcheck disable=SC2086 # x and y
-  click ${card[$1]}
-  shot "$2-start"
+  click_on "game $kind"
+  shot "$title-start" startCard/startButton
   xdotool key space
-  sleep 4 # long enough for the first letters, words or moles to show
-  if [ -n "$3" ]; then xdotool type --delay 40 "$3"; fi
-  shot "$2-playing" 0.3
+  await_gone startCard
+  await "$@"
+  if [ -n "$typed" ]; then xdotool type --delay 40 "$typed"; fi
+  # Play moves on: no waiting for it to settle.
+  number=$((number + 1))
+  local file
+  file=$(printf '%s/%02d-%s-playing.png' "$out" "$number" "$title")
+  import -window "$window" "$file"
+  echo "$file"
 }
 
-play letterDrop letter-drop ''
+play letterDrop letter-drop '' letter --count 4
 xdotool key Escape
-shot letter-drop-paused
+shot letter-drop-paused pausedCard/resumeButton
 stop
 
-play wordMeteors word-meteors ''
+play wordMeteors word-meteors '' meteor --count 2
 stop
 
-play keyMoles key-moles 'fjdksla'
+# Four seconds into the minute.
+play keyMoles key-moles 'fjdksla' timePill --text "⏱ 56s"
 stop
 
-play rocketRace rocket-race 'the '
+play rocketRace rocket-race 'the ' passage
 # The alphabet over and over wins the race; its one space comes first, so no replay starts
 # once the last letter of the passage is typed.
 raced() { grep -q '"kind":"rocketRace"' "$save"; }
@@ -236,19 +239,12 @@ for _ in $(seq 150); do
   xdotool type --delay 4 " abcdefghijklmnopqrstuvwxyz"
   if raced; then break; fi
 done
-shot rocket-race-game-over 1
+shot rocket-race-game-over overCard/replayButton
 stop
 
-start
-tab_games
-sleep 0.6
-# shellcheck disable=SC2086
-click ${card[copyCat]}
-shot copy-cat-start
-xdotool key space
-shot copy-cat-playing 1.5
+play copyCat copy-cat '' shownKey
 lose_copy_cat
-shot copy-cat-game-over 1
+shot copy-cat-game-over overCard/replayButton
 stop
 
 echo "$number screenshots in $out"
