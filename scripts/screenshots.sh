@@ -60,22 +60,24 @@ tab_learn() { tab Learn "bubble u1l1"; }
 tab_games() { tab Games "game copyCat"; }
 tab_champions() { tab Champions "board Star Collectors"; }
 
-# Copy Cat ends after three wrong keys: after the parrot has shown its pattern, each of z, q
-# and x is wrong. Returns once the game is in the save file.
+# Copy Cat ends after three wrong keys, each typed once the parrot has shown its pattern (z is
+# in none); after a wrong key it shows the pattern again. Returns once the game is in the save
+# file.
 copy_cats() {
   python3 -c 'import json, sys
 data = json.load(open(sys.argv[1], encoding="utf-8"))
 print(sum(g["kind"] == "copyCat" for p in data["profiles"] for g in p["gameScores"]))' "$save"
 }
+copy_cat_recorded() { [ "$(copy_cats)" -ne "$before" ]; }
 lose_copy_cat() {
-  local before heart
+  local heart
   before=$(copy_cats)
   for heart in 1 2 3; do
     await echoSlots --timeout 20
     xdotool key z
     if ((heart < 3)); then await_gone echoSlots; fi
   done
-  wait_for 10 eval '[ "$(copy_cats)" -ne "$before" ]' || fail "Copy Cat was not recorded"
+  wait_for 10 copy_cat_recorded || fail "Copy Cat was not recorded"
 }
 
 # The drill lines of the first lesson as xdotool key lists, one line each.

@@ -12,7 +12,7 @@ T.Button {
     readonly property color labelColor: selected ? Theme.ink : Theme.textPrimary
 
     focusPolicy: Qt.NoFocus
-    Accessible.name: title
+    Accessible.name: control.title
     leftPadding: 16
     rightPadding: 16
     topPadding: 9

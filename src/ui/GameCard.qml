@@ -10,7 +10,7 @@ T.Button {
     required property var game
 
     focusPolicy: Qt.NoFocus
-    Accessible.name: game.title
+    Accessible.name: card.game.title
     padding: 26
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding

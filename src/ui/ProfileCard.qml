@@ -17,6 +17,7 @@ T.Button {
     signal remove()
 
     implicitHeight: 150
+    Accessible.name: card.profile.name
     onClicked: select()
     Keys.onReturnPressed: select()
     Keys.onEnterPressed: select()

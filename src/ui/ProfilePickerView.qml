@@ -102,6 +102,7 @@ Item {
         id: newCard
 
         implicitHeight: 150
+        Accessible.name: "New Explorer"
         Keys.onReturnPressed: clicked()
         Keys.onEnterPressed: clicked()
 

@@ -80,8 +80,8 @@ for heart in 1 2 3; do
   xdotool key z
   if ((heart < 3)); then await_gone echoSlots; fi
 done
-copy_cats() { profile gameScores | grep -c '"copyCat"' || true; }
-wait_for 10 eval '[ "$(copy_cats)" -ne 0 ]' || fail "Copy Cat did not end (and record) after 3 wrong keys"
+copy_cat_saved() { profile gameScores | grep -q '"copyCat"'; }
+wait_for 10 copy_cat_saved || fail "Copy Cat did not end (and record) after 3 wrong keys"
 
 # The game-over card leads on: "Next: D and K  ▶".
 click_on overCard/nextButton --text "Next: D and K  ▶"
