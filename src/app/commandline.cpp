@@ -18,9 +18,10 @@ namespace {
 // QGuiApplication takes these out of argv itself, later; they must not count as unknown here.
 void acceptQtOptions(QCommandLineParser &parser)
 {
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                             "qmljsdebugger", "qwindowgeometry", "geometry", "qwindowtitle",
-                             "title", "qwindowicon", "icon", "display", "name", "session"}) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display",
+          "name", "session", "style"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -42,12 +43,14 @@ bool print(std::FILE *stream, const QByteArray &text)
 
 std::optional<int> handleCommandLine(int argc, char *argv[])
 {
+    if (argc < 1) // started with an empty argv: nothing to read
+        return std::nullopt;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    // Qt's options are single-dash words (-platform), as the man page of every Qt program says.
+    // Qt's own options are single-dash words (-platform xcb), not bundles of one-letter flags.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("A typing tutor for children: touch typing in 26 lessons,\n"
@@ -85,7 +88,8 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         const QString error = stray ? QStringLiteral("Unexpected argument '%1'.")
                                           .arg(parser.positionalArguments().constFirst())
                                     : parser.errorText();
-        print(stderr, QStringLiteral("tapalong: %1\n%2").arg(error, parser.helpText()).toLocal8Bit());
+        print(stderr,
+              QStringLiteral("tapalong: %1\n%2").arg(error, parser.helpText()).toLocal8Bit());
         return 2;
     }
     if (parser.isSet(help))

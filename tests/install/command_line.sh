@@ -44,7 +44,7 @@ python3 -c 'import json, sys; assert len(json.load(sys.stdin)) > 0' <"$tmp/out" 
   fail "--print-course printed no course"
 
 # Qt's own options pass through to Qt, with their values.
-run -platform offscreen -reverse --version
+run -platform offscreen -style Basic -reverse --version
 [ "$status" -eq 0 ] || fail "Qt's own options were refused ($status)"
 
 run --bogus
