@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RUN_DIR := build/run
 TEST_DIR := build/test
 
-.PHONY: run test bench deps clean
+.PHONY: run test bench package deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +23,13 @@ bench: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPALONG_WERROR=ON
 	cmake --build $(TEST_DIR) --target bench -j $(JOBS)
 	./$(TEST_DIR)/bench/bench
+
+# The Debian package, from the same build as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPALONG_TESTS=OFF
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@ls $(RUN_DIR)/tapalong_*.deb
 
 clean:
 	rm -rf build

@@ -15,6 +15,8 @@ packages=(
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  # man page, desktop and AppStream validators, the Debian package and its checks
+  help2man desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

@@ -1,5 +1,5 @@
 #include "appstore.h"
-#include "coursejson.h"
+#include "commandline.h"
 #include "narrator.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -100,22 +100,15 @@ int main(int argc, char *argv[])
 {
     const double startedMs = wallClockMs();
 
-    // Printing the course needs no window and must not touch the save file.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print-course") == 0) {
-            QCoreApplication app(argc, argv);
-            const QByteArray json = tapalong::courseJson();
-            std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
-        }
-    }
+    if (const auto status = tapalong::handleCommandLine(argc, argv))
+        return *status;
 
     chooseRenderer();
     QGuiApplication app(argc, argv);
     // No organisation name: the save file lives in ~/.local/share/Tapalong.
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tapalong"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;

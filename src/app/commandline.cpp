@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
+#include "commandline.h"
+
+#include "coursejson.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <vector>
+
+namespace tapalong {
+
+namespace {
+
+// QGuiApplication takes these out of argv itself, later; they must not count as unknown here.
+void acceptQtOptions(QCommandLineParser &parser)
+{
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display",
+          "name", "session", "style"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+bool print(std::FILE *stream, const QByteArray &text)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    return std::fflush(stream) == 0;
+}
+
+} // namespace
+
+std::optional<int> handleCommandLine(int argc, char *argv[])
+{
+    if (argc < 1) // started with an empty argv: nothing to read
+        return std::nullopt;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform xcb), not bundles of one-letter flags.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("A typing tutor for children: touch typing in 26 lessons,\n"
+                       "with stars, badges and five arcade games."));
+    // Qt's own help option would add --help-all, a list of Qt's options that a family never needs.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption printCourse(
+        QStringLiteral("print-course"),
+        QStringLiteral("Print the whole course (units, lessons, drill lines) as JSON and exit."));
+    parser.addOptions({help, version});
+    parser.addOption(printCourse);
+    acceptQtOptions(parser);
+
+    const bool understood = parser.parse(arguments);
+    const bool stray = understood && !parser.positionalArguments().isEmpty();
+    if (understood && !stray && !parser.isSet(help) && !parser.isSet(version) &&
+        !parser.isSet(printCourse))
+        return std::nullopt;
+
+    // Printing needs an application for its name and the course's texts, never a display; it
+    // never touches the save file either. The usage line names the program as people type it,
+    // not by the path it was started from.
+    std::vector<char *> named(argv, argv + argc);
+    char programName[] = "tapalong";
+    named[0] = programName;
+    int namedCount = argc;
+    QCoreApplication app(namedCount, named.data());
+    QCoreApplication::setApplicationName(QStringLiteral("Tapalong"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAPALONG_VERSION));
+
+    if (!understood || stray) {
+        const QString error = stray ? QStringLiteral("Unexpected argument '%1'.")
+                                          .arg(parser.positionalArguments().constFirst())
+                                    : parser.errorText();
+        print(stderr,
+              QStringLiteral("tapalong: %1\n%2").arg(error, parser.helpText()).toLocal8Bit());
+        return 2;
+    }
+    if (parser.isSet(help))
+        return print(stdout, parser.helpText().toLocal8Bit()) ? 0 : 1;
+    if (parser.isSet(version))
+        return print(stdout, QStringLiteral("Tapalong %1\n")
+                                 .arg(QCoreApplication::applicationVersion())
+                                 .toLocal8Bit())
+                   ? 0
+                   : 1;
+    return print(stdout, courseJson()) ? 0 : 1;
+}
+
+} // namespace tapalong
