@@ -33,10 +33,14 @@ TestCase {
         const second = findChild(view, "bubble u1l2")
         mouseMove(second)
         tryCompare(findChild(second, "tooltip"), "visible", true, 2000)
+        compare(findChild(second, "tooltip").text, "Finish the lesson before this one to unlock!")
         mouseClick(second)
         compare(opened.count, 0)
 
         const first = findChild(view, "bubble u1l1")
+        mouseMove(first)
+        tryCompare(findChild(first, "tooltip"), "visible", true, 2000)
+        compare(findChild(first, "tooltip").text, "Play Meet F and J")
         mouseClick(first)
         compare(opened.signalArguments.map(args => args[0]), ["u1l1"])
     }
