@@ -5,7 +5,8 @@ import Tapalong.Ui
 
 // The dashboard's row of badge chips, wider than the window at ordinary sizes. It scrolls
 // sideways by dragging, by the mouse wheel or touchpad, and by an arrow at each cut edge, which
-// shows only while more badges lie beyond it.
+// shows only while more badges lie beyond it. (A fade to the sky's colour showed as a band: the
+// sky is a gradient.)
 Item {
     id: root
 
@@ -85,28 +86,16 @@ Item {
         direction: 1
     }
 
-    // A fade over the cut chips and a round arrow that scrolls most of a row that way.
+    // A round arrow over the cut chip, which scrolls most of a row that way.
     component EdgeArrow: Item {
         id: arrow
 
         required property bool shown
         required property int direction // -1 left, 1 right
 
-        width: 56
+        width: 40
         height: root.height
         visible: shown
-
-        Rectangle {
-            anchors.fill: parent
-            gradient: Gradient {
-                orientation: Gradient.Horizontal
-                GradientStop {
-                    position: arrow.direction > 0 ? 0 : 1
-                    color: Qt.rgba(Theme.bgBottom.r, Theme.bgBottom.g, Theme.bgBottom.b, 0)
-                }
-                GradientStop { position: arrow.direction > 0 ? 1 : 0; color: Theme.bgBottom }
-            }
-        }
 
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
