@@ -165,6 +165,10 @@ int main(int argc, char *argv[])
                 speech = std::make_unique<tapalong::QtSpeechBackend>();
                 tapalong::SoundPlayer::setBackend(sound.get());
                 tapalong::Narrator::shared().setBackend(speech.get());
+                // Starting the speech engine blocks for tens of milliseconds or more: better
+                // now, while the child looks at the first screen, than in the first line the
+                // tutorial speaks.
+                QTimer::singleShot(0, &app, [&] { speech->prepare(); });
             });
         },
         Qt::DirectConnection);

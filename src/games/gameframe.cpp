@@ -362,10 +362,13 @@ void GameFrame::onTimer()
 void GameFrame::refreshResult()
 {
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
-    const qint64 best = profile && m_model ? profile->bestScore(m_model->kind()) : 0;
+    const qint64 recordedBest = profile && m_model ? profile->bestScore(m_model->kind()) : 0;
+    const bool over = m_model && m_model->isOver();
     // The game just played is already recorded, so a tie with the best is this game.
-    const bool isNewHighScore =
-        m_model && m_model->isOver() && m_model->score() > 0 && m_model->score() >= best;
+    const bool isNewHighScore = over && m_model->score() > 0 && m_model->score() >= recordedBest;
+    // The household keeps one list of its best games of every kind, which may have had no room
+    // for this one; the card still never shows a best below the score just played.
+    const qint64 best = over ? std::max(recordedBest, qint64(m_model->score())) : recordedBest;
     if (best == m_best && isNewHighScore == m_isNewHighScore)
         return;
     m_best = best;

@@ -47,7 +47,7 @@ void GameModel::setUpFreePlay(const QString &learnedKeys)
 
 int GameModel::secondsLeft() const
 {
-    return m_timeLeft ? int(std::ceil(*m_timeLeft)) : 0;
+    return m_timeLeft ? int(std::ceil(std::max(*m_timeLeft - clockSlack, 0.0))) : 0;
 }
 
 void GameModel::setPool(const QString &pool)
@@ -152,8 +152,9 @@ bool GameModel::runOutOfTime(double elapsed)
 {
     if (!m_timeLimit)
         return false;
-    setTimeLeft(std::max(*m_timeLimit - elapsed, 0.0));
-    if (*m_timeLimit > elapsed)
+    const bool timeIsUp = elapsed + clockSlack >= *m_timeLimit;
+    setTimeLeft(timeIsUp ? 0.0 : *m_timeLimit - elapsed);
+    if (!timeIsUp)
         return false;
     setState(State::over);
     return true;

@@ -28,7 +28,15 @@ QDateTime Timestamp::toDateTime() const
     // A value read from a file may be anything; out of range gives an invalid QDateTime.
     if (!(std::abs(secondsSinceReference) < maxRepresentableSeconds))
         return {};
-    const auto msecs = qint64(std::llround(secondsSinceReference * 1000.0));
+    // Down to the millisecond, so that a moment late on a day never reads as the next day. The
+    // product may land a hair off a whole millisecond: the one kept is the last whose moment
+    // fromDateTime() would write as this value or earlier, so every saved millisecond reads back
+    // as itself.
+    auto msecs = qint64(std::floor(secondsSinceReference * 1000.0));
+    if (double(msecs + 1) / 1000.0 <= secondsSinceReference)
+        ++msecs;
+    else if (double(msecs) / 1000.0 > secondsSinceReference)
+        --msecs;
     return QDateTime::fromMSecsSinceEpoch(referenceMSecs + msecs, Qt::UTC);
 }
 

@@ -24,12 +24,10 @@ T.Button {
     scale: pressed ? 0.94 : 1.0
     Behavior on scale { PressSpring {} }
 
-    contentItem: Text {
+    contentItem: ButtonLabel {
         text: control.text
-        font: control.font
+        pixelSize: control.size
         color: control.textColor
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
     }
 
     background: Rectangle {

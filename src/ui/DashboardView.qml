@@ -204,6 +204,7 @@ Item {
                     StatCard {
                         required property var modelData
 
+                        objectName: "stat " + modelData.label
                         width: (stats.width - 3 * stats.spacing) / 4
                         height: stats.tallest
                         emoji: modelData.emoji
@@ -237,40 +238,9 @@ Item {
                     }
                 }
 
-                Flickable {
+                BadgeShelf {
                     width: sections.width
-                    height: shelf.implicitHeight
-                    contentWidth: shelf.implicitWidth
-                    flickableDirection: Flickable.HorizontalFlick
-                    boundsBehavior: Flickable.StopAtBounds
-                    clip: true
-
-                    Row {
-                        id: shelf
-
-                        // One height for every chip, whether its title takes one line or two.
-                        property real tallest: {
-                            let most = 0
-                            for (let i = 0; i < children.length; ++i)
-                                most = Math.max(most, children[i].implicitHeight)
-                            return most
-                        }
-
-                        spacing: 10
-
-                        Repeater {
-                            model: progress.badges
-
-                            BadgeChip {
-                                required property var modelData
-
-                                height: shelf.tallest
-                                emoji: modelData.emoji
-                                title: modelData.title
-                                earned: modelData.earned
-                            }
-                        }
-                    }
+                    badges: progress.badges
                 }
             }
         }

@@ -57,14 +57,12 @@ T.Button {
             font: Theme.rounded(13, Font.DemiBold)
             color: Theme.textPrimary
         }
-        Text {
+        ButtonLabel {
             anchors.horizontalCenter: parent.horizontalCenter
-            leftPadding: 16 * 1.3
-            rightPadding: 16 * 1.3
-            topPadding: 16 * 0.65
-            bottomPadding: 16 * 0.65
+            width: implicitWidth + 2 * 16 * 1.3
+            height: implicitHeight + 2 * 16 * 0.65
             text: "PLAY  ▶"
-            font: Theme.rounded(16, Font.Bold)
+            pixelSize: 16
             color: Theme.ink
 
             Rectangle {

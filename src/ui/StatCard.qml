@@ -19,15 +19,30 @@ Item {
         radius: 18
     }
 
+    FontMetrics {
+        id: emojiLine
+        font: Theme.emoji(30)
+    }
+
     Column {
         id: content
         anchors.centerIn: parent
         spacing: 2
 
-        Text {
+        // One line box for every emoji, its baseline where the colour face puts it: the emoji
+        // selector of ⭐️ and ⌨️ comes from a fallback face with a taller line, which would
+        // push their values and labels below those of the other cards.
+        Item {
             anchors.horizontalCenter: content.horizontalCenter
-            text: root.emoji
-            font: Theme.emoji(30)
+            width: emoji.implicitWidth
+            height: emojiLine.height
+
+            Text {
+                id: emoji
+                y: emojiLine.ascent - baselineOffset
+                text: root.emoji
+                font: emojiLine.font
+            }
         }
         Text {
             anchors.horizontalCenter: content.horizontalCenter
@@ -36,6 +51,7 @@ Item {
             color: root.color
         }
         Text {
+            objectName: "label"
             anchors.horizontalCenter: content.horizontalCenter
             text: root.label
             font: Theme.rounded(13, Font.DemiBold)

@@ -22,6 +22,14 @@ QFont Theme::rounded(qreal pixelSize, int weight)
     return face({QStringLiteral("Quicksand"), emojiFamily}, pixelSize, weight);
 }
 
+QFont Theme::plain(qreal pixelSize, int weight)
+{
+    // Not the rounded face first: Qt 6.4 caches a face with its fallbacks under the first family
+    // alone, so "Quicksand" then "DejaVu Sans" would hand its fallbacks to every rounded text of
+    // the same size, and their emoji would come out black and white.
+    return face({QStringLiteral("DejaVu Sans")}, pixelSize, weight);
+}
+
 QFont Theme::mono(qreal pixelSize, int weight)
 {
     QFont font = face({QStringLiteral("DejaVu Sans Mono"), emojiFamily}, pixelSize, weight);

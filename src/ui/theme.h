@@ -64,6 +64,8 @@ public:
     // colour emoji face, which QML's single `font.family` cannot express.
     Q_INVOKABLE static QFont rounded(qreal pixelSize, int weight = QFont::Normal);
     Q_INVOKABLE static QFont mono(qreal pixelSize, int weight = QFont::Normal);
+    // For a symbol that has an emoji form but must read as text in the text's colour (▶).
+    Q_INVOKABLE static QFont plain(qreal pixelSize, int weight = QFont::Normal);
     // For text that is only emoji: the colour face first, so that symbols with a plain text
     // form elsewhere still come out in colour.
     Q_INVOKABLE static QFont emoji(qreal pixelSize);

@@ -16,10 +16,18 @@ private slots:
             const auto match = KeyboardLayout::find(QChar(c));
             QVERIFY2(match && match->key.finger, qPrintable(QString(QChar(c))));
         }
-        // Keys that type nothing are pressed by no finger, so the hands never show one.
-        for (const QList<KeyDef> &row : KeyboardLayout::rows()) {
-            for (const KeyDef &key : row)
+        // Keys that type nothing are pressed by no finger, so the hands never show one. Along
+        // each of the four rows above the space bar, fingers never move leftwards, which shows a
+        // key given to the wrong finger.
+        for (qsizetype r = 0; r < KeyboardLayout::rows().size(); ++r) {
+            int leftmost = 0;
+            for (const KeyDef &key : KeyboardLayout::rows().at(r)) {
                 QVERIFY2(key.finger.has_value() == key.output.has_value(), qPrintable(key.id));
+                if (key.finger && r < 4) {
+                    QVERIFY2(int(*key.finger) >= leftmost, qPrintable(key.id));
+                    leftmost = int(*key.finger);
+                }
+            }
         }
 
         // The lit keys tell which key types a character and whether it needs Shift.

@@ -136,15 +136,25 @@ private slots:
         QCOMPARE(sounds.played.size(), 27);
     }
 
-    // Guards the bar of a bonus round, which counts down from the round's length, not from 60.
-    void aBonusRoundCountsDownFromItsLength()
+    // Guards the bar of a bonus round, which counts down from the round's length, not from 60,
+    // and a game one tick long: free play ends on tick 3,600, a bonus round on tick 2,700.
+    void aGameEndsOnTheTickItsTimeRunsOut()
     {
-        QRandomGenerator rng(6);
-        KeyMolesModel model(rng);
-        model.setUpBonus(BonusSetup{*Curriculum::lessonById(QStringLiteral("u1l2")), 45});
-        QCOMPARE(model.secondsLeft(), 45);
-        model.start();
-        QCOMPARE(model.timeLeft(), 45.0);
+        for (const bool bonus : {false, true}) {
+            QRandomGenerator rng(6);
+            KeyMolesModel model(rng);
+            if (bonus)
+                model.setUpBonus(BonusSetup{*Curriculum::lessonById(QStringLiteral("u1l2")), 45});
+            const int seconds = bonus ? 45 : 60;
+            QCOMPARE(model.secondsLeft(), seconds);
+            model.start();
+            QCOMPARE(model.timeLeft(), double(seconds));
+            for (int tick = 1; tick < seconds * 60; ++tick)
+                model.tick(dt);
+            QVERIFY(model.isPlaying());
+            model.tick(dt);
+            QVERIFY(model.isOver());
+        }
     }
 
 private:

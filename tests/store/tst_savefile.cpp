@@ -212,6 +212,19 @@ private slots:
         const QDateTime lateEvening(QDate(2024, 3, 1), QTime(23, 30), Qt::UTC);
         QCOMPARE(Timestamp::fromDateTime(lateEvening).localDate(), QDate(2024, 3, 2));
         QVERIFY(!Timestamp{1e300}.localDate().isValid());
+
+        // Guards a streak miscounted: a moment in the last half millisecond of a day was read
+        // back as the next day. Every whole millisecond still reads back as itself.
+        const QDateTime midnight(QDate(2024, 3, 2), QTime(0, 0), Qt::LocalTime);
+        const double atMidnight = Timestamp::fromDateTime(midnight).secondsSinceReference;
+        QCOMPARE(Timestamp{atMidnight - 0.0004}.localDate(), QDate(2024, 3, 1));
+        QCOMPARE(Timestamp{atMidnight - 1e-6}.toDateTime(), midnight.addMSecs(-1));
+        for (const QDateTime &from : {moment, midnight.toUTC()}) {
+            for (int ms = 0; ms < 3000; ++ms) {
+                const QDateTime near = from.addMSecs(ms);
+                QCOMPARE(Timestamp::fromDateTime(near).toDateTime(), near);
+            }
+        }
     }
 
     void firstLoadMakesTheFolderAndSavesAreForTheOwnerOnly()

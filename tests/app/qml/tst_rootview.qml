@@ -180,6 +180,17 @@ TestCase {
         compare(menu.itemAt(1).text, "Sound: Off 🔇")
     }
 
+    function test_replayLessonsOpensTheLearnTab() {
+        const view = shownScreen(rootWithMia())
+        TestSupport.finishCourse()
+        const button = findChild(view, "continueButton")
+        compare(button.text, "Replay lessons")
+        waitForRendering(view)
+        mouseClick(button)
+        compare(view.tab, "Learn")
+        verify(findChild(view, "bubble u1l1"))
+    }
+
     function test_aNewScreenKeyBuildsAFreshScreen() {
         const root = rootWithMia({ lessonScreen: fakeLesson })
         const view = shownScreen(root)

@@ -110,6 +110,7 @@ TestCase {
         keyClick(Qt.Key_Escape)
         mouseClick(child(screen, "quitButton"))
         compare(exits, 1)
+        compare(GamesTestSupport.recordedGames(), 0) // a game left unfinished is no game
         keyClick(Qt.Key_Escape) // a screen on its way out takes no more keys
         verify(screen.model.isPaused)
     }

@@ -33,10 +33,14 @@ TestCase {
         const second = findChild(view, "bubble u1l2")
         mouseMove(second)
         tryCompare(findChild(second, "tooltip"), "visible", true, 2000)
+        compare(findChild(second, "tooltip").text, "Finish the lesson before this one to unlock!")
         mouseClick(second)
         compare(opened.count, 0)
 
         const first = findChild(view, "bubble u1l1")
+        mouseMove(first)
+        tryCompare(findChild(first, "tooltip"), "visible", true, 2000)
+        compare(findChild(first, "tooltip").text, "Play Meet F and J")
         mouseClick(first)
         compare(opened.signalArguments.map(args => args[0]), ["u1l1"])
     }
@@ -46,6 +50,45 @@ TestCase {
         compare(findChild(view, "greeting").text, "Hi, ! 🙂")
         mouseClick(findChild(view, "continueButton"))
         compare(opened.signalArguments.map(args => args[0]), ["u1l1"])
+    }
+
+    // Guards the ⭐️ and ⌨️ cards, whose values and labels sat lower than the other two.
+    function test_theFourNumbersStandInOneLine() {
+        const view = createTemporaryObject(dashboard, testCase)
+        waitForRendering(view)
+        const labelY = ["Stars", "Best speed (wpm)", "Keys typed", "Day streak"].map(label =>
+            findChild(findChild(view, "stat " + label), "label").mapToItem(view, 0, 0).y)
+        for (const y of labelY)
+            compare(y, labelY[0])
+    }
+
+    // Guards the shelf that hid five badges from a mouse user: at this width the last ones lie
+    // beyond the edge, an arrow says so, and the wheel, a sideways swipe or the arrow bring
+    // them into view.
+    function test_theBadgeShelfScrollsToItsLastBadge() {
+        const view = createTemporaryObject(dashboard, testCase)
+        const shelf = findChild(view, "badgeShelf")
+        const chips = findChild(view, "badgeChips")
+        const lastChipEnd = () => chips.itemAt(chips.count - 1).mapToItem(shelf, 0, 0).x
+                                  + chips.itemAt(chips.count - 1).width
+        compare(chips.count, 16)
+        waitForRendering(view)
+        verify(lastChipEnd() > shelf.width)
+
+        mouseWheel(shelf, 40, shelf.height / 2, 0, -120)
+        verify(shelf.contentX > 0)
+        mouseWheel(shelf, 40, shelf.height / 2, 0, 120)
+        compare(shelf.contentX, 0)
+        const [left, right] = [findChild(view, "moreLeft"), findChild(view, "moreRight")]
+        verify(right.visible && !left.visible)
+        for (let i = 0; i < 20; ++i)
+            mouseWheel(shelf, 40, shelf.height / 2, -120, 0)
+        verify(lastChipEnd() <= shelf.width)
+        verify(left.visible && !right.visible)
+
+        mouseClick(left)
+        verify(shelf.contentX < shelf.contentWidth - shelf.width)
+        verify(right.visible)
     }
 
     function test_aCardOpensItsGameWithATinkWhileSoundIsOn() {

@@ -17,6 +17,7 @@ TestCase {
     Component { id: shake; Item { property alias shift: s.x; property alias count: s.count; transform: Shake { id: s } } }
     Component { id: confetti; ConfettiView { width: 200; height: 200 } }
     Component { id: spyComponent; SignalSpy {} }
+    Component { id: bigButton; BigButton {} }
 
     function keysOf(item, found) {
         found = found || []
@@ -107,6 +108,31 @@ TestCase {
             // Scaled content is drawn with seams by the software renderer.
             compare(button.parent.parent.scale, 1, "step " + i)
         }
+    }
+
+    // Guards "Start  ▶" drawn with an orange emoji tile: every pixel of the label lies between
+    // the button's sunshine and its ink, while the emoji of a game stays in colour.
+    function test_aButtonsArrowIsTextInItsInkAndItsEmojiInColour() {
+        const offInk = label => {
+            const button = createTemporaryObject(bigButton, testCase, { text: label })
+            waitForRendering(button)
+            const image = grabImage(button)
+            const [fill, ink] = [button.color, button.textColor]
+            let off = 0
+            for (let x = Math.round(image.height / 2); x < image.width - image.height / 2; ++x) {
+                for (let y = Math.round(image.height / 4); y < image.height * 3 / 4; ++y) {
+                    const c = image.pixel(x, y)
+                    const t = (fill.r - c.r) / (fill.r - ink.r)
+                    if (Math.abs(fill.g + t * (ink.g - fill.g) - c.g) > 0.08
+                            || Math.abs(fill.b + t * (ink.b - fill.b) - c.b) > 0.08)
+                        ++off
+                }
+            }
+            return off
+        }
+        compare(offInk("Start  ▶"), 0)
+        const colourful = offInk("☄️ Word Meteors")
+        verify(colourful > 20, colourful)
     }
 
     function test_starsFillTheFirstOnes() {
