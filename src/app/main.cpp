@@ -1,11 +1,10 @@
 #include "appstore.h"
 #include "coursejson.h"
-#include "narrator.h"
+#include "feedback.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
 #include "savefile.h"
 #include "singleinstance.h"
-#include "soundplayer.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -132,6 +131,7 @@ int main(int argc, char *argv[])
 
     tapalong::AppStore store{tapalong::SaveFile(savePath)};
     tapalong::AppStore::setInstance(&store);
+    tapalong::Feedback feedback(store);
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -169,8 +169,8 @@ int main(int argc, char *argv[])
             QTimer::singleShot(0, &app, [&] {
                 sound = std::make_unique<tapalong::QtSoundBackend>();
                 speech = std::make_unique<tapalong::QtSpeechBackend>();
-                tapalong::SoundPlayer::setBackend(sound.get());
-                tapalong::Narrator::shared().setBackend(speech.get());
+                feedback.setSoundBackend(sound.get());
+                feedback.setSpeechBackend(speech.get());
             });
         },
         Qt::DirectConnection);
@@ -183,7 +183,7 @@ int main(int argc, char *argv[])
 
     const int status = app.exec();
     store.saveIfUnsaved();
-    tapalong::SoundPlayer::setBackend(nullptr);
-    tapalong::Narrator::shared().setBackend(nullptr);
+    feedback.setSoundBackend(nullptr);
+    feedback.setSpeechBackend(nullptr);
     return status;
 }
