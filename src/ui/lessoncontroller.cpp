@@ -13,23 +13,6 @@ namespace tapalong {
 
 namespace {
 
-QString gameColorName(GameKind kind)
-{
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("sky");
-    case GameKind::wordMeteors:
-        return QStringLiteral("coral");
-    case GameKind::rocketRace:
-        return QStringLiteral("mint");
-    case GameKind::keyMoles:
-        return QStringLiteral("tangerine");
-    case GameKind::copyCat:
-        return QStringLiteral("lavender");
-    }
-    return QStringLiteral("sunshine");
-}
-
 QString wholeNumber(double value)
 {
     return QString::number(std::llround(value));
@@ -403,7 +386,7 @@ QVariantList LessonController::bonusChoices() const
         list.append(QVariantMap{{QStringLiteral("kind"), rawValue(kind)},
                                 {QStringLiteral("emoji"), emoji(kind)},
                                 {QStringLiteral("title"), tapalong::title(kind)},
-                                {QStringLiteral("color"), gameColorName(kind)}});
+                                {QStringLiteral("color"), facts(kind).colorName.toString()}});
     }
     return list;
 }
