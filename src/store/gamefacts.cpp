@@ -11,15 +11,15 @@ const GameFacts &facts(GameKind kind)
     Q_UNREACHABLE();
 }
 
-QString rawValue(GameKind kind)
+QString gameId(GameKind kind)
 {
     return facts(kind).id.toString();
 }
 
-std::optional<GameKind> gameKindFromRawValue(const QString &raw)
+std::optional<GameKind> gameKindFromId(const QString &id)
 {
     for (const GameFacts &row : gameTable) {
-        if (row.id == raw)
+        if (row.id == id)
             return row.kind;
     }
     return std::nullopt;

@@ -45,8 +45,8 @@ inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {
 const GameFacts &facts(GameKind kind);
 
 // The id, by which the save file and QML know the game.
-QString rawValue(GameKind kind);
-std::optional<GameKind> gameKindFromRawValue(const QString &raw);
+QString gameId(GameKind kind);
+std::optional<GameKind> gameKindFromId(const QString &id);
 QString emoji(GameKind kind);
 QString title(GameKind kind);
 

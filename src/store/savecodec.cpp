@@ -159,7 +159,7 @@ void writeGameScore(JsonWriter &w, const GameScore &game)
 {
     w.beginObject();
     w.field(Key::id, game.id);
-    w.field(Key::kind, rawValue(game.kind));
+    w.field(Key::kind, gameId(game.kind));
     w.field(Key::score, game.score);
     if (game.wpm)
         w.field(Key::wpm, *game.wpm);
@@ -333,7 +333,7 @@ GameScore readGameScore(const QJsonValue &value, bool &ok)
     const ObjectReader fields(value, ok);
     GameScore game;
     game.id = fields.uuid(Key::id);
-    const auto kind = gameKindFromRawValue(fields.string(Key::kind));
+    const auto kind = gameKindFromId(fields.string(Key::kind));
     if (!kind)
         ok = false;
     game.kind = kind.value_or(GameKind::letterDrop);

@@ -57,7 +57,7 @@ void GamesHub::refresh()
     QVariantList cards;
     for (GameKind kind : allGameKinds) {
         cards.append(QVariantMap{
-            {QStringLiteral("kind"), rawValue(kind)},
+            {QStringLiteral("kind"), gameId(kind)},
             {QStringLiteral("emoji"), emoji(kind)},
             {QStringLiteral("title"), title(kind)},
             {QStringLiteral("tagline"), tagline(kind)},

@@ -306,11 +306,11 @@ void LessonController::openNext()
 
 void LessonController::openBonus(const QString &kind)
 {
-    const std::optional<GameKind> game = gameKindFromRawValue(kind);
+    const std::optional<GameKind> game = gameKindFromId(kind);
     if (!game || !m_session)
         return;
     leave();
-    emit bonusRequested(m_session->lesson().id, rawValue(*game));
+    emit bonusRequested(m_session->lesson().id, gameId(*game));
 }
 
 void LessonController::leave()
@@ -383,7 +383,7 @@ QVariantList LessonController::bonusChoices() const
     QVariantList list;
     list.reserve(m_bonusGames.size());
     for (GameKind kind : m_bonusGames) {
-        list.append(QVariantMap{{QStringLiteral("kind"), rawValue(kind)},
+        list.append(QVariantMap{{QStringLiteral("kind"), gameId(kind)},
                                 {QStringLiteral("emoji"), emoji(kind)},
                                 {QStringLiteral("title"), tapalong::title(kind)},
                                 {QStringLiteral("color"), facts(kind).colorName.toString()}});

@@ -27,10 +27,10 @@ public:
         store->setData(AppData{});
         sounds->played.clear();
     }
-    // A game played by the current explorer; the raw value names the game.
+    // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)
     {
-        if (const auto kind = gameKindFromRawValue(game))
+        if (const auto kind = gameKindFromId(game))
             store->recordGame(*kind, score, std::nullopt, score);
     }
 };
