@@ -1,9 +1,11 @@
 // The set-up of every Qt Quick test runner: the one store the screens read, empty, in a folder
-// of its own, handed to the runner's QML support singleton; and the import path of the
-// statically linked modules.
+// of its own, handed to the runner's QML support singleton; the program's edge playing into a
+// recorder; and the import path of the statically linked modules.
 #pragma once
 
 #include "appstore.h"
+#include "feedback.h"
+#include "recordingsound.h"
 
 #include <QObject>
 #include <QQmlEngine>
@@ -13,10 +15,14 @@ class QuickTestSetup : public QObject {
     Q_OBJECT
 
 public:
-    explicit QuickTestSetup(tapalong::AppStore *&supportStore)
+    explicit QuickTestSetup(tapalong::AppStore *&supportStore,
+                            tapalong::RecordingSoundBackend **supportSounds = nullptr)
     {
         tapalong::AppStore::setInstance(&m_store);
         supportStore = &m_store;
+        m_feedback.setSoundBackend(&m_sounds);
+        if (supportSounds)
+            *supportSounds = &m_sounds;
     }
 
 public slots:
@@ -29,4 +35,6 @@ public slots:
 private:
     QTemporaryDir m_dir;
     tapalong::AppStore m_store{tapalong::SaveFile(m_dir.filePath(QStringLiteral("tapalong.json")))};
+    tapalong::RecordingSoundBackend m_sounds;
+    tapalong::Feedback m_feedback{m_store};
 };

@@ -102,7 +102,7 @@ Item {
                     selected: view.tab === modelData.title
                     onClicked: {
                         view.tab = modelData.title
-                        AppStore.playSound("Tink")
+                        Sounds.play(Sounds.Tink)
                     }
                 }
             }

@@ -12,7 +12,7 @@ Item {
     // and reports back through signals, which the root view turns into screen changes:
     // - lessonScreen gets `lessonId`; its signals: exit(), next(string lessonId),
     //   bonus(string lessonId, string game).
-    // - gameScreens maps a game's raw value ("letterDrop", …) to its screen. In free play it
+    // - gameScreens maps a game's id ("letterDrop", …) to its screen. In free play it
     //   gets nothing; in a bonus round `bonus` ({lessonId, duration}) and `nextLessonId` (""
     //   after the last lesson). Its signals: exit(), and openLesson(string lessonId) in a
     //   bonus round.

@@ -6,10 +6,11 @@
 
 namespace tapalong {
 
-// Key codes: Escape and Return keep the numbers the screens test them by; every other key
-// gets a number derived from its Qt::Key, so a key reads the same on every platform:
+// Key codes: the screens test Escape and Return by the names below, whose numbers sit in a band
+// of their own; every other key gets a number derived from its Qt::Key, so a key reads the
+// same on every platform:
 //   0x0000            unknown (Qt::Key_unknown and anything outside the bands below)
-//   0x0001 – 0x00FF   named keys; only returnKey (36) and escape (53) are used
+//   0x0001 – 0x00FF   named keys; only returnKey and escape are used
 //   0x0100 + c        a key whose Qt::Key is Unicode character c (the capital for letters),
 //                     c up to U+7EFF: every alphabet a keyboard layout types directly
 //   0x8000 + n        Qt::Key 0x01000000 + n, n < 0x2000: editing, navigation, function,

@@ -1,14 +1,13 @@
 #include "appstore.h"
 #include "commandline.h"
-#include "narrator.h"
+#include "feedback.h"
+#include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
 #include "savefile.h"
 #include "singleinstance.h"
-#include "soundplayer.h"
 #include "uiprobe.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,7 +16,6 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -51,49 +49,6 @@ void chooseRenderer()
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
-// With TAPALONG_TRACE_KEYS=1 (scripts/measure-keys.sh) prints, on the monotonic clock, when
-// each X key press reaches the program, with the X server's own time of the key, and when the
-// first frame after it is on screen. Qt hands a key to the window in the same pass of the event
-// loop that reads it, so no frame comes between the two.
-class KeyTrace final : public QAbstractNativeEventFilter {
-public:
-    explicit KeyTrace(QQuickWindow *window)
-    {
-        m_frames = QObject::connect(
-            window, &QQuickWindow::frameSwapped, window,
-            [this] {
-                if (m_keyPending.exchange(false))
-                    std::fprintf(stderr, "tapalong: frame %.3f\n", monotonicMs());
-            },
-            Qt::DirectConnection);
-    }
-    ~KeyTrace() override { QObject::disconnect(m_frames); }
-
-    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
-    {
-        // An xcb event starts with its code (bit 7: sent by a client); a key press is 2 and
-        // holds the server's time in milliseconds at bytes 4 to 7.
-        const auto *bytes = static_cast<const unsigned char *>(message);
-        if (type != "xcb_generic_event_t" || (bytes[0] & 0x7f) != 2)
-            return false;
-        quint32 serverMs = 0;
-        std::memcpy(&serverMs, bytes + 4, sizeof serverMs);
-        std::fprintf(stderr, "tapalong: key %.3f %u\n", monotonicMs(), unsigned(serverMs));
-        m_keyPending = true;
-        return false;
-    }
-
-private:
-    static double monotonicMs()
-    {
-        using namespace std::chrono;
-        return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-    }
-
-    QMetaObject::Connection m_frames;
-    std::atomic<bool> m_keyPending{false};
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -126,6 +81,7 @@ int main(int argc, char *argv[])
 
     tapalong::AppStore store{tapalong::SaveFile(savePath)};
     tapalong::AppStore::setInstance(&store);
+    tapalong::Feedback feedback(store);
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -163,8 +119,8 @@ int main(int argc, char *argv[])
             QTimer::singleShot(0, &app, [&] {
                 sound = std::make_unique<tapalong::QtSoundBackend>();
                 speech = std::make_unique<tapalong::QtSpeechBackend>();
-                tapalong::SoundPlayer::setBackend(sound.get());
-                tapalong::Narrator::shared().setBackend(speech.get());
+                feedback.setSoundBackend(sound.get());
+                feedback.setSpeechBackend(speech.get());
                 // Starting the speech engine blocks for tens of milliseconds or more: better
                 // now, while the child looks at the first screen, than in the first line the
                 // tutorial speaks.
@@ -173,9 +129,9 @@ int main(int argc, char *argv[])
         },
         Qt::DirectConnection);
 
-    std::unique_ptr<KeyTrace> keyTrace;
+    std::unique_ptr<tapalong::KeyTrace> keyTrace;
     if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
-        keyTrace = std::make_unique<KeyTrace>(window);
+        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
         app.installNativeEventFilter(keyTrace.get());
     }
 
@@ -185,7 +141,7 @@ int main(int argc, char *argv[])
 
     const int status = app.exec();
     store.saveIfUnsaved();
-    tapalong::SoundPlayer::setBackend(nullptr);
-    tapalong::Narrator::shared().setBackend(nullptr);
+    feedback.setSoundBackend(nullptr);
+    feedback.setSpeechBackend(nullptr);
     return status;
 }

@@ -5,26 +5,6 @@
 
 namespace tapalong {
 
-Narrator &Narrator::shared()
-{
-    static Narrator narrator;
-    return narrator;
-}
-
-void Narrator::say(const QString &text)
-{
-    if (!m_enabled || !m_backend)
-        return;
-    m_backend->stop();
-    m_backend->speak(text);
-}
-
-void Narrator::stop()
-{
-    if (m_backend)
-        m_backend->stop();
-}
-
 int Narrator::chooseVoice(const QList<Voice> &voices)
 {
     int best = -1;

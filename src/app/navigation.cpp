@@ -12,9 +12,9 @@ QString Screen::key() const
     case Kind::lesson:
         return QStringLiteral("lesson-") + lessonId;
     case Kind::game:
-        return QStringLiteral("game-") + rawValue(gameKind);
+        return QStringLiteral("game-") + gameId(gameKind);
     case Kind::bonus:
-        return QStringLiteral("bonus-") + lessonId + QLatin1Char('-') + rawValue(gameKind);
+        return QStringLiteral("bonus-") + lessonId + QLatin1Char('-') + gameId(gameKind);
     }
     return {};
 }
@@ -46,7 +46,7 @@ QString Navigation::game() const
 {
     const bool playing =
         m_screen.kind == Screen::Kind::game || m_screen.kind == Screen::Kind::bonus;
-    return playing ? rawValue(m_screen.gameKind) : QString();
+    return playing ? gameId(m_screen.gameKind) : QString();
 }
 
 QString Navigation::nextLessonId() const
@@ -73,7 +73,7 @@ bool Navigation::openLesson(const QString &lessonId)
 
 bool Navigation::openGame(const QString &game)
 {
-    const std::optional<GameKind> kind = gameKindFromRawValue(game);
+    const std::optional<GameKind> kind = gameKindFromId(game);
     if (!kind)
         return false;
     setScreen(Screen::game(*kind));
@@ -82,7 +82,7 @@ bool Navigation::openGame(const QString &game)
 
 bool Navigation::openBonus(const QString &lessonId, const QString &game)
 {
-    const std::optional<GameKind> kind = gameKindFromRawValue(game);
+    const std::optional<GameKind> kind = gameKindFromId(game);
     if (!kind || !Curriculum::lessonById(lessonId))
         return false;
     setScreen(Screen::bonus(lessonId, *kind));

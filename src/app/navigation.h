@@ -41,7 +41,7 @@ class Navigation : public QObject {
     Q_PROPERTY(QString screenKey READ screenKey NOTIFY screenChanged)
     // Empty on the main view and in free play.
     Q_PROPERTY(QString lessonId READ lessonId NOTIFY screenChanged)
-    // The game's raw value; empty on the main view and on a lesson.
+    // The game's id; empty on the main view and on a lesson.
     Q_PROPERTY(QString game READ game NOTIFY screenChanged)
     // In a bonus round, the lesson after its lesson; empty after the last one and elsewhere.
     Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY screenChanged)

@@ -2,11 +2,6 @@
 
 namespace tapalong {
 
-namespace {
-bool soundEnabled = true;
-SoundBackend *installedBackend = nullptr;
-} // namespace
-
 QString SoundPlayer::name(Sound sound)
 {
     switch (sound) {
@@ -22,32 +17,6 @@ QString SoundPlayer::name(Sound sound)
         return QStringLiteral("Hero");
     }
     return {};
-}
-
-bool SoundPlayer::enabled()
-{
-    return soundEnabled;
-}
-
-void SoundPlayer::setEnabled(bool enabled)
-{
-    soundEnabled = enabled;
-}
-
-SoundBackend *SoundPlayer::backend()
-{
-    return installedBackend;
-}
-
-void SoundPlayer::setBackend(SoundBackend *backend)
-{
-    installedBackend = backend;
-}
-
-void SoundPlayer::play(Sound sound)
-{
-    if (soundEnabled && installedBackend)
-        installedBackend->play(sound);
 }
 
 } // namespace tapalong

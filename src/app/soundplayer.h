@@ -1,32 +1,20 @@
-// The program's short sound effects: one process-wide switch in front of a pluggable player.
+// The program's short sound effects by name, and the seam of the player that makes them heard.
 #pragma once
 
 #include <QString>
 
 namespace tapalong {
 
-class SoundBackend;
-
-// Main thread only, like everything else that plays.
 class SoundPlayer {
 public:
     enum class Sound { Tink, Pop, Basso, Glass, Hero };
 
     static QString name(Sound sound);
 
-    // The store keeps this equal to the sound setting.
-    static bool enabled();
-    static void setEnabled(bool enabled);
-
-    // Not owned; nullptr plays nothing.
-    static SoundBackend *backend();
-    static void setBackend(SoundBackend *backend);
-
-    static void play(Sound sound);
-
     SoundPlayer() = delete;
 };
 
+// Main thread only, like everything else that plays.
 class SoundBackend {
 public:
     virtual ~SoundBackend() = default;

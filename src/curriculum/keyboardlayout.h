@@ -19,7 +19,7 @@ class QJSEngine;
 
 namespace tapalong {
 
-// QML sees a finger as its raw value; noFinger stands for "none".
+// QML sees a finger as its number; noFinger stands for "none".
 enum class Finger {
     leftPinky,
     leftRing,

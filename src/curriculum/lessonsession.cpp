@@ -1,6 +1,6 @@
 #include "lessonsession.h"
 
-#include "soundplayer.h"
+#include "announcer.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,7 +33,7 @@ bool LessonSession::handle(QChar ch)
             completeDrill();
     } else {
         ++m_wrong;
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
     }
     announce(before);
     return right;
@@ -63,10 +63,10 @@ void LessonSession::completeDrill()
     if (m_drillIndex + 1 >= m_lesson.drills.size()) {
         m_endTime = m_clock.now();
         m_finished = true;
-        SoundPlayer::play(SoundPlayer::Sound::Glass);
+        Announcer::instance().announce(Announcer::Event::lessonDone);
         return;
     }
-    SoundPlayer::play(SoundPlayer::Sound::Pop);
+    Announcer::instance().announce(Announcer::Event::lineDone);
     ++m_drillIndex;
     m_charIndex = 0;
     m_chars = lineAt(m_drillIndex);

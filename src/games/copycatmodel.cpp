@@ -1,7 +1,6 @@
 #include "copycatmodel.h"
 
-#include "narrator.h"
-#include "soundplayer.h"
+#include "announcer.h"
 #include "tutorial.h"
 
 #include <QRandomGenerator>
@@ -114,7 +113,7 @@ void CopyCatModel::handle(QChar ch)
     if (ch.toLower() != m_sequence.at(m_echoIndex)) {
         const int heartsLeft = hearts() - 1;
         setMisses(misses() + 1);
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
         if (heartsLeft < 1) {
             setHearts(0);
             setState(State::over);
@@ -127,12 +126,12 @@ void CopyCatModel::handle(QChar ch)
     }
     setEchoIndex(m_echoIndex + 1);
     setCorrectKeys(correctKeys() + 1);
-    SoundPlayer::play(SoundPlayer::Sound::Tink);
+    Announcer::instance().announce(Announcer::Event::keyCaught);
     if (m_echoIndex < m_sequence.size())
         return;
     const int length = int(m_sequence.size());
     setScore(score() + length * 15 + m_round * 5);
-    SoundPlayer::play(SoundPlayer::Sound::Pop);
+    Announcer::instance().announce(Announcer::Event::targetCleared);
     setPhase(Phase::celebrating);
     m_elapsed = 0;
 }
@@ -149,7 +148,7 @@ void CopyCatModel::resume()
 
 void CopyCatModel::silence()
 {
-    Narrator::shared().stop();
+    Announcer::instance().hush();
 }
 
 void CopyCatModel::setUpBonus(const BonusSetup &bonus)
@@ -210,7 +209,7 @@ void CopyCatModel::tickShow()
     }
     if (shown != m_showIndex) {
         setShowIndex(shown);
-        Narrator::shared().say(Tutorial::charName(m_sequence.at(shown)));
+        Announcer::instance().say(Tutorial::charName(m_sequence.at(shown)));
     }
     setShowVisible(m_elapsed + clockSlack - shown * slotDuration < showDuration);
 }

@@ -1,8 +1,8 @@
 #include "gameframe.h"
 
+#include "announcer.h"
 #include "appstore.h"
 #include "curriculum.h"
-#include "soundplayer.h"
 
 #include <QQmlEngine>
 #include <QVariantMap>
@@ -121,7 +121,8 @@ void GameFrame::finish()
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));
-    SoundPlayer::play(anyEarned ? SoundPlayer::Sound::Hero : SoundPlayer::Sound::Glass);
+    Announcer::instance().announce(anyEarned ? Announcer::Event::badgesEarned
+                                             : Announcer::Event::gameRecorded);
     refreshResult();
 }
 

@@ -1,6 +1,6 @@
 #include "keymolesmodel.h"
 
-#include "soundplayer.h"
+#include "announcer.h"
 
 #include <QRandomGenerator>
 #include <QVarLengthArray>
@@ -127,7 +127,7 @@ void KeyMolesModel::handle(QChar ch)
     if (found == holes.cend()) {
         setCombo(0);
         setMisses(misses() + 1);
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
         return;
     }
     m_holes.set(int(found - holes.cbegin()), HoleSlot{std::nullopt, 0, bonkedTime});
@@ -135,7 +135,7 @@ void KeyMolesModel::handle(QChar ch)
     setCorrectKeys(correctKeys() + 1);
     setScore(score() + 10 + std::min(combo(), 20));
     setBonked(m_bonked + 1);
-    SoundPlayer::play(SoundPlayer::Sound::Pop);
+    Announcer::instance().announce(Announcer::Event::targetCleared);
 }
 
 void KeyMolesModel::setUpBonus(const BonusSetup &bonus)

@@ -1,6 +1,6 @@
 #include "letterrainmodel.h"
 
-#include "soundplayer.h"
+#include "announcer.h"
 
 #include <QRandomGenerator>
 
@@ -87,7 +87,7 @@ void LetterRainModel::tick(double dt)
     if (splashed == 0)
         return;
     setCombo(0);
-    SoundPlayer::play(SoundPlayer::Sound::Basso); // once, however many splashed
+    Announcer::instance().announce(Announcer::Event::targetsLost); // once, however many splashed
     const int livesLeft = lives() - splashed;
     if (livesLeft > 0) {
         setHearts(livesLeft);
@@ -118,7 +118,7 @@ void LetterRainModel::handle(QChar ch)
     setCombo(combo() + 1);
     setCorrectKeys(correctKeys() + 1);
     setScore(score() + 10 + std::min(combo(), 20));
-    SoundPlayer::play(SoundPlayer::Sound::Tink);
+    Announcer::instance().announce(Announcer::Event::keyCaught);
 }
 
 void LetterRainModel::drop(QChar ch, double x, double speed, double y)

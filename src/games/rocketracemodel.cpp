@@ -1,6 +1,6 @@
 #include "rocketracemodel.h"
 
-#include "soundplayer.h"
+#include "announcer.h"
 #include "wordbankdata.h"
 
 #include <QRandomGenerator>
@@ -193,7 +193,7 @@ void RocketRaceModel::handle(QChar ch)
     if (typed != m_passage.at(m_typedCount)) {
         // Counted before the start too, without starting the race.
         setWrongCount(m_wrongCount + 1);
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
         refreshFigures();
         return;
     }

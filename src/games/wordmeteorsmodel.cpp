@@ -1,6 +1,6 @@
 #include "wordmeteorsmodel.h"
 
-#include "soundplayer.h"
+#include "announcer.h"
 #include "wordbank.h"
 #include "wordbankdata.h"
 
@@ -143,7 +143,7 @@ void WordMeteorsModel::tick(double dt)
     }
     const int landed = m_meteors.removeIf(grounded);
     setCombo(0);
-    SoundPlayer::play(SoundPlayer::Sound::Basso); // once, however many landed
+    Announcer::instance().announce(Announcer::Event::targetsLost); // once, however many landed
     const int heartsLeft = hearts() - landed;
     if (heartsLeft >= 1) {
         setHearts(heartsLeft);
@@ -174,7 +174,7 @@ void WordMeteorsModel::handle(QChar ch)
         m_meteors.setTyped(*targetRow, 0);
         setCombo(0);
         setMisses(misses() + 1);
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
         return;
     }
 
@@ -188,7 +188,7 @@ void WordMeteorsModel::handle(QChar ch)
     if (!chosen) {
         setCombo(0);
         setMisses(misses() + 1);
-        SoundPlayer::play(SoundPlayer::Sound::Basso);
+        Announcer::instance().announce(Announcer::Event::wrongKey);
         return;
     }
     m_meteors.setTyped(*chosen, 1);
@@ -245,7 +245,7 @@ void WordMeteorsModel::destroyMeteor(int index)
     if (targetId() == meteor.id)
         m_meteors.setTargetId(std::nullopt);
     m_meteors.removeAt(std::size_t(index));
-    SoundPlayer::play(SoundPlayer::Sound::Pop);
+    Announcer::instance().announce(Announcer::Event::targetCleared);
 }
 
 void WordMeteorsModel::launch(const QString &word, double x, double speed, double y)

@@ -1,8 +1,6 @@
 #include "appstore.h"
 
 #include "curriculum.h"
-#include "narrator.h"
-#include "soundplayer.h"
 
 #include <QJSEngine>
 #include <QVariantMap>
@@ -55,7 +53,6 @@ AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject
     // Written back at once, so the file is in this program's own form from now on.
     if (loaded.outcome == SaveFile::LoadOutcome::loaded)
         setData(std::move(loaded.data));
-    mirrorSettings();
 }
 
 AppStore::~AppStore()
@@ -81,8 +78,6 @@ void AppStore::setData(AppData data)
 {
     m_data = std::move(data);
     emit dataChanged();
-    // From m_data, not the argument: a slot may already have made a newer change.
-    mirrorSettings();
     // A failed write is tried again by the next change, or on the way out.
     m_unsaved = !m_storage->save(m_data);
 }
@@ -92,12 +87,6 @@ bool AppStore::saveIfUnsaved()
     if (m_unsaved)
         m_unsaved = !m_storage->save(m_data);
     return !m_unsaved;
-}
-
-void AppStore::mirrorSettings() const
-{
-    SoundPlayer::setEnabled(m_data.settings.soundEnabled);
-    Narrator::shared().setEnabled(m_data.settings.voiceEnabled);
 }
 
 QVariantList AppStore::profileList() const
@@ -150,17 +139,6 @@ QString AppStore::trimmedName(const QString &name)
     return name.mid(begin, end - begin);
 }
 
-void AppStore::playSound(const QString &name)
-{
-    using Sound = SoundPlayer::Sound;
-    for (Sound sound : {Sound::Tink, Sound::Pop, Sound::Basso, Sound::Glass, Sound::Hero}) {
-        if (SoundPlayer::name(sound) == name) {
-            SoundPlayer::play(sound);
-            return;
-        }
-    }
-}
-
 void AppStore::addProfile(const QString &name, const QString &avatar)
 {
     Profile profile;
@@ -201,8 +179,6 @@ void AppStore::toggleVoice()
     AppData next = m_data;
     next.settings.voiceEnabled = !next.settings.voiceEnabled;
     setData(std::move(next));
-    if (!m_data.settings.voiceEnabled)
-        Narrator::shared().stop();
 }
 
 void AppStore::toggleSound()

@@ -64,7 +64,7 @@ public:
     static AppStore *create(QQmlEngine *, QJSEngine *engine);
 
     const AppData &data() const { return m_data; }
-    // The one change path: publish, mirror the sound and voice settings, save.
+    // The one change path: publish, then save.
     void setData(AppData data);
     // True while the last save failed: what is on screen is not yet on disk.
     bool isUnsaved() const { return m_unsaved; }
@@ -110,15 +110,11 @@ public:
 
     // A new explorer's name: spaces of every kind and tabs go from both ends, line breaks stay.
     Q_INVOKABLE static QString trimmedName(const QString &name);
-    // "Tink", "Pop", "Basso", "Glass" or "Hero", heard only while the sound setting is on;
-    // any other name plays nothing. Here because the store already keeps that setting.
-    Q_INVOKABLE static void playSound(const QString &name);
 
 signals:
     void dataChanged();
 
 private:
-    void mirrorSettings() const;
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
 

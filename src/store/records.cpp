@@ -64,66 +64,6 @@ Timestamp SystemClock::now() const
     return {duration<double>(sinceReference).count()};
 }
 
-QString rawValue(GameKind kind)
-{
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("letterDrop");
-    case GameKind::wordMeteors:
-        return QStringLiteral("wordMeteors");
-    case GameKind::rocketRace:
-        return QStringLiteral("rocketRace");
-    case GameKind::keyMoles:
-        return QStringLiteral("keyMoles");
-    case GameKind::copyCat:
-        return QStringLiteral("copyCat");
-    }
-    Q_UNREACHABLE();
-}
-
-std::optional<GameKind> gameKindFromRawValue(const QString &raw)
-{
-    for (GameKind kind : allGameKinds) {
-        if (rawValue(kind) == raw)
-            return kind;
-    }
-    return std::nullopt;
-}
-
-QString emoji(GameKind kind)
-{
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("\U0001FA82");
-    case GameKind::wordMeteors:
-        return QStringLiteral("\u2604\uFE0F");
-    case GameKind::rocketRace:
-        return QStringLiteral("\U0001F680");
-    case GameKind::keyMoles:
-        return QStringLiteral("\U0001F439");
-    case GameKind::copyCat:
-        return QStringLiteral("\U0001F99C");
-    }
-    Q_UNREACHABLE();
-}
-
-QString title(GameKind kind)
-{
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("Letter Drop");
-    case GameKind::wordMeteors:
-        return QStringLiteral("Word Meteors");
-    case GameKind::rocketRace:
-        return QStringLiteral("Rocket Race");
-    case GameKind::keyMoles:
-        return QStringLiteral("Key Moles");
-    case GameKind::copyCat:
-        return QStringLiteral("Copy Cat");
-    }
-    Q_UNREACHABLE();
-}
-
 qint64 Profile::totalStars() const
 {
     // Saturates: a hand-edited file may hold any Int, and signed overflow is undefined.

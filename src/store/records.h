@@ -1,13 +1,14 @@
 // The saved records: everything Tapalong remembers between runs is one AppData.
 #pragma once
 
+#include "gamefacts.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QUuid>
 
-#include <array>
 #include <chrono>
 #include <compare>
 #include <optional>
@@ -51,17 +52,6 @@ private:
     Timestamp m_anchor;
     std::chrono::steady_clock::time_point m_start;
 };
-
-enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };
-
-inline constexpr std::array<GameKind, 5> allGameKinds = {
-    GameKind::letterDrop, GameKind::wordMeteors, GameKind::rocketRace, GameKind::keyMoles,
-    GameKind::copyCat};
-
-QString rawValue(GameKind kind);
-std::optional<GameKind> gameKindFromRawValue(const QString &raw);
-QString emoji(GameKind kind);
-QString title(GameKind kind);
 
 struct AppSettings {
     bool soundEnabled = true;

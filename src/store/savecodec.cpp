@@ -26,17 +26,17 @@ public:
     void key(QLatin1StringView name)
     {
         separate();
-        out_ += '"';
-        out_.append(name.data(), name.size()); // our own key names need no escaping
-        out_ += "\":";
-        needsComma_ = false;
+        m_out += '"';
+        m_out.append(name.data(), name.size()); // our own key names need no escaping
+        m_out += "\":";
+        m_needsComma = false;
     }
     void key(QStringView name)
     {
         separate();
         writeString(name);
-        out_ += ':';
-        needsComma_ = false;
+        m_out += ':';
+        m_needsComma = false;
     }
 
     template <typename T> void field(QLatin1StringView name, const T &v)
@@ -49,70 +49,70 @@ public:
     {
         separate();
         writeString(text);
-        needsComma_ = true;
+        m_needsComma = true;
     }
     void value(bool flag)
     {
         separate();
-        out_ += flag ? "true" : "false";
-        needsComma_ = true;
+        m_out += flag ? "true" : "false";
+        m_needsComma = true;
     }
     void value(qint64 number)
     {
         separate();
         char buffer[24];
         const auto end = std::to_chars(std::begin(buffer), std::end(buffer), number).ptr;
-        out_.append(buffer, end - buffer);
-        needsComma_ = true;
+        m_out.append(buffer, end - buffer);
+        m_needsComma = true;
     }
     void value(double number)
     {
         separate();
         if (!std::isfinite(number)) {
-            failed_ = true;
+            m_failed = true;
             return;
         }
         char buffer[32];
         const auto end = std::to_chars(std::begin(buffer), std::end(buffer), number).ptr;
-        out_.append(buffer, end - buffer);
-        needsComma_ = true;
+        m_out.append(buffer, end - buffer);
+        m_needsComma = true;
     }
     void value(Timestamp moment) { value(moment.secondsSinceReference); }
     void value(const QUuid &id)
     {
         separate();
-        out_ += '"';
-        out_ += id.toByteArray(QUuid::WithoutBraces).toUpper();
-        out_ += '"';
-        needsComma_ = true;
+        m_out += '"';
+        m_out += id.toByteArray(QUuid::WithoutBraces).toUpper();
+        m_out += '"';
+        m_needsComma = true;
     }
 
-    QByteArray result() const { return failed_ ? QByteArray() : out_; }
+    QByteArray result() const { return m_failed ? QByteArray() : m_out; }
 
 private:
     void separate()
     {
-        if (needsComma_)
-            out_ += ',';
+        if (m_needsComma)
+            m_out += ',';
     }
     void open(char bracket)
     {
         separate();
-        out_ += bracket;
-        needsComma_ = false;
+        m_out += bracket;
+        m_needsComma = false;
     }
     void close(char bracket)
     {
-        out_ += bracket;
-        needsComma_ = true;
+        m_out += bracket;
+        m_needsComma = true;
     }
 
     void writeString(QStringView text)
     {
-        out_ += '"';
+        m_out += '"';
         qsizetype plainFrom = 0;
         const auto appendPlain = [&](qsizetype end) {
-            out_ += text.sliced(plainFrom, end - plainFrom).toUtf8();
+            m_out += text.sliced(plainFrom, end - plainFrom).toUtf8();
         };
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t unit = text[i].unicode();
@@ -127,22 +127,22 @@ private:
             appendPlain(i);
             plainFrom = i + 1;
             if (unit == u'"' || unit == u'\\') {
-                out_ += '\\';
-                out_ += char(unit);
+                m_out += '\\';
+                m_out += char(unit);
             } else {
                 static constexpr char hex[] = "0123456789abcdef";
-                out_ += "\\u";
+                m_out += "\\u";
                 for (int shift = 12; shift >= 0; shift -= 4)
-                    out_ += hex[(unit >> shift) & 0xF];
+                    m_out += hex[(unit >> shift) & 0xF];
             }
         }
         appendPlain(text.size());
-        out_ += '"';
+        m_out += '"';
     }
 
-    QByteArray out_;
-    bool needsComma_ = false;
-    bool failed_ = false;
+    QByteArray m_out;
+    bool m_needsComma = false;
+    bool m_failed = false;
 };
 
 void writeLessonResult(JsonWriter &w, const LessonResult &result)
@@ -159,7 +159,7 @@ void writeGameScore(JsonWriter &w, const GameScore &game)
 {
     w.beginObject();
     w.field(Key::id, game.id);
-    w.field(Key::kind, rawValue(game.kind));
+    w.field(Key::kind, gameId(game.kind));
     w.field(Key::score, game.score);
     if (game.wpm)
         w.field(Key::wpm, *game.wpm);
@@ -333,7 +333,7 @@ GameScore readGameScore(const QJsonValue &value, bool &ok)
     const ObjectReader fields(value, ok);
     GameScore game;
     game.id = fields.uuid(Key::id);
-    const auto kind = gameKindFromRawValue(fields.string(Key::kind));
+    const auto kind = gameKindFromId(fields.string(Key::kind));
     if (!kind)
         ok = false;
     game.kind = kind.value_or(GameKind::letterDrop);

@@ -57,7 +57,7 @@ Item {
                     selected: champions.board === index
                     onClicked: {
                         champions.board = index
-                        AppStore.playSound("Tink")
+                        Sounds.play(Sounds.Tink)
                     }
                 }
             }

@@ -22,7 +22,7 @@ T.Popup {
         if (trimmedName === "")
             return
         AppStore.addProfile(trimmedName, avatar)
-        AppStore.playSound("Glass")
+        Sounds.play(Sounds.Glass)
         close()
     }
 
@@ -115,7 +115,7 @@ T.Popup {
                         text: cell.modelData
                         onClicked: {
                             sheet.avatar = cell.modelData
-                            AppStore.playSound("Tink")
+                            Sounds.play(Sounds.Tink)
                         }
 
                         contentItem: Text {

@@ -90,7 +90,7 @@ Item {
                     game: modelData
                     onClicked: {
                         view.openGame(modelData.kind)
-                        AppStore.playSound("Tink")
+                        Sounds.play(Sounds.Tink)
                     }
                 }
             }

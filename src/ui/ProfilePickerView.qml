@@ -77,7 +77,7 @@ Item {
                         profile: modelData
                         onSelect: {
                             AppStore.chooseProfile(profile.id)
-                            AppStore.playSound("Tink")
+                            Sounds.play(Sounds.Tink)
                         }
                         onRemove: AppStore.deleteProfile(profile.id)
                     }

@@ -44,19 +44,7 @@ QString GamesHub::scoreLine(qint64 best)
 
 QString GamesHub::tagline(GameKind kind)
 {
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("Letters are falling! Type them before they splash.");
-    case GameKind::wordMeteors:
-        return QStringLiteral("Blast word meteors before they hit your planet.");
-    case GameKind::rocketRace:
-        return QStringLiteral("Type fast to race your rocket past the bots!");
-    case GameKind::keyMoles:
-        return QStringLiteral("Bonk the moles by typing their letters!");
-    case GameKind::copyCat:
-        return QStringLiteral("Echo the parrot's secret key pattern from memory!");
-    }
-    Q_UNREACHABLE();
+    return facts(kind).tagline.toString();
 }
 
 void GamesHub::refresh()
@@ -69,7 +57,7 @@ void GamesHub::refresh()
     QVariantList cards;
     for (GameKind kind : allGameKinds) {
         cards.append(QVariantMap{
-            {QStringLiteral("kind"), rawValue(kind)},
+            {QStringLiteral("kind"), gameId(kind)},
             {QStringLiteral("emoji"), emoji(kind)},
             {QStringLiteral("title"), title(kind)},
             {QStringLiteral("tagline"), tagline(kind)},

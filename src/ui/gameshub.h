@@ -20,7 +20,7 @@ class GamesHub : public QObject {
     Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged)
     // "A S D F J K L": the current explorer's letters, at most twelve of them, then " …".
     Q_PROPERTY(QString learnedKeys READ learnedKeys NOTIFY updated)
-    // One map per game in GameKind order: kind (the raw value), emoji, title, tagline and
+    // One map per game in GameKind order: kind (the game's id), emoji, title, tagline and
     // scoreLine.
     Q_PROPERTY(QVariantList cards READ cards NOTIFY updated)
 

@@ -1,9 +1,8 @@
 #include "lessoncontroller.h"
 
+#include "announcer.h"
 #include "appstore.h"
 #include "bonusround.h"
-#include "narrator.h"
-#include "soundplayer.h"
 
 #include <QVariantMap>
 
@@ -13,23 +12,6 @@
 namespace tapalong {
 
 namespace {
-
-QString gameColorName(GameKind kind)
-{
-    switch (kind) {
-    case GameKind::letterDrop:
-        return QStringLiteral("sky");
-    case GameKind::wordMeteors:
-        return QStringLiteral("coral");
-    case GameKind::rocketRace:
-        return QStringLiteral("mint");
-    case GameKind::keyMoles:
-        return QStringLiteral("tangerine");
-    case GameKind::copyCat:
-        return QStringLiteral("lavender");
-    }
-    return QStringLiteral("sunshine");
-}
 
 QString wholeNumber(double value)
 {
@@ -59,7 +41,7 @@ LessonController::~LessonController()
 {
     // A screen that already went quiet must not cut off the screen that followed it.
     if (m_monitor.isListening())
-        Narrator::shared().stop();
+        Announcer::instance().hush();
 }
 
 void LessonController::classBegin()
@@ -163,10 +145,10 @@ void LessonController::updateListening()
     if (listen) {
         m_monitor.start([this](const KeyInput &key) { return handleKey(key); });
         if (tutorialActive())
-            Narrator::shared().say(currentStep().speech);
+            Announcer::instance().say(currentStep().speech);
     } else {
         m_monitor.stop();
-        Narrator::shared().stop();
+        Announcer::instance().hush();
     }
 }
 
@@ -232,7 +214,7 @@ void LessonController::handleTutorialKey(const KeyInput &key)
     }
     const TutorialStep &step = m_steps.at(m_tutorialIndex);
     if (step.requiredKey && key.ch.size() == 1 && key.ch.front() == *step.requiredKey) {
-        SoundPlayer::play(SoundPlayer::Sound::Pop);
+        Announcer::instance().announce(Announcer::Event::tutorialKeyFound);
         advanceTutorial();
         return;
     }
@@ -249,19 +231,19 @@ void LessonController::advanceTutorial()
         return;
     }
     setTutorialIndex(m_tutorialIndex + 1);
-    Narrator::shared().say(currentStep().speech);
+    Announcer::instance().say(currentStep().speech);
 }
 
 void LessonController::endTutorial()
 {
-    Narrator::shared().stop();
+    Announcer::instance().hush();
     setTutorialIndex(-1);
 }
 
 void LessonController::replay()
 {
     if (tutorialActive() && !m_leaving)
-        Narrator::shared().say(currentStep().speech);
+        Announcer::instance().say(currentStep().speech);
 }
 
 void LessonController::resume()
@@ -273,7 +255,7 @@ void LessonController::restart()
 {
     if (!m_session || m_leaving)
         return;
-    Narrator::shared().stop();
+    Announcer::instance().hush();
     m_starsTimer.stop();
     m_session->reset();
     setPaused(false);
@@ -297,8 +279,8 @@ void LessonController::finish()
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));
     if (anyEarned)
-        SoundPlayer::play(SoundPlayer::Sound::Hero);
-    Narrator::shared().say(verdictSpeech(stars));
+        Announcer::instance().announce(Announcer::Event::badgesEarned);
+    Announcer::instance().say(verdictSpeech(stars));
     m_starsTimer.start();
 }
 
@@ -324,11 +306,11 @@ void LessonController::openNext()
 
 void LessonController::openBonus(const QString &kind)
 {
-    const std::optional<GameKind> game = gameKindFromRawValue(kind);
+    const std::optional<GameKind> game = gameKindFromId(kind);
     if (!game || !m_session)
         return;
     leave();
-    emit bonusRequested(m_session->lesson().id, rawValue(*game));
+    emit bonusRequested(m_session->lesson().id, gameId(*game));
 }
 
 void LessonController::leave()
@@ -401,10 +383,10 @@ QVariantList LessonController::bonusChoices() const
     QVariantList list;
     list.reserve(m_bonusGames.size());
     for (GameKind kind : m_bonusGames) {
-        list.append(QVariantMap{{QStringLiteral("kind"), rawValue(kind)},
+        list.append(QVariantMap{{QStringLiteral("kind"), gameId(kind)},
                                 {QStringLiteral("emoji"), emoji(kind)},
                                 {QStringLiteral("title"), tapalong::title(kind)},
-                                {QStringLiteral("color"), gameColorName(kind)}});
+                                {QStringLiteral("color"), facts(kind).colorName.toString()}});
     }
     return list;
 }

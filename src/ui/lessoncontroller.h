@@ -65,7 +65,7 @@ class LessonController : public QObject, public QQmlParserStatus {
     Q_PROPERTY(bool hasNextLesson READ hasNextLesson NOTIFY lessonChanged FINAL)
     Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY lessonChanged FINAL)
     Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY lessonChanged FINAL)
-    // At most three, each {kind (raw value), emoji, title, color (a Theme colour's name)}.
+    // At most three, each {kind (the game's id), emoji, title, color (a Theme colour's name)}.
     Q_PROPERTY(QVariantList bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
 
     Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)

@@ -18,13 +18,15 @@ class TestSupport : public QObject {
 public:
     // The store under test, set before the first QML file loads.
     static inline AppStore *store = nullptr;
+    // What the program's edge played, set up with the store.
+    static inline RecordingSoundBackend *sounds = nullptr;
 
-    QStringList played() const { return m_sounds.played; }
+    QStringList played() const { return sounds->played; }
     // No profiles, both settings on, nothing heard yet.
     Q_INVOKABLE void reset()
     {
         store->setData(AppData{});
-        m_sounds.played.clear();
+        sounds->played.clear();
     }
     // Every lesson of the course finished by the current explorer.
     Q_INVOKABLE void finishCourse()
@@ -32,9 +34,6 @@ public:
         for (const Lesson &lesson : Curriculum::allLessons())
             store->recordLesson(lesson, 3, 20, 1, 50);
     }
-
-private:
-    RecordingSoundBackend m_sounds;
 };
 
 } // namespace tapalong

@@ -10,7 +10,7 @@ Q_IMPORT_QML_PLUGIN(Tapalong_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_StorePlugin)
 
 struct Setup : QuickTestSetup {
-    Setup() : QuickTestSetup(tapalong::TestSupport::store) {}
+    Setup() : QuickTestSetup(tapalong::TestSupport::store, &tapalong::TestSupport::sounds) {}
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(tst_app_qml, Setup)

@@ -78,11 +78,11 @@ private slots:
     void readsTheEvent()
     {
         const QList<std::tuple<int, QString, KeyInput>> events = {
-            {Qt::Key_Escape, "\x1b", {"\x1b", 53}},
-            {Qt::Key_Return, "\r", {"\r", 36}},
-            {Qt::Key_Enter, "\r", {"\r", 36}},
-            {Qt::Key_E, "e\u0301x", {"e\u0301", 0x145}}, // a combining accent
-            {Qt::Key_unknown, "😀!", {"😀", 0}}};
+            {Qt::Key_Escape, "\x1b", {"\x1b", KeyInput::escape}},
+            {Qt::Key_Return, "\r", {"\r", KeyInput::returnKey}},
+            {Qt::Key_Enter, "\r", {"\r", KeyInput::returnKey}},
+            {Qt::Key_E, "e\u0301x", {"e\u0301", 0x100 + 'E'}}, // a combining accent
+            {Qt::Key_unknown, "😀!", {"😀", KeyInput::unknownKey}}};
         KeyMonitor monitor;
         monitor.start(recorder());
         for (const auto &[key, text, expected] : events) {

@@ -39,7 +39,7 @@ private slots:
         QSignalSpy changed(&navigation, &Navigation::screenChanged);
         QVERIFY(!navigation.openLesson("u9l9"));
         QVERIFY(!navigation.openLesson(""));
-        QVERIFY(!navigation.openGame("LetterDrop")); // raw values are case-sensitive
+        QVERIFY(!navigation.openGame("LetterDrop")); // ids are case-sensitive
         QVERIFY(!navigation.openBonus("u1l1", "pong"));
         QVERIFY(!navigation.openBonus("u0l0", "copyCat"));
         QVERIFY(navigation.openLesson("u2l1"));

@@ -1,5 +1,4 @@
 #include "narrator.h"
-#include "recordingspeech.h"
 
 #include <QTest>
 
@@ -14,19 +13,6 @@ class TestSoundSpeech : public QObject {
     Q_OBJECT
 
 private slots:
-    void narratorCutsOffTheLastUtteranceAndKeepsQuietWhileDisabled()
-    {
-        RecordingSpeechBackend speech;
-        Narrator &narrator = Narrator::shared();
-        narrator.setEnabled(false);
-        narrator.say(QStringLiteral("hidden"));
-        narrator.stop(); // switching the voice off must still silence it
-        narrator.setEnabled(true);
-        narrator.say(QStringLiteral("one"));
-        narrator.say(QStringLiteral("two"));
-        QCOMPARE(speech.calls, QStringList({"stop", "stop", "speak one", "stop", "speak two"}));
-    }
-
     void chooseVoicePrefersQualityThenAmerican()
     {
         const Quality standard = Quality::standard;

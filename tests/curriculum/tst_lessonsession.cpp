@@ -1,7 +1,7 @@
 // Guards a lesson attempt: the cursor, the counts, the clock, the grade and what it announces.
 #include "curriculum.h"
 #include "lessonsession.h"
-#include "recordingsound.h"
+#include "recordingfeedback.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -105,12 +105,11 @@ private slots:
 
     void soundsMarkMistakesLinesAndTheEndAndResetGoesBackToReady()
     {
-        RecordingSoundBackend sounds;
-        const bool was = SoundPlayer::enabled();
+        RecordingFeedback heard;
         const Lesson lesson = lessonOf({u"ab"_qs, u"c"_qs});
         FakeClock clock;
         for (const bool enabled : {false, true}) {
-            SoundPlayer::setEnabled(enabled);
+            heard.reset(enabled);
             LessonSession session(lesson, clock);
             type(session, u"~ab");
             QCOMPARE(session.chars(), u"c"_qs);
@@ -126,8 +125,7 @@ private slots:
             }
             QVERIFY(!session.startTime() && !session.endTime());
         }
-        SoundPlayer::setEnabled(was);
-        QCOMPARE(sounds.played, (QStringList{"Basso", "Pop", "Glass"}));
+        QCOMPARE(heard.sound.played, (QStringList{"Basso", "Pop", "Glass"}));
     }
 
     // Each published value announces itself at most once per key, and only when it moved.
@@ -166,7 +164,6 @@ private slots:
     // Progress counts the characters of the lines done, not the number of lines.
     void progressCountsCharacters()
     {
-        RecordingSoundBackend sounds;
         const Lesson lesson = Curriculum::lessonById(u"u1l1"_qs).value();
         FakeClock clock;
         LessonSession session(lesson, clock);

@@ -3,7 +3,6 @@
 
 #include "appstore.h"
 #include "gameframe.h"
-#include "recordingsound.h"
 
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
@@ -19,12 +18,8 @@ public:
     // The store under test, set before the first QML file loads.
     static inline AppStore *store = nullptr;
 
-    // Nobody in the household, nothing heard yet.
-    Q_INVOKABLE void reset()
-    {
-        store->setData(AppData{});
-        m_sounds.played.clear();
-    }
+    // Nobody in the household.
+    Q_INVOKABLE void reset() { store->setData(AppData{}); }
     // Games recorded for the current explorer.
     Q_INVOKABLE int recordedGames() const
     {
@@ -37,9 +32,6 @@ public:
         for (int i = 0; i < ticks && frame->model()->isPlaying(); ++i)
             frame->step();
     }
-
-private:
-    RecordingSoundBackend m_sounds; // keeps the games quiet
 };
 
 } // namespace tapalong

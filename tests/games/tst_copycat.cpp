@@ -1,10 +1,7 @@
 // Guards Copy Cat's rules: the timed show and its spoken names, the echo, hearts, rounds, pauses.
 #include "copycatmodel.h"
 #include "gameframe.h"
-#include "narrator.h"
-#include "recordingsound.h"
-#include "recordingspeech.h"
-#include "soundplayer.h"
+#include "recordingfeedback.h"
 #include "tutorial.h"
 
 #include <QAbstractItemModelTester>
@@ -44,11 +41,7 @@ class TestCopyCat : public QObject {
 private slots:
     void init()
     {
-        SoundPlayer::setEnabled(true);
-        Narrator::shared().setEnabled(true);
-        sounds.played.clear();
-        speech.spoken.clear();
-        speech.calls.clear();
+        heard.reset();
         rng.seed(12);
         model = std::make_unique<CopyCatModel>(rng);
     }
@@ -58,7 +51,7 @@ private slots:
     {
         for (bool voice : {true, false}) {
             init();
-            Narrator::shared().setEnabled(voice);
+            heard.reset(true, voice);
             model->setPool(QStringLiteral(";,."));
             model->start();
             const QString pattern = model->sequence();
@@ -79,9 +72,9 @@ private slots:
             }
             const QString first = Tutorial::charName(pattern.at(0));
             const QString second = Tutorial::charName(pattern.at(1));
-            QCOMPARE(speech.spoken, (voice ? QStringList{first, second} : QStringList{}));
+            QCOMPARE(heard.speech.spoken, (voice ? QStringList{first, second} : QStringList{}));
             if (voice)
-                QCOMPARE(speech.calls,
+                QCOMPARE(heard.speech.calls,
                          (QStringList{"stop", "speak " + first, "stop", "speak " + second}));
         }
     }
@@ -103,7 +96,7 @@ private slots:
 
         QCOMPARE(model->hearts(), 2);
         QCOMPARE(model->misses(), 1);
-        QCOMPARE(sounds.played.last(), QStringLiteral("Basso"));
+        QCOMPARE(heard.sound.played.last(), QStringLiteral("Basso"));
         QCOMPARE(model->sequence(), pattern);
         QCOMPARE(model->phase(), Phase::showing);
         QCOMPARE(model->echoIndex(), 0);
@@ -143,8 +136,8 @@ private slots:
         QCOMPARE(model->score(), 795);
         QCOMPARE(model->correctKeys(), 41);
         QCOMPARE(model->hearts(), 3);
-        QCOMPARE(sounds.played.count("Pop"), 8);
-        QCOMPARE(sounds.played.count("Tink"), 41);
+        QCOMPARE(heard.sound.played.count("Pop"), 8);
+        QCOMPARE(heard.sound.played.count("Tink"), 41);
     }
 
     // One key repeats; two take turns; new keys come about half the time.
@@ -186,7 +179,8 @@ private slots:
         QCOMPARE(model->showIndex(), 0);
         const QString pattern = model->sequence();
         const QString first = Tutorial::charName(pattern.at(0));
-        QCOMPARE(speech.spoken, (QStringList{first, Tutorial::charName(pattern.at(1)), first}));
+        QCOMPARE(heard.speech.spoken,
+                 (QStringList{first, Tutorial::charName(pattern.at(1)), first}));
 
         tickUntil(*model, Phase::echo);
         model->handle(pattern.at(0));
@@ -201,15 +195,14 @@ private slots:
         GameFrame frame(nullptr, model.get());
         frame.startGame();
         frame.step();
-        QCOMPARE(speech.spoken.size(), 1);
-        const int stops = speech.stops;
+        QCOMPARE(heard.speech.spoken.size(), 1);
+        const int stops = heard.speech.stops;
         frame.exit();
-        QCOMPARE(speech.stops, stops + 1);
+        QCOMPARE(heard.speech.stops, stops + 1);
     }
 
 private:
-    RecordingSoundBackend sounds;
-    RecordingSpeechBackend speech;
+    RecordingFeedback heard;
     QRandomGenerator rng;
     std::unique_ptr<CopyCatModel> model;
 };

@@ -1,9 +1,9 @@
 // Guards the frame every game shares: key routing by state, pausing, set-up, recording once.
 #include "appstore.h"
+#include "feedback.h"
 #include "gameframe.h"
 #include "recordingsound.h"
 #include "savefile.h"
-#include "soundplayer.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -56,13 +56,14 @@ struct Harness {
     Harness()
     {
         store.addProfile(QStringLiteral("Mia"), QStringLiteral("🦊"));
-        SoundPlayer::setEnabled(true);
+        feedback.setSoundBackend(&sounds);
     }
     const Profile &profile() const { return *store.currentProfile(); }
 
     QTemporaryDir dir;
     AppStore store{SaveFile(dir.filePath(QStringLiteral("t.json")))};
     RecordingSoundBackend sounds;
+    Feedback feedback{store}; // what the program would play
 };
 
 // A frame around a game whose end the test decides.

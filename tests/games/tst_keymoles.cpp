@@ -2,8 +2,7 @@
 #include "bonusround.h"
 #include "curriculum.h"
 #include "keymolesmodel.h"
-#include "recordingsound.h"
-#include "soundplayer.h"
+#include "recordingfeedback.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>
@@ -99,8 +98,7 @@ private slots:
 
     void aRunOf25BonksScores560()
     {
-        SoundPlayer::setEnabled(true);
-        sounds.played.clear();
+        heard.reset();
         QRandomGenerator rng(3);
         KeyMolesModel model(rng);
         QAbstractItemModelTester tester(model.holes());
@@ -116,7 +114,7 @@ private slots:
         QCOMPARE(model.combo(), 25);
         QCOMPARE(model.score(), (11 + 29) * 19 / 2 + 30 * 6); // 30 from the 20th bonk on
         QCOMPARE(model.correctKeys(), 25);
-        QCOMPARE(sounds.played, QStringList(25, QStringLiteral("Pop")));
+        QCOMPARE(heard.sound.played, QStringList(25, QStringLiteral("Pop")));
 
         // A key no mole wears is a miss; a mole that hides ends the run silently, no miss.
         for (int hole = 0; hole < HoleList::count; ++hole)
@@ -124,7 +122,7 @@ private slots:
         model.handle(u'x');
         QCOMPARE(model.combo(), 0);
         QCOMPARE(model.misses(), 1);
-        QCOMPARE(sounds.played.last(), QStringLiteral("Basso"));
+        QCOMPARE(heard.sound.played.last(), QStringLiteral("Basso"));
         model.setHole(0, HoleSlot{u'j', 5.0, 0});
         model.setHole(6, HoleSlot{u'k', dt / 2, 0});
         model.handle(u'J');
@@ -133,7 +131,7 @@ private slots:
         QCOMPARE(model.combo(), 0);
         QCOMPARE(model.misses(), 1);
         QCOMPARE(model.score(), 560 + 11);
-        QCOMPARE(sounds.played.size(), 27);
+        QCOMPARE(heard.sound.played.size(), 27);
     }
 
     // Guards the bar of a bonus round, which counts down from the round's length, not from 60,
@@ -158,7 +156,7 @@ private slots:
     }
 
 private:
-    RecordingSoundBackend sounds;
+    RecordingFeedback heard;
 };
 
 QTEST_GUILESS_MAIN(TestKeyMoles)

@@ -1,7 +1,6 @@
 // Guards Letter Drop's rules: when letters come, which letter a key catches, splashes, the clock.
 #include "letterrainmodel.h"
-#include "recordingsound.h"
-#include "soundplayer.h"
+#include "recordingfeedback.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>
@@ -48,8 +47,7 @@ class TestLetterRain : public QObject {
 private slots:
     void init()
     {
-        SoundPlayer::setEnabled(true);
-        sounds.played.clear();
+        heard.reset();
         rng.seed(1);
         model = std::make_unique<LetterRainModel>(rng);
         model->start();
@@ -84,14 +82,14 @@ private slots:
         QCOMPARE(model->score(), 11 + 12 + 13 + 14 + 15);
         QCOMPARE(model->lives(), 3);
         QCOMPARE(model->misses(), 1);
-        QCOMPARE(sounds.played, QStringList(5, QStringLiteral("Tink")));
+        QCOMPARE(heard.sound.played, QStringList(5, QStringLiteral("Tink")));
 
         for (int lives : {1, 0}) {
             model->drop(u'a', 0.2, 1.0, 0.99);
             model->drop(u's', 0.4, 1.0, 0.99);
             model->tick(dt);
             QCOMPARE(model->lives(), lives);
-            QCOMPARE(sounds.played.count("Basso"), 2 - lives);
+            QCOMPARE(heard.sound.played.count("Basso"), 2 - lives);
         }
         QCOMPARE(model->state(), GameModel::State::over);
         // What is left stays where it was until the next game.
@@ -166,7 +164,7 @@ private slots:
     }
 
 private:
-    RecordingSoundBackend sounds;
+    RecordingFeedback heard;
     QRandomGenerator rng;
     std::unique_ptr<LetterRainModel> model;
 };

@@ -1,7 +1,6 @@
 // Guards Rocket Race's rules: the passage, the race clock, the rivals, places and the score.
-#include "recordingsound.h"
+#include "recordingfeedback.h"
 #include "rocketracemodel.h"
-#include "soundplayer.h"
 #include "wordbankdata.h"
 
 #include <QAbstractItemModelTester>
@@ -93,8 +92,7 @@ private slots:
     {
         for (auto [key, wrong, started] :
              {std::tuple{u'x', 1, false}, std::tuple{u'T', 0, true}, std::tuple{u'7', 0, false}}) {
-            SoundPlayer::setEnabled(true);
-            sounds.played.clear();
+            heard.reset();
             QRandomGenerator rng(3);
             RocketRaceModel model(rng);
             model.setPhrases(phrasesFor(62));
@@ -108,7 +106,7 @@ private slots:
             QCOMPARE(model.elapsed() > 0, started);
             QCOMPARE(model.rivalList().progress(2) > 0, started);
             QCOMPARE(model.accuracy(), wrong > 0 ? 0 : 100);
-            QCOMPARE(sounds.played, wrong > 0 ? QStringList{"Basso"} : QStringList{});
+            QCOMPARE(heard.sound.played, wrong > 0 ? QStringList{"Basso"} : QStringList{});
         }
     }
 
@@ -130,7 +128,7 @@ private slots:
     }
 
 private:
-    RecordingSoundBackend sounds;
+    RecordingFeedback heard;
 };
 
 QTEST_GUILESS_MAIN(TestRocketRace)

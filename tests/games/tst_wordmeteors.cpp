@@ -1,8 +1,7 @@
 // Guards Word Meteors' rules: locking on, wrong keys, landings, scoring runs and the word lists.
 #include "bonusround.h"
 #include "curriculum.h"
-#include "recordingsound.h"
-#include "soundplayer.h"
+#include "recordingfeedback.h"
 #include "wordmeteorsmodel.h"
 
 #include <QRandomGenerator>
@@ -47,8 +46,7 @@ class TestWordMeteors : public QObject {
 private slots:
     void init()
     {
-        SoundPlayer::setEnabled(true);
-        sounds.played.clear();
+        heard.reset();
         rng.seed(11);
         model = std::make_unique<WordMeteorsModel>(rng);
         model->start();
@@ -73,7 +71,7 @@ private slots:
         QCOMPARE(meteorNamed(*model, "jam").typed, 0);
         QCOMPARE(model->combo(), 0);
         QCOMPARE(model->misses(), 1);
-        QCOMPARE(sounds.played, QStringList{"Basso"});
+        QCOMPARE(heard.sound.played, QStringList{"Basso"});
     }
 
     // Guards against a heart count below zero when several meteors land at once.
@@ -87,7 +85,7 @@ private slots:
         QCOMPARE(model->hearts(), 2);
         QCOMPARE(model->score(), 0);
         QCOMPARE(model->correctKeys(), 0);
-        QCOMPARE(sounds.played, QStringList{"Basso"});
+        QCOMPARE(heard.sound.played, QStringList{"Basso"});
 
         model->launch(QStringLiteral("sad"), 0.2, 1.0, 0.99);
         model->launch(QStringLiteral("jam"), 0.5, 1.0, 0.99);
@@ -95,7 +93,7 @@ private slots:
         model->tick(dt);
         QCOMPARE(model->hearts(), 0);
         QCOMPARE(model->state(), GameModel::State::over);
-        QCOMPARE(sounds.played, (QStringList{"Basso", "Basso"}));
+        QCOMPARE(heard.sound.played, (QStringList{"Basso", "Basso"}));
     }
 
     void wordsScoreByLengthPlusTheRunBeforeThemUpToTwenty()
@@ -111,7 +109,7 @@ private slots:
         QCOMPARE(points.mid(0, 2), (QList<int>{50, 51}));
         QCOMPARE(points.mid(19), (QList<int>{69, 70, 70})); // the 21st word scores 70
         QCOMPARE(model->correctKeys(), 22 * 5);
-        QCOMPARE(sounds.played.count("Pop"), 22);
+        QCOMPARE(heard.sound.played.count("Pop"), 22);
         QVERIFY(model->meteorList().empty());
     }
 
@@ -161,7 +159,7 @@ private slots:
     }
 
 private:
-    RecordingSoundBackend sounds;
+    RecordingFeedback heard;
     QRandomGenerator rng;
     std::unique_ptr<WordMeteorsModel> model;
 };

@@ -1,10 +1,7 @@
-// Guards the store's operations: best results, scores, streaks, badges, writes and mirrors.
+// Guards the store's operations: best results, scores, streaks, badges and writes.
 #include "appstore.h"
 #include "curriculum.h"
-#include "narrator.h"
-#include "recordingspeech.h"
 #include "savecodec.h"
-#include "soundplayer.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -213,47 +210,38 @@ private slots:
         QCOMPARE(h.disk->saves, saves);
     }
 
-    void loadingWritesBackOnlyAReadableFileAndSettingsAreMirrored()
+    void loadingWritesBackOnlyAReadableFile()
     {
         for (const QByteArray &content : {QByteArray(), QByteArray("{\"profiles\":[]}")}) {
-            Narrator::shared().setEnabled(false);
-            SoundPlayer::setEnabled(false);
             Harness h(content); // missing, then unreadable
             QCOMPARE(h.disk->saves, 0);
             QCOMPARE(h.store->data(), AppData{});
             QCOMPARE(h.fileContent(), content);
-            QVERIFY(Narrator::shared().enabled() && SoundPlayer::enabled());
         }
         AppData saved;
         saved.profiles = {Profile()};
         saved.profiles[0].id = QUuid::createUuid();
         saved.currentProfileID = QUuid::createUuid(); // matches no one: no current profile
         saved.settings.soundEnabled = false;
-        Narrator::shared().setEnabled(false);
-        SoundPlayer::setEnabled(true);
         Harness h(
             QJsonDocument::fromJson(SaveCodec::encode(saved)).toJson(QJsonDocument::Indented));
         QCOMPARE(h.disk->saves, 1);
         QCOMPARE(h.store->data(), saved);
         QCOMPARE(h.fileContent(), SaveCodec::encode(saved));
         QVERIFY(!h.store->hasCurrentProfile());
-        QVERIFY(!SoundPlayer::enabled() && Narrator::shared().enabled());
 
-        // Every later change is mirrored too, and published.
-        RecordingSpeechBackend speech;
+        // Every later change is published.
         int published = 0;
         connect(h.store.get(), &AppStore::dataChanged, this, [&] { ++published; });
         h.store->toggleSound();
-        QVERIFY(SoundPlayer::enabled());
+        QVERIFY(h.store->soundEnabled());
         h.store->toggleVoice();
-        QVERIFY(!Narrator::shared().enabled());
-        QCOMPARE(speech.calls, QStringList{"stop"});
+        QVERIFY(!h.store->voiceEnabled());
         h.store->toggleVoice();
         AppData next = h.store->data();
         next.settings.soundEnabled = false;
         h.store->setData(next);
-        QVERIFY(Narrator::shared().enabled() && !SoundPlayer::enabled());
-        QCOMPARE(speech.calls, QStringList{"stop"}); // turning it on says nothing
+        QVERIFY(h.store->voiceEnabled() && !h.store->soundEnabled());
         QCOMPARE(published, 4);
     }
 

@@ -1,5 +1,6 @@
 // The lesson screen's rules: keys, pause, recording once, the verdict and the narrator.
 #include "appstore.h"
+#include "feedback.h"
 #include "lessoncontroller.h"
 #include "recordingsound.h"
 #include "recordingspeech.h"
@@ -34,6 +35,8 @@ struct Harness {
         : store(SaveFile(dir.filePath(u"tapalong.json"_qs)), clock),
           lesson(std::make_unique<LessonController>(clock))
     {
+        feedback.setSoundBackend(&sound);
+        feedback.setSpeechBackend(&speech);
         store.addProfile(u"Ada"_qs, u"🦊"_qs);
         lesson->setStore(&store);
         lesson->setLessonId(lessonId);
@@ -54,6 +57,7 @@ struct Harness {
     RecordingSoundBackend sound;
     RecordingSpeechBackend speech;
     AppStore store;
+    Feedback feedback{store}; // what the program would play and say
     std::unique_ptr<LessonController> lesson;
 };
 

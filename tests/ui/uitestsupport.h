@@ -17,23 +17,22 @@ class UiTestSupport : public QObject {
 public:
     // The store under test, set before the first QML file loads.
     static inline AppStore *store = nullptr;
+    // What the program's edge played, set up with the store.
+    static inline RecordingSoundBackend *sounds = nullptr;
 
-    QStringList played() const { return m_sounds.played; }
+    QStringList played() const { return sounds->played; }
     // No profiles, both settings on, nothing heard yet.
     Q_INVOKABLE void reset()
     {
         store->setData(AppData{});
-        m_sounds.played.clear();
+        sounds->played.clear();
     }
-    // A game played by the current explorer; the raw value names the game.
+    // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)
     {
-        if (const auto kind = gameKindFromRawValue(game))
+        if (const auto kind = gameKindFromId(game))
             store->recordGame(*kind, score, std::nullopt, score);
     }
-
-private:
-    RecordingSoundBackend m_sounds;
 };
 
 } // namespace tapalong

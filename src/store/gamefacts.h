@@ -1,0 +1,53 @@
+// The five games' constant facts, one row each: a sixth game is one more row here.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace tapalong {
+
+enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };
+
+struct GameFacts {
+    GameKind kind;
+    QStringView id; // the saved kind, and the game's name in navigation and in QML
+    QStringView title;
+    QStringView emoji;
+    QStringView tagline;   // under the title on the games tab
+    QStringView colorName; // the Theme colour of its card among a lesson's bonus rounds
+};
+
+// In the order the games tab shows them.
+inline constexpr std::array<GameFacts, 5> gameTable = {{
+    {GameKind::letterDrop, u"letterDrop", u"Letter Drop", u"\U0001FA82",
+     u"Letters are falling! Type them before they splash.", u"sky"},
+    {GameKind::wordMeteors, u"wordMeteors", u"Word Meteors", u"\u2604\uFE0F",
+     u"Blast word meteors before they hit your planet.", u"coral"},
+    {GameKind::rocketRace, u"rocketRace", u"Rocket Race", u"\U0001F680",
+     u"Type fast to race your rocket past the bots!", u"mint"},
+    {GameKind::keyMoles, u"keyMoles", u"Key Moles", u"\U0001F439",
+     u"Bonk the moles by typing their letters!", u"tangerine"},
+    {GameKind::copyCat, u"copyCat", u"Copy Cat", u"\U0001F99C",
+     u"Echo the parrot's secret key pattern from memory!", u"lavender"},
+}};
+
+inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {
+    std::array<GameKind, gameTable.size()> kinds{};
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        kinds[i] = gameTable[i].kind;
+    return kinds;
+}();
+
+const GameFacts &facts(GameKind kind);
+
+// The id, by which the save file and QML know the game.
+QString gameId(GameKind kind);
+std::optional<GameKind> gameKindFromId(const QString &id);
+QString emoji(GameKind kind);
+QString title(GameKind kind);
+
+} // namespace tapalong

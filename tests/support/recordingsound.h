@@ -1,0 +1,17 @@
+// Test double: a sound backend that remembers, in order, the names of the sounds played.
+#pragma once
+
+#include "soundplayer.h"
+
+#include <QStringList>
+
+namespace tapalong {
+
+class RecordingSoundBackend : public SoundBackend {
+public:
+    void play(SoundPlayer::Sound sound) override { played.append(SoundPlayer::name(sound)); }
+
+    QStringList played;
+};
+
+} // namespace tapalong

@@ -1,0 +1,34 @@
+// Test double: a speech backend that remembers what was said and how often speech was stopped.
+#pragma once
+
+#include "narrator.h"
+
+#include <QStringList>
+
+namespace tapalong {
+
+class RecordingSpeechBackend : public SpeechBackend {
+public:
+    void speak(const QString &text) override
+    {
+        spoken.append(text);
+        calls.append(QStringLiteral("speak ") + text);
+    }
+    void stop() override
+    {
+        ++stops;
+        calls.append(QStringLiteral("stop"));
+    }
+    void clear()
+    {
+        spoken.clear();
+        stops = 0;
+        calls.clear();
+    }
+
+    QStringList spoken;
+    int stops = 0;
+    QStringList calls; // "stop" and "speak <text>", in order
+};
+
+} // namespace tapalong
