@@ -199,6 +199,10 @@ Item {
                     }
                 }
             }
+
+            BackupPanel {
+                width: page.width
+            }
         }
     }
 }
