@@ -95,7 +95,7 @@ T.Button {
         }
         Entry {
             objectName: "grownups"
-            text: "For grown-ups 👪"
+            text: "For grown-ups 🔐"
             onTriggered: GrownupsDoor.show()
         }
     }

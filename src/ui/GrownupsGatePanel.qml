@@ -31,7 +31,7 @@ Item {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "👪 For grown-ups"
+            text: "🔐 For grown-ups"
             font: Theme.rounded(30, Font.Bold)
             color: Theme.textPrimary
         }
@@ -84,11 +84,13 @@ Item {
 
             GhostButton {
                 objectName: "gateCancel"
+                anchors.verticalCenter: parent.verticalCenter
                 text: "Back"
                 onClicked: root.cancel()
             }
             BigButton {
                 objectName: "gateOpen"
+                anchors.verticalCenter: parent.verticalCenter
                 text: "Open"
                 size: 18
                 onClicked: root.submit()

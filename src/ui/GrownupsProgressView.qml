@@ -59,7 +59,7 @@ Item {
 
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "👪 Progress for grown-ups"
+                    text: "📈 Progress for grown-ups"
                     font: Theme.rounded(28, Font.Black)
                     color: Theme.textPrimary
                 }
@@ -108,23 +108,24 @@ Item {
 
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Speed (wpm) and accuracy (%)" }
+                    Heading { text: "Speed (wpm)" }
                     LineChart {
                         objectName: "speedChart"
                         x: 24
                         width: parent.width - 32
-                        height: 90
+                        height: 80
                         points: report.speedPoints
                         key: "wpm"
                         referenceKey: "goal"
                         maxValue: report.speedScale
                         pointName: "speedPoint"
                     }
+                    Heading { text: "Accuracy (%)" }
                     LineChart {
                         objectName: "accuracyChart"
                         x: 24
                         width: parent.width - 32
-                        height: 50
+                        height: 40
                         points: report.speedPoints
                         key: "accuracy"
                         maxValue: 100

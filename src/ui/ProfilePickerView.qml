@@ -98,7 +98,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.margins: 20
         visible: AppStore.profiles.length > 0
-        text: "For grown-ups 👪"
+        text: "For grown-ups 🔐"
         size: 14
         onClicked: GrownupsDoor.show()
     }

@@ -147,9 +147,22 @@ QList<TrickyKey> trickiestKeys(const Profile &profile, int count)
 
 QString keyName(QChar key)
 {
-    if (key == u' ')
+    switch (key.unicode()) {
+    case u' ':
         return QStringLiteral("Space");
-    return QString(key.toUpper());
+    case u';':
+        return QStringLiteral("semicolon");
+    case u',':
+        return QStringLiteral("comma");
+    case u'.':
+        return QStringLiteral("full stop");
+    case u'/':
+        return QStringLiteral("slash");
+    case u'\'':
+        return QStringLiteral("apostrophe");
+    default:
+        return QString(key.toUpper());
+    }
 }
 
 QString summary(const Profile &profile, QDate today)

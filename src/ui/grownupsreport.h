@@ -56,7 +56,8 @@ QList<TrickyKey> trickiestKeys(const Profile &profile, int count = 5);
 // Per typed character: the share of mistakes, 0 … 1, for keys with any attempt.
 QMap<QChar, double> errorRates(const Profile &profile);
 
-// "Space" for the space bar, otherwise the character as its key cap shows it.
+// "Space" for the space bar, a word for the punctuation keys of the course ("semicolon"),
+// otherwise the character as its key cap shows it.
 QString keyName(QChar key);
 // "Mia practised 4 days this week; their speed went from 8 to 12 wpm; they often type R for T."
 QString summary(const Profile &profile, QDate today);

@@ -86,6 +86,7 @@ void GrownupsView::setToday(QDate today)
 
 void GrownupsView::setSelected(int selected)
 {
+    m_chosen = true;
     if (m_selected == selected)
         return;
     m_selected = selected;
@@ -106,6 +107,9 @@ void GrownupsView::refresh()
         m_explorers.append(QVariantMap{{QStringLiteral("name"), profile.name},
                                        {QStringLiteral("avatar"), profile.avatar}});
     }
+    // The explorer who is playing comes first to mind, until the grown-up picks another.
+    if (!m_chosen && m_store && m_store->currentProfile())
+        m_selected = int(m_store->currentProfile() - m_store->data().profiles.constData());
     const Profile empty;
     const Profile &profile =
         m_selected >= 0 && m_selected < profiles.size() ? profiles.at(m_selected) : empty;
@@ -137,8 +141,11 @@ void GrownupsView::refresh()
                                   {QStringLiteral("label"), QString::number(day.day.day())}});
     }
     m_dayScale = std::ceil(m_dayScale / 5) * 5;
-    m_practiceText = QStringLiteral("%1 in the last four weeks")
-                         .arg(count(std::llround(totalMinutes), "minute", "minutes"));
+    const qint64 wholeMinutes = std::llround(totalMinutes);
+    m_practiceText = totalMinutes > 0 && wholeMinutes == 0
+                         ? QStringLiteral("Under a minute in the last four weeks")
+                         : QStringLiteral("%1 in the last four weeks")
+                               .arg(count(wholeMinutes, "minute", "minutes"));
     const qint64 streak = R::currentStreak(profile, m_today);
     m_streakText = streak > 0 ? QStringLiteral("🔥 %1 in a row").arg(count(streak, "day", "days"))
                               : QStringLiteral("No streak right now");

@@ -87,6 +87,7 @@ class GrownupsView : public QObject {
     Q_PROPERTY(QDate today READ today WRITE setToday NOTIFY updated FINAL)
     // Each {name, avatar}, in the household's order.
     Q_PROPERTY(QVariantList explorers READ explorers NOTIFY updated FINAL)
+    // The current explorer's place until another is chosen.
     Q_PROPERTY(int selected READ selected WRITE setSelected NOTIFY updated FINAL)
     Q_PROPERTY(QString summary READ summary NOTIFY updated FINAL)
     // Each {wpm, accuracy, goal}; the scale is the top of the chart in wpm.
@@ -139,6 +140,7 @@ private:
     QPointer<AppStore> m_store;
     QDate m_today;
     int m_selected = 0;
+    bool m_chosen = false; // set once a grown-up picks an explorer
     QVariantList m_explorers;
     QString m_summary;
     QVariantList m_speedPoints;

@@ -1,6 +1,7 @@
 #include "trickypractice.h"
 #include "storebinding.h"
 
+#include "grownupsreport.h"
 #include "history.h"
 #include "trickykeys.h"
 
@@ -25,7 +26,7 @@ QString TrickyPractice::keyList(const QString &keys)
 {
     QStringList names;
     for (QChar key : keys)
-        names.append(QString(key.toUpper()));
+        names.append(GrownupsReport::keyName(key));
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();

@@ -32,7 +32,7 @@ public:
     QString lessonId() const;
     QString description() const { return m_description; }
 
-    // "T, K and E": upper case, as on the key caps.
+    // "T, K and semicolon": as the grown-ups' view names keys.
     static QString keyList(const QString &keys);
 
 signals:

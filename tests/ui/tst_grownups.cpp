@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(keys[0].oftenTypedInstead, std::optional<QChar>(u'r'));
         QCOMPARE(keys[1].key, u'k');
         QCOMPARE(GrownupsReport::keyName(u' '), "Space");
+        QCOMPARE(GrownupsReport::keyName(u';'), "semicolon");
     }
 
     void theViewShowsTheChosenExplorer()
@@ -127,7 +128,9 @@ private slots:
         AppStore store{SaveFile(dir.filePath("tapalong.json"))};
         AppData data;
         data.profiles << mia();
+        data.profiles.front().id = QUuid::createUuid();
         Profile ben;
+        ben.id = QUuid::createUuid();
         ben.name = QStringLiteral("Ben");
         ben.avatar = QStringLiteral("🐻");
         data.profiles << ben;
@@ -150,6 +153,15 @@ private slots:
 
         view.setSelected(1);
         QCOMPARE(view.summary(), "Ben has not practised this week.");
+        store.chooseProfile(store.data().profiles.front().id.toString());
+        QCOMPARE(view.selected(), 1); // a grown-up's choice stays
+
+        GrownupsView fresh;
+        fresh.setStore(&store);
+        QCOMPARE(fresh.selected(), 0); // the explorer who is playing
+        store.chooseProfile(store.data().profiles.back().id.toString());
+        QCOMPARE(fresh.selected(), 1);
+        view.setSelected(1);
         QCOMPARE(view.speedText(), "No lessons yet.");
         QCOMPARE(view.trickyText(), "No tricky keys yet: more typing will tell.");
         QVERIFY(view.games().isEmpty());
@@ -196,6 +208,7 @@ private slots:
         QVERIFY(card.available());
         QCOMPARE(card.description(), "A quick drill on J, D and F, the keys that trip you up most.");
         QCOMPARE(TrickyPractice::keyList("t"), "T");
+        QCOMPARE(TrickyPractice::keyList(";kl"), "semicolon, K and L");
     }
 };
 
