@@ -158,6 +158,7 @@ Item {
             Panel {
                 width: page.width
                 Heading { text: "Keys" }
+                Note { text: "Mint: rarely missed · sunshine: sometimes · coral: often" }
                 HeatKeyboard {
                     anchors.horizontalCenter: parent.horizontalCenter
                     heat: report.heat

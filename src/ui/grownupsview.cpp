@@ -160,9 +160,12 @@ void GrownupsView::refresh()
         m_games.append(QVariantMap{
             {QStringLiteral("emoji"), emoji(game.kind)},
             {QStringLiteral("title"), title(game.kind)},
-            {QStringLiteral("text"), QStringLiteral("%1, best score %2")
-                                         .arg(count(game.played, "game", "games"))
-                                         .arg(game.best)}});
+            // Scores from before the history was kept have no games counted.
+            {QStringLiteral("text"), game.played > 0
+                                         ? QStringLiteral("%1, best score %2")
+                                               .arg(count(game.played, "game", "games"))
+                                               .arg(game.best)
+                                         : QStringLiteral("best score %1").arg(game.best)}});
     }
 
     const QMap<QChar, double> rates = R::errorRates(profile);

@@ -149,6 +149,12 @@ private slots:
         QCOMPARE(view.units().front().toMap().value("text"), "5 of 18 ⭐");
         QCOMPARE(view.games().size(), 1);
         QCOMPARE(view.games().front().toMap().value("text"), "1 game, best score 480");
+        store.updateCurrent([](Profile &) {}); // no current explorer: nothing changes
+        AppData older = store.data();
+        older.profiles.front().history.clear();
+        store.setData(older);
+        QCOMPARE(view.games().front().toMap().value("text"), "best score 480");
+        store.setData(data);
         QCOMPARE(view.heat().value("t").toDouble(), 0.25);
 
         view.setSelected(1);
