@@ -214,6 +214,9 @@ xdotool key Return
 shot grownups-progress grownupsSummary
 for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
 shot grownups-keys-and-backup saveCopyButton
+click_on saveCopyButton
+shot grownups-save-dialog
+xdotool key Escape
 for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
 click_on grownupsClose
 await_gone grownupsScreen

@@ -15,6 +15,7 @@ TestCase {
 
     Component { id: screenComponent; GrownupsScreen {} }
     Component { id: dashboardComponent; DashboardView {} }
+    Component { id: backupComponent; BackupPanel { width: 800 } }
 
     function cleanup() { UiTestSupport.reset() }
 
@@ -76,5 +77,19 @@ TestCase {
         verify(card.visible)
         compare(findChild(card, "trickyKeysDescription").text,
                 "A quick drill on D, J and F, the keys that trip you up most.")
+    }
+
+    function test_bothBackupButtonsOpenAFileDialog() {
+        const panel = createTemporaryObject(backupComponent, testCase)
+        const loader = findChild(panel, "fileDialogLoader")
+        mouseClick(findChild(panel, "saveCopyButton"))
+        tryVerify(() => loader.status === Loader.Ready)
+        verify(loader.item.saving)
+        verify(loader.item.visible)
+        loader.item.reject()
+        mouseClick(findChild(panel, "restoreButton"))
+        tryVerify(() => loader.status === Loader.Ready && !loader.item.saving)
+        verify(loader.item.visible)
+        loader.item.reject()
     }
 }
