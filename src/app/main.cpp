@@ -3,6 +3,7 @@
 #include "narrator.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
+#include "quitsignals.h"
 #include "savefile.h"
 #include "singleinstance.h"
 #include "soundplayer.h"
@@ -13,12 +14,14 @@
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QSessionManager>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -93,6 +96,16 @@ private:
     std::atomic<bool> m_keyPending{false};
 };
 
+// The store while the event loop runs, for the one exit that skips the end of main(): when the
+// display goes away, Qt's X11 connection calls exit().
+tapalong::AppStore *s_storeAtExit = nullptr;
+
+void saveAtExit()
+{
+    if (s_storeAtExit)
+        s_storeAtExit->saveIfUnsaved();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,9 +142,21 @@ int main(int argc, char *argv[])
                      heard ? "; its window was asked to come forward" : " (it did not answer)");
         return 0;
     }
+    // Only now that the folder is ours: another running Tapalong may be saving.
+    tapalong::SaveFile(savePath).removeLeftovers();
 
     tapalong::AppStore store{tapalong::SaveFile(savePath)};
     tapalong::AppStore::setInstance(&store);
+
+    // Logout, shutdown and Ctrl+C quit through the event loop, and every way out that Qt shows
+    // in advance waits for the last write.
+    tapalong::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &tapalong::QuitSignals::quitRequested, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &store,
+                     [&store] { store.saveIfUnsaved(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &store,
+                     [&store](QSessionManager &) { store.saveIfUnsaved(); });
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -181,8 +206,11 @@ int main(int argc, char *argv[])
         app.installNativeEventFilter(keyTrace.get());
     }
 
+    s_storeAtExit = &store;
+    std::atexit(saveAtExit);
     const int status = app.exec();
     store.saveIfUnsaved();
+    s_storeAtExit = nullptr;
     tapalong::SoundPlayer::setBackend(nullptr);
     tapalong::Narrator::shared().setBackend(nullptr);
     return status;
