@@ -77,6 +77,28 @@ bool renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
     return ::rename(from.constData(), to.constData()) == 0;
 }
 
+// The cause of a failed write in words a parent knows, with the system's own words otherwise.
+QString plainReason(int error, const QString &folder, const QString &systemWords)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    case EROFS:
+        return QStringLiteral("the disk can only be read, not written");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("this user may not write in %1").arg(folder);
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("the folder %1 is missing").arg(folder);
+    case EIO:
+        return QStringLiteral("the disk reported an error");
+    default:
+        return systemWords;
+    }
+}
+
 // QSaveFile's temporary name: the file's name, a dot and six letters or digits.
 bool isOwnLeftover(const QString &name, const QString &fileName)
 {
@@ -195,20 +217,26 @@ bool SaveFile::save(const AppData &data)
     }
 
     QSaveFile file(path_);
+    const QString folder = QFileInfo(path_).absolutePath();
+    // errno still holds the cause right after the call that failed.
+    const auto failed = [&] {
+        const int error = errno;
+        return fail(plainReason(error, folder, file.errorString()));
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+        return failed();
     // Set on the temporary file, so the replaced file is never readable by others.
     if (!file.setPermissions(ownerOnly))
-        return fail(file.errorString());
+        return failed();
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(file.errorString());
+        return failed();
     // QSaveFile renames without syncing; without this a power cut soon after a lesson can
     // leave an empty file where the child's progress was.
     if (::fsync(file.handle()) != 0)
-        return fail(qt_error_string(errno));
+        return fail(plainReason(errno, folder, qt_error_string(errno)));
     if (!file.commit())
-        return fail(file.errorString());
-    syncFolder(QFileInfo(path_).absolutePath());
+        return failed();
+    syncFolder(folder);
     problem_.clear();
     return true;
 }

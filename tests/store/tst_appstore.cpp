@@ -365,7 +365,8 @@ private slots:
         blocker.close();
         store.addProfile("Leo", "🦁");
         QVERIFY(!store.saveIfUnsaved());
-        QVERIFY(store.saveProblem().startsWith("Tapalong cannot save right now: "));
+        QVERIFY(store.saveProblem().startsWith("Tapalong cannot save right now: the folder " +
+                                               folder + " is missing."));
         QCOMPARE(store.retryDelayMs(), AppStore::firstRetryMs);
 
         QVERIFY(QFile::remove(folder));
