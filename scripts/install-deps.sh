@@ -15,6 +15,8 @@ packages=(
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  # the sanitizer build and the decoder's fuzz target (libFuzzer lives in libclang-rt)
+  clang libclang-rt-14-dev
 )
 
 missing=()
