@@ -16,6 +16,9 @@ cmake --build "$dir" --target fuzz_savecodec -j "${JOBS:-$(nproc)}"
 mkdir -p "$dir/fuzz-corpus" "$dir/fuzz-crashes"
 cp -n tests/fuzz/corpus/* "$dir/fuzz-corpus/"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+parallel=()
+# Several processes share one corpus in libFuzzer's fork mode.
+[ "$workers" -gt 1 ] && parallel=(-fork="$workers")
 exec "$dir/tests/fuzz/fuzz_savecodec" -max_total_time="$seconds" -max_len=8192 \
-  -jobs="$workers" -workers="$workers" -print_final_stats=1 \
+  -dict=tests/fuzz/savefile.dict "${parallel[@]}" -print_final_stats=1 \
   -artifact_prefix="$dir/fuzz-crashes/" "$dir/fuzz-corpus"
