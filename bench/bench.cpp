@@ -98,7 +98,8 @@ int main(int argc, char *argv[])
     // The store saves on every change. What the drawing thread pays for recording: with the
     // write on the caller's thread (as it once was), and with the worker the program uses.
     const Lesson firstLesson = Curriculum::allLessons().first();
-    for (const SaveWriter::Thread thread : {SaveWriter::Thread::caller, SaveWriter::Thread::worker}) {
+    for (const SaveWriter::Thread thread :
+         {SaveWriter::Thread::caller, SaveWriter::Thread::worker}) {
         QTemporaryDir storeDir;
         SaveFile storeFile(storeDir.filePath(QStringLiteral("Tapalong/tapalong.json")));
         storeFile.save(household);

@@ -50,8 +50,8 @@ AppStore::AppStore(SaveFile file, const Clock &clock, QObject *parent)
 {
 }
 
-AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock,
-                   SaveWriter::Thread thread, QObject *parent)
+AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, SaveWriter::Thread thread,
+                   QObject *parent)
     : QObject(parent), m_writer(std::move(storage), thread), m_clock(clock)
 {
     m_retry.setSingleShot(true);

@@ -30,9 +30,9 @@ using namespace tapalong;
 
 namespace {
 
-constexpr Qt::Key otherKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
-                                 Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
-                                 Qt::Key_Backspace};
+constexpr Qt::Key otherKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
+                                 Qt::Key_Tab,   Qt::Key_Left,   Qt::Key_Right,
+                                 Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Backspace};
 
 // Every item that takes clicks, so that most clicks press something rather than the sky.
 void clickable(QQuickItem *item, QList<QQuickItem *> &found)
@@ -158,9 +158,9 @@ int main(int argc, char *argv[])
                 const QString game = navigation->property("game").toString();
                 const bool picking = !store.hasCurrentProfile();
                 ++visits[picking ? QStringLiteral("picker")
-                                 : game.isEmpty() || kind == u"main" || kind == u"lesson"
-                                     ? kind
-                                     : kind + QLatin1Char(' ') + game];
+                         : game.isEmpty() || kind == u"main" || kind == u"lesson"
+                             ? kind
+                             : kind + QLatin1Char(' ') + game];
             }
             if (i % 10000 == 0) {
                 std::printf("monkey: %lld events, %lld profiles\n", i,

@@ -346,8 +346,9 @@ private slots:
 
         QVERIFY(!QFileInfo(path).isSymLink());
         QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
-        const QStringList aside = QDir(dir.path()).entryList({"tapalong.json.unreadable-*"},
-                                                             QDir::AllEntries | QDir::System);
+        const QStringList aside =
+            QDir(dir.path())
+                .entryList({"tapalong.json.unreadable-*"}, QDir::AllEntries | QDir::System);
         QCOMPARE(aside.size(), 1);
         const QFileInfo moved(dir.filePath(aside.first()));
         if (kind == "folder")
@@ -382,19 +383,22 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("tapalong.json");
         const QStringList leftovers = {"tapalong.json.aB3xY9", "tapalong.json.000000"};
-        const QStringList others = {"tapalong.json", "tapalong.json.unreadable-20240506-070809",
-                                    "tapalong.json.abc", "tapalong.json.aB3xY9z",
-                                    "tapalong.json.aB3-Y9", "other.json.aB3xY9", "tapalong.lock"};
+        const QStringList others = {
+            "tapalong.json",        "tapalong.json.unreadable-20240506-070809",
+            "tapalong.json.abc",    "tapalong.json.aB3xY9z",
+            "tapalong.json.aB3-Y9", "other.json.aB3xY9",
+            "tapalong.lock"};
         for (const QString &name : leftovers + others)
             writeFile(dir.filePath(name), "{}");
         QVERIFY(QDir().mkdir(dir.filePath("tapalong.json.Folder")));
-        QVERIFY(QFile::link(dir.filePath("other.json.aB3xY9"), dir.filePath("tapalong.json.LinkOK")));
+        QVERIFY(
+            QFile::link(dir.filePath("other.json.aB3xY9"), dir.filePath("tapalong.json.LinkOK")));
 
         QCOMPARE(SaveFile(path).removeLeftovers(), leftovers.size());
         QStringList expected = others + QStringList{"tapalong.json.Folder", "tapalong.json.LinkOK"};
         expected.sort();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
-                                            QDir::Name),
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
                  expected);
     }
 
