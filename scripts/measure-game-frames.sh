@@ -4,6 +4,7 @@
 # playfield moves, and each frame's cost from synchronisation to swap. Once with the software
 # renderer Tapalong uses by default and once, for comparison, with OpenGL (Mesa's software
 # rasteriser under Xvfb).
+# TAPALONG_MEASURE_BACKENDS="software" measures only the default.
 #   scripts/measure-game-frames.sh [path/to/tst_games_qml]
 set -euo pipefail
 
@@ -17,8 +18,9 @@ fi
 
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-for backend in software opengl; do
+for backend in ${TAPALONG_MEASURE_BACKENDS:-software opengl}; do
   echo "$backend:"
-  if [ "$backend" = software ]; then export QT_QUICK_BACKEND=software; else unset QT_QUICK_BACKEND; fi
+  unset QT_QUICK_BACKEND QSG_RHI_BACKEND
+  if [ "$backend" = software ]; then export QT_QUICK_BACKEND=software; else export QSG_RHI_BACKEND=opengl; fi
   "$runner" -input "$harness" 2>&1 | sed -n 's/^QDEBUG.*qml: /  /p'
 done
