@@ -1,5 +1,6 @@
 #include "appstore.h"
 #include "coursejson.h"
+#include "coverwatch.h"
 #include "narrator.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -181,6 +182,10 @@ int main(int argc, char *argv[])
         keyTrace = std::make_unique<KeyTrace>(window);
         app.installNativeEventFilter(keyTrace.get());
     }
+
+    // The sky rests while other windows cover this one.
+    tapalong::CoverWatch coverWatch(window);
+    app.installNativeEventFilter(&coverWatch);
 
     // The system tests find what they click through this file.
     if (const QString probe = qEnvironmentVariable("TAPALONG_UI_PROBE"); !probe.isEmpty())
