@@ -4,6 +4,7 @@
 #pragma once
 
 #include "appstore.h"
+#include "framepacer.h"
 
 #include <QObject>
 #include <QQmlEngine>
@@ -24,6 +25,8 @@ public slots:
     {
         // Where the static modules keep their qmldir; Qt 6.4 does not look there by itself.
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        // Animations and games run on the program's clock.
+        tapalong::FramePacer::installForSoftwareRenderer();
     }
 
 private:

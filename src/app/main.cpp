@@ -1,6 +1,7 @@
 #include "appstore.h"
 #include "coursejson.h"
 #include "coverwatch.h"
+#include "framepacer.h"
 #include "narrator.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -113,6 +114,7 @@ int main(int argc, char *argv[])
 
     chooseRenderer();
     QGuiApplication app(argc, argv);
+    tapalong::FramePacer::installForSoftwareRenderer();
     // No organisation name: the save file lives in ~/.local/share/Tapalong.
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));

@@ -14,11 +14,9 @@
 
 namespace tapalong {
 
-GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_timer(this)
+GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_ticker(this)
 {
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &GameFrame::onTimer);
+    m_ticker.onFrame = [this](int ms) { onFrame(ms); };
 }
 
 GameFrame::GameFrame(AppStore *store, GameModel *model, std::optional<BonusSetup> bonus,
@@ -344,19 +342,23 @@ void GameFrame::updateTimer()
         return;
     m_clockRunning = run;
     if (run) {
-        m_clock.start();
-        m_timer.start(m_schedule.restart(0));
+        m_schedule.restart();
+        m_lastFrameMs = 0;
+        m_ticker.start();
     } else {
-        m_timer.stop();
+        m_ticker.stop();
     }
 }
 
-void GameFrame::onTimer()
+void GameFrame::onFrame(int ms)
 {
-    step();
-    // The step may have ended the game, and with it the run.
-    if (m_clockRunning)
-        m_timer.start(m_schedule.fired(m_clock.nsecsElapsed()));
+    // Starting reports time 0 at once, outside any frame.
+    if (ms <= m_lastFrameMs)
+        return;
+    m_lastFrameMs = ms;
+    // A tick may end the game, and with it the run.
+    for (int ticks = m_schedule.frame(ms); ticks > 0 && m_clockRunning; --ticks)
+        step();
 }
 
 void GameFrame::refreshResult()

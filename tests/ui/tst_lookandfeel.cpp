@@ -1,6 +1,7 @@
 // The drawing rules behind the starfield, the confetti and the grey badge emoji.
 #include "confetti.h"
 #include "emojitext.h"
+#include "framepacer.h"
 #include "starfield.h"
 
 #include <QQuickWindow>
@@ -47,6 +48,34 @@ private slots:
         QVERIFY(sky.twinkling());
         window.hide();
         QTRY_VERIFY(!sky.twinkling());
+    }
+
+    // Guards against the 16 ms timer, which ran every animation and game 4 % fast; a late tick
+    // (delivered 0.9 ms late, or after a stall) does not hurry the next ones.
+    void theClockTicksSixtyTimesASecond()
+    {
+        for (const qint64 latencyNs : {qint64(0), qint64(900'000)}) {
+            FrameSchedule schedule;
+            const qint64 start = 5'000'000'000;
+            qint64 now = start;
+            int wait = schedule.restart(now);
+            QList<int> waits;
+            for (int tick = 1; tick <= 600; ++tick) {
+                QVERIFY2(wait == 16 || wait == 17 || (latencyNs > 0 && wait == 15),
+                         qPrintable(QString::number(wait)));
+                waits.append(wait);
+                now += qint64(wait) * 1'000'000 + latencyNs;
+                if (tick < 600)
+                    wait = schedule.fired(now);
+            }
+            // The 600th tick lands within a millisecond (plus one delivery delay) of 10 s.
+            QVERIFY(qAbs(now - start - 10'000'000'000) <= 1'000'000 + latencyNs);
+            if (latencyNs == 0)
+                QCOMPARE(waits.mid(0, 6), (QList<int>{17, 16, 17, 17, 16, 17}));
+        }
+        FrameSchedule schedule;
+        const qint64 now = qint64(schedule.restart(0)) * 1'000'000 + 200'000'000;
+        QCOMPARE(schedule.fired(now), 17);
     }
 
     void particleFollowsItsFall()
