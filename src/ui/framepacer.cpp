@@ -15,7 +15,8 @@ FramePacer::FramePacer(QObject *parent) : QAnimationDriver(parent)
 void FramePacer::installForSoftwareRenderer()
 {
     static FramePacer *installed = nullptr;
-    const bool software = QQuickWindow::graphicsApi() == QSGRendererInterface::Software ||
+    // graphicsApi() answers OpenGL here even when the software backend was chosen.
+    const bool software = QQuickWindow::sceneGraphBackend() == QLatin1String("software") ||
                           qgetenv("QT_QUICK_BACKEND") == "software";
     if (installed || !software)
         return;
