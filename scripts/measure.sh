@@ -8,7 +8,7 @@
 #   - key → frame over the whole first lesson typed at 10 keys a second, from the key's
 #     arrival and from the X server's own time stamp of it (scripts/measure-keys.sh);
 #   - frames while Copy Cat's parrot moves and while a Rocket Race is typed
-#     (scripts/measure-game-frames.sh);
+#     (scripts/measure-game-frames.sh, bench/moving_frames.cpp);
 #   - resident memory over a scripted session of lessons, games and tab changes
 #     (scripts/measure-session.sh), MINUTES long (3 unless given; 0 leaves it out).
 # With --opengl the frame rows are measured with OpenGL too (Mesa's software rasteriser under
@@ -34,8 +34,8 @@ done
 build=$(realpath "$build")
 program=$build/src/app/tapalong
 empty=$build/bench/bench_empty_window
-runner=$build/tests/games/tst_games_qml
-for binary in "$program" "$empty" "$runner"; do
+frames=$build/bench/bench_moving_frames
+for binary in "$program" "$empty" "$frames"; do
   [ -x "$binary" ] || { echo "measure: no $binary; build the tests and benchmarks first" >&2; exit 1; }
 done
 
@@ -163,7 +163,7 @@ for backend in $backends; do
 done
 
 echo "measuring game frames…"
-TAPALONG_MEASURE_BACKENDS=$backends "$here/measure-game-frames.sh" "$runner" | tee "$work/frames"
+TAPALONG_MEASURE_BACKENDS=$backends "$here/measure-game-frames.sh" "$frames" | tee "$work/frames"
 
 if [ "$session" != 0 ]; then
   echo "measuring a $session-minute session…"
