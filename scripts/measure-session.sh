@@ -100,5 +100,9 @@ top = max(mb for _, mb in samples)
 print(f"{sys.argv[2]} rounds in {end_t / 60:.1f} min (a lesson, every game twice, every tab): "
       f"resident {samples[0][1]:.0f} MB at start, {after_minute:.1f} MB after 1 min, "
       f"{end_mb:.1f} MB at the end, at most {top:.1f} MB")
+minutes = {}
+for t, mb in samples:
+    minutes.setdefault(int(t // 60), mb)
+print("resident MB at each minute: " + " ".join(f"{mb:.0f}" for _, mb in sorted(minutes.items())))
 print(f"resident memory grew {end_mb - after_minute:.1f} MB after the first minute")
 PY
