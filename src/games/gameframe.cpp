@@ -16,7 +16,20 @@ namespace tapalong {
 
 GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_ticker(this)
 {
-    m_ticker.onFrame = [this](int ms) { onFrame(ms); };
+    // The model steps once the animations of this tick have moved, right after it: stepped in
+    // the middle of it, the model would restart each Behavior that follows it (a rival's
+    // rocket) before that animation had moved, and it would never move while the game ran.
+    // The frame comes a few ms later and shows both.
+    m_ticker.onFrame = [this](int ms) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, ms, run = m_runs] {
+                // Not for a run that has ended (a pause) since.
+                if (run == m_runs)
+                    onFrame(ms);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 GameFrame::GameFrame(AppStore *store, GameModel *model, std::optional<BonusSetup> bonus,
@@ -342,6 +355,7 @@ void GameFrame::updateTimer()
         return;
     m_clockRunning = run;
     if (run) {
+        ++m_runs;
         m_schedule.restart();
         m_lastFrameMs = 0;
         m_ticker.start();

@@ -195,6 +195,7 @@ private:
     FrameTicker m_ticker;
     TickSchedule m_schedule;
     int m_lastFrameMs = 0;
+    int m_runs = 0;
     bool m_clockRunning = false;
     bool m_setUp = false;
     bool m_leaving = false;
