@@ -5,6 +5,7 @@
 //   bench_game_frames [--game letterDrop|wordMeteors|keyMoles] [--bonus LESSON_ID]
 //                     [--play SECONDS] [--shots DIR]
 #include "appstore.h"
+#include "framepacer.h"
 #include "gameframe.h"
 #include "keymolesmodel.h"
 #include "letterrainmodel.h"
@@ -143,6 +144,7 @@ int main(int argc, char *argv[])
         qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
+    FramePacer::installForSoftwareRenderer();
 
     QCommandLineParser parser;
     parser.addOptions({{"game", "letterDrop, wordMeteors or keyMoles", "game", "letterDrop"},

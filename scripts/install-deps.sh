@@ -7,6 +7,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
+  libxcb1-dev
   # run time
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window

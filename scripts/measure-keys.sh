@@ -5,20 +5,27 @@
 # key press reached it and when the first frame after it was on screen. Printed: the median,
 # 99th percentile and maximum in ms from arrival to frame, and the same from the X server's
 # own time stamp of the key, which adds the time the key waited while the program was busy.
-#   scripts/measure-keys.sh [path/to/tapalong]
+# With "opengl" after the program, Qt Quick draws through OpenGL instead (Mesa's software
+# rasteriser under Xvfb).
+#   scripts/measure-keys.sh [path/to/tapalong] [software|opengl]
 set -euo pipefail
 
 program=$(realpath "${1:-build/run/src/app/tapalong}")
 
 if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
   export TAPALONG_MEASURE_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program"
+  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program" "${2:-software}"
 fi
 
 # A throwaway home, `fail`, `wait_for`, `start_program`, `save`, `click_on` and `await`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$(dirname "$(realpath "$0")")/../tests/system-common.sh"
 unset QT_QUICK_BACKEND QSG_RHI_BACKEND
+renderer="software renderer (default)"
+if [ "${2:-software}" = opengl ]; then
+  export QSG_RHI_BACKEND=opengl
+  renderer="opengl renderer"
+fi
 
 # One explorer, chosen, so that the program opens on the dashboard.
 mkdir -p "$XDG_DATA_HOME/Tapalong"
@@ -56,7 +63,7 @@ xdotool key ctrl+q
 wait "$pid" || true
 pid=""
 
-python3 - "$home/typed" "$(wc -w <"$home/keys")" <<'PY'
+python3 - "$home/typed" "$(wc -w <"$home/keys")" "$renderer" <<'PY'
 import math, re, statistics, sys
 
 keys, frames = [], []
@@ -89,7 +96,7 @@ def summary(values):
             f"max {values[-1]:.1f} ms")
 
 
-print(f"software renderer (default), {len(keys)} keys of \"Meet F and J\" at 10 keys/s")
+print(f"{sys.argv[3]}, {len(keys)} keys of \"Meet F and J\" at 10 keys/s")
 print(f"  key arrival -> frame on screen:   {summary(arrival)}")
 # Only when the server's clock is the program's monotonic clock (as with Xvfb on Linux).
 if all(0 <= s - a < 1000 for a, s in zip(arrival, server)):

@@ -6,6 +6,7 @@
 #include "appstore.h"
 #include "feedback.h"
 #include "recordingsound.h"
+#include "framepacer.h"
 
 #include <QObject>
 #include <QQmlEngine>
@@ -30,6 +31,8 @@ public slots:
     {
         // Where the static modules keep their qmldir; Qt 6.4 does not look there by itself.
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        // Animations and games run on the program's clock.
+        tapalong::FramePacer::installForSoftwareRenderer();
     }
 
 private:

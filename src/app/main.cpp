@@ -1,6 +1,8 @@
 #include "appstore.h"
 #include "commandline.h"
+#include "coverwatch.h"
 #include "feedback.h"
+#include "framepacer.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -73,6 +75,7 @@ int main(int argc, char *argv[])
 
     chooseRenderer();
     QGuiApplication app(argc, argv);
+    tapalong::FramePacer::installForSoftwareRenderer();
     // No organisation name: the save file lives in ~/.local/share/Tapalong.
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
@@ -159,6 +162,10 @@ int main(int argc, char *argv[])
         keyTrace = std::make_unique<tapalong::KeyTrace>(window);
         app.installNativeEventFilter(keyTrace.get());
     }
+
+    // The sky rests while other windows cover this one.
+    tapalong::CoverWatch coverWatch(window);
+    app.installNativeEventFilter(&coverWatch);
 
     // The system tests find what they click through this file.
     if (const QString probe = qEnvironmentVariable("TAPALONG_UI_PROBE"); !probe.isEmpty())

@@ -5,6 +5,8 @@
 #include <QTextToSpeech>
 #include <QVoice>
 
+#include <utility>
+
 namespace tapalong {
 
 namespace {
@@ -50,7 +52,15 @@ QList<QVoice> englishVoices(QTextToSpeech &speech)
 
 } // namespace
 
-QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine) {}
+QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine)
+{
+    m_sayLater.setSingleShot(true);
+    m_sayLater.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_sayLater, &QTimer::timeout, &m_sayLater, [this] {
+        if (m_speech)
+            m_speech->say(std::exchange(m_pending, QString()));
+    });
+}
 
 QtSpeechBackend::~QtSpeechBackend() = default;
 
@@ -106,11 +116,15 @@ void QtSpeechBackend::speak(const QString &text)
     if (!m_speech)
         return;
     m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
-    m_speech->say(text);
+    // A newer line replaces one still waiting.
+    m_pending = text;
+    m_sayLater.start(sayAfterMs);
 }
 
 void QtSpeechBackend::stop()
 {
+    m_sayLater.stop();
+    m_pending.clear();
     if (m_speech)
         m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
 }

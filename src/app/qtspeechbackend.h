@@ -4,6 +4,7 @@
 #include "narrator.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -31,10 +32,17 @@ public:
     QString engineName() const;
     QString voiceName() const;
 
+    // How long a line waits before the engine gets it: flite turns a line into sound on this
+    // thread, some 20 ms of work, and the key that asked for the line (a lesson's last key, a
+    // step of the tutorial) is drawn first, within a few ms. Nobody hears the difference.
+    static constexpr int sayAfterMs = 20;
+
 private:
     QString m_requested;
     bool m_prepared = false;
     std::unique_ptr<QTextToSpeech> m_speech;
+    QTimer m_sayLater;
+    QString m_pending;
 };
 
 } // namespace tapalong

@@ -188,11 +188,17 @@ Item {
         onResume: frame.resumeGame()
     }
 
+    // The frame of the key or tick that ended the game comes first, then the card.
+    FrameLatch {
+        id: overLatch
+        when: root.game.isOver
+    }
+
     GameOverCard {
         id: overCard
         objectName: "overCard"
         anchors.fill: parent
-        visible: root.game.isOver
+        visible: overLatch.open
         headline: root.headline
         score: root.game.score
         best: frame.best
@@ -211,7 +217,7 @@ Item {
     Loader {
         objectName: "confetti"
         anchors.fill: parent
-        active: root.game.isOver && root.celebrates
+        active: overLatch.open && root.celebrates
         sourceComponent: ConfettiView {
             count: 70
         }

@@ -14,11 +14,22 @@
 
 namespace tapalong {
 
-GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_timer(this)
+GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_ticker(this)
 {
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &GameFrame::onTimer);
+    // The model steps once the animations of this tick have moved, right after it: stepped in
+    // the middle of it, the model would restart each Behavior that follows it (a rival's
+    // rocket) before that animation had moved, and it would never move while the game ran.
+    // The frame comes a few ms later and shows both.
+    m_ticker.onFrame = [this](int ms) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, ms, run = m_runs] {
+                // Not for a run that has ended (a pause) since.
+                if (run == m_runs)
+                    onFrame(ms);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 GameFrame::GameFrame(AppStore *store, GameModel *model, std::optional<BonusSetup> bonus,
@@ -348,19 +359,24 @@ void GameFrame::updateTimer()
         return;
     m_clockRunning = run;
     if (run) {
-        m_clock.start();
-        m_timer.start(m_schedule.restart(0));
+        ++m_runs;
+        m_schedule.restart();
+        m_lastFrameMs = 0;
+        m_ticker.start();
     } else {
-        m_timer.stop();
+        m_ticker.stop();
     }
 }
 
-void GameFrame::onTimer()
+void GameFrame::onFrame(int ms)
 {
-    step();
-    // The step may have ended the game, and with it the run.
-    if (m_clockRunning)
-        m_timer.start(m_schedule.fired(m_clock.nsecsElapsed()));
+    // Starting reports time 0 at once, outside any frame.
+    if (ms <= m_lastFrameMs)
+        return;
+    m_lastFrameMs = ms;
+    // A tick may end the game, and with it the run.
+    for (int ticks = m_schedule.frame(ms); ticks > 0 && m_clockRunning; --ticks)
+        step();
 }
 
 void GameFrame::refreshResult()

@@ -9,19 +9,35 @@
 #include "keymonitor.h"
 #include "tickschedule.h"
 
-#include <QElapsedTimer>
+#include <QAbstractAnimation>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QQmlParserStatus>
 #include <QString>
-#include <QTimer>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
+#include <functional>
 #include <optional>
 
 namespace tapalong {
+
+// Calls back on every frame of the program's animation clock, the one the renderer draws by,
+// with the animation's time in ms.
+class FrameTicker : public QAbstractAnimation {
+public:
+    using QAbstractAnimation::QAbstractAnimation;
+    std::function<void(int)> onFrame;
+    int duration() const override { return -1; }
+
+protected:
+    void updateCurrentTime(int ms) override
+    {
+        if (onFrame)
+            onFrame(ms);
+    }
+};
 
 // One per game screen, for the screen's whole life. A QML screen declares it with its model,
 //     GameFrame { id: frame; model: LetterRainModel {}; bonusLessonId: root.lessonId }
@@ -30,7 +46,8 @@ namespace tapalong {
 // - every key reaches handleKey() and is consumed: Escape pauses, resumes, or asks to leave
 //   from the start and game-over cards; space or Return starts a game from those cards; while
 //   playing, a typed character of the kind the game accepts goes to the model.
-// - while the model plays, a timer advances it by exactly 1/60 s per firing (step()).
+// - while the model plays, every frame of the animation clock advances it by whole ticks of
+//   exactly 1/60 s (step()), one a frame at 60 frames a second (TickSchedule).
 // - when the model reaches `over`, the game is recorded in the store once (finish()), and
 //   newBadges, best and isNewHighScore tell the game-over card what to show.
 // - the screen never navigates itself: exit() and openNextLesson() emit exitRequested() and
@@ -98,7 +115,7 @@ public:
     void setUp();
     // Consumes every key; callable directly, as the key monitor does.
     bool handleKey(const KeyInput &key);
-    // One timer firing: the model advances by exactly 1/60 s, however late the firing.
+    // One tick: the model advances by exactly 1/60 s, however late the frame.
     void step();
     // Records the finished game the first time it is called per game; does nothing unless the
     // model is over.
@@ -163,7 +180,7 @@ signals:
 private:
     void onStateChanged();
     void updateTimer();
-    void onTimer();
+    void onFrame(int ms);
     void refreshResult();
     void setRecorded(bool recorded);
     void setNewBadges(QList<Badge> badges);
@@ -175,9 +192,10 @@ private:
     double m_bonusDuration = defaultBonusDuration;
     QString m_gameOverWords;
     KeyMonitor m_monitor;
-    QTimer m_timer; // single-shot, re-armed after each firing from m_schedule
-    QElapsedTimer m_clock;
+    FrameTicker m_ticker;
     TickSchedule m_schedule;
+    int m_lastFrameMs = 0;
+    int m_runs = 0;
     bool m_clockRunning = false;
     bool m_setUp = false;
     bool m_leaving = false;

@@ -1,51 +1,47 @@
-// When the game timer should fire next, so that its firings average exactly 60 a second.
+// How many game ticks of exactly 1/60 s each frame the renderer draws carries.
 #pragma once
 
 #include <QtGlobal>
 
 namespace tapalong {
 
-// Timers count whole milliseconds and 1/60 s is not one, so a fixed 16 ms interval runs 4 %
-// fast. Here firing n of a run is due n/60 s after the run began, and each wait is that exact
-// due time rounded to the millisecond: 17, 16, 17, … ms, 60 firings to the second. A firing
-// delivered late is absorbed by the next wait; one later than a whole tick moves the schedule
-// on instead of hurrying to catch up, so a busy machine plays slower rather than in bursts.
+// The games step on the frames themselves, so that every tick is on screen once and none waits
+// beside the frames for the next one. The frames come 60 a second (FramePacer), 16 or 17 ms
+// apart; a game's time must still pass in exact ticks of 1/60 s. The first frame of a run takes
+// a tick, and from there tick n is due n/60 s later: a frame takes every tick due by half a
+// tick after it, so the ± 1 ms of timer jitter never splits one frame's tick over two. A frame
+// late by a whole tick takes two, so the game keeps its pace through one lost frame; a longer
+// stall moves the schedule on instead of hurrying to catch up, and the game plays slower.
 class TickSchedule {
 public:
     static constexpr qint64 ticksPerSecond = 60;
+    static constexpr int mostPerFrame = 2;
 
-    // A run begins at `nowNs`; answers the wait, in ms, before its first firing.
-    int restart(qint64 nowNs)
-    {
-        m_startNs = nowNs;
-        m_fired = 0;
-        return waitFrom(nowNs);
-    }
+    // A run begins: its first frame takes a tick.
+    void restart() { m_started = false; }
 
-    // A firing happened at `nowNs`; answers the wait, in ms, before the next one.
-    int fired(qint64 nowNs)
+    // A frame at `nowMs` (any monotonic origin); answers how many ticks it carries.
+    int frame(double nowMs)
     {
-        ++m_fired;
-        if (dueNs(m_fired + 1) <= nowNs) {
-            m_startNs = nowNs;
-            m_fired = 0;
+        constexpr double tickMs = 1000.0 / ticksPerSecond;
+        if (!m_started) {
+            m_started = true;
+            m_dueMs = nowMs + tickMs;
+            return 1;
         }
-        return waitFrom(nowNs);
+        int ticks = 0;
+        while (ticks < mostPerFrame && m_dueMs <= nowMs + tickMs / 2) {
+            ++ticks;
+            m_dueMs += tickMs;
+        }
+        if (m_dueMs <= nowMs + tickMs / 2)
+            m_dueMs = nowMs + tickMs;
+        return ticks;
     }
 
 private:
-    qint64 dueNs(qint64 firing) const
-    {
-        return m_startNs + firing * 1'000'000'000 / ticksPerSecond;
-    }
-    int waitFrom(qint64 nowNs) const
-    {
-        const qint64 waitNs = dueNs(m_fired + 1) - nowNs;
-        return int((waitNs + 500'000) / 1'000'000);
-    }
-
-    qint64 m_startNs = 0;
-    qint64 m_fired = 0;
+    bool m_started = false;
+    double m_dueMs = 0;
 };
 
 } // namespace tapalong

@@ -48,10 +48,9 @@ Canvas {
         }
     }
 
-    Timer {
+    // On the frames themselves, so that every frame shows the particles moved and none waits.
+    FrameAnimation {
         id: frameTimer
-        interval: 16
-        repeat: true
         running: particles.lifetime > 0
         onTriggered: {
             // One last paint after the end clears what is left.

@@ -173,10 +173,16 @@ Item {
         onKeepGoing: lesson.resume()
     }
 
+    // The last key's frame comes first, then the card and the confetti.
+    FrameLatch {
+        id: resultsLatch
+        when: root.finished
+    }
+
     ResultsOverlay {
         objectName: "results"
         anchors.fill: root
-        visible: root.finished
+        visible: resultsLatch.open
         title: lesson.title
         stars: root.session?.stars ?? 0
         showStars: lesson.showStars
@@ -194,8 +200,8 @@ Item {
     // A new burst for every finished attempt, none before.
     ConfettiView {
         anchors.fill: root
-        visible: root.finished
-        count: root.finished ? 70 : 0
+        visible: resultsLatch.open
+        count: resultsLatch.open ? 70 : 0
     }
 
     // A live number of the top bar: its emoji, the value and what it measures, on a pill.

@@ -2,7 +2,11 @@
 
 #include "seededrng.h"
 
-#include <QTimeZone>
+#include <QImage>
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSGImageNode>
+#include <QSGOpacityNode>
 
 #include <cmath>
 #include <numbers>
@@ -30,16 +34,9 @@ const QList<Star> &Starfield::sky()
     return stars;
 }
 
-double Starfield::twinkle(const Star &star, double secondsSinceReferenceDate)
+double Starfield::twinkle(const Star &star, double seconds)
 {
-    return (std::sin(star.phase + secondsSinceReferenceDate * star.speed) * 0.5 + 0.5) * 0.55 +
-           0.25;
-}
-
-double Starfield::secondsSinceReferenceDate(const QDateTime &moment)
-{
-    static const QDateTime reference(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
-    return double(reference.msecsTo(moment)) / 1000.0;
+    return (std::sin(star.phase + seconds * star.speed) * 0.5 + 0.5) * 0.55 + 0.25;
 }
 
 QList<qreal> Starfield::flatStars()
@@ -54,18 +51,162 @@ QList<qreal> Starfield::flatStars()
     return flat;
 }
 
-QList<qreal> Starfield::opacitiesAt(double secondsSinceReferenceDate)
+QList<qreal> Starfield::opacitiesAt(double seconds)
 {
     QList<qreal> opacities;
     opacities.reserve(starCount);
     for (const Star &star : sky())
-        opacities.append(twinkle(star, secondsSinceReferenceDate));
+        opacities.append(twinkle(star, seconds));
     return opacities;
 }
 
-double Starfield::now()
+namespace {
+
+// Every view twinkles on the same clock, so a screen built later matches the one before.
+double secondsSinceStart()
 {
-    return secondsSinceReferenceDate(QDateTime::currentDateTimeUtc());
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// Each star is a white disc painted once into its own small picture, at the fraction of a
+// pixel where it falls, so that it looks as a canvas would draw it; only its opacity changes.
+class SkyNode : public QSGNode {
+public:
+    QList<QSGOpacityNode *> stars;
+};
+
+} // namespace
+
+StarSky::StarSky(QQuickItem *parent) : QQuickItem(parent)
+{
+    setFlag(ItemHasContents);
+    // A parent given here was set before this class could hear of its window.
+    watchWindow(window());
+    updateRunning();
+}
+
+QSGNode *StarSky::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
+{
+    auto *sky = static_cast<SkyNode *>(old);
+    if (!sky)
+        sky = new SkyNode;
+    if (m_placesDirty) {
+        m_placesDirty = false;
+        // A new size moves every star: the old ones go, with their pictures.
+        while (QSGNode *child = sky->firstChild()) {
+            sky->removeChildNode(child);
+            delete child;
+        }
+        sky->stars.clear();
+        const qreal dpr = window()->effectiveDevicePixelRatio();
+        for (const Star &star : Starfield::sky()) {
+            const QPointF at(star.x * width(), star.y * height());
+            const QPointF corner(std::floor(at.x()), std::floor(at.y()));
+            const int side = int(std::ceil(star.size + 1));
+            QImage picture(QSize(side, side) * dpr, QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(dpr);
+            picture.fill(Qt::transparent);
+            {
+                QPainter painter(&picture);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(Qt::white);
+                painter.drawEllipse(QRectF(at - corner, QSizeF(star.size, star.size)));
+            }
+            auto *image = window()->createImageNode();
+            image->setTexture(window()->createTextureFromImage(picture));
+            image->setOwnsTexture(true);
+            image->setRect(QRectF(corner, QSizeF(side, side)));
+            auto *opacity = new QSGOpacityNode;
+            opacity->appendChildNode(image);
+            sky->appendChildNode(opacity);
+            sky->stars.append(opacity);
+        }
+    }
+    if (m_opacities.isEmpty())
+        m_opacities = Starfield::opacitiesAt(secondsSinceStart());
+    for (qsizetype i = 0; i < sky->stars.size() && i < m_opacities.size(); ++i)
+        sky->stars[i]->setOpacity(m_opacities[i]);
+    return sky;
+}
+
+void StarSky::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size()) {
+        m_placesDirty = true;
+        update();
+    }
+}
+
+void StarSky::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickItem::itemChange(change, value);
+    if (change == ItemSceneChange) {
+        watchWindow(value.window);
+        m_placesDirty = true;
+    }
+    if (change == ItemSceneChange || change == ItemVisibleHasChanged)
+        updateRunning();
+}
+
+bool StarSky::eventFilter(QObject *watched, QEvent *event)
+{
+    // Exposure has no signal: a window unmapped or minimised gets an expose event that leaves
+    // it unexposed. Covered by other windows, it is marked "obscured" (CoverWatch, src/app).
+    if (watched == m_window &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::DynamicPropertyChange))
+        updateRunning();
+    return QQuickItem::eventFilter(watched, event);
+}
+
+void StarSky::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_timer.timerId()) {
+        QQuickItem::timerEvent(event);
+        return;
+    }
+    m_opacities = Starfield::opacitiesAt(secondsSinceStart());
+    update();
+}
+
+void StarSky::watchWindow(QQuickWindow *window)
+{
+    if (m_window == window)
+        return;
+    if (m_window) {
+        m_window->removeEventFilter(this);
+        disconnect(m_window, nullptr, this, nullptr);
+    }
+    m_window = window;
+    if (m_window) {
+        m_window->installEventFilter(this);
+        connect(m_window, &QWindow::visibilityChanged, this, &StarSky::updateRunning);
+    }
+}
+
+void StarSky::updateRunning()
+{
+    const bool seen = isVisible() && m_window && m_window->isExposed() &&
+                      m_window->visibility() != QWindow::Minimized &&
+                      m_window->visibility() != QWindow::Hidden &&
+                      !m_window->property("obscured").toBool();
+    if (seen == m_timer.isActive())
+        return;
+    if (seen) {
+        // Catch up at once with where the twinkle is now.
+        m_opacities = Starfield::opacitiesAt(secondsSinceStart());
+        update();
+        m_timer.start(interval, Qt::CoarseTimer, this);
+    } else {
+        m_timer.stop();
+    }
+    emit twinklingChanged();
 }
 
 } // namespace tapalong

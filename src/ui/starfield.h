@@ -1,9 +1,12 @@
 // The twinkling sky behind every screen: 70 stars placed the same way on every launch.
 #pragma once
 
-#include <QDateTime>
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
 class QQmlEngine;
@@ -26,7 +29,7 @@ class Starfield : public QObject {
     QML_ELEMENT
     QML_SINGLETON
 
-    // x, y, size of every star in turn, flat so that a canvas reads it without conversions.
+    // x, y, size of every star in turn, flat so that QML reads it without conversions.
     Q_PROPERTY(QList<qreal> stars READ flatStars CONSTANT)
 
 public:
@@ -38,15 +41,52 @@ public:
 
     // Built on first use and shared by every view.
     static const QList<Star> &sky();
-    // Between 0.25 and 0.80, never fully dark nor fully bright.
-    static double twinkle(const Star &star, double secondsSinceReferenceDate);
-    // The twinkle clock counts from 1 January 2001, 00:00 UTC.
-    static double secondsSinceReferenceDate(const QDateTime &moment);
+    // Between 0.25 and 0.80, never fully dark nor fully bright; `seconds` counts from any
+    // fixed moment, the start of the program for the views.
+    static double twinkle(const Star &star, double seconds);
 
     static QList<qreal> flatStars();
     // One opacity per star, in the order of `stars`.
-    Q_INVOKABLE static QList<qreal> opacitiesAt(double secondsSinceReferenceDate);
-    Q_INVOKABLE static double now();
+    Q_INVOKABLE static QList<qreal> opacitiesAt(double seconds);
+};
+
+// The sky drawn: one small scene-graph node per star, of which only the opacity changes,
+// every `interval` ms. The software renderer then repaints 70 specks instead of the window.
+// It stands still while it or its window cannot be seen (hidden, minimised, covered), so a
+// program left in the background costs nothing.
+class StarSky : public QQuickItem {
+    Q_OBJECT
+    QML_ELEMENT
+
+    // Whether the stars are twinkling now, for tests and measurements.
+    Q_PROPERTY(bool twinkling READ twinkling NOTIFY twinklingChanged FINAL)
+
+public:
+    // As often as the eye needs for a twinkle this slow.
+    static constexpr int interval = 150;
+
+    explicit StarSky(QQuickItem *parent = nullptr);
+
+    bool twinkling() const { return m_timer.isActive(); }
+
+signals:
+    void twinklingChanged();
+
+protected:
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    void watchWindow(QQuickWindow *window);
+    void updateRunning();
+
+    QBasicTimer m_timer;
+    QPointer<QQuickWindow> m_window;
+    QList<qreal> m_opacities;
+    bool m_placesDirty = true;
 };
 
 } // namespace tapalong

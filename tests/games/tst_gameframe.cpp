@@ -116,32 +116,48 @@ private slots:
         }
     }
 
-    // Guards against the 16 ms timer, which ran every game 4 % fast; a late firing (delivered
-    // 0.9 ms late, or after a stall) does not hurry the next ones.
-    void theTimerFiresSixtyTimesASecond()
+    // Frames 16 or 17 ms apart, a millisecond early or late, carry one tick each: a tick split
+    // over two frames would show as a frame without movement beside one with a double step.
+    // Frames 16 ms apart (62.5 a second) still give 60 ticks a second, never two at once.
+    void framesCarryWholeTicksAtSixtyASecond()
     {
-        for (const qint64 latencyNs : {qint64(0), qint64(900'000)}) {
+        for (const double jitter : {0.0, 1.0, -1.0}) {
             TickSchedule schedule;
-            const qint64 start = 5'000'000'000;
-            qint64 now = start;
-            int wait = schedule.restart(now);
-            QList<int> waits;
-            for (int firing = 1; firing <= 600; ++firing) {
-                QVERIFY2(wait == 16 || wait == 17 || (latencyNs > 0 && wait == 15),
-                         qPrintable(QString::number(wait)));
-                waits.append(wait);
-                now += qint64(wait) * 1'000'000 + latencyNs;
-                if (firing < 600)
-                    wait = schedule.fired(now);
+            schedule.restart();
+            int ticks = 0;
+            for (int frame = 0; frame < 600; ++frame) {
+                // 17, 16, 17, … ms apart, every other frame off by the jitter.
+                const double at = 5000 + std::round(frame * 1000.0 / 60) + (frame % 2) * jitter;
+                const int carried = schedule.frame(at);
+                QCOMPARE(carried, 1);
+                ticks += carried;
             }
-            // The 600th firing lands within a millisecond (plus one delivery delay) of 10 s.
-            QVERIFY(qAbs(now - start - 10'000'000'000) <= 1'000'000 + latencyNs);
-            if (latencyNs == 0)
-                QCOMPARE(waits.mid(0, 6), (QList<int>{17, 16, 17, 17, 16, 17}));
+            QCOMPARE(ticks, 600);
         }
+        TickSchedule fast;
+        fast.restart();
+        int ticks = 0;
+        for (int frame = 0; frame <= 625; ++frame) {
+            const int carried = fast.frame(frame * 16.0);
+            QVERIFY(carried == 0 || carried == 1);
+            ticks += carried;
+        }
+        QVERIFY2(qAbs(ticks - 601) <= 1, qPrintable(QString::number(ticks)));
+    }
+
+    // One lost frame is made up, so the game keeps its pace; a stall is not, so a busy machine
+    // plays slower rather than in bursts.
+    void aLateFrameCatchesUpOneTickAtMost()
+    {
         TickSchedule schedule;
-        const qint64 now = qint64(schedule.restart(0)) * 1'000'000 + 200'000'000;
-        QCOMPARE(schedule.fired(now), 17);
+        schedule.restart();
+        QCOMPARE(schedule.frame(0), 1);
+        QCOMPARE(schedule.frame(17), 1);
+        QCOMPARE(schedule.frame(50), 2); // the frame at 33 ms never came
+        QCOMPARE(schedule.frame(67), 1);
+        QCOMPARE(schedule.frame(400), 2); // a stall of a third of a second
+        QCOMPARE(schedule.frame(417), 1);
+        QCOMPARE(schedule.frame(433), 1);
     }
 
     void aGameIsRecordedOnceAndAReplayAgain()

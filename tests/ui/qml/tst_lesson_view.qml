@@ -64,6 +64,7 @@ TestCase {
             view.session.handle(view.session.expected)
 
         const results = findChild(view, "results")
+        tryVerify(() => results.visible) // after the frame of the last key
         compare(findChild(results, "nextButton").text, "Next: D and K  ▶")
         compare(findChild(results, "bonusButtons").count, 3)
 

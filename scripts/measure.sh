@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Prints, in one table, what Tapalong costs on a computer without a graphics card, beside an
+# empty Qt Quick window started by the same Qt with the same renderer in the same run
+# (bench/empty_window.cpp), under one throwaway X server and home folder:
+#   - exec → first frame (median of 7 warm starts), resident memory 5 s after start;
+#   - CPU while idle on the main view under the twinkling sky, and while the window is
+#     unmapped (minimised) and while another window covers it;
+#   - key → frame over the whole first lesson typed at 10 keys a second, from the key's
+#     arrival and from the X server's own time stamp of it (scripts/measure-keys.sh);
+#   - frames while Copy Cat's parrot moves and while a Rocket Race is typed
+#     (scripts/measure-game-frames.sh, bench/moving_frames.cpp);
+#   - resident memory over a scripted session of lessons, games and tab changes
+#     (scripts/measure-session.sh), MINUTES long (3 unless given; 0 leaves it out).
+# With --opengl the frame rows are measured with OpenGL too (Mesa's software rasteriser under
+# Xvfb). The load average before and after is printed, and the table is labelled as from a
+# loaded machine when other work competed for the cores.
+#   scripts/measure.sh [--opengl] [--session MINUTES] [BUILD_DIR (build/test)]
+set -euo pipefail
+
+here=$(dirname "$(realpath "$0")")
+args=("$@")
+opengl=0
+session=3
+build=build/test
+while [ $# -gt 0 ]; do
+  case $1 in
+    --opengl) opengl=1 ;;
+    --session) session=$2; shift ;;
+    -h | --help) sed -n '2,/^set -/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
+    *) build=$1 ;;
+  esac
+  shift
+done
+build=$(realpath "$build")
+program=$build/src/app/tapalong
+empty=$build/bench/bench_empty_window
+frames=$build/bench/bench_moving_frames
+for binary in "$program" "$empty" "$frames"; do
+  [ -x "$binary" ] || { echo "measure: no $binary; build the tests and benchmarks first" >&2; exit 1; }
+done
+
+if [ -z "${TAPALONG_MEASURE_INNER:-}" ]; then
+  export TAPALONG_MEASURE_INNER=1
+  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "${args[@]}"
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+export QT_QPA_PLATFORM=xcb
+unset QT_QUICK_BACKEND QSG_RHI_BACKEND
+hz=$(getconf CLK_TCK)
+cores=$(nproc)
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+echo "load average before: $load_before ($cores cores)"
+
+fresh_home() {
+  rm -rf "$work/home"
+  export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+  export XDG_CACHE_HOME=$work/home/cache XDG_RUNTIME_DIR=$work/home/runtime
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# One explorer, chosen, so that the program opens on the main view.
+seed_explorer() {
+  mkdir -p "$XDG_DATA_HOME/Tapalong"
+  cat >"$XDG_DATA_HOME/Tapalong/tapalong.json" <<'JSON'
+{"profiles":[{"id":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","name":"Mia","avatar":"🦊","createdAt":700000000,"lessonResults":{},"gameScores":[],"badges":{},"totalCorrectKeys":0,"streak":0}],"currentProfileID":"5A1F0C1E-8B7D-4C2A-9E3F-1D2C3B4A5F60","settings":{"soundEnabled":true,"voiceEnabled":true}}
+JSON
+}
+
+# Milliseconds from exec to the first frame of $1, as it reports it when asked to.
+first_frame_ms() {
+  fresh_home
+  local log=$work/log
+  : >"$log"
+  (
+    echo "$EPOCHREALTIME" >"$work/t0"
+    TAPALONG_TRACE_STARTUP=1 exec "$1" 2>"$log"
+  ) &
+  local pid=$!
+  for ((i = 0; i < 200; i++)); do
+    grep -q 'first frame at' "$log" && break
+    sleep 0.05
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  python3 - "$work/t0" "$log" <<'PY'
+import re, sys
+t0 = float(open(sys.argv[1]).read()) * 1000
+m = re.search(r"first frame at ([0-9.]+) ms", open(sys.argv[2]).read())
+print(f"{float(m.group(1)) - t0:.0f}" if m else "nan")
+PY
+}
+
+median_first_frame() {
+  first_frame_ms "$1" >/dev/null # warms the file cache
+  local runs=()
+  for _ in 1 2 3 4 5 6 7; do runs+=("$(first_frame_ms "$1")"); done
+  printf '%s\n' "${runs[@]}" | sort -n | sed -n 4p
+}
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+rss_mb() { awk '/^VmRSS/ { printf "%.0f", $2 / 1024 }' "/proc/$1/status"; }
+# Percent of a core that $1 used over $2 seconds from now.
+cpu_over() {
+  local before after
+  before=$(cpu_ticks "$1")
+  sleep "$2"
+  after=$(cpu_ticks "$1")
+  awk -v t="$((after - before))" -v hz="$hz" -v s="$2" 'BEGIN { printf "%.1f", t * 100 / (hz * s) }'
+}
+
+declare -A r
+
+echo "measuring start-up…"
+r[first]=$(median_first_frame "$program")
+r[first_empty]=$(median_first_frame "$empty")
+
+echo "measuring memory and idle CPU…"
+fresh_home
+seed_explorer
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=("$app")
+"$empty" >/dev/null 2>&1 &
+yardstick=$!
+pids+=("$yardstick")
+sleep 5
+r[rss]=$(rss_mb "$app")
+r[rss_empty]=$(rss_mb "$yardstick")
+kill "$yardstick"
+wait "$yardstick" 2>/dev/null || true
+r[idle]=$(cpu_over "$app" 10)
+window=$(xdotool search --name '^Tapalong$' | head -n 1)
+xdotool windowunmap --sync "$window"
+sleep 1
+r[idle_hidden]=$(cpu_over "$app" 10)
+xdotool windowmap --sync "$window"
+sleep 1
+# Another window over the whole of it.
+"$empty" >/dev/null 2>&1 &
+cover=$!
+pids+=("$cover")
+cover_window=$(timeout 10 xdotool search --sync --name '^Empty$' | head -n 1)
+xdotool windowsize --sync "$cover_window" 1280 860 windowmove --sync "$cover_window" 0 0 windowraise "$cover_window"
+sleep 1
+r[idle_covered]=$(cpu_over "$app" 10)
+kill "$cover" "$app"
+wait "$cover" "$app" 2>/dev/null || true
+
+backends=software
+[ "$opengl" = 1 ] && backends="software opengl"
+
+echo "measuring keys…"
+for backend in $backends; do
+  "$here/measure-keys.sh" "$program" "$backend" | tee -a "$work/keys"
+done
+
+echo "measuring game frames…"
+TAPALONG_MEASURE_BACKENDS=$backends "$here/measure-game-frames.sh" "$frames" | tee "$work/frames"
+
+if [ "$session" != 0 ]; then
+  echo "measuring a $session-minute session…"
+  "$here/measure-session.sh" "$program" "$session" | tee "$work/session"
+fi
+
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+echo "load average after: $load_after"
+
+for k in "${!r[@]}"; do echo "$k=${r[$k]}"; done >"$work/results"
+python3 - "$work" "$cores" "$load_before" "$load_after" <<'PY'
+import re, sys
+work, cores = sys.argv[1], int(sys.argv[2])
+before, after = [float(x) for x in sys.argv[3].split()], [float(x) for x in sys.argv[4].split()]
+r = dict(line.rstrip("\n").split("=", 1) for line in open(f"{work}/results", encoding="utf-8"))
+
+def num(key):
+    try:
+        return float(r[key])
+    except (KeyError, ValueError):
+        return float("nan")
+
+def frames(label):
+    out = {}
+    backend = None
+    for line in open(f"{work}/frames", encoding="utf-8"):
+        if m := re.match(r"(\w+):$", line):
+            backend = m.group(1)
+        elif label in line and (m := re.search(
+                r"while moving, ([0-9.]+) fps, gaps median ([0-9.]+) ms, 99th percentile "
+                r"([0-9.]+) ms, longest ([0-9.]+) ms", line)):
+            out[backend] = [float(x) for x in m.groups()]
+    return out
+
+rows = []
+def row(what, now, goal, ok):
+    rows.append((what, now, goal, "yes" if ok else "NO"))
+
+ff, ffe = num("first"), num("first_empty")
+row("exec -> first frame", f"{ff:.0f} ms (empty window {ffe:.0f} ms, ratio {ff / ffe:.2f})",
+    "<= 1.1 x empty", ff <= 1.1 * ffe)
+rss, rsse = num("rss"), num("rss_empty")
+row("resident memory after 5 s", f"{rss:.0f} MB (empty window {rsse:.0f} MB, ratio {rss / rsse:.2f})",
+    "below empty", rss < rsse)
+idle, hidden, covered = num("idle"), num("idle_hidden"), num("idle_covered")
+row("idle CPU, main view", f"{idle:.1f} % of a core", "<= 0.5 %", idle <= 0.5)
+row("idle CPU, unmapped / covered", f"{hidden:.1f} % / {covered:.1f} %", "0 %",
+    hidden == 0 and covered == 0)
+backend = None
+for line in open(f"{work}/keys", encoding="utf-8"):
+    if m := re.match(r"(\w+) renderer", line):
+        backend = m.group(1)
+    m = re.search(r"median ([0-9.]+) ms, 99th percentile ([0-9.]+) ms, max ([0-9.]+) ms", line)
+    if not m:
+        continue
+    p50, p99, top = (float(x) for x in m.groups())
+    figures = f"median {p50:.1f}, p99 {p99:.1f}, max {top:.1f} ms"
+    if "key arrival" in line:
+        row(f"key -> frame, first lesson at 10 keys/s ({backend})", figures,
+            "p99 <= 16.7, max <= 25 ms", p99 <= 16.7 and top <= 25)
+    elif "X server" in line:
+        row(f"X server key time -> frame ({backend})", figures, "p99 <= 20 ms", p99 <= 20)
+for label, name in (("Copy Cat", "Copy Cat while moving"), ("Rocket Race", "Rocket Race while typing")):
+    for backend, (fps, p50, p99, longest) in frames(label).items():
+        row(f"{name} ({backend})",
+            f"{fps:.1f} fps; gaps median {p50:.0f}, p99 {p99:.0f}, longest {longest:.0f} ms",
+            "60 fps, p99 <= 20, none > 33 ms", fps >= 59 and p99 <= 20 and longest <= 33)
+try:
+    text = open(f"{work}/session", encoding="utf-8").read()
+    if m := re.search(r"grew ([-0-9.]+) MB after the first minute", text):
+        row("resident memory over the session", m.group(0), "<= 5 MB growth", float(m.group(1)) <= 5)
+except OSError:
+    pass
+
+loaded = before[0] > 0.5 * cores or after[0] > 0.75 * cores
+print()
+print("LOADED MACHINE: other work competed for the cores; figures are pessimistic."
+      if loaded else "Quiet machine.", f"Load average before {sys.argv[3]}, after {sys.argv[4]}.")
+width = max(len(w) for w, *_ in rows)
+nowwidth = max(len(n) for _, n, *_ in rows)
+for what, now, goal, ok in rows:
+    print(f"{what:<{width}}  {now:<{nowwidth}}  goal {goal:<32} met: {ok}")
+PY
