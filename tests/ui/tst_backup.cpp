@@ -135,6 +135,7 @@ private slots:
         QTemporaryDir dir;
         AppStore store{SaveFile(dir.filePath("tapalong.json"))};
         store.addProfile("Mia", "🦊");
+        store.saveIfUnsaved(); // the file is written on another thread
         BackupController backup;
         backup.setStore(&store);
         const QString target = dir.filePath("copies/mia.json");
