@@ -4,6 +4,7 @@
 #include "curriculum.h"
 #include "history.h"
 #include "lessonsession.h"
+#include "practice.h"
 #include "savecodec.h"
 #include "savefile.h"
 
@@ -71,30 +72,8 @@ AppData fullHousehold()
 AppData householdWithHistories()
 {
     AppData data = fullHousehold();
-    const auto lessons = Curriculum::allLessons();
-    for (Profile &profile : data.profiles) {
-        for (int i = 0; i < History::maxEntries; ++i) {
-            PracticeEntry entry;
-            entry.date = {700000000.0 + i * 3600.25};
-            if (i % 4 == 3) {
-                entry.game = allGameKinds[size_t(i % 5)];
-                entry.score = 100 + i % 300;
-            } else {
-                entry.lessonId = lessons[i % lessons.size()].id;
-                entry.wpm = 5 + (i % 17) * 0.73;
-                entry.accuracy = 80 + (i % 20) * 0.9;
-                entry.stars = 1 + i % 3;
-                entry.keys = 120 + i % 40;
-            }
-            entry.seconds = 60.5 + i % 30;
-            profile.history.append(entry);
-        }
-        for (char c = 'a'; c <= 'z'; ++c) {
-            for (char typed = 'a'; typed <= 'z'; typed += 5)
-                History::count(profile.keyStats, QChar(c), QChar(typed));
-            profile.keyStats[QChar(c)].right += 900;
-        }
-    }
+    for (Profile &profile : data.profiles)
+        bench::addFullPractice(profile, 700000000.0, 3600.25);
     return data;
 }
 

@@ -4,6 +4,7 @@
 #include "curriculum.h"
 #include "grownupsview.h"
 #include "history.h"
+#include "practice.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -39,27 +40,7 @@ AppData household(const Clock &clock)
         for (const Lesson &lesson : lessons)
             profile.lessonResults.insert(lesson.id, {2, 14, 95, {now - 86400}});
         // Newest last, a few hours apart, ending now.
-        for (int i = 0; i < History::maxEntries; ++i) {
-            PracticeEntry entry;
-            entry.date = {now - (History::maxEntries - 1 - i) * 4000.0};
-            if (i % 4 == 3) {
-                entry.game = allGameKinds[size_t(i % 5)];
-                entry.score = 100 + i % 300;
-            } else {
-                entry.lessonId = lessons[i % lessons.size()].id;
-                entry.wpm = 5 + (i % 17) * 0.73;
-                entry.accuracy = 80 + (i % 20) * 0.9;
-                entry.stars = 1 + i % 3;
-                entry.keys = 120 + i % 40;
-            }
-            entry.seconds = 60 + i % 30;
-            profile.history.append(entry);
-        }
-        for (char c = 'a'; c <= 'z'; ++c) {
-            for (char typed = 'a'; typed <= 'z'; typed += 5)
-                History::count(profile.keyStats, QChar(c), QChar(typed));
-            profile.keyStats[QChar(c)].right += 900;
-        }
+        bench::addFullPractice(profile, now - (History::maxEntries - 1) * 4000.0, 4000.0);
         data.profiles.append(profile);
     }
     data.currentProfileID = data.profiles.first().id;
