@@ -2,7 +2,7 @@
 // test: the figures are for people to read and compare.
 #include "copycatmodel.h"
 #include "keymolesmodel.h"
-#include "letterrainmodel.h"
+#include "letterdropmodel.h"
 #include "rocketracemodel.h"
 #include "wordmeteorsmodel.h"
 
@@ -55,10 +55,10 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QRandomGenerator rng(42);
 
-    LetterRainModel rain(rng);
-    const FallingLetters &letters = rain.fallingLetters();
+    LetterDropModel drops(rng);
+    const FallingLetters &letters = drops.fallingLetters();
     measure(
-        "Letter Drop", rain, [&] { return letters.size(); },
+        "Letter Drop", drops, [&] { return letters.size(); },
         [&] {
             for (std::size_t i = 0; i < letters.size();) {
                 const Falling &letter = letters.at(i);
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
                     ++i;
                     continue;
                 }
-                rain.handle(letter.ch);
+                drops.handle(letter.ch);
                 i = 0;
             }
         },

@@ -8,7 +8,7 @@
 #include "framepacer.h"
 #include "gameframe.h"
 #include "keymolesmodel.h"
-#include "letterrainmodel.h"
+#include "letterdropmodel.h"
 #include "wordmeteorsmodel.h"
 
 #include <QCommandLineParser>
@@ -79,9 +79,9 @@ struct FrameLog {
 // mole.
 QString nextKey(GameModel *model)
 {
-    if (auto *rain = qobject_cast<LetterRainModel *>(model)) {
+    if (auto *drops = qobject_cast<LetterDropModel *>(model)) {
         const Falling *lowest = nullptr;
-        for (const Falling &letter : rain->fallingLetters().items()) {
+        for (const Falling &letter : drops->fallingLetters().items()) {
             if (!lowest || letter.y > lowest->y)
                 lowest = &letter;
         }
@@ -126,8 +126,8 @@ bool worthAPicture(GameModel *model)
 
 double elapsedOf(GameModel *model)
 {
-    if (auto *rain = qobject_cast<LetterRainModel *>(model))
-        return rain->elapsed();
+    if (auto *drops = qobject_cast<LetterDropModel *>(model))
+        return drops->elapsed();
     if (auto *words = qobject_cast<WordMeteorsModel *>(model))
         return words->elapsed();
     if (auto *moles = qobject_cast<KeyMolesModel *>(model))
@@ -155,9 +155,9 @@ int main(int argc, char *argv[])
     const QString game = parser.value("game");
     const double playSeconds = parser.value("play").toDouble();
     const QString shots = parser.value("shots");
-    const QString view = game == "wordMeteors" ? "WordBlasterView"
+    const QString view = game == "wordMeteors" ? "WordMeteorsView"
                          : game == "keyMoles"  ? "KeyMolesView"
-                                               : "LetterRainView";
+                                               : "LetterDropView";
 
     QTemporaryDir home;
     AppStore store{SaveFile(home.filePath("tapalong.json"))};

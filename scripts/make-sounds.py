@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Synthesises the program's five sound effects into src/app/sounds/.
+"""Synthesises the program's five sound effects into src/platform/sounds/.
 
 Everything is made from sine partials under smooth envelopes, so the files are
 small, click-free and byte-identical on every run. Run with --check to print the
@@ -17,7 +17,7 @@ PEAK = 0.5  # -6 dBFS
 # Qt 6.4's QSoundEffect stops its PulseAudio stream once it has handed over the last sample,
 # dropping the 50-150 ms still buffered; trailing silence is what gets dropped instead.
 TAIL = 0.3
-OUT_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "app", "sounds")
+OUT_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "platform", "sounds")
 
 
 def note(freq, start, length, partials, attack, tau, glide=0.0):

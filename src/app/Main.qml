@@ -32,14 +32,14 @@ Window {
 
         Component {
             id: letterDropScreen
-            LetterRainView {
+            LetterDropView {
                 objectName: "letterDropScreen"
                 anchors.fill: parent
             }
         }
         Component {
             id: wordMeteorsScreen
-            WordBlasterView {
+            WordMeteorsView {
                 objectName: "wordMeteorsScreen"
                 anchors.fill: parent
             }

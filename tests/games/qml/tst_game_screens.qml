@@ -14,8 +14,8 @@ TestCase {
     width: 1180
     height: 780
 
-    Component { id: letterDrop; LetterRainView { anchors.fill: parent } }
-    Component { id: wordMeteors; WordBlasterView { anchors.fill: parent } }
+    Component { id: letterDrop; LetterDropView { anchors.fill: parent } }
+    Component { id: wordMeteors; WordMeteorsView { anchors.fill: parent } }
     Component { id: keyMoles; KeyMolesView { anchors.fill: parent } }
     Component { id: copyCat; CopyCatView { anchors.fill: parent } }
     Component { id: rocketRace; RocketRaceView { anchors.fill: parent } }

@@ -1,5 +1,5 @@
 // Guards Letter Drop's rules: when letters come, which letter a key catches, splashes, the clock.
-#include "letterrainmodel.h"
+#include "letterdropmodel.h"
 #include "recordingfeedback.h"
 
 #include <QAbstractItemModelTester>
@@ -17,7 +17,7 @@ namespace {
 constexpr double dt = 1.0 / 60.0;
 
 // Catches, as a perfect child would, every letter that would splash on the next tick.
-void rescue(LetterRainModel &model)
+void rescue(LetterDropModel &model)
 {
     const FallingLetters &letters = model.fallingLetters();
     for (std::size_t i = 0; i < letters.size();) {
@@ -31,7 +31,7 @@ void rescue(LetterRainModel &model)
 }
 
 // Each letter's id and height, in row order.
-std::vector<std::pair<int, double>> sky(const LetterRainModel &model)
+std::vector<std::pair<int, double>> sky(const LetterDropModel &model)
 {
     std::vector<std::pair<int, double>> result;
     for (const Falling &letter : model.fallingLetters().items())
@@ -41,7 +41,7 @@ std::vector<std::pair<int, double>> sky(const LetterRainModel &model)
 
 } // namespace
 
-class TestLetterRain : public QObject {
+class TestLetterDrop : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
     {
         heard.reset();
         rng.seed(1);
-        model = std::make_unique<LetterRainModel>(rng);
+        model = std::make_unique<LetterDropModel>(rng);
         model->start();
     }
 
@@ -166,8 +166,8 @@ private slots:
 private:
     RecordingFeedback heard;
     QRandomGenerator rng;
-    std::unique_ptr<LetterRainModel> model;
+    std::unique_ptr<LetterDropModel> model;
 };
 
-QTEST_GUILESS_MAIN(TestLetterRain)
-#include "tst_letterrain.moc"
+QTEST_GUILESS_MAIN(TestLetterDrop)
+#include "tst_letterdrop.moc"

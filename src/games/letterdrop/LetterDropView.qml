@@ -8,8 +8,8 @@ import Tapalong.Ui
 GameScreenFrame {
     id: screen
 
-    model: LetterRainModel {
-        id: rain
+    model: LetterDropModel {
+        id: drops
     }
     gameOverWords: "Splash! Game over"
     readyText: screen.isBonus
@@ -45,7 +45,7 @@ GameScreenFrame {
 
         Repeater {
             objectName: "letters"
-            model: rain.letters
+            model: drops.letters
 
             LetterBubble {
                 required property real posX

@@ -30,7 +30,7 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 };
 
-class LetterRainModel : public tapalong::GameModel {
+class LetterDropModel : public tapalong::GameModel {
     Q_OBJECT
     QML_ELEMENT
 
@@ -43,8 +43,8 @@ public:
     static constexpr double startY = -0.05;
 
     // The program's: the system's random generator.
-    explicit LetterRainModel(QObject *parent = nullptr);
-    explicit LetterRainModel(QRandomGenerator &rng, QObject *parent = nullptr);
+    explicit LetterDropModel(QObject *parent = nullptr);
+    explicit LetterDropModel(QRandomGenerator &rng, QObject *parent = nullptr);
 
     GameKind kind() const override { return GameKind::letterDrop; }
     bool hasHearts() const override { return true; }

@@ -1,4 +1,4 @@
-#include "letterrainmodel.h"
+#include "letterdropmodel.h"
 
 #include "announcer.h"
 
@@ -42,18 +42,18 @@ QHash<int, QByteArray> FallingLetters::roleNames() const
         {LetterIdRole, "letterId"}, {LetterRole, "letter"}, {PosXRole, "posX"}, {PosYRole, "posY"}};
 }
 
-LetterRainModel::LetterRainModel(QObject *parent)
-    : LetterRainModel(*QRandomGenerator::global(), parent)
+LetterDropModel::LetterDropModel(QObject *parent)
+    : LetterDropModel(*QRandomGenerator::global(), parent)
 {
 }
 
-LetterRainModel::LetterRainModel(QRandomGenerator &rng, QObject *parent)
+LetterDropModel::LetterDropModel(QRandomGenerator &rng, QObject *parent)
     : GameModel(rng, parent), m_letters(this)
 {
     setHearts(startLives);
 }
 
-void LetterRainModel::start()
+void LetterDropModel::start()
 {
     m_letters.clear();
     setScore(0);
@@ -66,7 +66,7 @@ void LetterRainModel::start()
     setState(State::playing);
 }
 
-void LetterRainModel::tick(double dt)
+void LetterDropModel::tick(double dt)
 {
     if (!isPlaying())
         return;
@@ -97,7 +97,7 @@ void LetterRainModel::tick(double dt)
     setState(State::over);
 }
 
-void LetterRainModel::handle(QChar ch)
+void LetterDropModel::handle(QChar ch)
 {
     if (!isPlaying())
         return;
@@ -121,12 +121,12 @@ void LetterRainModel::handle(QChar ch)
     Announcer::instance().announce(Announcer::Event::keyCaught);
 }
 
-void LetterRainModel::drop(QChar ch, double x, double speed, double y)
+void LetterDropModel::drop(QChar ch, double x, double speed, double y)
 {
     m_letters.append(Falling{++m_lastId, ch, x, y, speed});
 }
 
-void LetterRainModel::spawn()
+void LetterDropModel::spawn()
 {
     // Random draws in a fixed order: source, key, x, speed factor.
     const QString source = !focus().isEmpty() && rng().bounded(2) == 0 ? focus() : pool();

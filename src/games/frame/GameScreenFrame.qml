@@ -8,7 +8,7 @@ import Tapalong.Ui
 //
 //   GameScreenFrame {
 //       id: screen
-//       model: LetterRainModel { id: rain }
+//       model: LetterDropModel { id: drops }
 //       gameOverWords: "Splash! Game over"
 //       readyText: screen.isBonus ? "…" + screen.bonusSeconds + " seconds…" : "…"
 //       Item { anchors.fill: parent }   // the playfield, under the bar and the cards

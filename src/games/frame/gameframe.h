@@ -40,7 +40,7 @@ protected:
 };
 
 // One per game screen, for the screen's whole life. A QML screen declares it with its model,
-//     GameFrame { id: frame; model: LetterRainModel {}; bonusLessonId: root.lessonId }
+//     GameFrame { id: frame; model: LetterDropModel {}; bonusLessonId: root.lessonId }
 // and binds its bar and cards to the frame and the model. The frame sets the model up and
 // starts listening to keys when the declaration is complete; from then on:
 // - every key reaches handleKey() and is consumed: Escape pauses, resumes, or asks to leave

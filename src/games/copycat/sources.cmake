@@ -1,0 +1,2 @@
+# Copy Cat: its rules and its screen.
+tapalong_games_folder(SOURCES copycatmodel.h copycatmodel.cpp QML_FILES CopyCatView.qml ParrotBubble.qml ShowCard.qml EchoSlotsRow.qml)
