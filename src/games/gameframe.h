@@ -16,7 +16,6 @@
 #include <QQmlParserStatus>
 #include <QString>
 #include <QTimer>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -77,7 +76,7 @@ class GameFrame : public QObject, public QQmlParserStatus {
     Q_PROPERTY(QString headline READ headline NOTIFY resultChanged FINAL)
     Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
     // Of the last recorded game, each {id, title, emoji}.
-    Q_PROPERTY(QVariantList newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
+    Q_PROPERTY(QList<tapalong::Badge> newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
 
 public:
     static constexpr double tickSeconds = 1.0 / TickSchedule::ticksPerSecond;
@@ -145,8 +144,7 @@ public:
     bool isNewHighScore() const { return m_isNewHighScore; }
     QString headline() const;
     bool recorded() const { return m_recorded; }
-    const QList<Badge> &newBadgeList() const { return m_newBadges; }
-    QVariantList newBadges() const;
+    const QList<Badge> &newBadges() const { return m_newBadges; }
     bool isTimerRunning() const { return m_clockRunning; }
 
 signals:
