@@ -37,13 +37,13 @@ Item {
 
     function buildScreen(parent: Item): Item {
         switch (nav.kind) {
-        case "main": {
+        case ScreenKind.Main: {
             const view = mainView.createObject(parent)
             view.openLesson.connect(root.openLesson)
             view.openGame.connect(root.openGame)
             return view
         }
-        case "lesson": {
+        case ScreenKind.Lesson: {
             if (!root.lessonScreen)
                 return null
             const screen = root.lessonScreen.createObject(parent, { lessonId: nav.lessonId })
@@ -52,12 +52,12 @@ Item {
             screen.bonus.connect(root.openBonus)
             return screen
         }
-        case "game":
-        case "bonus": {
+        case ScreenKind.Game:
+        case ScreenKind.Bonus: {
             const component = root.gameScreens[nav.game]
             if (!component)
                 return null
-            const bonusRound = nav.kind === "bonus"
+            const bonusRound = nav.kind === ScreenKind.Bonus
             const screen = bonusRound
                 ? component.createObject(parent, {
                     bonus: { lessonId: nav.lessonId, duration: nav.bonusDuration },
