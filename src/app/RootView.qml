@@ -13,7 +13,7 @@ Item {
     // - lessonScreen gets `lessonId`; its signals: exit(), next(string lessonId),
     //   bonus(string lessonId, string game).
     // - gameScreens maps a game's id ("letterDrop", …) to its screen. In free play it
-    //   gets nothing; in a bonus round `bonus` ({lessonId, duration}) and `nextLessonId` (""
+    //   gets nothing; in a bonus round `bonusLessonId`, `bonusDuration` and `nextLessonId` (""
     //   after the last lesson). Its signals: exit(), and openLesson(string lessonId) in a
     //   bonus round.
     // A screen that is not there yet is never opened.
@@ -60,7 +60,8 @@ Item {
             const bonusRound = nav.kind === ScreenKind.Bonus
             const screen = bonusRound
                 ? component.createObject(parent, {
-                    bonus: { lessonId: nav.lessonId, duration: nav.bonusDuration },
+                    bonusLessonId: nav.lessonId,
+                    bonusDuration: nav.bonusDuration,
                     nextLessonId: nav.nextLessonId
                 })
                 : component.createObject(parent)
