@@ -20,12 +20,13 @@ Item {
     property Component gamesTab: null
     property Component championsTab: null
 
-    readonly property var tabs: [
-        { title: "Home", icon: "🏡" },
-        { title: "Learn", icon: "🗺️" },
-        { title: "Games", icon: "🎮" },
-        { title: "Champions", icon: "🏆" }
-    ]
+    ListModel {
+        id: tabs
+        ListElement { title: "Home"; emoji: "🏡" }
+        ListElement { title: "Learn"; emoji: "🗺️" }
+        ListElement { title: "Games"; emoji: "🎮" }
+        ListElement { title: "Champions"; emoji: "🏆" }
+    }
     // A tab is named by its title.
     property string tab: "Home"
 
@@ -91,17 +92,14 @@ Item {
             spacing: 6
 
             Repeater {
-                model: view.tabs
+                model: tabs
 
+                // The model's roles fill the button's title and emoji.
                 MainTabButton {
-                    required property var modelData
-
-                    objectName: "tab " + modelData.title
-                    emoji: modelData.icon
-                    title: modelData.title
-                    selected: view.tab === modelData.title
+                    objectName: "tab " + title
+                    selected: view.tab === title
                     onClicked: {
-                        view.tab = modelData.title
+                        view.tab = title
                         Sounds.play(Sounds.Tink)
                     }
                 }
