@@ -20,13 +20,12 @@ Item {
     property Component gamesTab: null
     property Component championsTab: null
 
-    ListModel {
-        id: tabs
-        ListElement { title: "Home"; emoji: "🏡" }
-        ListElement { title: "Learn"; emoji: "🗺️" }
-        ListElement { title: "Games"; emoji: "🎮" }
-        ListElement { title: "Champions"; emoji: "🏆" }
-    }
+    readonly property var tabs: [
+        { title: "Home", icon: "🏡" },
+        { title: "Learn", icon: "🗺️" },
+        { title: "Games", icon: "🎮" },
+        { title: "Champions", icon: "🏆" }
+    ]
     // A tab is named by its title.
     property string tab: "Home"
 
@@ -92,14 +91,17 @@ Item {
             spacing: 6
 
             Repeater {
-                model: tabs
+                model: view.tabs
 
-                // The model's roles fill the button's title and emoji.
                 MainTabButton {
-                    objectName: "tab " + title
-                    selected: view.tab === title
+                    required property var modelData
+
+                    objectName: "tab " + modelData.title
+                    emoji: modelData.icon
+                    title: modelData.title
+                    selected: view.tab === modelData.title
                     onClicked: {
-                        view.tab = title
+                        view.tab = modelData.title
                         Sounds.play(Sounds.Tink)
                     }
                 }
