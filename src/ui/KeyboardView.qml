@@ -20,7 +20,7 @@ Column {
     // The line naming the finger, or a blank of its height so the screen does not jump.
     property bool showHint: true
 
-    readonly property list<string> litIds: Keyboard.litKeys(highlight, extra)
+    readonly property var litIds: Keyboard.litKeys(highlight, extra)
     readonly property string hint: Keyboard.hintText(highlight)
     readonly property int hintFinger: Keyboard.fingerFor(highlight)
 
