@@ -96,7 +96,7 @@ QList<ProfileSummary> AppStore::profileList() const
         // std::round takes halves away from zero; kept a double so a wild value from the file
         // cannot overflow an integer.
         list.append({profile.id.toString(QUuid::WithoutBraces).toUpper(), profile.name,
-                     profile.avatar, profile.totalStars(), std::round(profile.bestWPM())});
+                     profile.avatar, double(profile.totalStars()), std::round(profile.bestWPM())});
     }
     return list;
 }

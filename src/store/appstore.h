@@ -31,7 +31,8 @@ struct ProfileSummary {
     Q_PROPERTY(QString id MEMBER id)
     Q_PROPERTY(QString name MEMBER name)
     Q_PROPERTY(QString avatar MEMBER avatar)
-    Q_PROPERTY(qint64 totalStars MEMBER totalStars)
+    // A double, as numbers are in QML: 6.4's qmllint does not know qint64.
+    Q_PROPERTY(double totalStars MEMBER totalStars)
     // Rounded to a whole number, halves away from zero.
     Q_PROPERTY(double bestWPM MEMBER bestWPM)
 
@@ -39,7 +40,7 @@ public:
     QString id;
     QString name;
     QString avatar;
-    qint64 totalStars = 0;
+    double totalStars = 0;
     double bestWPM = 0;
 
     bool operator==(const ProfileSummary &) const = default;

@@ -39,7 +39,7 @@ private slots:
 
         const ProfileSummary mia = store.profileList().at(0);
         const ProfileSummary leo = store.profileList().at(1);
-        QCOMPARE(mia.totalStars, qint64(5));
+        QCOMPARE(mia.totalStars, 5.0);
         QCOMPARE(mia.bestWPM, 21.0); // a half goes up
         QCOMPARE(leo.bestWPM, 20.0);
         // The id a card hands back chooses exactly that profile.
