@@ -20,8 +20,8 @@ struct GameFacts {
     QStringView id; // the saved kind, and the game's name in navigation and in QML
     QStringView title;
     QStringView emoji;
-    QStringView tagline;   // under the title on the games tab
-    Tint tint; // of its card among a lesson's bonus rounds
+    QStringView tagline; // under the title on the games tab
+    Tint tint;           // of its card among a lesson's bonus rounds
 };
 
 // In the order the games tab shows them.

@@ -3,10 +3,10 @@
 
 #include "appstore.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QList>
 #include <QtQml/qqmlregistration.h>
 
 namespace tapalong {

@@ -5,7 +5,6 @@
 #include "bonusround.h"
 #include "theme.h"
 
-
 #include <cmath>
 #include <utility>
 
@@ -371,8 +370,8 @@ QList<BonusChoice> LessonController::bonusChoices() const
     QList<BonusChoice> list;
     list.reserve(m_bonusGames.size());
     for (GameKind kind : m_bonusGames)
-        list.append({gameId(kind), emoji(kind), tapalong::title(kind),
-                     Theme::tint(facts(kind).tint)});
+        list.append(
+            {gameId(kind), emoji(kind), tapalong::title(kind), Theme::tint(facts(kind).tint)});
     return list;
 }
 

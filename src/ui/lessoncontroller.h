@@ -85,7 +85,8 @@ class LessonController : public QObject, public QQmlParserStatus {
     Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY lessonChanged FINAL)
     Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY lessonChanged FINAL)
     // At most three.
-    Q_PROPERTY(QList<tapalong::BonusChoice> bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
+    Q_PROPERTY(
+        QList<tapalong::BonusChoice> bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
 
     Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)
     // The live bar: "–" until the first correct key.

@@ -45,8 +45,7 @@ QStringList column(const QList<Row> &rows, Field Row::*field)
 }
 
 // One field of every lesson, in course order.
-template <typename Field>
-QStringList field(const CourseProgress &progress, Field MapLesson::*name)
+template <typename Field> QStringList field(const CourseProgress &progress, Field MapLesson::*name)
 {
     QStringList values;
     for (const MapUnit &unit : progress.units())
@@ -98,7 +97,8 @@ private slots:
         h.record("u1l2", 3, 9.4, 60);
         QCOMPARE(circle(h.progress, "u1l2"), MapLesson::Circle::threeStars);
         QCOMPARE(column(h.progress.units(), &MapUnit::starsText).first(), "⭐️ 3/18");
-        QCOMPARE(column(h.progress.stats(), &DashboardStat::value), (QStringList{"3", "13", "100", "1"}));
+        QCOMPARE(column(h.progress.stats(), &DashboardStat::value),
+                 (QStringList{"3", "13", "100", "1"}));
         QCOMPARE(h.progress.subtitle(), "Next up: 🐤 S and L");
         QCOMPARE(h.progress.finishedFraction(), 2.0 / 26);
         QCOMPARE(h.progress.badgeCountText(), "3 of 16"); // first lesson, 10 wpm, three stars
@@ -156,7 +156,8 @@ private slots:
         h.store.switchPlayer();
         QCOMPARE(h.progress.greeting(), "Hi, ! 🙂");
         QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{"u1l1"});
-        QCOMPARE(column(h.progress.stats(), &DashboardStat::value), (QStringList{"0", "0", "0", "0"}));
+        QCOMPARE(column(h.progress.stats(), &DashboardStat::value),
+                 (QStringList{"0", "0", "0", "0"}));
         CourseProgress storeless;
         QCOMPARE(storeless.greeting(), "Hi, ! 🙂");
         QCOMPARE(where(storeless, &MapLesson::unlocked), QStringList{"u1l1"});

@@ -44,8 +44,10 @@ struct Household {
                            40);
     }
     void play(GameKind kind, int score) { store.recordGame(kind, score, std::nullopt, score); }
-    template <typename Field>
-    QStringList rows(Field ChampionRowInfo::*field) const { return column(champions.rows(), field); }
+    template <typename Field> QStringList rows(Field ChampionRowInfo::*field) const
+    {
+        return column(champions.rows(), field);
+    }
 
     QTemporaryDir dir;
     FakeClock clock;
@@ -119,7 +121,8 @@ private slots:
         // Ties keep creation order and still take consecutive ranks.
         QCOMPARE(h.rows(&ChampionRowInfo::name), (QStringList{"Cleo", "Ann", "Ben"}));
         QCOMPARE(h.rows(&ChampionRowInfo::rank), (QStringList{"1", "2", "3"}));
-        QCOMPARE(h.rows(&ChampionRowInfo::value), (QStringList{"3 ⭐️", "2 ⭐️", "2 ⭐️"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::value),
+                 (QStringList{"3 ⭐️", "2 ⭐️", "2 ⭐️"}));
         QCOMPARE(h.rows(&ChampionRowInfo::isCurrent), (QStringList{"false", "true", "false"}));
 
         h.champions.setBoard(speedBoard);
