@@ -2,6 +2,7 @@
 // figures are for people to read and compare, so nothing here can fail a build.
 #include "appstore.h"
 #include "curriculum.h"
+#include "history.h"
 #include "lessonsession.h"
 #include "savecodec.h"
 #include "savefile.h"
@@ -65,6 +66,45 @@ AppData fullHousehold()
     return data;
 }
 
+// The same household after a long time of practice: every history full, keys well counted.
+AppData householdWithHistories()
+{
+    AppData data = fullHousehold();
+    const auto lessons = Curriculum::allLessons();
+    for (Profile &profile : data.profiles) {
+        for (int i = 0; i < History::maxEntries; ++i) {
+            PracticeEntry entry;
+            entry.date = {700000000.0 + i * 3600.25};
+            if (i % 4 == 3) {
+                entry.game = allGameKinds[size_t(i % 5)];
+                entry.score = 100 + i % 300;
+            } else {
+                entry.lessonId = lessons[i % lessons.size()].id;
+                entry.wpm = 5 + (i % 17) * 0.73;
+                entry.accuracy = 80 + (i % 20) * 0.9;
+                entry.stars = 1 + i % 3;
+                entry.keys = 120 + i % 40;
+            }
+            entry.seconds = 60.5 + i % 30;
+            profile.history.append(entry);
+        }
+        for (char c = 'a'; c <= 'z'; ++c) {
+            for (char typed = 'a'; typed <= 'z'; typed += 5)
+                History::count(profile.keyStats, QChar(c), QChar(typed));
+            profile.keyStats[QChar(c)].right += 900;
+        }
+    }
+    return data;
+}
+
+// Keeps nothing: what recording costs on the thread that draws, the write left out.
+class NoStorage final : public Storage {
+public:
+    SaveFile::LoadResult load() override { return {SaveFile::LoadOutcome::loaded, data}; }
+    bool save(const AppData &) override { return true; }
+    AppData data;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -94,6 +134,23 @@ int main(int argc, char *argv[])
             [&] { store.recordLesson(firstLesson, 2, 12.5, 95.0, 40); });
     measure("recordGame (8 full profiles, save included)", 200,
             [&] { store.recordGame(GameKind::letterDrop, 500, std::nullopt, 40); });
+
+    const AppData practised = householdWithHistories();
+    std::printf("household file with full histories: %lld bytes\n",
+                static_cast<long long>(SaveCodec::encode(practised).size()));
+    measure("encode (8 profiles, full histories)", 50, [&] { (void)SaveCodec::encode(practised); });
+    {
+        auto storage = std::make_unique<NoStorage>();
+        storage->data = practised;
+        const SystemClock wallClock;
+        AppStore practisedStore(std::move(storage), wallClock);
+        AttemptDetails details{61.5, 130, {}};
+        for (QChar c : QStringLiteral("asdfjkl;"))
+            History::count(details.keyStats, c, c == u'k' ? u'l' : c);
+        measure("recordLesson, full histories, write left out", 500, [&] {
+            practisedStore.recordLesson(firstLesson, 2, 12.5, 95.0, 40, details);
+        });
+    }
 
     // A whole lesson typed without a mistake, timed per key.
     SystemClock clock;

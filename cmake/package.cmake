@@ -9,6 +9,7 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
 

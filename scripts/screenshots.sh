@@ -162,6 +162,17 @@ def badges(p):
              "keys1000": p["totalCorrectKeys"] >= 1000, "streak3": p["streak"] >= 3}
     p["badges"] = {b: now - 3600 for b, met in tests.items() if met}
     return p
+# Four weeks of Leo's practice and the keys that trip him, for the grown-ups' view.
+def practised(p):
+    p["history"] = [{"date": now - (27 - day) * 86400 - 3600 * i, "lesson": lesson,
+                     "wpm": wpm + day * 0.25, "accuracy": 88 + day % 7, "stars": 2,
+                     "keys": 150, "seconds": 240}
+                    for day in range(28) if day % 3 != 1
+                    for i, (lesson, wpm) in enumerate([("u1l3", 6.0), ("u1l4", 5.0)][: 1 + day % 2])]
+    p["history"] += [{"date": now - 7000, "game": "keyMoles", "score": 240, "seconds": 60}]
+    p["keyStats"] = {k: {"right": 60, "wrong": w} for k, w in zip("fjdksla;", [1, 2, 3, 12, 4, 9, 7, 14])}
+    p["keyStats"]["k"]["typedInstead"] = {"l": 8, "j": 4}
+    return p
 data["profiles"] += [badges(p) for p in [
     profile("Leo", "🦖", {"u1l1": (3, 12.5, 98), "u1l2": (2, 9.4, 94), "u1l3": (3, 14.0, 97),
                          "u1l4": (1, 6.2, 88)},
@@ -169,6 +180,7 @@ data["profiles"] += [badges(p) for p in [
     profile("Anna-Sophie", "🦄", {"u1l1": (3, 21.5, 99)}, [("letterDrop", 310)], 420, 1),
     profile("Sam", "🐙", {}, [], 0, 0),
 ]]
+data["profiles"][-3] = practised(data["profiles"][-3])
 data.pop("currentProfileID", None)
 json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
@@ -191,6 +203,27 @@ json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
 start
 shot home-progress continueButton
+
+# The grown-ups' view, behind its sum, and tricky-key practice from the dashboard.
+click_on profileChip
+click_on grownups
+shot grownups-gate gateAnswer --focus
+question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
+xdotool type --delay 30 "$(python3 -c 'import sys; a, b = sys.argv[1][8:-1].split(" + "); print(int(a) + int(b))' "$question")"
+xdotool key Return
+shot grownups-progress grownupsSummary
+for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
+shot grownups-keys-and-backup saveCopyButton
+click_on saveCopyButton
+shot grownups-save-dialog
+xdotool key Escape
+for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
+click_on grownupsClose
+await_gone grownupsScreen
+click_on trickyKeysButton
+shot tricky-practice drillLabel --text "Drill 1 of 4"
+click_on closeButton
+await continueButton
 tab_learn
 shot learn-map-progress
 tab_games

@@ -69,6 +69,17 @@ Window {
 
     // Play screens let keys with Ctrl through their key monitors, so these work everywhere,
     // in the middle of a lesson or a game too.
+    // Over everything, and made only while open: start-up and memory do not pay for it.
+    Loader {
+        objectName: "grownupsLoader"
+        anchors.fill: parent
+        active: GrownupsDoor.open
+        sourceComponent: GrownupsScreen {
+            objectName: "grownupsScreen"
+            onClose: GrownupsDoor.close()
+        }
+    }
+
     Shortcut {
         sequence: "Ctrl+Q"
         context: Qt.ApplicationShortcut

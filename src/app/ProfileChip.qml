@@ -93,6 +93,11 @@ T.Button {
             text: menu.voiceWasOn ? "Voice: On 🗣️" : "Voice: Off 🤫"
             onTriggered: AppStore.toggleVoice()
         }
+        Entry {
+            objectName: "grownups"
+            text: "For grown-ups 🔐"
+            onTriggered: GrownupsDoor.show()
+        }
     }
 
     component Entry: T.MenuItem {

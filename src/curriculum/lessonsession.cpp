@@ -1,6 +1,7 @@
 #include "lessonsession.h"
 
 #include "announcer.h"
+#include "history.h"
 
 #include <algorithm>
 #include <utility>
@@ -26,6 +27,7 @@ bool LessonSession::handle(QChar ch)
         m_startTime = m_clock.now();
 
     const bool right = m_chars.at(m_charIndex) == ch;
+    History::count(m_keyStats, m_chars.at(m_charIndex), ch);
     if (right) {
         ++m_correct;
         ++m_charIndex;
@@ -53,6 +55,7 @@ void LessonSession::reset()
     m_finished = false;
     m_correct = 0;
     m_wrong = 0;
+    m_keyStats.clear();
     m_startTime.reset();
     m_endTime.reset();
     announce(before);

@@ -52,6 +52,8 @@ public:
     int wrong() const { return m_wrong; }
     std::optional<Timestamp> startTime() const { return m_startTime; }
     std::optional<Timestamp> endTime() const { return m_endTime; }
+    // Every key of this attempt, by the character that was expected.
+    const KeyStats &keyStats() const { return m_keyStats; }
 
     // True when ch was the expected character and was consumed. A wrong key is counted and
     // leaves the cursor where it is; a finished session, or one expecting nothing, ignores it.
@@ -69,6 +71,7 @@ public:
     double wpm() const;      // five correct keys make a word
     double accuracy() const; // percent; 100 before any key
     int stars() const;       // 0 until finished, then 1 to 3
+    double elapsedSeconds() const; // from the first key, at least 1; 0 before it
 
 signals:
     void drillIndexChanged();
@@ -102,7 +105,6 @@ private:
     Published published() const;
     void announce(const Published &before);
     void completeDrill();
-    double elapsedSeconds() const;
     QString lineAt(int index) const;
 
     const Lesson m_lesson;
@@ -115,6 +117,7 @@ private:
     bool m_finished = false;
     int m_correct = 0;
     int m_wrong = 0;
+    KeyStats m_keyStats;
     std::optional<Timestamp> m_startTime;
     std::optional<Timestamp> m_endTime;
     double m_announcedWpm = 0;

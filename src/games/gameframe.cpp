@@ -104,8 +104,10 @@ bool GameFrame::handleKey(const KeyInput &key)
 
 void GameFrame::step()
 {
-    if (m_model)
+    if (m_model) {
         m_model->tick(tickSeconds);
+        m_playedSeconds += tickSeconds;
+    }
 }
 
 void GameFrame::finish()
@@ -116,7 +118,7 @@ void GameFrame::finish()
     QList<Badge> earned;
     if (m_store) {
         earned = m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
-                                     m_model->correctKeys());
+                                     m_model->correctKeys(), {m_playedSeconds, 0, {}});
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));
@@ -131,6 +133,7 @@ void GameFrame::startGame()
         return;
     setRecorded(false);
     setNewBadges({});
+    m_playedSeconds = 0;
     m_model->start();
 }
 

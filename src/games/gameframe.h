@@ -180,6 +180,7 @@ private:
     bool m_setUp = false;
     bool m_leaving = false;
     bool m_recorded = false;
+    double m_playedSeconds = 0; // of play, pauses left out: for the practice history
     QList<Badge> m_newBadges;
     qint64 m_best = 0;
     bool m_isNewHighScore = false;

@@ -212,7 +212,7 @@ void AppStore::updateCurrent(const std::function<void(Profile &)> &change)
 }
 
 QList<Badge> AppStore::recordLesson(const Lesson &lesson, int stars, double wpm, double accuracy,
-                                    int correctKeys)
+                                    int correctKeys, const AttemptDetails &details)
 {
     const LessonResult candidate{std::clamp(stars, 0, 3), std::max(finiteOrZero(wpm), 0.0),
                                  std::clamp(finiteOrZero(accuracy), 0.0, 100.0), m_clock.now()};
@@ -225,13 +225,14 @@ QList<Badge> AppStore::recordLesson(const Lesson &lesson, int stars, double wpm,
         if (stored == profile.lessonResults.cend() || candidate.stars > stored->stars ||
             (candidate.stars == stored->stars && candidate.wpm > stored->wpm))
             profile.lessonResults.insert(lesson.id, candidate);
+        addToHistory(profile, lesson.id, candidate, details);
         earned = BadgeEngine::award(profile, m_clock);
     });
     return earned;
 }
 
 QList<Badge> AppStore::recordGame(GameKind kind, int score, std::optional<double> wpm,
-                                  int correctKeys)
+                                  int correctKeys, const AttemptDetails &details)
 {
     if (wpm && !std::isfinite(*wpm))
         wpm.reset();
@@ -246,9 +247,46 @@ QList<Badge> AppStore::recordGame(GameKind kind, int score, std::optional<double
                          [](const GameScore &a, const GameScore &b) { return a.score > b.score; });
         if (profile.gameScores.size() > maxGameScores)
             profile.gameScores.resize(maxGameScores);
+        PracticeEntry entry;
+        entry.date = game.date;
+        entry.game = kind;
+        entry.score = score;
+        entry.seconds = std::max(finiteOrZero(details.seconds), 0.0);
+        History::append(profile.history, std::move(entry));
+        History::merge(profile.keyStats, details.keyStats);
         earned = BadgeEngine::award(profile, m_clock);
     });
     return earned;
+}
+
+QList<Badge> AppStore::recordTrickyPractice(int stars, double wpm, double accuracy,
+                                            int correctKeys, const AttemptDetails &details)
+{
+    const LessonResult attempt{std::clamp(stars, 0, 3), std::max(finiteOrZero(wpm), 0.0),
+                               std::clamp(finiteOrZero(accuracy), 0.0, 100.0), m_clock.now()};
+    QList<Badge> earned;
+    updateCurrent([&](Profile &profile) {
+        touchStreak(profile);
+        addCorrectKeys(profile, correctKeys);
+        addToHistory(profile, History::trickyLessonId, attempt, details);
+        earned = BadgeEngine::award(profile, m_clock);
+    });
+    return earned;
+}
+
+void AppStore::addToHistory(Profile &profile, const QString &lessonId,
+                            const LessonResult &result, const AttemptDetails &details)
+{
+    PracticeEntry entry;
+    entry.date = result.date;
+    entry.lessonId = lessonId;
+    entry.wpm = result.wpm;
+    entry.accuracy = result.accuracy;
+    entry.stars = result.stars;
+    entry.keys = std::max<qint64>(details.keys, 0);
+    entry.seconds = std::max(finiteOrZero(details.seconds), 0.0);
+    History::append(profile.history, std::move(entry));
+    History::merge(profile.keyStats, details.keyStats);
 }
 
 void AppStore::touchStreak(Profile &profile) const

@@ -3,6 +3,7 @@
 
 #include "badges.h"
 #include "champions.h"
+#include "history.h"
 #include "records.h"
 #include "savefile.h"
 
@@ -112,9 +113,14 @@ public:
     void updateCurrent(const std::function<void(Profile &)> &change);
 
     // Both return the badges newly earned; empty, and nothing saved, without a current profile.
+    // The details also go to the practice history and the key statistics.
     QList<Badge> recordLesson(const Lesson &lesson, int stars, double wpm, double accuracy,
-                              int correctKeys);
-    QList<Badge> recordGame(GameKind kind, int score, std::optional<double> wpm, int correctKeys);
+                              int correctKeys, const AttemptDetails &details = {});
+    QList<Badge> recordGame(GameKind kind, int score, std::optional<double> wpm, int correctKeys,
+                            const AttemptDetails &details = {});
+    // Tricky-key practice counts as play (streak, keys, badges) but never as a lesson result.
+    QList<Badge> recordTrickyPractice(int stars, double wpm, double accuracy, int correctKeys,
+                                      const AttemptDetails &details);
 
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
@@ -138,6 +144,8 @@ signals:
 private:
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
+    static void addToHistory(Profile &profile, const QString &lessonId,
+                             const LessonResult &result, const AttemptDetails &details);
 
     std::unique_ptr<Storage> m_storage;
     const Clock &m_clock;

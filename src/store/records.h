@@ -79,6 +79,33 @@ struct GameScore {
     bool operator==(const GameScore &) const = default;
 };
 
+// Per expected character: how often it was typed right and wrong, and what came instead.
+struct KeyStat {
+    qint64 right = 0;
+    qint64 wrong = 0;
+    QMap<QChar, qint64> typedInstead;
+
+    bool operator==(const KeyStat &) const = default;
+};
+using KeyStats = QMap<QChar, KeyStat>;
+
+// One finished lesson attempt, tricky-key practice or game, for the grown-ups' view. A game
+// has a kind and a score; the others have a lesson id and the typing figures.
+struct PracticeEntry {
+    Timestamp date;
+    std::optional<GameKind> game;
+    QString lessonId; // a Lesson.id, or "tricky" for tricky-key practice
+    double wpm = 0;
+    double accuracy = 0;
+    qint64 stars = 0;
+    qint64 keys = 0; // every key typed, right and wrong
+    qint64 score = 0;
+    double seconds = 0;
+
+    bool isGame() const { return game.has_value(); }
+    bool operator==(const PracticeEntry &) const = default;
+};
+
 struct Profile {
     QUuid id;
     QString name;
@@ -90,6 +117,8 @@ struct Profile {
     qint64 totalCorrectKeys = 0;
     qint64 streak = 0;
     std::optional<Timestamp> lastActiveDay;
+    QList<PracticeEntry> history; // oldest first, at most History::maxEntries
+    KeyStats keyStats;
 
     qint64 totalStars() const;
     double bestWPM() const;

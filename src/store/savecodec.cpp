@@ -1,5 +1,7 @@
 #include "savecodec.h"
 
+#include "history.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,6 +86,15 @@ public:
         m_out += '"';
         m_out += id.toByteArray(QUuid::WithoutBraces).toUpper();
         m_out += '"';
+        m_needsComma = true;
+    }
+
+    // A value already in compact JSON; an empty one is a value that could not be written.
+    void preEncoded(const QByteArray &json)
+    {
+        separate();
+        m_failed = m_failed || json.isEmpty();
+        m_out += json;
         m_needsComma = true;
     }
 
@@ -201,6 +212,14 @@ void writeProfile(JsonWriter &w, const Profile &profile)
     w.field(Key::streak, profile.streak);
     if (profile.lastActiveDay)
         w.field(Key::lastActiveDay, *profile.lastActiveDay);
+    if (!profile.history.isEmpty()) {
+        w.key(Key::history);
+        w.preEncoded(History::encodeHistory(profile.history));
+    }
+    if (!profile.keyStats.isEmpty()) {
+        w.key(Key::keyStats);
+        w.preEncoded(History::encodeKeyStats(profile.keyStats));
+    }
     w.endObject();
 }
 
@@ -371,6 +390,8 @@ Profile readProfile(const QJsonValue &value, bool &ok)
     profile.streak = fields.integer(Key::streak);
     if (const auto last = fields.optionalNumber(Key::lastActiveDay))
         profile.lastActiveDay = Timestamp{*last};
+    profile.history = History::readHistory(fields.entry(Key::history));
+    profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
     return profile;
 }
 

@@ -29,6 +29,9 @@ inline constexpr QLatin1StringView badges{"badges"};
 inline constexpr QLatin1StringView totalCorrectKeys{"totalCorrectKeys"};
 inline constexpr QLatin1StringView streak{"streak"};
 inline constexpr QLatin1StringView lastActiveDay{"lastActiveDay"};
+// Written only when not empty, so a file without them writes back byte for byte.
+inline constexpr QLatin1StringView history{"history"};
+inline constexpr QLatin1StringView keyStats{"keyStats"};
 
 inline constexpr QLatin1StringView stars{"stars"};
 inline constexpr QLatin1StringView wpm{"wpm"};
@@ -37,6 +40,14 @@ inline constexpr QLatin1StringView date{"date"};
 
 inline constexpr QLatin1StringView kind{"kind"};
 inline constexpr QLatin1StringView score{"score"};
+
+inline constexpr QLatin1StringView lesson{"lesson"};
+inline constexpr QLatin1StringView game{"game"};
+inline constexpr QLatin1StringView keys{"keys"};
+inline constexpr QLatin1StringView seconds{"seconds"};
+inline constexpr QLatin1StringView right{"right"};
+inline constexpr QLatin1StringView wrong{"wrong"};
+inline constexpr QLatin1StringView typedInstead{"typedInstead"};
 } // namespace Key
 
 // Compact UTF-8 JSON whose numbers read back to exactly the same doubles. Empty when the data

@@ -183,6 +183,12 @@ Item {
                 }
             }
 
+            TrickyKeysCard {
+                objectName: "trickyKeysCard"
+                width: sections.width
+                onStart: lessonId => view.openLesson(lessonId)
+            }
+
             // Four numbers
             Row {
                 id: stats

@@ -92,6 +92,17 @@ Item {
         }
     }
 
+    GhostButton {
+        objectName: "grownupsButton"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 20
+        visible: AppStore.profiles.length > 0
+        text: "For grown-ups 🔐"
+        size: 14
+        onClicked: GrownupsDoor.show()
+    }
+
     CreateProfileSheet {
         id: sheet
         objectName: "createSheet"

@@ -174,6 +174,7 @@ Scrim {
 
             Text {
                 anchors.horizontalCenter: content.horizontalCenter
+                visible: root.bonusChoices.length > 0
                 text: "🎁 Pick a bonus game — it makes your new keys extra strong! 💪"
                 font: Theme.rounded(14, Font.Bold)
                 color: Theme.sunshine

@@ -3,7 +3,9 @@
 #include "announcer.h"
 #include "appstore.h"
 #include "bonusround.h"
+#include "history.h"
 #include "theme.h"
+#include "trickykeys.h"
 
 #include <cmath>
 #include <utility>
@@ -72,6 +74,26 @@ void LessonController::setStore(AppStore *store)
         return;
     m_store = store;
     emit storeChanged();
+    // Tricky-key practice is built from the store's current profile.
+    if (m_complete && isTrickyPractice()) {
+        build();
+        updateListening();
+    }
+}
+
+bool LessonController::isTrickyPractice() const
+{
+    return m_lessonId == History::trickyLessonId;
+}
+
+std::optional<Lesson> LessonController::lessonToPlay() const
+{
+    if (!isTrickyPractice())
+        return Curriculum::lessonById(m_lessonId);
+    const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+    if (!profile || !TrickyKeys::hasEnoughStatistics(*profile))
+        return std::nullopt;
+    return TrickyKeys::drill(*profile, m_clock.now().localDate());
 }
 
 void LessonController::setActive(bool active)
@@ -86,7 +108,7 @@ void LessonController::setActive(bool active)
 
 void LessonController::build()
 {
-    const std::optional<Lesson> lesson = Curriculum::lessonById(m_lessonId);
+    const std::optional<Lesson> lesson = lessonToPlay();
     const std::optional<Lesson> current =
         m_session ? std::optional<Lesson>(m_session->lesson()) : std::nullopt;
     if (lesson == current)
@@ -99,9 +121,12 @@ void LessonController::build()
     m_bonusGames.clear();
     if (lesson) {
         m_session = std::make_unique<LessonSession>(*lesson, m_clock);
-        m_steps = Tutorial::steps(*lesson);
-        m_nextLesson = Curriculum::lessonAfter(*lesson);
-        m_bonusGames = BonusRound::eligibleGames(*lesson).mid(0, 3);
+        // Practice is not a course lesson: no tutorial, no bonus round and no "Next".
+        if (!isTrickyPractice()) {
+            m_steps = Tutorial::steps(*lesson);
+            m_nextLesson = Curriculum::lessonAfter(*lesson);
+            m_bonusGames = BonusRound::eligibleGames(*lesson).mid(0, 3);
+        }
 
         LessonSession *session = m_session.get();
         connect(session, &LessonSession::finishedChanged, this,
@@ -272,8 +297,15 @@ void LessonController::finish()
     const int stars = m_session->stars();
     QList<Badge> earned;
     if (m_store) {
-        earned = m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
-                                       m_session->accuracy(), m_session->correct());
+        const AttemptDetails details{m_session->elapsedSeconds(),
+                                     m_session->correct() + m_session->wrong(),
+                                     m_session->keyStats()};
+        earned = isTrickyPractice()
+                     ? m_store->recordTrickyPractice(stars, m_session->wpm(),
+                                                     m_session->accuracy(), m_session->correct(),
+                                                     details)
+                     : m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
+                                             m_session->accuracy(), m_session->correct(), details);
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));

@@ -51,6 +51,8 @@ public:
 // step is spoken. Turning inactive, leaving, restarting and ending the tutorial silence the
 // narrator at once. When the session finishes, the attempt is recorded in the store once
 // (finish()), and 0.3 s later `showStars` lets the results card pop its stars in.
+// With lessonId "tricky" it plays the current profile's tricky-key practice instead, recorded
+// as practice and never as a lesson result.
 // The screen never navigates itself: exit(), openNext() and openBonus() emit the requests,
 // which the root view answers; they also stop listening, so the screen is inert while it fades.
 class LessonController : public QObject, public QQmlParserStatus {
@@ -178,6 +180,8 @@ signals:
     void bonusRequested(const QString &lessonId, const QString &kind);
 
 private:
+    bool isTrickyPractice() const;
+    std::optional<Lesson> lessonToPlay() const;
     void build();
     // Listening follows `active` once the declaration is complete, and never resumes after
     // the screen has asked to leave.

@@ -241,6 +241,34 @@ private slots:
         QCOMPARE(five.speech.calls.constLast(), u"stop"_qs);
     }
 
+    void trickyPracticeDrillsTheWeakKeysAndLeavesTheCourseAlone()
+    {
+        Harness h;
+        h.store.updateCurrent([](Profile &p) {
+            p.lessonResults.insert(u"u1l2"_qs, {2, 9, 90, {}});
+            for (QChar c : u"fjdk"_qs)
+                p.keyStats.insert(c, {30, 0, {}});
+            p.keyStats[u'k'].wrong = 12;
+        });
+        const auto resultsBefore = h.store.currentProfile()->lessonResults;
+        h.lesson->setLessonId(u"tricky"_qs);
+        QVERIFY(h.lesson->session());
+        QCOMPARE(h.session().lesson().newKeys, u"kfj"_qs);
+        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->hasNextLesson());
+        QVERIFY(h.lesson->bonusChoices().isEmpty());
+
+        h.press(key(u"~"_qs));
+        h.typeRest();
+        QVERIFY(h.lesson->recorded());
+        const Profile &ada = *h.store.currentProfile();
+        QCOMPARE(ada.lessonResults, resultsBefore);
+        QCOMPARE(ada.history.size(), 1);
+        QCOMPARE(ada.history.front().lessonId, u"tricky"_qs);
+        QCOMPARE(ada.keyStats.value(u'k').right, 30 + h.session().lesson().drills.join(QString()).count(u'k'));
+        QCOMPARE(ada.totalStars(), 2);
+    }
+
     void leavingSilencesOnceAndStaysInert()
     {
         Harness h;

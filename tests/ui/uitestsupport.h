@@ -2,6 +2,7 @@
 #pragma once
 
 #include "appstore.h"
+#include "curriculum.h"
 #include "recordingsound.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -33,6 +34,25 @@ public:
         if (const auto kind = gameKindFromId(game))
             store->recordGame(*kind, score, std::nullopt, score);
     }
+
+    // A lesson of the current explorer in which every key of `keys` was typed right `right`
+    // times and `missed` was typed as `instead` `wrong` times.
+    Q_INVOKABLE void recordTypedLesson(const QString &lessonId, double wpm, const QString &keys,
+                                       int right, const QString &missed, const QString &instead,
+                                       int wrong)
+    {
+        AttemptDetails details;
+        details.seconds = 60;
+        for (QChar key : keys)
+            details.keyStats[key].right = right;
+        if (missed.size() == 1 && instead.size() == 1) {
+            details.keyStats[missed.front()].wrong = wrong;
+            details.keyStats[missed.front()].typedInstead[instead.front()] = wrong;
+        }
+        if (const auto lesson = Curriculum::lessonById(lessonId))
+            store->recordLesson(*lesson, 2, wpm, 90, right, details);
+    }
+
 };
 
 } // namespace tapalong

@@ -1,0 +1,35 @@
+// Tricky-key practice: which learned keys trip a child most, and a short drill built on them.
+#pragma once
+
+#include "curriculum.h"
+#include "records.h"
+
+#include <QDate>
+#include <QString>
+
+namespace tapalong::TrickyKeys {
+
+// A key's error rate means something once it has been typed this often.
+inline constexpr qint64 minAttempts = 20;
+// Practice is offered once this many learned keys have that many attempts each: by then a
+// weak key stands out against the others rather than against chance.
+inline constexpr int minKeys = 4;
+// The keys one drill works on.
+inline constexpr int drillKeys = 3;
+
+// Every key of the lessons the child has finished, space left out, in course order.
+QString learnedKeys(const Profile &profile);
+bool hasEnoughStatistics(const Profile &profile);
+// Learned keys with enough attempts, the highest error rate first (ties: more mistakes, then
+// course order); at most `count`.
+QString weakestKeys(const Profile &profile, int count = drillKeys);
+// Learned keys with enough attempts, the lowest error rate first, none of `excluded`.
+QString easiestKeys(const Profile &profile, QStringView excluded, int count);
+
+// Four lines: the weak keys repeated, the weak keys mixed with easy ones, and two lines of
+// words from the word bank that hold a weak key and need only learned keys. The same for the
+// same profile, day and statistics. Its id is History::trickyLessonId; empty drills when
+// there are not enough statistics.
+Lesson drill(const Profile &profile, QDate day);
+
+} // namespace tapalong::TrickyKeys

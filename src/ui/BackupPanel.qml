@@ -1,0 +1,100 @@
+import QtQuick
+import Tapalong.Store
+import Tapalong.Ui
+
+// Backup and restore of the household: a copy to a file the grown-up chooses, and back from
+// one after a preview and a second yes.
+Item {
+    id: root
+
+    height: content.implicitHeight + 2 * 18
+
+    BackupController {
+        id: backup
+        store: AppStore
+    }
+
+    // A fresh dialog for each choice, made by URL: see HouseholdFileDialog.qml.
+    Loader {
+        id: dialog
+        objectName: "fileDialogLoader"
+    }
+
+    function choose(saving: bool) {
+        dialog.source = ""
+        dialog.setSource(Qt.resolvedUrl("HouseholdFileDialog.qml"),
+                         { backup: backup, saving: saving })
+    }
+
+    CardBackground {
+        anchors.fill: parent
+        radius: 20
+    }
+
+    Column {
+        id: content
+        x: 20
+        y: 18
+        width: parent.width - 2 * 20
+        spacing: 10
+
+        Text {
+            text: "Backup"
+            font: Theme.rounded(18, Font.Bold)
+            color: Theme.textPrimary
+        }
+        Row {
+            spacing: 12
+            visible: !backup.hasPreview
+
+            GhostButton {
+                objectName: "saveCopyButton"
+                text: "💾 Save a copy…"
+                size: 14
+                onClicked: root.choose(true)
+            }
+            GhostButton {
+                objectName: "restoreButton"
+                text: "📂 Restore from a copy…"
+                size: 14
+                onClicked: root.choose(false)
+            }
+        }
+        Text {
+            objectName: "restorePreview"
+            width: content.width
+            visible: backup.hasPreview
+            text: backup.preview
+            font: Theme.rounded(15, Font.DemiBold)
+            color: Theme.textPrimary
+            wrapMode: Text.Wrap
+        }
+        Row {
+            spacing: 12
+            visible: backup.hasPreview
+
+            GhostButton {
+                objectName: "restoreCancel"
+                text: "Keep things as they are"
+                size: 14
+                onClicked: backup.cancel()
+            }
+            BigButton {
+                objectName: "restoreConfirm"
+                text: "Restore this copy"
+                size: 15
+                color: Theme.coral
+                onClicked: backup.restore()
+            }
+        }
+        Text {
+            objectName: "backupMessage"
+            width: content.width
+            visible: text !== ""
+            text: backup.message
+            font: Theme.rounded(14, Font.DemiBold)
+            color: Theme.sunshine
+            wrapMode: Text.Wrap
+        }
+    }
+}

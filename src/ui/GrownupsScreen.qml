@@ -1,0 +1,40 @@
+import QtQuick
+import Tapalong.Ui
+
+// The grown-ups' view over the whole window: first the sum, then the progress. Made only while
+// GrownupsDoor is open.
+Item {
+    id: root
+
+    signal close()
+
+    GrownupsGate {
+        id: gate
+    }
+
+    Background {
+        anchors.fill: parent
+    }
+    // Clicks must not reach the screen underneath.
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
+    }
+
+    GrownupsGatePanel {
+        anchors.fill: parent
+        visible: !gate.passed
+        gate: gate
+        onCancel: root.close()
+    }
+
+    Loader {
+        objectName: "grownupsProgressLoader"
+        anchors.fill: parent
+        active: gate.passed
+        sourceComponent: GrownupsProgressView {
+            objectName: "grownupsProgress"
+        }
+        onLoaded: (item as GrownupsProgressView).close.connect(root.close)
+    }
+}

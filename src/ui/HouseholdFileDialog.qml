@@ -1,0 +1,20 @@
+import QtQuick
+import QtQuick.Dialogs
+import Tapalong.Ui
+
+// The file dialog of backup and restore, open from the moment it is made. Its own file,
+// loaded by URL when first needed, so that opening the grown-ups' view does not load the
+// dialogs module.
+FileDialog {
+    required property BackupController backup
+    // True to choose where a copy goes, false to choose a copy to read.
+    required property bool saving
+
+    title: saving ? "Save a copy of the household" : "Restore the household from a copy"
+    fileMode: saving ? FileDialog.SaveFile : FileDialog.OpenFile
+    nameFilters: saving ? ["Tapalong household (*.json)"]
+                        : ["Tapalong household (*.json)", "All files (*)"]
+    defaultSuffix: "json"
+    onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
+    Component.onCompleted: open()
+}

@@ -1,0 +1,78 @@
+// Backup and restore of the whole household from the grown-ups' view.
+#pragma once
+
+#include "appstore.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+#include <optional>
+
+namespace tapalong {
+
+namespace Backup {
+
+struct ReadResult {
+    std::optional<AppData> data;
+    QString problem; // why not, in a grown-up's words; empty when read
+};
+
+// The same strict rules as the save file: any fault and none of it is used.
+ReadResult read(const QString &path);
+// "2 explorers (Mia and Ben), 7 lessons finished, last played on 6 December 2026."
+QString describe(const AppData &data);
+// Copies the file at `path` beside it as "<path>.before-restore-<date>-<time>" (numbered when
+// taken). True when there was nothing to keep or the copy is made.
+bool keepAside(const QString &path, const Clock &clock);
+
+} // namespace Backup
+
+// The view's side of it: save a copy, look into a file, and restore it after a second yes.
+class BackupController : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged FINAL)
+    // The save file that restoring replaces; the program's own unless a test sets another.
+    Q_PROPERTY(QString savePath READ savePath WRITE setSavePath NOTIFY storeChanged FINAL)
+    // What the last action came to, for the grown-up to read.
+    Q_PROPERTY(QString message READ message NOTIFY changed FINAL)
+    // True between a readable file's preview and restoring or cancelling it.
+    Q_PROPERTY(bool hasPreview READ hasPreview NOTIFY changed FINAL)
+    Q_PROPERTY(QString preview READ preview NOTIFY changed FINAL)
+
+public:
+    explicit BackupController(QObject *parent = nullptr);
+
+    AppStore *store() const { return m_store; }
+    void setStore(AppStore *store);
+    QString savePath() const { return m_savePath; }
+    void setSavePath(const QString &path);
+    QString message() const { return m_message; }
+    bool hasPreview() const { return m_pending.has_value(); }
+    QString preview() const { return m_preview; }
+
+    Q_INVOKABLE bool saveCopy(const QUrl &file);
+    // Reads the file and shows what it holds; nothing changes yet.
+    Q_INVOKABLE bool inspect(const QUrl &file);
+    // Replaces the household with the inspected one, the current file kept aside first.
+    Q_INVOKABLE bool restore();
+    Q_INVOKABLE void cancel();
+
+signals:
+    void storeChanged();
+    void changed();
+
+private:
+    void setMessage(const QString &message);
+
+    QPointer<AppStore> m_store;
+    QString m_savePath;
+    QString m_message;
+    QString m_preview;
+    std::optional<AppData> m_pending;
+};
+
+} // namespace tapalong

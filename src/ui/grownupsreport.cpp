@@ -1,0 +1,210 @@
+#include "grownupsreport.h"
+
+#include "curriculum.h"
+#include "history.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tapalong::GrownupsReport {
+
+namespace {
+
+// By lesson id; tricky-key practice and ids from elsewhere have none.
+QHash<QString, double> lessonGoals()
+{
+    QHash<QString, double> goals;
+    for (const Lesson &lesson : Curriculum::allLessons())
+        goals.insert(lesson.id, lesson.targetWPM);
+    return goals;
+}
+
+QString wholeNumber(double value)
+{
+    return QString::number(std::llround(value));
+}
+
+std::optional<QChar> mostTypedInstead(const KeyStat &stat)
+{
+    std::optional<QChar> most;
+    qint64 times = 0;
+    for (auto it = stat.typedInstead.cbegin(); it != stat.typedInstead.cend(); ++it) {
+        if (it.value() > times) {
+            times = it.value();
+            most = it.key();
+        }
+    }
+    return most;
+}
+
+} // namespace
+
+QList<SpeedPoint> speedPoints(const Profile &profile)
+{
+    static const QHash<QString, double> goals = lessonGoals();
+    QList<SpeedPoint> points;
+    for (const PracticeEntry &entry : profile.history) {
+        if (!entry.isGame())
+            points.append({entry.wpm, entry.accuracy, goals.value(entry.lessonId)});
+    }
+    return points;
+}
+
+QList<DayMinutes> practiceDays(const Profile &profile, QDate today)
+{
+    QList<DayMinutes> days;
+    const QDate first = today.addDays(1 - shownDays);
+    for (int i = 0; i < shownDays; ++i)
+        days.append({first.addDays(i), 0});
+    // The history is oldest first: only its tail can fall in the window.
+    for (auto it = profile.history.crbegin(); it != profile.history.crend(); ++it) {
+        const qint64 index = first.daysTo(it->date.localDate());
+        if (index < 0)
+            break;
+        if (index < shownDays)
+            days[index].minutes += it->seconds / 60.0;
+    }
+    return days;
+}
+
+int daysPractisedThisWeek(const Profile &profile, QDate today)
+{
+    QSet<QDate> days;
+    for (auto it = profile.history.crbegin(); it != profile.history.crend(); ++it) {
+        const QDate day = it->date.localDate();
+        const qint64 ago = day.daysTo(today);
+        if (ago > 6)
+            break;
+        if (ago >= 0)
+            days.insert(day);
+    }
+    return int(days.size());
+}
+
+qint64 currentStreak(const Profile &profile, QDate today)
+{
+    if (!profile.lastActiveDay)
+        return 0;
+    const qint64 ago = profile.lastActiveDay->localDate().daysTo(today);
+    return ago == 0 || ago == 1 ? profile.streak : 0;
+}
+
+QList<UnitStars> unitStars(const Profile &profile)
+{
+    QList<UnitStars> units;
+    for (const LearningUnit &unit : Curriculum::units()) {
+        UnitStars row{unit.emoji, unit.title, 0, 3 * qint64(unit.lessons.size())};
+        for (const Lesson &lesson : unit.lessons)
+            row.stars += profile.lessonResults.value(lesson.id).stars;
+        units.append(row);
+    }
+    return units;
+}
+
+QList<GamePlayed> gamesPlayed(const Profile &profile)
+{
+    QList<GamePlayed> games;
+    for (GameKind kind : allGameKinds) {
+        const int played = int(std::count_if(
+            profile.history.cbegin(), profile.history.cend(),
+            [&](const PracticeEntry &entry) { return entry.game == kind; }));
+        const qint64 best = profile.bestScore(kind);
+        if (played > 0 || best > 0)
+            games.append({kind, played, best});
+    }
+    return games;
+}
+
+QMap<QChar, double> errorRates(const Profile &profile)
+{
+    QMap<QChar, double> rates;
+    for (auto it = profile.keyStats.cbegin(); it != profile.keyStats.cend(); ++it) {
+        const double attempts = double(it->right) + double(it->wrong);
+        if (attempts > 0)
+            rates.insert(it.key(), double(it->wrong) / attempts);
+    }
+    return rates;
+}
+
+QList<TrickyKey> trickiestKeys(const Profile &profile, int count)
+{
+    QList<TrickyKey> keys;
+    for (auto it = profile.keyStats.cbegin(); it != profile.keyStats.cend(); ++it) {
+        const double attempts = double(it->right) + double(it->wrong);
+        if (it->wrong > 0 && attempts >= minAttemptsToName && it.key() != u' ')
+            keys.append({it.key(), double(it->wrong) / attempts, mostTypedInstead(*it)});
+    }
+    // Stable, so equal rates keep the order of the characters.
+    std::stable_sort(keys.begin(), keys.end(), [](const TrickyKey &a, const TrickyKey &b) {
+        return a.errorRate > b.errorRate;
+    });
+    return keys.mid(0, count);
+}
+
+QString keyName(QChar key)
+{
+    switch (key.unicode()) {
+    case u' ':
+        return QStringLiteral("Space");
+    case u';':
+        return QStringLiteral("semicolon");
+    case u',':
+        return QStringLiteral("comma");
+    case u'.':
+        return QStringLiteral("full stop");
+    case u'/':
+        return QStringLiteral("slash");
+    case u'\'':
+        return QStringLiteral("apostrophe");
+    default:
+        return QString(key.toUpper());
+    }
+}
+
+QString summary(const Profile &profile, QDate today)
+{
+    QStringList parts;
+    const int days = daysPractisedThisWeek(profile, today);
+    if (days == 0)
+        parts << QStringLiteral("%1 has not practised this week").arg(profile.name);
+    else
+        parts << QStringLiteral("%1 practised %2 %3 this week")
+                     .arg(profile.name)
+                     .arg(days)
+                     .arg(days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+
+    QList<double> speeds;
+    for (const PracticeEntry &entry : profile.history) {
+        if (!entry.isGame() && entry.date.localDate().daysTo(today) <= 6 &&
+            entry.date.localDate().daysTo(today) >= 0)
+            speeds.append(entry.wpm);
+    }
+    if (speeds.size() >= 2)
+        parts << QStringLiteral("their speed went from %1 to %2 wpm")
+                     .arg(wholeNumber(speeds.front()), wholeNumber(speeds.back()));
+    else if (speeds.size() == 1)
+        parts << QStringLiteral("their speed was %1 wpm").arg(wholeNumber(speeds.front()));
+
+    // The mix-up made most often, counted over all keys.
+    qint64 most = 0;
+    QChar expected, typed;
+    for (auto it = profile.keyStats.cbegin(); it != profile.keyStats.cend(); ++it) {
+        for (auto t = it->typedInstead.cbegin(); t != it->typedInstead.cend(); ++t) {
+            if (t.value() > most) {
+                most = t.value();
+                expected = it.key();
+                typed = t.key();
+            }
+        }
+    }
+    // Three times before it is "often": one slip is not a habit.
+    if (most >= 3)
+        parts << QStringLiteral("they often type %1 for %2").arg(keyName(typed), keyName(expected));
+    return parts.join(QStringLiteral("; ")) + u'.';
+}
+
+} // namespace tapalong::GrownupsReport

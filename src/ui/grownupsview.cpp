@@ -1,0 +1,188 @@
+#include "grownupsview.h"
+#include "storebinding.h"
+
+#include "grownupsreport.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tapalong {
+
+namespace {
+
+QString count(qint64 n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1StringView(n == 1 ? one : many));
+}
+
+} // namespace
+
+GrownupsGate::GrownupsGate(QObject *parent)
+    : QObject(parent), m_rng(QRandomGenerator::global()->generate64())
+{
+    newSum();
+}
+
+void GrownupsGate::setSeed(quint64 seed)
+{
+    m_rng = SeededRNG(seed);
+    newSum();
+}
+
+QString GrownupsGate::question() const
+{
+    return QStringLiteral("What is %1 + %2?").arg(m_a).arg(m_b);
+}
+
+bool GrownupsGate::answer(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (ok && value == expected()) {
+        if (!m_passed) {
+            m_passed = true;
+            emit passedChanged();
+        }
+        return true;
+    }
+    newSum();
+    return false;
+}
+
+void GrownupsGate::newSum()
+{
+    // The ones add up to ten or more, so the answer needs a carry, not a glance at the digits.
+    const int onesA = int(m_rng.nextInRange(2, 9));
+    const int onesB = int(m_rng.nextInRange(10 - onesA, 9));
+    m_a = int(m_rng.nextInRange(1, 7)) * 10 + onesA;
+    m_b = int(m_rng.nextInRange(1, 7)) * 10 + onesB;
+    emit questionChanged();
+}
+
+GrownupsView::GrownupsView(QObject *parent)
+    : QObject(parent), m_today(AppStore::systemClock().now().localDate())
+{
+    refresh();
+}
+
+void GrownupsView::setStore(AppStore *store)
+{
+    if (!rebindStore(m_store, store, this, &GrownupsView::refresh))
+        return;
+    emit storeChanged();
+    refresh();
+}
+
+void GrownupsView::setToday(QDate today)
+{
+    if (m_today == today)
+        return;
+    m_today = today;
+    refresh();
+}
+
+void GrownupsView::setSelected(int selected)
+{
+    m_chosen = true;
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    refresh();
+}
+
+void GrownupsView::refresh()
+{
+    namespace R = GrownupsReport;
+    m_explorers.clear();
+    m_speedPoints.clear();
+    m_days.clear();
+    m_units.clear();
+    m_games.clear();
+    m_heat.clear();
+    const QList<Profile> profiles = m_store ? m_store->data().profiles : QList<Profile>();
+    for (const Profile &profile : profiles) {
+        m_explorers.append(QVariantMap{{QStringLiteral("name"), profile.name},
+                                       {QStringLiteral("avatar"), profile.avatar}});
+    }
+    // The explorer who is playing comes first to mind, until the grown-up picks another.
+    if (!m_chosen && m_store && m_store->currentProfile())
+        m_selected = int(m_store->currentProfile() - m_store->data().profiles.constData());
+    const Profile empty;
+    const Profile &profile =
+        m_selected >= 0 && m_selected < profiles.size() ? profiles.at(m_selected) : empty;
+
+    m_summary = profile.name.isEmpty() ? QString() : R::summary(profile, m_today);
+
+    const QList<R::SpeedPoint> points = R::speedPoints(profile);
+    m_speedScale = 10;
+    for (const R::SpeedPoint &point : points) {
+        m_speedScale = std::max({m_speedScale, point.wpm, point.goal});
+        m_speedPoints.append(QVariantMap{{QStringLiteral("wpm"), point.wpm},
+                                         {QStringLiteral("accuracy"), point.accuracy},
+                                         {QStringLiteral("goal"), point.goal}});
+    }
+    m_speedScale = std::ceil(m_speedScale / 5) * 5;
+    m_speedText = points.isEmpty()
+                      ? QStringLiteral("No lessons yet.")
+                      : QStringLiteral("%1, latest %2 wpm at %3% accuracy")
+                            .arg(count(points.size(), "lesson", "lessons"))
+                            .arg(std::llround(points.back().wpm))
+                            .arg(std::llround(points.back().accuracy));
+
+    double totalMinutes = 0;
+    m_dayScale = 10;
+    for (const R::DayMinutes &day : R::practiceDays(profile, m_today)) {
+        totalMinutes += day.minutes;
+        m_dayScale = std::max(m_dayScale, day.minutes);
+        m_days.append(QVariantMap{{QStringLiteral("minutes"), day.minutes},
+                                  {QStringLiteral("label"), QString::number(day.day.day())}});
+    }
+    m_dayScale = std::ceil(m_dayScale / 5) * 5;
+    const qint64 wholeMinutes = std::llround(totalMinutes);
+    m_practiceText = totalMinutes > 0 && wholeMinutes == 0
+                         ? QStringLiteral("Under a minute in the last four weeks")
+                         : QStringLiteral("%1 in the last four weeks")
+                               .arg(count(wholeMinutes, "minute", "minutes"));
+    const qint64 streak = R::currentStreak(profile, m_today);
+    m_streakText = streak > 0 ? QStringLiteral("🔥 %1 in a row").arg(count(streak, "day", "days"))
+                              : QStringLiteral("No streak right now");
+
+    for (const R::UnitStars &unit : R::unitStars(profile)) {
+        m_units.append(QVariantMap{
+            {QStringLiteral("emoji"), unit.emoji},
+            {QStringLiteral("title"), unit.title},
+            {QStringLiteral("text"), QStringLiteral("%1 of %2 ⭐").arg(unit.stars).arg(unit.maxStars)}});
+    }
+    for (const R::GamePlayed &game : R::gamesPlayed(profile)) {
+        m_games.append(QVariantMap{
+            {QStringLiteral("emoji"), emoji(game.kind)},
+            {QStringLiteral("title"), title(game.kind)},
+            // Scores from before the history was kept have no games counted.
+            {QStringLiteral("text"), game.played > 0
+                                         ? QStringLiteral("%1, best score %2")
+                                               .arg(count(game.played, "game", "games"))
+                                               .arg(game.best)
+                                         : QStringLiteral("best score %1").arg(game.best)}});
+    }
+
+    const QMap<QChar, double> rates = R::errorRates(profile);
+    for (auto it = rates.cbegin(); it != rates.cend(); ++it)
+        m_heat.insert(QString(it.key()), it.value());
+    QStringList tricky;
+    for (const R::TrickyKey &key : R::trickiestKeys(profile)) {
+        QString text = QStringLiteral("%1 (%2% missed").arg(R::keyName(key.key)).arg(
+            std::llround(100 * key.errorRate));
+        if (key.oftenTypedInstead)
+            text += QStringLiteral(", often %1").arg(R::keyName(*key.oftenTypedInstead));
+        tricky.append(text + u')');
+    }
+    m_trickyText = tricky.isEmpty()
+                       ? QStringLiteral("No tricky keys yet: more typing will tell.")
+                       : QStringLiteral("Trickiest keys: ") + tricky.join(QStringLiteral(", "));
+    emit updated();
+}
+
+} // namespace tapalong

@@ -1,0 +1,159 @@
+// The grown-ups' view: the door that opens it, the sum that guards it, and the view model
+// of one explorer's progress.
+#pragma once
+
+#include "appstore.h"
+#include "seededrng.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+namespace tapalong {
+
+// Whether the grown-ups' view is open. The picker and the profile menu ask for it; the window
+// loads the view only while it is open, so it costs nothing the rest of the time.
+class GrownupsDoor : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(bool open READ isOpen NOTIFY openChanged FINAL)
+
+public:
+    using QObject::QObject;
+    bool isOpen() const { return m_open; }
+    Q_INVOKABLE void show() { setOpen(true); }
+    Q_INVOKABLE void close() { setOpen(false); }
+
+signals:
+    void openChanged();
+
+private:
+    void setOpen(bool open)
+    {
+        if (m_open == open)
+            return;
+        m_open = open;
+        emit openChanged();
+    }
+    bool m_open = false;
+};
+
+// A sum of two two-digit numbers with a carry: a grown-up answers it at a glance, a young
+// child who presses keys at random does not (one chance in a hundred per try, and every wrong
+// answer brings a new sum).
+class GrownupsGate : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString question READ question NOTIFY questionChanged FINAL)
+    Q_PROPERTY(bool passed READ passed NOTIFY passedChanged FINAL)
+    // Set by tests for a known sum; the program starts from a random seed.
+    Q_PROPERTY(quint64 seed WRITE setSeed FINAL)
+
+public:
+    explicit GrownupsGate(QObject *parent = nullptr);
+
+    QString question() const;
+    bool passed() const { return m_passed; }
+    void setSeed(quint64 seed);
+    int expected() const { return m_a + m_b; }
+    // True when the answer is right; a wrong one brings a new sum.
+    Q_INVOKABLE bool answer(const QString &text);
+
+signals:
+    void questionChanged();
+    void passedChanged();
+
+private:
+    void newSum();
+
+    SeededRNG m_rng;
+    int m_a = 0;
+    int m_b = 0;
+    bool m_passed = false;
+};
+
+// One explorer's progress, for the grown-ups' view. Read-only: recomputed from the store when
+// its data change and when another explorer is chosen.
+class GrownupsView : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged FINAL)
+    // Today by the local calendar; tests set it, the program leaves it to the system clock.
+    Q_PROPERTY(QDate today READ today WRITE setToday NOTIFY updated FINAL)
+    // Each {name, avatar}, in the household's order.
+    Q_PROPERTY(QVariantList explorers READ explorers NOTIFY updated FINAL)
+    // The current explorer's place until another is chosen.
+    Q_PROPERTY(int selected READ selected WRITE setSelected NOTIFY updated FINAL)
+    Q_PROPERTY(QString summary READ summary NOTIFY updated FINAL)
+    // Each {wpm, accuracy, goal}; the scale is the top of the chart in wpm.
+    Q_PROPERTY(QVariantList speedPoints READ speedPoints NOTIFY updated FINAL)
+    Q_PROPERTY(double speedScale READ speedScale NOTIFY updated FINAL)
+    Q_PROPERTY(QString speedText READ speedText NOTIFY updated FINAL)
+    // Each {minutes, label}; the scale is the top of the chart in minutes.
+    Q_PROPERTY(QVariantList days READ days NOTIFY updated FINAL)
+    Q_PROPERTY(double dayScale READ dayScale NOTIFY updated FINAL)
+    Q_PROPERTY(QString practiceText READ practiceText NOTIFY updated FINAL)
+    Q_PROPERTY(QString streakText READ streakText NOTIFY updated FINAL)
+    // Each {emoji, title, text}.
+    Q_PROPERTY(QVariantList units READ units NOTIFY updated FINAL)
+    Q_PROPERTY(QVariantList games READ games NOTIFY updated FINAL)
+    // Character → share of mistakes (0 … 1), for the keys typed at least once.
+    Q_PROPERTY(QVariantMap heat READ heat NOTIFY updated FINAL)
+    Q_PROPERTY(QString trickyText READ trickyText NOTIFY updated FINAL)
+
+public:
+    explicit GrownupsView(QObject *parent = nullptr);
+
+    AppStore *store() const { return m_store; }
+    void setStore(AppStore *store);
+    QDate today() const { return m_today; }
+    void setToday(QDate today);
+    int selected() const { return m_selected; }
+    void setSelected(int selected);
+
+    QVariantList explorers() const { return m_explorers; }
+    QString summary() const { return m_summary; }
+    QVariantList speedPoints() const { return m_speedPoints; }
+    double speedScale() const { return m_speedScale; }
+    QString speedText() const { return m_speedText; }
+    QVariantList days() const { return m_days; }
+    double dayScale() const { return m_dayScale; }
+    QString practiceText() const { return m_practiceText; }
+    QString streakText() const { return m_streakText; }
+    QVariantList units() const { return m_units; }
+    QVariantList games() const { return m_games; }
+    QVariantMap heat() const { return m_heat; }
+    QString trickyText() const { return m_trickyText; }
+
+signals:
+    void storeChanged();
+    void updated();
+
+private:
+    void refresh();
+
+    QPointer<AppStore> m_store;
+    QDate m_today;
+    int m_selected = 0;
+    bool m_chosen = false; // set once a grown-up picks an explorer
+    QVariantList m_explorers;
+    QString m_summary;
+    QVariantList m_speedPoints;
+    double m_speedScale = 10;
+    QString m_speedText;
+    QVariantList m_days;
+    double m_dayScale = 10;
+    QString m_practiceText;
+    QString m_streakText;
+    QVariantList m_units;
+    QVariantList m_games;
+    QVariantMap m_heat;
+    QString m_trickyText;
+};
+
+} // namespace tapalong

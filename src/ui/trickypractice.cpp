@@ -1,0 +1,51 @@
+#include "trickypractice.h"
+#include "storebinding.h"
+
+#include "grownupsreport.h"
+#include "history.h"
+#include "trickykeys.h"
+
+namespace tapalong {
+
+TrickyPractice::TrickyPractice(QObject *parent) : QObject(parent) {}
+
+void TrickyPractice::setStore(AppStore *store)
+{
+    if (!rebindStore(m_store, store, this, &TrickyPractice::refresh))
+        return;
+    emit storeChanged();
+    refresh();
+}
+
+QString TrickyPractice::lessonId() const
+{
+    return History::trickyLessonId;
+}
+
+QString TrickyPractice::keyList(const QString &keys)
+{
+    QStringList names;
+    for (QChar key : keys)
+        names.append(GrownupsReport::keyName(key));
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+void TrickyPractice::refresh()
+{
+    const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+    const bool available = profile && TrickyKeys::hasEnoughStatistics(*profile);
+    const QString description =
+        available ? QStringLiteral("A quick drill on %1, the keys that trip you up most.")
+                        .arg(keyList(TrickyKeys::weakestKeys(*profile)))
+                  : QString();
+    if (available == m_available && description == m_description)
+        return;
+    m_available = available;
+    m_description = description;
+    emit updated();
+}
+
+} // namespace tapalong

@@ -1,0 +1,95 @@
+import QtQuick
+import QtTest
+import Tapalong.Store
+import Tapalong.Ui
+import Tapalong.UiTestSupport
+
+// The grown-ups' view: the sum keeps it shut, its texts show for a small household, and the
+// dashboard's practice card appears only with enough key statistics.
+TestCase {
+    id: testCase
+    name: "Grownups"
+    when: windowShown
+    visible: true
+    width: 1180; height: 780
+
+    Component { id: screenComponent; GrownupsScreen {} }
+    Component { id: dashboardComponent; DashboardView {} }
+    Component { id: backupComponent; BackupPanel { width: 800 } }
+
+    function cleanup() { UiTestSupport.reset() }
+
+    function answer(screen, text) {
+        const field = findChild(screen, "gateAnswer")
+        field.forceActiveFocus()
+        field.text = text
+        mouseClick(findChild(screen, "gateOpen"))
+    }
+
+    function test_onlyTheRightSumOpensTheProgress() {
+        AppStore.addProfile("Ada", "🦊")
+        const screen = createTemporaryObject(screenComponent, testCase, { width: width, height: height })
+        const question = findChild(screen, "gateQuestion")
+        const before = question.text
+        const sum = before.replace("What is ", "").replace("?", "").split(" + ")
+        const right = Number(sum[0]) + Number(sum[1])
+
+        answer(screen, String(right + 1))
+        verify(findChild(screen, "gateWrong").visible)
+        verify(findChild(screen, "grownupsProgressLoader").item === null)
+        verify(question.text !== before, "a wrong answer brings a new sum")
+
+        const again = question.text.replace("What is ", "").replace("?", "").split(" + ")
+        answer(screen, String(Number(again[0]) + Number(again[1])))
+        tryVerify(() => findChild(screen, "grownupsProgress") !== null)
+    }
+
+    function test_theProgressNamesTheTrickyKey() {
+        AppStore.addProfile("Ada", "🦊")
+        UiTestSupport.recordTypedLesson("u1l1", 9.6, "fj", 30, "j", "k", 6)
+        const screen = createTemporaryObject(screenComponent, testCase, { width: width, height: height })
+        const question = findChild(screen, "gateQuestion").text
+        const sum = question.replace("What is ", "").replace("?", "").split(" + ")
+        answer(screen, String(Number(sum[0]) + Number(sum[1])))
+        tryVerify(() => findChild(screen, "grownupsProgress") !== null)
+        const view = findChild(screen, "grownupsProgress")
+        compare(findChild(view, "grownupsSummary").text,
+                "Ada practised 1 day this week; their speed was 10 wpm; they often type K for J.")
+        compare(findChild(view, "trickyText").text, "Trickiest keys: J (17% missed, often K)")
+        compare(findChild(view, "speedText").text,
+                "1 lesson, latest 10 wpm at 90% accuracy  ·  dashes: each lesson's goal")
+        let points = 0
+        const chart = findChild(view, "speedChart")
+        for (let i = 0; i < chart.children.length; ++i)
+            if (chart.children[i].objectName === "speedPoint")
+                ++points
+        compare(points, 1)
+    }
+
+    function test_thePracticeCardShowsOnlyWithEnoughStatistics() {
+        AppStore.addProfile("Ada", "🦊")
+        const dashboard = createTemporaryObject(dashboardComponent, testCase, { width: width, height: height })
+        const card = findChild(dashboard, "trickyKeysCard")
+        verify(!card.visible)
+        UiTestSupport.recordTypedLesson("u1l1", 9, "fj", 30, "j", "k", 6)
+        verify(!card.visible, "two learned keys are not enough")
+        UiTestSupport.recordTypedLesson("u1l2", 9, "fjdk", 30, "d", "s", 4)
+        verify(card.visible)
+        compare(findChild(card, "trickyKeysDescription").text,
+                "A quick drill on D, J and F, the keys that trip you up most.")
+    }
+
+    function test_bothBackupButtonsOpenAFileDialog() {
+        const panel = createTemporaryObject(backupComponent, testCase)
+        const loader = findChild(panel, "fileDialogLoader")
+        mouseClick(findChild(panel, "saveCopyButton"))
+        tryVerify(() => loader.status === Loader.Ready)
+        verify(loader.item.saving)
+        verify(loader.item.visible)
+        loader.item.reject()
+        mouseClick(findChild(panel, "restoreButton"))
+        tryVerify(() => loader.status === Loader.Ready && !loader.item.saving)
+        verify(loader.item.visible)
+        loader.item.reject()
+    }
+}
