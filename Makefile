@@ -18,6 +18,7 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPALONG_WERROR=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
+	JOBS=$(JOBS) bash scripts/sanitize-tests.sh
 
 bench: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPALONG_WERROR=ON

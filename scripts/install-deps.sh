@@ -18,6 +18,8 @@ packages=(
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
+  # the sanitizer build and the decoder's fuzz target (libFuzzer lives in libclang-rt)
+  clang libclang-rt-14-dev
 )
 
 missing=()

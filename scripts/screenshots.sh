@@ -282,4 +282,18 @@ lose_copy_cat
 shot copy-cat-game-over overCard/replayButton
 stop
 
+# --- A refused save: a file where the save folder belongs makes every write fail (for root
+# too), so the explorer made here brings up the notice at the foot of the window. Keys only.
+XDG_DATA_HOME=$home/refused
+mkdir -p "$XDG_DATA_HOME"
+: >"$XDG_DATA_HOME/Tapalong"
+start
+xdotool key Tab Return
+sleep 0.6
+xdotool type --delay 40 'Noa'
+xdotool key Return
+shot save-notice 1
+stop
+XDG_DATA_HOME=$home/data
+
 echo "$number screenshots in $out"

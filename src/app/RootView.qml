@@ -113,6 +113,15 @@ Item {
         }
     }
 
+    // Above every screen and the picker, small, at the foot of the window.
+    SaveNotice {
+        objectName: "saveNotice"
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 14
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: AppStore.saveProblem
+    }
+
     Component {
         id: mainView
         MainView {

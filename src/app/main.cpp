@@ -4,6 +4,7 @@
 #include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
+#include "quitsignals.h"
 #include "savefile.h"
 #include "singleinstance.h"
 #include "uiprobe.h"
@@ -13,11 +14,13 @@
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QSessionManager>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -49,6 +52,16 @@ void chooseRenderer()
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+// The store while the event loop runs, for the one exit that skips the end of main(): when the
+// display goes away, Qt's X11 connection calls exit().
+tapalong::AppStore *s_storeAtExit = nullptr;
+
+void saveAtExit()
+{
+    if (s_storeAtExit)
+        s_storeAtExit->saveIfUnsaved();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -78,10 +91,22 @@ int main(int argc, char *argv[])
                      heard ? "; its window was asked to come forward" : " (it did not answer)");
         return 0;
     }
+    // Only now that the folder is ours: another running Tapalong may be saving.
+    tapalong::SaveFile(savePath).removeLeftovers();
 
     tapalong::AppStore store{tapalong::SaveFile(savePath)};
     tapalong::AppStore::setInstance(&store);
     tapalong::Feedback feedback(store);
+
+    // Logout, shutdown and Ctrl+C quit through the event loop, and every way out that Qt shows
+    // in advance waits for the last write.
+    tapalong::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &tapalong::QuitSignals::quitRequested, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &store,
+                     [&store] { store.saveIfUnsaved(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &store,
+                     [&store](QSessionManager &) { store.saveIfUnsaved(); });
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -139,8 +164,11 @@ int main(int argc, char *argv[])
     if (const QString probe = qEnvironmentVariable("TAPALONG_UI_PROBE"); !probe.isEmpty())
         new tapalong::UiProbe(window, probe);
 
+    s_storeAtExit = &store;
+    std::atexit(saveAtExit);
     const int status = app.exec();
     store.saveIfUnsaved();
+    s_storeAtExit = nullptr;
     feedback.setSoundBackend(nullptr);
     feedback.setSpeechBackend(nullptr);
     return status;

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace tapalong {
 
 namespace {
 
 constexpr int answerTimeoutMs = 1000;
+constexpr unsigned long garbledLockGraceMs = 300;
 
 // The socket lives in the user's runtime folder (private to them) when there is one; its name
 // follows the save folder, so a test's throwaway home never meets the real program.
@@ -41,10 +43,28 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
     });
 }
 
+bool SingleInstance::namesNoOwner() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    return !m_lock.getLockInfo(&pid, &host, &app);
+}
+
 bool SingleInstance::claim()
 {
     QDir().mkpath(m_folder);
-    if (!m_lock.tryLock(0))
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError && namesNoOwner()) {
+        // An empty or garbled lock (a full disk, a crash while it was written) names no live
+        // Tapalong, yet QLockFile would keep it forever. A starting Tapalong writes its own
+        // within moments, so look twice before taking over; the second lock keeps two starts
+        // from both taking over at once.
+        QThread::msleep(garbledLockGraceMs);
+        QLockFile takeover(m_lock.fileName() + QStringLiteral(".rmlock"));
+        if (namesNoOwner() && takeover.tryLock(0) && namesNoOwner())
+            m_lock.removeStaleLockFile();
+    }
+    if (!m_lock.isLocked() && !m_lock.tryLock(0))
         return m_lock.error() != QLockFile::LockFailedError;
     // A socket left by a crashed run is ours to replace now that we hold the lock.
     QLocalServer::removeServer(m_serverName);

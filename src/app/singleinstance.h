@@ -18,8 +18,9 @@ public:
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
 
     // True when this process now holds the folder, also when it takes over the lock of one that
-    // crashed, or when the folder cannot be locked at all (the save file then reports its own
-    // trouble). False while another running Tapalong holds it.
+    // crashed or a lock file that names no one (empty or garbled), or when the folder cannot be
+    // locked at all (the save file then reports its own trouble). False while another running
+    // Tapalong holds it.
     bool claim();
     // From a second start: asks the running one to show its window. Returns whether it heard.
     bool askRunningToShow() const;
@@ -28,6 +29,9 @@ signals:
     void showRequested();
 
 private:
+    // True when the lock file holds no process id, host and name that can be read.
+    bool namesNoOwner() const;
+
     QString m_folder;
     QString m_serverName;
     QLockFile m_lock;

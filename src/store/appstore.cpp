@@ -20,6 +20,7 @@ public:
     explicit FileStorage(SaveFile file) : m_file(std::move(file)) {}
     SaveFile::LoadResult load() override { return m_file.load(); }
     bool save(const AppData &data) override { return m_file.save(data); }
+    QString problem() const override { return m_file.problem(); }
 
 private:
     SaveFile m_file;
@@ -41,14 +42,19 @@ const Clock &AppStore::systemClock()
 }
 
 AppStore::AppStore(SaveFile file, const Clock &clock, QObject *parent)
-    : AppStore(std::make_unique<FileStorage>(std::move(file)), clock, parent)
+    : AppStore(std::make_unique<FileStorage>(std::move(file)), clock, SaveWriter::Thread::worker,
+               parent)
 {
 }
 
-AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject *parent)
-    : QObject(parent), m_storage(std::move(storage)), m_clock(clock)
+AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, SaveWriter::Thread thread,
+                   QObject *parent)
+    : QObject(parent), m_writer(std::move(storage), thread), m_clock(clock)
 {
-    SaveFile::LoadResult loaded = m_storage->load();
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &AppStore::retrySave);
+    connect(&m_writer, &SaveWriter::written, this, &AppStore::saved);
+    SaveFile::LoadResult loaded = m_writer.load();
     // Written back at once, so the file is in this program's own form from now on.
     if (loaded.outcome == SaveFile::LoadOutcome::loaded)
         setData(std::move(loaded.data));
@@ -56,6 +62,7 @@ AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject
 
 AppStore::~AppStore()
 {
+    m_writer.flush();
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -77,15 +84,47 @@ void AppStore::setData(AppData data)
 {
     m_data = std::move(data);
     emit dataChanged();
-    // A failed write is tried again by the next change, or on the way out.
-    m_unsaved = !m_storage->save(m_data);
+    // A failed write is tried again by the next change, by the retry timer, or on the way out.
+    m_writer.submit(m_data);
 }
 
 bool AppStore::saveIfUnsaved()
 {
-    if (m_unsaved)
-        m_unsaved = !m_storage->save(m_data);
+    m_writer.flush();
+    if (m_unsaved) {
+        m_writer.submit(m_data);
+        m_writer.flush();
+    }
     return !m_unsaved;
+}
+
+void AppStore::retrySave()
+{
+    m_retry.stop();
+    m_writer.submit(m_data);
+}
+
+void AppStore::saved(bool ok, const QString &problem)
+{
+    m_unsaved = !ok;
+    QString notice;
+    if (ok) {
+        m_retry.stop();
+        m_nextRetryMs = firstRetryMs;
+    } else {
+        notice = QStringLiteral("Tapalong cannot save right now: %1. Progress is kept safe while "
+                                "Tapalong stays open and is saved as soon as that works again.")
+                     .arg(problem);
+        // A change made meanwhile does not put the next try off.
+        if (!m_retry.isActive()) {
+            m_retry.start(m_nextRetryMs);
+            m_nextRetryMs = std::min(2 * m_nextRetryMs, maxRetryMs);
+        }
+    }
+    if (notice != m_saveProblem) {
+        m_saveProblem = notice;
+        emit saveProblemChanged();
+    }
 }
 
 QList<ProfileSummary> AppStore::profileList() const

@@ -6,10 +6,12 @@
 #include "history.h"
 #include "records.h"
 #include "savefile.h"
+#include "savewriter.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
@@ -47,14 +49,6 @@ public:
     bool operator==(const ProfileSummary &) const = default;
 };
 
-// Where the store keeps its data between runs: the save file, or a wrapper a test can watch.
-class Storage {
-public:
-    virtual ~Storage() = default;
-    virtual SaveFile::LoadResult load() = 0;
-    virtual bool save(const AppData &data) = 0;
-};
-
 class AppStore : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -68,6 +62,9 @@ class AppStore : public QObject {
     Q_PROPERTY(QString currentProfileId READ currentProfileId NOTIFY dataChanged)
     Q_PROPERTY(QString currentName READ currentName NOTIFY dataChanged)
     Q_PROPERTY(QString currentAvatar READ currentAvatar NOTIFY dataChanged)
+    // A sentence for a parent while saving fails: what failed, and that progress is kept until
+    // it can be written. Empty while all is well.
+    Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
 
 public:
     // All five kinds together.
@@ -75,9 +72,16 @@ public:
 
     static const Clock &systemClock();
 
-    // Both load at once. The clock must outlive the store.
+    // A refused save is tried again after these, doubling in between.
+    static constexpr int firstRetryMs = 2000;
+    static constexpr int maxRetryMs = 60000;
+
+    // Both load at once. The clock must outlive the store. The save file is written on a
+    // worker thread; a test's storage where `thread` says.
     explicit AppStore(SaveFile file, const Clock &clock = systemClock(), QObject *parent = nullptr);
-    AppStore(std::unique_ptr<Storage> storage, const Clock &clock, QObject *parent = nullptr);
+    AppStore(std::unique_ptr<Storage> storage, const Clock &clock,
+             SaveWriter::Thread thread = SaveWriter::Thread::caller, QObject *parent = nullptr);
+    // Waits for the last write.
     ~AppStore() override;
 
     // QML's singleton is the store handed to setInstance(), which must happen before the first
@@ -86,14 +90,19 @@ public:
     static AppStore *create(QQmlEngine *, QJSEngine *engine);
 
     const AppData &data() const { return m_data; }
-    // The one change path: publish, then save.
+    // The one change path: publish, then hand the new state to the writer.
     void setData(AppData data);
-    // True while the last save failed: what is on screen is not yet on disk.
+    // True while the last save that finished failed: what is on screen is not yet on disk.
     bool isUnsaved() const { return m_unsaved; }
-    // Tries once more to write a change the last save could not; the program does so on the
-    // way out, so a disk that filled up for a moment does not cost a lesson. Returns whether
-    // everything is on disk.
+    // Waits for the writes under way and tries once more if the last failed; the program does
+    // so on the way out, so a disk that filled up for a moment does not cost a lesson. Returns
+    // whether everything is on disk.
     bool saveIfUnsaved();
+    // While saving fails: the wait before the next try, 0 when none is due.
+    int retryDelayMs() const { return m_retry.isActive() ? m_retry.interval() : 0; }
+    // What the retry timer does when it fires; tests call it instead of waiting.
+    void retrySave();
+    QString saveProblem() const { return m_saveProblem; }
 
     // Null when there is none, including when currentProfileID matches no profile.
     const Profile *currentProfile() const { return m_data.currentProfile(); }
@@ -140,17 +149,22 @@ public:
 
 signals:
     void dataChanged();
+    void saveProblemChanged();
 
 private:
+    void saved(bool ok, const QString &problem);
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
     static void addToHistory(Profile &profile, const QString &lessonId,
                              const LessonResult &result, const AttemptDetails &details);
 
-    std::unique_ptr<Storage> m_storage;
+    SaveWriter m_writer;
     const Clock &m_clock;
     AppData m_data;
     bool m_unsaved = false;
+    QString m_saveProblem;
+    QTimer m_retry;
+    int m_nextRetryMs = firstRetryMs;
 };
 
 } // namespace tapalong

@@ -28,21 +28,33 @@ public:
 
     QString path() const { return path_; }
 
-    // Creates the folder first, every time. Never writes the file.
+    // Creates the folder first, every time. Never writes the file. A symbolic link counts as
+    // unreadable unless it leads to a regular file of this user's own.
     LoadResult load();
 
     // Replaces the file atomically, readable by its owner only. An unreadable file found by
-    // load() is first copied aside, once; if that copy fails nothing is written. Returns
-    // whether the new content is on disk.
+    // load(), or a link that may not be followed, is first renamed aside, once; if that fails
+    // nothing is written. Returns whether the new content is on disk. Safe to call from any one
+    // thread at a time.
     bool save(const AppData &data);
+
+    // Why the last save() failed, in one plain sentence; empty after a success.
+    QString problem() const { return problem_; }
+
+    // Removes the temporary files a run killed while saving leaves beside the file (QSaveFile
+    // names them tapalong.json.XXXXXX). Only for the one process that holds the folder's lock.
+    // Returns how many went.
+    int removeLeftovers() const;
 
 private:
     void makeFolder() const;
-    bool copyUnreadableAside() const;
+    bool moveUnreadableAside();
+    bool fail(const QString &problem);
 
     QString path_;
     const Clock *clock_;
     bool keepUnreadable_ = false;
+    QString problem_;
 };
 
 } // namespace tapalong

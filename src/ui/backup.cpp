@@ -138,6 +138,8 @@ bool BackupController::restore()
 {
     if (!m_store || !m_pending)
         return false;
+    // The copy kept aside must be the household as it is now, not a write still under way.
+    m_store->saveIfUnsaved();
     if (!Backup::keepAside(m_savePath, AppStore::systemClock())) {
         m_pending.reset();
         setMessage(QStringLiteral("The current household could not be kept aside, so nothing was "

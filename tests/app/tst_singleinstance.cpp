@@ -48,6 +48,27 @@ private slots:
         lock.close();
         QVERIFY(SingleInstance(dir.path()).claim());
     }
+
+    void aLockThatNamesNoOneIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        // Fault guarded: an empty lock (a full disk at start) kept Tapalong from ever starting.
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbled") << QByteArray("tapalong\n\x01\xff");
+    }
+
+    void aLockThatNamesNoOneIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QFile lock(dir.filePath("tapalong.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+        SingleInstance first(dir.path());
+        QVERIFY(first.claim());
+        QVERIFY(!SingleInstance(dir.path()).claim()); // and it is held now
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

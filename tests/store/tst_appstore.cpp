@@ -3,14 +3,20 @@
 #include "curriculum.h"
 #include "savecodec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <condition_variable>
 #include <ctime>
 #include <functional>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 using namespace tapalong;
 
@@ -34,11 +40,63 @@ public:
         ++saves;
         return !full && file.save(data);
     }
+    QString problem() const override { return QStringLiteral("the disk is full"); }
 
     SaveFile file;
-    int saves = 0;
-    bool full = false;
+    std::atomic<int> saves = 0;
+    std::atomic<bool> full = false;
 };
+
+// Holds each write until the test lets it through, and notes what was written where.
+class Gate : public Storage {
+public:
+    SaveFile::LoadResult load() override { return {}; }
+    bool save(const AppData &data) override
+    {
+        std::unique_lock lock(mutex);
+        ++arrived;
+        changed.notify_all();
+        changed.wait(lock, [this] { return open || passes > 0; });
+        if (passes > 0)
+            --passes;
+        written.append(data.profiles.size());
+        threads.append(std::this_thread::get_id());
+        return true;
+    }
+    void waitForArrivals(int count)
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return arrived >= count; });
+    }
+    void letOneThrough()
+    {
+        const std::lock_guard lock(mutex);
+        ++passes;
+        changed.notify_all();
+    }
+    void openUp()
+    {
+        const std::lock_guard lock(mutex);
+        open = true;
+        changed.notify_all();
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    int arrived = 0;
+    int passes = 0;
+    bool open = false;
+    QList<qsizetype> written; // profiles in each snapshot written
+    QList<std::thread::id> threads;
+};
+
+AppData withProfiles(int count)
+{
+    AppData data;
+    for (int i = 0; i < count; ++i)
+        data.profiles.append(Profile{});
+    return data;
+}
 
 Timestamp local(const QString &iso)
 {
@@ -208,6 +266,114 @@ private slots:
         const int saves = h.disk->saves;
         QVERIFY(h.store->saveIfUnsaved()); // nothing left to write
         QCOMPARE(h.disk->saves, saves);
+    }
+
+    void aRefusedSaveIsRetriedLaterAndAParentIsToldMeanwhile()
+    {
+        // Faults guarded: a refused save waited for the next change (none came before logout),
+        // and nothing on screen said that progress was not being kept.
+        Harness h;
+        QSignalSpy notices(h.store.get(), &AppStore::saveProblemChanged);
+        h.disk->full = true;
+        h.store->addProfile("Mia", "🦊");
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(h.store->saveProblem(),
+                 "Tapalong cannot save right now: the disk is full. Progress is kept safe while "
+                 "Tapalong stays open and is saved as soon as that works again.");
+        // Backs off, and a change made meanwhile does not put the next try off.
+        int expected = AppStore::firstRetryMs;
+        QCOMPARE(h.store->retryDelayMs(), expected);
+        h.store->toggleSound();
+        QCOMPARE(h.store->retryDelayMs(), expected);
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            h.store->retrySave();
+            expected = std::min(2 * expected, AppStore::maxRetryMs);
+            QCOMPARE(h.store->retryDelayMs(), expected);
+        }
+        QCOMPARE(expected, AppStore::maxRetryMs);
+        QCOMPARE(notices.count(), 1);
+
+        h.disk->full = false;
+        h.store->retrySave();
+        QVERIFY(!h.store->isUnsaved());
+        QVERIFY(h.store->saveProblem().isEmpty());
+        QCOMPARE(notices.count(), 2);
+        QCOMPARE(h.store->retryDelayMs(), 0);
+        QCOMPARE(h.fileContent(), SaveCodec::encode(h.store->data()));
+        // The next failure starts again from the shortest wait.
+        h.disk->full = true;
+        h.store->switchPlayer();
+        QCOMPARE(h.store->retryDelayMs(), AppStore::firstRetryMs);
+    }
+
+    void writesLeaveTheDrawingThreadInOrderNewestWaitingOnly()
+    {
+        // Fault guarded: encoding and fsync ran inside the frame after a lesson's last key.
+        auto owned = std::make_unique<Gate>();
+        Gate &gate = *owned;
+        SaveWriter writer(std::move(owned), SaveWriter::Thread::worker);
+        QSignalSpy outcomes(&writer, &SaveWriter::written);
+        writer.submit(withProfiles(1));
+        gate.waitForArrivals(1); // the first is being written
+        writer.submit(withProfiles(2));
+        writer.submit(withProfiles(3)); // takes the place of the second
+        gate.letOneThrough();
+        gate.waitForArrivals(2);
+        gate.openUp();
+        writer.flush();
+        QCOMPARE(gate.written, (QList<qsizetype>{1, 3}));
+        QVERIFY(gate.threads.at(0) != std::this_thread::get_id());
+        QCOMPARE(outcomes.count(), 1); // the newest outcome, once
+        QCOMPARE(outcomes.at(0).at(0).toBool(), true);
+    }
+
+    void quittingWaitsForTheLastWrite()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tapalong.json"));
+        FakeClock clock;
+        AppData last;
+        {
+            AppStore store(SaveFile(path), clock);
+            for (int i = 0; i < 20; ++i)
+                store.addProfile(QString::number(i), "🦊");
+            last = store.data();
+        } // no flush: the destructor waits
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(SaveCodec::decode(file.readAll()), std::optional(last));
+    }
+
+    void aFolderThatTurnsIntoAFileIsReportedUntilItIsBack()
+    {
+        // The real file on the worker thread: the notice follows what the writer found.
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Tapalong"));
+        const QString path = folder + QStringLiteral("/tapalong.json");
+        FakeClock clock;
+        AppStore store(SaveFile(path), clock);
+        store.addProfile("Mia", "🦊");
+        QVERIFY(store.saveIfUnsaved());
+
+        // A file where the folder was fails every write, for root too.
+        QVERIFY(QDir().rename(folder, folder + QStringLiteral(".away")));
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        store.addProfile("Leo", "🦁");
+        QVERIFY(!store.saveIfUnsaved());
+        QVERIFY(store.saveProblem().startsWith("Tapalong cannot save right now: the folder " +
+                                               folder + " is missing."));
+        QCOMPARE(store.retryDelayMs(), AppStore::firstRetryMs);
+
+        QVERIFY(QFile::remove(folder));
+        QVERIFY(QDir().rename(folder + QStringLiteral(".away"), folder));
+        store.retrySave();
+        QVERIFY(store.saveIfUnsaved());
+        QVERIFY(store.saveProblem().isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(SaveCodec::decode(file.readAll()), std::optional(store.data()));
     }
 
     void loadingWritesBackOnlyAReadableFile()

@@ -11,6 +11,9 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tapalong;
 
 namespace {
@@ -248,7 +251,7 @@ private slots:
         QCOMPARE(result.data, sampleData());
     }
 
-    void unreadableFileIsCopiedAsideOnceBeforeTheFirstSave()
+    void unreadableFileIsMovedAsideOnceBeforeTheFirstSave()
     {
         // Fault guarded: the first change silently destroyed a file that could not be read.
         const QString copyName = "tapalong.json.unreadable-20240506-070809";
@@ -274,7 +277,7 @@ private slots:
             QCOMPARE(readFile(path), broken); // loading leaves it alone
 
             QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression("copied to .*/" + copyName + suffix + '$'));
+                                 QRegularExpression("moved to .*/" + copyName + suffix + '$'));
             QVERIFY(file.save(sampleData()));
             QCOMPARE(readFile(dir.filePath(copyName + suffix)), broken);
             QVERIFY(onlyOwnerMayAccess(dir.filePath(copyName + suffix)));
@@ -284,10 +287,10 @@ private slots:
         }
     }
 
-    void failedCopyAsideKeepsTheOriginalAndOversizedFilesAreUnreadable()
+    void failedMoveAsideKeepsTheOriginalAndOversizedFilesAreUnreadable()
     {
-        // Fault guarded: an unreadable file was replaced although no copy of it could be made
-        // (here the copy's name is beyond the 255 characters a file name may have).
+        // Fault guarded: an unreadable file was replaced although it could not be kept (here the
+        // new name is beyond the 255 characters a file name may have).
         QTemporaryDir dir;
         const QString path = dir.filePath(QString(235, u'x'));
         QVERIFY(SaveFile(path).save(AppData{})); // writing at this path works by itself
@@ -297,8 +300,10 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read"));
         QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
         for (int attempt = 0; attempt < 2; ++attempt) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be copied aside"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be moved aside"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not save"));
             QVERIFY(!file.save(sampleData()));
+            QVERIFY(file.problem().contains("cannot be moved aside"));
         }
         QCOMPARE(readFile(path), "not json");
 
@@ -310,6 +315,104 @@ private slots:
         writeFile(path, text + ' ');
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read"));
         QCOMPARE(SaveFile(path).load().outcome, SaveFile::LoadOutcome::unreadable);
+    }
+
+    void whatCannotBeReadIsRenamedAsideSoSavingGoesOn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        // Fault guarded: a folder at the file's place (or a file of mode 000, or one of root's)
+        // could not be copied aside, and then nothing was saved for the whole run.
+        QTest::newRow("a folder") << "folder";
+        // Fault guarded: a link led the save to replace whatever it named, mode and all.
+        QTest::newRow("a link to a folder") << "link to folder";
+        QTest::newRow("a dangling link") << "dangling link";
+        QTest::newRow("a link to another user's file") << "link to foreign file";
+    }
+
+    void whatCannotBeReadIsRenamedAsideSoSavingGoesOn()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tapalong.json");
+        const QString target = dir.filePath("elsewhere");
+        if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+            writeFile(path + "/inside", "kept");
+        } else {
+            if (kind == "link to folder")
+                QVERIFY(QDir().mkdir(target));
+            if (kind == "link to foreign file") {
+                writeFile(target, saveText());
+                if (::chown(QFile::encodeName(target).constData(), 65534, 65534) != 0)
+                    QSKIP("files cannot be given to another user here");
+            }
+            QVERIFY(QFile::link(target, path));
+        }
+        const bool targetExisted = QFileInfo::exists(target);
+        const QByteArray targetBefore = readFile(target);
+
+        SaveFile file(path);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read"));
+        QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::unreadable);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("moved to .*unreadable-"));
+        QVERIFY(file.save(sampleData()));
+
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(path), SaveCodec::encode(sampleData()));
+        const QStringList aside =
+            QDir(dir.path())
+                .entryList({"tapalong.json.unreadable-*"}, QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), 1);
+        const QFileInfo moved(dir.filePath(aside.first()));
+        if (kind == "folder")
+            QCOMPARE(readFile(moved.filePath() + "/inside"), "kept");
+        else
+            QVERIFY(moved.isSymLink());
+        // What the link named is untouched.
+        QCOMPARE(QFileInfo::exists(target), targetExisted);
+        QCOMPARE(readFile(target), targetBefore);
+    }
+
+    void aLinkToTheOwnersOwnFileIsWrittenThrough()
+    {
+        QTemporaryDir dir;
+        const QString synced = dir.filePath("synced/tapalong.json");
+        QVERIFY(QDir().mkpath(dir.filePath("synced")));
+        writeFile(synced, saveText());
+        const QString path = dir.filePath("tapalong.json");
+        QVERIFY(QFile::link(synced, path));
+
+        SaveFile file(path);
+        QCOMPARE(file.load().outcome, SaveFile::LoadOutcome::loaded);
+        QVERIFY(file.save(sampleData()));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(synced), SaveCodec::encode(sampleData()));
+    }
+
+    void leftoversOfAnInterruptedSaveAreRemovedAndNothingElse()
+    {
+        // Fault guarded: a kill between linking and renaming the temporary file left a complete
+        // copy of the household beside the save file, and they piled up.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tapalong.json");
+        const QStringList leftovers = {"tapalong.json.aB3xY9", "tapalong.json.000000"};
+        const QStringList others = {
+            "tapalong.json",        "tapalong.json.unreadable-20240506-070809",
+            "tapalong.json.abc",    "tapalong.json.aB3xY9z",
+            "tapalong.json.aB3-Y9", "other.json.aB3xY9",
+            "tapalong.lock"};
+        for (const QString &name : leftovers + others)
+            writeFile(dir.filePath(name), "{}");
+        QVERIFY(QDir().mkdir(dir.filePath("tapalong.json.Folder")));
+        QVERIFY(
+            QFile::link(dir.filePath("other.json.aB3xY9"), dir.filePath("tapalong.json.LinkOK")));
+
+        QCOMPARE(SaveFile(path).removeLeftovers(), leftovers.size());
+        QStringList expected = others + QStringList{"tapalong.json.Folder", "tapalong.json.LinkOK"};
+        expected.sort();
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+                 expected);
     }
 
     void failedWriteKeepsTheLastGoodSave()
@@ -324,6 +427,7 @@ private slots:
         QVERIFY(SaveCodec::encode(data).isEmpty());
         data = sampleData();
         data.profiles[0].gameScores[0].wpm = std::numeric_limits<double>::infinity();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not save"));
         QVERIFY(!file.save(data));
         QCOMPARE(file.load().data, sampleData());
 

@@ -75,6 +75,7 @@ private slots:
         const QString savePath = dir.filePath("tapalong.json");
         AppStore store{SaveFile(savePath)};
         store.addProfile("Mia", "🦊");
+        store.saveIfUnsaved();
         const QByteArray before = readAll(savePath);
 
         const QString chosen = dir.filePath("chosen.json");
@@ -101,6 +102,7 @@ private slots:
         const QString savePath = dir.filePath("tapalong.json");
         AppStore store{SaveFile(savePath)};
         store.addProfile("Mia", "🦊");
+        store.saveIfUnsaved();
         const QByteArray before = readAll(savePath);
 
         AppData copy;
@@ -120,6 +122,7 @@ private slots:
 
         QVERIFY(backup.restore());
         QCOMPARE(store.data(), copy);
+        store.saveIfUnsaved();
         QCOMPARE(SaveCodec::decode(readAll(savePath)), std::optional<AppData>(copy));
         const QStringList aside =
             QDir(dir.path()).entryList({"tapalong.json.before-restore-*"}, QDir::Files);
