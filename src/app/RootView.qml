@@ -13,7 +13,7 @@ Item {
     // - lessonScreen gets `lessonId`; its signals: exit(), next(string lessonId),
     //   bonus(string lessonId, string game).
     // - gameScreens maps a game's id ("letterDrop", …) to its screen. In free play it
-    //   gets nothing; in a bonus round `bonus` ({lessonId, duration}) and `nextLessonId` (""
+    //   gets nothing; in a bonus round `bonusLessonId`, `bonusDuration` and `nextLessonId` (""
     //   after the last lesson). Its signals: exit(), and openLesson(string lessonId) in a
     //   bonus round.
     // A screen that is not there yet is never opened.
@@ -37,13 +37,13 @@ Item {
 
     function buildScreen(parent: Item): Item {
         switch (nav.kind) {
-        case "main": {
+        case ScreenKind.Main: {
             const view = mainView.createObject(parent)
             view.openLesson.connect(root.openLesson)
             view.openGame.connect(root.openGame)
             return view
         }
-        case "lesson": {
+        case ScreenKind.Lesson: {
             if (!root.lessonScreen)
                 return null
             const screen = root.lessonScreen.createObject(parent, { lessonId: nav.lessonId })
@@ -52,15 +52,16 @@ Item {
             screen.bonus.connect(root.openBonus)
             return screen
         }
-        case "game":
-        case "bonus": {
+        case ScreenKind.Game:
+        case ScreenKind.Bonus: {
             const component = root.gameScreens[nav.game]
             if (!component)
                 return null
-            const bonusRound = nav.kind === "bonus"
+            const bonusRound = nav.kind === ScreenKind.Bonus
             const screen = bonusRound
                 ? component.createObject(parent, {
-                    bonus: { lessonId: nav.lessonId, duration: nav.bonusDuration },
+                    bonusLessonId: nav.lessonId,
+                    bonusDuration: nav.bonusDuration,
                     nextLessonId: nav.nextLessonId
                 })
                 : component.createObject(parent)

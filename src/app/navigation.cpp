@@ -8,13 +8,13 @@ namespace tapalong {
 QString Screen::key() const
 {
     switch (kind) {
-    case Kind::main:
+    case Kind::Main:
         return QStringLiteral("main");
-    case Kind::lesson:
+    case Kind::Lesson:
         return QStringLiteral("lesson-") + lessonId;
-    case Kind::game:
+    case Kind::Game:
         return QStringLiteral("game-") + gameId(gameKind);
-    case Kind::bonus:
+    case Kind::Bonus:
         return QStringLiteral("bonus-") + lessonId + QLatin1Char('-') + gameId(gameKind);
     }
     return {};
@@ -28,31 +28,16 @@ void Navigation::setScreen(const Screen &screen)
     emit screenChanged();
 }
 
-QString Navigation::kind() const
-{
-    switch (m_screen.kind) {
-    case Screen::Kind::main:
-        return QStringLiteral("main");
-    case Screen::Kind::lesson:
-        return QStringLiteral("lesson");
-    case Screen::Kind::game:
-        return QStringLiteral("game");
-    case Screen::Kind::bonus:
-        return QStringLiteral("bonus");
-    }
-    return {};
-}
-
 QString Navigation::game() const
 {
     const bool playing =
-        m_screen.kind == Screen::Kind::game || m_screen.kind == Screen::Kind::bonus;
+        m_screen.kind == Screen::Kind::Game || m_screen.kind == Screen::Kind::Bonus;
     return playing ? gameId(m_screen.gameKind) : QString();
 }
 
 QString Navigation::nextLessonId() const
 {
-    if (m_screen.kind != Screen::Kind::bonus)
+    if (m_screen.kind != Screen::Kind::Bonus)
         return {};
     const std::optional<Lesson> lesson = Curriculum::lessonById(m_screen.lessonId);
     const std::optional<Lesson> next = lesson ? Curriculum::lessonAfter(*lesson) : std::nullopt;

@@ -9,19 +9,27 @@
 
 namespace tapalong {
 
-struct Screen {
-    enum class Kind { main, lesson, game, bonus };
+// The kinds of full-window screen; QML names them ScreenKind.Lesson and so on.
+namespace ScreenKind {
+Q_NAMESPACE
+QML_ELEMENT
+enum class Kind { Main, Lesson, Game, Bonus };
+Q_ENUM_NS(Kind)
+} // namespace ScreenKind
 
-    Kind kind = Kind::main;
+struct Screen {
+    using Kind = ScreenKind::Kind;
+
+    Kind kind = Kind::Main;
     QString lessonId;                         // lesson and bonus
     GameKind gameKind = GameKind::letterDrop; // game and bonus
 
     static Screen main() { return {}; }
-    static Screen lesson(const QString &lessonId) { return {Kind::lesson, lessonId, {}}; }
-    static Screen game(GameKind kind) { return {Kind::game, {}, kind}; }
+    static Screen lesson(const QString &lessonId) { return {Kind::Lesson, lessonId, {}}; }
+    static Screen game(GameKind kind) { return {Kind::Game, {}, kind}; }
     static Screen bonus(const QString &lessonId, GameKind kind)
     {
-        return {Kind::bonus, lessonId, kind};
+        return {Kind::Bonus, lessonId, kind};
     }
 
     // A new key means a fresh screen, even when the kind of screen stays the same.
@@ -36,8 +44,7 @@ class Navigation : public QObject {
     Q_OBJECT
     QML_ELEMENT
 
-    // "main", "lesson", "game" or "bonus".
-    Q_PROPERTY(QString kind READ kind NOTIFY screenChanged)
+    Q_PROPERTY(tapalong::ScreenKind::Kind kind READ kind NOTIFY screenChanged)
     Q_PROPERTY(QString screenKey READ screenKey NOTIFY screenChanged)
     // Empty on the main view and in free play.
     Q_PROPERTY(QString lessonId READ lessonId NOTIFY screenChanged)
@@ -55,7 +62,7 @@ public:
     const Screen &screen() const { return m_screen; }
     void setScreen(const Screen &screen);
 
-    QString kind() const;
+    ScreenKind::Kind kind() const { return m_screen.kind; }
     QString screenKey() const { return m_screen.key(); }
     QString lessonId() const { return m_screen.lessonId; }
     QString game() const;

@@ -227,16 +227,12 @@ std::optional<QChar> singleChar(const QString &text)
 
 } // namespace
 
-QVariantList KeyboardModel::rows()
+QList<KeyRow> KeyboardModel::rows()
 {
-    static const QVariantList table = [] {
-        QVariantList rows;
-        for (const QList<KeyDef> &row : KeyboardLayout::rows()) {
-            QVariantList keys;
-            for (const KeyDef &key : row)
-                keys.append(QVariant::fromValue(key));
-            rows.append(QVariant(keys));
-        }
+    static const QList<KeyRow> table = [] {
+        QList<KeyRow> rows;
+        for (const QList<KeyDef> &row : KeyboardLayout::rows())
+            rows.append({row});
         return rows;
     }();
     return table;

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <array>
@@ -106,6 +105,16 @@ std::optional<QString> hintText(QChar highlight);
 
 } // namespace KeyboardLayout
 
+// One row of the on-screen keyboard, left to right.
+struct KeyRow {
+    Q_GADGET
+    QML_VALUE_TYPE(keyRow)
+    Q_PROPERTY(QList<tapalong::KeyDef> keys MEMBER keys CONSTANT FINAL)
+
+public:
+    QList<KeyDef> keys;
+};
+
 // What the keyboard, hint line and hands views read. Characters arrive as one-character strings;
 // anything else (an empty string, several characters, an emoji) is no character at all.
 class KeyboardModel : public QObject {
@@ -113,8 +122,7 @@ class KeyboardModel : public QObject {
     QML_NAMED_ELEMENT(Keyboard)
     QML_SINGLETON
 
-    // A list of rows, each a list of keyDef.
-    Q_PROPERTY(QVariantList rows READ rows CONSTANT FINAL)
+    Q_PROPERTY(QList<tapalong::KeyRow> rows READ rows CONSTANT FINAL)
     Q_PROPERTY(int noFinger READ noFingerValue CONSTANT FINAL)
     Q_PROPERTY(int thumb READ thumb CONSTANT FINAL)
     // The four fingers of each hand as drawn, left to right: pinky to pointer, pointer to pinky.
@@ -126,7 +134,7 @@ public:
 
     static KeyboardModel *create(QQmlEngine *, QJSEngine *) { return new KeyboardModel; }
 
-    static QVariantList rows();
+    static QList<KeyRow> rows();
     static int noFingerValue() { return noFinger; }
     static int thumb() { return int(Finger::thumb); }
     static QList<int> leftHand();

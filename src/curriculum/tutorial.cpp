@@ -131,14 +131,10 @@ QString listNames(QStringView keys)
 
 } // namespace Tutorial
 
-QVariantList TutorialScript::steps(const QString &lessonId)
+QList<TutorialStep> TutorialScript::steps(const QString &lessonId)
 {
-    QVariantList list;
-    if (const std::optional<Lesson> lesson = Curriculum::lessonById(lessonId)) {
-        for (const TutorialStep &step : Tutorial::steps(*lesson))
-            list.append(QVariant::fromValue(step));
-    }
-    return list;
+    const std::optional<Lesson> lesson = Curriculum::lessonById(lessonId);
+    return lesson ? Tutorial::steps(*lesson) : QList<TutorialStep>();
 }
 
 QString TutorialScript::charName(const QString &ch)

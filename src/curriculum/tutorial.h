@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringView>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -69,8 +68,8 @@ public:
 
     static TutorialScript *create(QQmlEngine *, QJSEngine *) { return new TutorialScript; }
 
-    // A list of tutorialStep; empty for an id that is not in the course.
-    Q_INVOKABLE static QVariantList steps(const QString &lessonId);
+    // Empty for an id that is not in the course.
+    Q_INVOKABLE static QList<tapalong::TutorialStep> steps(const QString &lessonId);
     // Anything but one character is simply upper-cased.
     Q_INVOKABLE static QString charName(const QString &ch);
 };

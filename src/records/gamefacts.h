@@ -10,6 +10,9 @@
 
 namespace tapalong {
 
+// One of the palette's colours, for a table below the layer that holds the palette (Theme).
+enum class Tint { sunshine, mint, coral, sky, lavender, tangerine, pink };
+
 enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };
 
 struct GameFacts {
@@ -17,22 +20,22 @@ struct GameFacts {
     QStringView id; // the saved kind, and the game's name in navigation and in QML
     QStringView title;
     QStringView emoji;
-    QStringView tagline;   // under the title on the games tab
-    QStringView colorName; // the Theme colour of its card among a lesson's bonus rounds
+    QStringView tagline; // under the title on the games tab
+    Tint tint;           // of its card among a lesson's bonus rounds
 };
 
 // In the order the games tab shows them.
 inline constexpr std::array<GameFacts, 5> gameTable = {{
     {GameKind::letterDrop, u"letterDrop", u"Letter Drop", u"\U0001FA82",
-     u"Letters are falling! Type them before they splash.", u"sky"},
+     u"Letters are falling! Type them before they splash.", Tint::sky},
     {GameKind::wordMeteors, u"wordMeteors", u"Word Meteors", u"\u2604\uFE0F",
-     u"Blast word meteors before they hit your planet.", u"coral"},
+     u"Blast word meteors before they hit your planet.", Tint::coral},
     {GameKind::rocketRace, u"rocketRace", u"Rocket Race", u"\U0001F680",
-     u"Type fast to race your rocket past the bots!", u"mint"},
+     u"Type fast to race your rocket past the bots!", Tint::mint},
     {GameKind::keyMoles, u"keyMoles", u"Key Moles", u"\U0001F439",
-     u"Bonk the moles by typing their letters!", u"tangerine"},
+     u"Bonk the moles by typing their letters!", Tint::tangerine},
     {GameKind::copyCat, u"copyCat", u"Copy Cat", u"\U0001F99C",
-     u"Echo the parrot's secret key pattern from memory!", u"lavender"},
+     u"Echo the parrot's secret key pattern from memory!", Tint::lavender},
 }};
 
 inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {

@@ -3,7 +3,6 @@
 #include "curriculum.h"
 
 #include <QJSEngine>
-#include <QVariantMap>
 
 #include <algorithm>
 #include <cmath>
@@ -128,20 +127,15 @@ void AppStore::saved(bool ok, const QString &problem)
     }
 }
 
-QVariantList AppStore::profileList() const
+QList<ProfileSummary> AppStore::profileList() const
 {
-    QVariantList list;
+    QList<ProfileSummary> list;
     list.reserve(m_data.profiles.size());
     for (const Profile &profile : m_data.profiles) {
-        list.append(QVariantMap{
-            {QStringLiteral("id"), profile.id.toString(QUuid::WithoutBraces).toUpper()},
-            {QStringLiteral("name"), profile.name},
-            {QStringLiteral("avatar"), profile.avatar},
-            {QStringLiteral("totalStars"), profile.totalStars()},
-            // std::round takes halves away from zero; kept a double so a wild value from the
-            // file cannot overflow an integer.
-            {QStringLiteral("bestWPM"), std::round(profile.bestWPM())},
-        });
+        // std::round takes halves away from zero; kept a double so a wild value from the file
+        // cannot overflow an integer.
+        list.append({profile.id.toString(QUuid::WithoutBraces).toUpper(), profile.name,
+                     profile.avatar, double(profile.totalStars()), std::round(profile.bestWPM())});
     }
     return list;
 }

@@ -13,7 +13,6 @@
 #include <QString>
 #include <QTimer>
 #include <QUuid>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -27,6 +26,29 @@ namespace tapalong {
 
 struct Lesson;
 
+// One explorer's card in the profile picker.
+struct ProfileSummary {
+    Q_GADGET
+    QML_VALUE_TYPE(profileSummary)
+    // The form chooseProfile() and deleteProfile() take.
+    Q_PROPERTY(QString id MEMBER id)
+    Q_PROPERTY(QString name MEMBER name)
+    Q_PROPERTY(QString avatar MEMBER avatar)
+    // A double, as numbers are in QML: 6.4's qmllint does not know qint64.
+    Q_PROPERTY(double totalStars MEMBER totalStars)
+    // Rounded to a whole number, halves away from zero.
+    Q_PROPERTY(double bestWPM MEMBER bestWPM)
+
+public:
+    QString id;
+    QString name;
+    QString avatar;
+    double totalStars = 0;
+    double bestWPM = 0;
+
+    bool operator==(const ProfileSummary &) const = default;
+};
+
 class AppStore : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -34,9 +56,8 @@ class AppStore : public QObject {
     Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
-    // One map per profile in creation order: id, name, avatar, totalStars and bestWPM, the
-    // latter rounded to a whole number with halves away from zero.
-    Q_PROPERTY(QVariantList profiles READ profileList NOTIFY dataChanged)
+    // In creation order.
+    Q_PROPERTY(QList<tapalong::ProfileSummary> profiles READ profileList NOTIFY dataChanged)
     // Empty, empty and "🙂" while there is no current profile.
     Q_PROPERTY(QString currentProfileId READ currentProfileId NOTIFY dataChanged)
     Q_PROPERTY(QString currentName READ currentName NOTIFY dataChanged)
@@ -118,7 +139,7 @@ public:
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
 
-    QVariantList profileList() const;
+    QList<ProfileSummary> profileList() const;
     QString currentProfileId() const;
     QString currentName() const;
     QString currentAvatar() const;

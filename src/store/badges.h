@@ -5,12 +5,21 @@
 
 #include <QList>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 
 namespace tapalong {
 
 struct Badge {
+    Q_GADGET
+    QML_VALUE_TYPE(badge)
+    Q_PROPERTY(QString id MEMBER id)
+    Q_PROPERTY(QString title MEMBER title)
+    Q_PROPERTY(QString emoji MEMBER emoji)
+    Q_PROPERTY(QString detail MEMBER detail)
+
+public:
     QString id; // the key in Profile::badges, so part of the save format
     QString title;
     QString emoji;

@@ -10,8 +10,8 @@ import Tapalong.Ui
 Item {
     id: root
 
-    // Each {id, title, emoji, earned}, in the order the shelf shows them.
-    property var badges: []
+    // In the order the shelf shows them.
+    property list<shelfBadge> badges
 
     readonly property real step: 10 + 92 // a chip and its gap
     readonly property real maxX: Math.max(0, flick.contentWidth - flick.width)
@@ -49,7 +49,7 @@ Item {
                 model: root.badges
 
                 BadgeChip {
-                    required property var modelData
+                    required property shelfBadge modelData
 
                     height: shelf.tallest
                     emoji: modelData.emoji

@@ -7,8 +7,7 @@ import Tapalong.Ui
 Item {
     id: root
 
-    // rank, name, avatar, value and isCurrent, as ChampionsBoard hands them out.
-    required property var row
+    required property championRow row
 
     implicitHeight: line.implicitHeight + 2 * 13
 

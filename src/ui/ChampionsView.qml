@@ -48,7 +48,7 @@ Item {
                 model: champions.boards
 
                 BoardTab {
-                    required property var modelData
+                    required property boardTab modelData
                     required property int index
 
                     objectName: "board " + modelData.title
@@ -102,7 +102,7 @@ Item {
                 model: champions.rows
 
                 ChampionRow {
-                    required property var modelData
+                    required property championRow modelData
 
                     objectName: "row " + modelData.name
                     width: rows.width

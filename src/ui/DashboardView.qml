@@ -208,7 +208,7 @@ Item {
                     model: progress.stats
 
                     StatCard {
-                        required property var modelData
+                        required property dashboardStat modelData
 
                         objectName: "stat " + modelData.label
                         width: (stats.width - 3 * stats.spacing) / 4
@@ -216,7 +216,7 @@ Item {
                         emoji: modelData.emoji
                         value: modelData.value
                         label: modelData.label
-                        color: Theme[modelData.tint]
+                        color: modelData.tint
                     }
                 }
             }

@@ -7,8 +7,7 @@ import Tapalong.Ui
 Row {
     id: root
 
-    // Each {minutes, label}.
-    property var days: []
+    property list<chartDay> days
     // The top of the chart in minutes.
     property real maxValue: 10
     property real chartHeight: 90
@@ -20,7 +19,7 @@ Row {
 
         Column {
             id: day
-            required property var modelData
+            required property chartDay modelData
             required property int index
             width: (root.width - (root.days.length - 1) * root.spacing) / Math.max(1, root.days.length)
             spacing: 3

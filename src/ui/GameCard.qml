@@ -6,8 +6,7 @@ import Tapalong.Ui
 T.Button {
     id: card
 
-    // emoji, title, tagline and scoreLine, as GamesHub hands them out.
-    required property var game
+    required property gameCard game
 
     focusPolicy: Qt.NoFocus
     Accessible.name: card.game.title

@@ -83,7 +83,7 @@ Item {
                 model: hub.cards
 
                 GameCard {
-                    required property var modelData
+                    required property gameCard modelData
 
                     objectName: "game " + modelData.kind
                     width: grid.cellWidth

@@ -77,7 +77,7 @@ Item {
                 Repeater {
                     model: report.explorers
                     BigButton {
-                        required property var modelData
+                        required property profileSummary modelData
                         required property int index
                         objectName: "explorer " + modelData.name
                         text: modelData.avatar + " " + modelData.name
@@ -180,7 +180,7 @@ Item {
                     Repeater {
                         model: report.units
                         Note {
-                            required property var modelData
+                            required property reportLine modelData
                             text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
                         }
                     }
@@ -195,7 +195,7 @@ Item {
                     Repeater {
                         model: report.games
                         Note {
-                            required property var modelData
+                            required property reportLine modelData
                             text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
                         }
                     }

@@ -14,7 +14,7 @@ Column {
     property real unit: 34
     property real gap: 4
 
-    function rateFor(key: var): real {
+    function rateFor(key: keyDef): real {
         const a = root.heat[key.output]
         const b = root.heat[key.shifted]
         if (a === undefined && b === undefined)
@@ -40,16 +40,16 @@ Column {
 
         Row {
             id: row
-            required property var modelData
+            required property keyRow modelData
 
             anchors.horizontalCenter: parent.horizontalCenter
             spacing: root.gap
 
             Repeater {
-                model: row.modelData
+                model: row.modelData.keys
 
                 Rectangle {
-                    required property var modelData
+                    required property keyDef modelData
                     readonly property real rate: root.rateFor(modelData)
 
                     objectName: "heat:" + modelData.id

@@ -35,16 +35,16 @@ Column {
 
             Row {
                 id: row
-                required property var modelData
+                required property keyRow modelData
 
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: root.gap
 
                 Repeater {
-                    model: row.modelData
+                    model: row.modelData.keys
 
                     KeyCap {
-                        required property var modelData
+                        required property keyDef modelData
 
                         objectName: "key:" + modelData.id
                         width: root.unit * modelData.width + root.gap * (modelData.width - 1)

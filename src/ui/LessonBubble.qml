@@ -7,8 +7,7 @@ import Tapalong.Ui
 T.AbstractButton {
     id: bubble
 
-    // One lesson of CourseProgress.units.
-    required property var lesson
+    required property mapLesson lesson
 
     signal openLesson(string lessonId)
 
@@ -56,12 +55,7 @@ T.AbstractButton {
                 width: 62
                 height: 62
                 radius: 31
-                color: ({
-                    locked: Theme.card,
-                    open: bubble.faded(Theme.sky, 0.25),
-                    threeStars: bubble.faded(Theme.sunshine, 0.35),
-                    finished: bubble.faded(Theme.mint, 0.3)
-                })[bubble.lesson.circle]
+                color: bubble.lesson.circleColor
             }
             Rectangle {
                 objectName: "ring"

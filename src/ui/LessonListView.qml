@@ -53,7 +53,7 @@ Item {
                 Item {
                     id: unitCard
 
-                    required property var modelData
+                    required property mapUnit modelData
 
                     objectName: "unit " + modelData.id
                     width: units.width
@@ -113,7 +113,7 @@ Item {
                                 model: unitCard.modelData.lessons
 
                                 LessonBubble {
-                                    required property var modelData
+                                    required property mapLesson modelData
 
                                     objectName: "bubble " + modelData.id
                                     lesson: modelData

@@ -10,8 +10,8 @@ import Tapalong.Ui
 Item {
     id: root
 
-    // Each a map holding `key` and, when set, `referenceKey`.
-    property var points: []
+    // `key` and, when set, `referenceKey` name the fields drawn.
+    property list<chartPoint> points
     property string key: "wpm"
     property string referenceKey: ""
     // The value at the top of the chart.
@@ -80,7 +80,7 @@ Item {
         model: root.dotted ? root.points : []
 
         Rectangle {
-            required property var modelData
+            required property chartPoint modelData
             required property int index
             objectName: root.pointName
             width: 8

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Templates as T
+import Tapalong.Store
 import Tapalong.Ui
 
 // One explorer's card in the picker. A click chooses them; the context menu removes them, but
@@ -9,8 +10,7 @@ import Tapalong.Ui
 T.Button {
     id: card
 
-    // One entry of AppStore.profiles: id, name, avatar, totalStars, bestWPM.
-    required property var profile
+    required property profileSummary profile
     property bool confirmingDelete: false
 
     signal select()

@@ -70,7 +70,7 @@ Item {
                     model: AppStore.profiles
 
                     ProfileCard {
-                        required property var modelData
+                        required property profileSummary modelData
 
                         objectName: "profile " + modelData.name
                         width: grid.cellWidth

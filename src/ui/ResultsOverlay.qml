@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Tapalong.Store
 import Tapalong.Ui
 
 // The card after the last line: the verdict, the stars popping in one by one, the numbers,
@@ -15,10 +16,8 @@ Scrim {
     property string speedText
     property string accuracyText
     property int keysTyped: 0
-    // Each {id, title, emoji}.
-    property var newBadges: []
-    // Each {kind, emoji, title, color}, color being a Theme colour's name.
-    property var bonusChoices: []
+    property list<badge> newBadges
+    property list<bonusChoice> bonusChoices
     // "" when this was the last lesson.
     property string nextLessonTitle
 
@@ -164,7 +163,7 @@ Scrim {
                         model: root.newBadges
 
                         BadgeChip {
-                            required property var modelData
+                            required property badge modelData
                             emoji: modelData.emoji
                             title: modelData.title
                             earned: true
@@ -190,11 +189,11 @@ Scrim {
                     model: root.bonusChoices
 
                     BigButton {
-                        required property var modelData
+                        required property bonusChoice modelData
                         objectName: "bonus " + modelData.kind
                         text: modelData.emoji + " " + modelData.title
                         size: 15
-                        color: Theme[modelData.color]
+                        color: modelData.color
                         textColor: Theme.ink
                         onClicked: root.bonus(modelData.kind)
                     }

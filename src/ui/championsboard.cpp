@@ -1,8 +1,6 @@
 #include "championsboard.h"
 #include "storebinding.h"
 
-#include <QVariantMap>
-
 namespace tapalong {
 
 namespace {
@@ -28,15 +26,11 @@ void ChampionsBoard::setStore(AppStore *store)
     refresh();
 }
 
-QVariantList ChampionsBoard::boards() const
+QList<BoardTabInfo> ChampionsBoard::boards() const
 {
-    QVariantList boards;
-    for (const Board &board : allBoards()) {
-        boards.append(QVariantMap{
-            {QStringLiteral("emoji"), board.emoji()},
-            {QStringLiteral("title"), board.title()},
-        });
-    }
+    QList<BoardTabInfo> boards;
+    for (const Board &board : allBoards())
+        boards.append({board.emoji(), board.title()});
     return boards;
 }
 
@@ -64,21 +58,14 @@ QString ChampionsBoard::emptyMessage() const
 
 void ChampionsBoard::refresh()
 {
-    QVariantList rows;
+    QList<ChampionRowInfo> rows;
     if (m_store) {
         const AppData &data = m_store->data();
         const Profile *current = m_store->currentProfile();
         int rank = 0;
         for (const LeaderRow &row : allBoards().at(m_board).rows(data)) {
-            rows.append(QVariantMap{
-                // The form the store's profile list uses.
-                {QStringLiteral("id"), row.id.toString(QUuid::WithoutBraces).toUpper()},
-                {QStringLiteral("rank"), ++rank},
-                {QStringLiteral("name"), row.name},
-                {QStringLiteral("avatar"), row.avatar},
-                {QStringLiteral("value"), row.value},
-                {QStringLiteral("isCurrent"), current && row.id == current->id},
-            });
+            rows.append({row.id.toString(QUuid::WithoutBraces).toUpper(), ++rank, row.name,
+                         row.avatar, row.value, current && row.id == current->id});
         }
     }
     if (rows == m_rows)

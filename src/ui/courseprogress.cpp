@@ -3,9 +3,9 @@
 
 #include "badges.h"
 #include "curriculum.h"
+#include "theme.h"
 
 #include <QStringList>
-#include <QVariantMap>
 
 #include <cmath>
 
@@ -19,45 +19,55 @@ const QString &placeholderAvatar()
     return avatar;
 }
 
-QString circleOf(bool unlocked, const LessonResult *result)
+MapLesson::Circle circleOf(bool unlocked, const LessonResult *result)
 {
     if (!unlocked)
-        return QStringLiteral("locked");
+        return MapLesson::Circle::locked;
     if (!result)
-        return QStringLiteral("open");
-    return result->stars >= 3 ? QStringLiteral("threeStars") : QStringLiteral("finished");
+        return MapLesson::Circle::open;
+    return result->stars >= 3 ? MapLesson::Circle::threeStars : MapLesson::Circle::finished;
 }
 
-QVariantMap lessonEntry(const Lesson &lesson, const Profile &profile, const QString &nextId)
+QColor faded(QColor colour, float alpha)
+{
+    colour.setAlphaF(alpha);
+    return colour;
+}
+
+QColor circleColor(MapLesson::Circle circle)
+{
+    switch (circle) {
+    case MapLesson::Circle::locked:
+        return Theme::card();
+    case MapLesson::Circle::open:
+        return faded(Theme::sky(), 0.25f);
+    case MapLesson::Circle::threeStars:
+        return faded(Theme::sunshine(), 0.35f);
+    case MapLesson::Circle::finished:
+        return faded(Theme::mint(), 0.3f);
+    }
+    Q_UNREACHABLE();
+}
+
+MapLesson lessonEntry(const Lesson &lesson, const Profile &profile, const QString &nextId)
 {
     const auto found = profile.lessonResults.constFind(lesson.id);
     const LessonResult *result = found != profile.lessonResults.cend() ? &*found : nullptr;
     const bool unlocked = Curriculum::isUnlocked(lesson, profile);
-    return {
-        {QStringLiteral("id"), lesson.id},
-        {QStringLiteral("title"), lesson.title},
-        {QStringLiteral("emoji"), lesson.emoji},
-        {QStringLiteral("newKeysLabel"), CourseProgress::newKeysLabel(lesson.newKeys)},
-        {QStringLiteral("stars"), result ? result->stars : 0},
-        {QStringLiteral("finished"), result != nullptr},
-        {QStringLiteral("unlocked"), unlocked},
-        {QStringLiteral("isNext"), lesson.id == nextId},
-        {QStringLiteral("circle"), circleOf(unlocked, result)},
-        {QStringLiteral("tooltip"),
-         unlocked ? QStringLiteral("Play ") + lesson.title
-                  : QStringLiteral("Finish the lesson before this one to unlock!")},
-    };
-}
-
-QVariantMap stat(const QString &emoji, const QString &value, const QString &label,
-                 const QString &tint)
-{
-    return {
-        {QStringLiteral("emoji"), emoji},
-        {QStringLiteral("value"), value},
-        {QStringLiteral("label"), label},
-        {QStringLiteral("tint"), tint},
-    };
+    MapLesson entry;
+    entry.id = lesson.id;
+    entry.title = lesson.title;
+    entry.emoji = lesson.emoji;
+    entry.newKeysLabel = CourseProgress::newKeysLabel(lesson.newKeys);
+    entry.stars = result ? result->stars : 0;
+    entry.finished = result != nullptr;
+    entry.unlocked = unlocked;
+    entry.isNext = lesson.id == nextId;
+    entry.tooltip = unlocked ? QStringLiteral("Play ") + lesson.title
+                             : QStringLiteral("Finish the lesson before this one to unlock!");
+    entry.circle = circleOf(unlocked, result);
+    entry.circleColor = circleColor(entry.circle);
+    return entry;
 }
 
 } // namespace
@@ -128,19 +138,16 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
     const QString nextId = next ? next->id : QString();
 
     for (const LearningUnit &unit : Curriculum::units()) {
-        QVariantList unitLessons;
+        QList<MapLesson> unitLessons;
         qint64 earned = 0;
         for (const Lesson &lesson : unit.lessons) {
             unitLessons.append(lessonEntry(lesson, profile, nextId));
             earned += profile.lessonResults.value(lesson.id).stars;
         }
         const qint64 possible = 3 * unit.lessons.size();
-        state.units.append(QVariantMap{
-            {QStringLiteral("id"), unit.id},
-            {QStringLiteral("heading"), unit.emoji + QStringLiteral("  ") + unit.title},
-            {QStringLiteral("starsText"), QStringLiteral("⭐️ %1/%2").arg(earned).arg(possible)},
-            {QStringLiteral("lessons"), unitLessons},
-        });
+        state.units.append({unit.id, unit.emoji + QStringLiteral("  ") + unit.title,
+                            QStringLiteral("⭐️ %1/%2").arg(earned).arg(possible),
+                            std::move(unitLessons)});
     }
 
     state.greeting = QStringLiteral("Hi, ") + profile.name + QStringLiteral("! ") + profile.avatar;
@@ -173,15 +180,15 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
         QStringLiteral("%1 of %2 lessons finished").arg(state.finishedCount).arg(lessons.size());
 
     state.stats = {
-        stat(QStringLiteral("⭐️"), QString::number(profile.totalStars()),
-             QStringLiteral("Stars"), QStringLiteral("sunshine")),
+        {QStringLiteral("⭐️"), QString::number(profile.totalStars()), QStringLiteral("Stars"),
+         Theme::sunshine()},
         // Formatted, not cast: a hand-edited file may hold a speed no integer can take.
-        stat(QStringLiteral("🚀"), QString::number(std::round(profile.bestWPM()), 'f', 0),
-             QStringLiteral("Best speed (wpm)"), QStringLiteral("mint")),
-        stat(QStringLiteral("⌨️"), keysTypedText(profile.totalCorrectKeys),
-             QStringLiteral("Keys typed"), QStringLiteral("sky")),
-        stat(QStringLiteral("🔥"), QString::number(profile.streak), QStringLiteral("Day streak"),
-             QStringLiteral("tangerine")),
+        {QStringLiteral("🚀"), QString::number(std::round(profile.bestWPM()), 'f', 0),
+         QStringLiteral("Best speed (wpm)"), Theme::mint()},
+        {QStringLiteral("⌨️"), keysTypedText(profile.totalCorrectKeys),
+         QStringLiteral("Keys typed"), Theme::sky()},
+        {QStringLiteral("🔥"), QString::number(profile.streak), QStringLiteral("Day streak"),
+         Theme::tangerine()},
     };
 
     // Counted over the shelf, not over the profile's ids, so that an id this version does not
@@ -190,13 +197,7 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
     for (const Badge &badge : BadgeEngine::all()) {
         const bool earned = profile.badges.contains(badge.id);
         earnedBadges += earned ? 1 : 0;
-        state.badges.append(QVariantMap{
-            {QStringLiteral("id"), badge.id},
-            {QStringLiteral("emoji"), badge.emoji},
-            {QStringLiteral("title"), badge.title},
-            {QStringLiteral("detail"), badge.detail},
-            {QStringLiteral("earned"), earned},
-        });
+        state.badges.append({badge.id, badge.emoji, badge.title, badge.detail, earned});
     }
     state.badgeCountText =
         QStringLiteral("%1 of %2").arg(earnedBadges).arg(BadgeEngine::all().size());

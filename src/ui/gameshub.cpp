@@ -4,7 +4,6 @@
 #include "curriculum.h"
 
 #include <QStringList>
-#include <QVariantMap>
 
 namespace tapalong {
 
@@ -54,16 +53,10 @@ void GamesHub::refresh()
     const Profile &profile = current ? *current : blank;
 
     QString learned = keysLabel(Curriculum::learnedKeys(profile));
-    QVariantList cards;
-    for (GameKind kind : allGameKinds) {
-        cards.append(QVariantMap{
-            {QStringLiteral("kind"), gameId(kind)},
-            {QStringLiteral("emoji"), emoji(kind)},
-            {QStringLiteral("title"), title(kind)},
-            {QStringLiteral("tagline"), tagline(kind)},
-            {QStringLiteral("scoreLine"), scoreLine(profile.bestScore(kind))},
-        });
-    }
+    QList<GameCardInfo> cards;
+    for (GameKind kind : allGameKinds)
+        cards.append({gameId(kind), emoji(kind), title(kind), tagline(kind),
+                      scoreLine(profile.bestScore(kind))});
     if (learned == m_learnedKeys && cards == m_cards)
         return;
     m_learnedKeys = std::move(learned);

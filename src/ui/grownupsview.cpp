@@ -103,10 +103,8 @@ void GrownupsView::refresh()
     m_games.clear();
     m_heat.clear();
     const QList<Profile> profiles = m_store ? m_store->data().profiles : QList<Profile>();
-    for (const Profile &profile : profiles) {
-        m_explorers.append(QVariantMap{{QStringLiteral("name"), profile.name},
-                                       {QStringLiteral("avatar"), profile.avatar}});
-    }
+    if (m_store)
+        m_explorers = m_store->profileList();
     // The explorer who is playing comes first to mind, until the grown-up picks another.
     if (!m_chosen && m_store && m_store->currentProfile())
         m_selected = int(m_store->currentProfile() - m_store->data().profiles.constData());
@@ -120,9 +118,7 @@ void GrownupsView::refresh()
     m_speedScale = 10;
     for (const R::SpeedPoint &point : points) {
         m_speedScale = std::max({m_speedScale, point.wpm, point.goal});
-        m_speedPoints.append(QVariantMap{{QStringLiteral("wpm"), point.wpm},
-                                         {QStringLiteral("accuracy"), point.accuracy},
-                                         {QStringLiteral("goal"), point.goal}});
+        m_speedPoints.append({point.wpm, point.accuracy, point.goal});
     }
     m_speedScale = std::ceil(m_speedScale / 5) * 5;
     m_speedText = points.isEmpty()
@@ -137,8 +133,7 @@ void GrownupsView::refresh()
     for (const R::DayMinutes &day : R::practiceDays(profile, m_today)) {
         totalMinutes += day.minutes;
         m_dayScale = std::max(m_dayScale, day.minutes);
-        m_days.append(QVariantMap{{QStringLiteral("minutes"), day.minutes},
-                                  {QStringLiteral("label"), QString::number(day.day.day())}});
+        m_days.append({day.minutes, QString::number(day.day.day())});
     }
     m_dayScale = std::ceil(m_dayScale / 5) * 5;
     const qint64 wholeMinutes = std::llround(totalMinutes);
@@ -151,21 +146,16 @@ void GrownupsView::refresh()
                               : QStringLiteral("No streak right now");
 
     for (const R::UnitStars &unit : R::unitStars(profile)) {
-        m_units.append(QVariantMap{
-            {QStringLiteral("emoji"), unit.emoji},
-            {QStringLiteral("title"), unit.title},
-            {QStringLiteral("text"), QStringLiteral("%1 of %2 ⭐").arg(unit.stars).arg(unit.maxStars)}});
+        m_units.append({unit.emoji, unit.title,
+                        QStringLiteral("%1 of %2 ⭐").arg(unit.stars).arg(unit.maxStars)});
     }
     for (const R::GamePlayed &game : R::gamesPlayed(profile)) {
-        m_games.append(QVariantMap{
-            {QStringLiteral("emoji"), emoji(game.kind)},
-            {QStringLiteral("title"), title(game.kind)},
-            // Scores from before the history was kept have no games counted.
-            {QStringLiteral("text"), game.played > 0
-                                         ? QStringLiteral("%1, best score %2")
-                                               .arg(count(game.played, "game", "games"))
-                                               .arg(game.best)
-                                         : QStringLiteral("best score %1").arg(game.best)}});
+        // Scores from before the history was kept have no games counted.
+        m_games.append({emoji(game.kind), title(game.kind),
+                        game.played > 0 ? QStringLiteral("%1, best score %2")
+                                              .arg(count(game.played, "game", "games"))
+                                              .arg(game.best)
+                                        : QStringLiteral("best score %1").arg(game.best)});
     }
 
     const QMap<QChar, double> rates = R::errorRates(profile);

@@ -6,10 +6,10 @@
 #include "seededrng.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QVariantList>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
@@ -77,6 +77,54 @@ private:
     bool m_passed = false;
 };
 
+// One lesson on the speed chart.
+struct ChartPoint {
+    Q_GADGET
+    QML_VALUE_TYPE(chartPoint)
+    Q_PROPERTY(double wpm MEMBER wpm)
+    Q_PROPERTY(double accuracy MEMBER accuracy)
+    // The lesson's goal speed; 0 for tricky-key practice.
+    Q_PROPERTY(double goal MEMBER goal)
+
+public:
+    double wpm = 0;
+    double accuracy = 0;
+    double goal = 0;
+
+    bool operator==(const ChartPoint &) const = default;
+};
+
+// One day's bar on the practice chart.
+struct ChartDay {
+    Q_GADGET
+    QML_VALUE_TYPE(chartDay)
+    Q_PROPERTY(double minutes MEMBER minutes)
+    // The day of the month.
+    Q_PROPERTY(QString label MEMBER label)
+
+public:
+    double minutes = 0;
+    QString label;
+
+    bool operator==(const ChartDay &) const = default;
+};
+
+// One line of the report: a unit's stars or a game's scores.
+struct ReportLine {
+    Q_GADGET
+    QML_VALUE_TYPE(reportLine)
+    Q_PROPERTY(QString emoji MEMBER emoji)
+    Q_PROPERTY(QString title MEMBER title)
+    Q_PROPERTY(QString text MEMBER text)
+
+public:
+    QString emoji;
+    QString title;
+    QString text;
+
+    bool operator==(const ReportLine &) const = default;
+};
+
 // One explorer's progress, for the grown-ups' view. Read-only: recomputed from the store when
 // its data change and when another explorer is chosen.
 class GrownupsView : public QObject {
@@ -85,23 +133,22 @@ class GrownupsView : public QObject {
     Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged FINAL)
     // Today by the local calendar; tests set it, the program leaves it to the system clock.
     Q_PROPERTY(QDate today READ today WRITE setToday NOTIFY updated FINAL)
-    // Each {name, avatar}, in the household's order.
-    Q_PROPERTY(QVariantList explorers READ explorers NOTIFY updated FINAL)
+    // In the household's order.
+    Q_PROPERTY(QList<tapalong::ProfileSummary> explorers READ explorers NOTIFY updated FINAL)
     // The current explorer's place until another is chosen.
     Q_PROPERTY(int selected READ selected WRITE setSelected NOTIFY updated FINAL)
     Q_PROPERTY(QString summary READ summary NOTIFY updated FINAL)
-    // Each {wpm, accuracy, goal}; the scale is the top of the chart in wpm.
-    Q_PROPERTY(QVariantList speedPoints READ speedPoints NOTIFY updated FINAL)
+    // The scale is the top of the chart in wpm.
+    Q_PROPERTY(QList<tapalong::ChartPoint> speedPoints READ speedPoints NOTIFY updated FINAL)
     Q_PROPERTY(double speedScale READ speedScale NOTIFY updated FINAL)
     Q_PROPERTY(QString speedText READ speedText NOTIFY updated FINAL)
-    // Each {minutes, label}; the scale is the top of the chart in minutes.
-    Q_PROPERTY(QVariantList days READ days NOTIFY updated FINAL)
+    // The scale is the top of the chart in minutes.
+    Q_PROPERTY(QList<tapalong::ChartDay> days READ days NOTIFY updated FINAL)
     Q_PROPERTY(double dayScale READ dayScale NOTIFY updated FINAL)
     Q_PROPERTY(QString practiceText READ practiceText NOTIFY updated FINAL)
     Q_PROPERTY(QString streakText READ streakText NOTIFY updated FINAL)
-    // Each {emoji, title, text}.
-    Q_PROPERTY(QVariantList units READ units NOTIFY updated FINAL)
-    Q_PROPERTY(QVariantList games READ games NOTIFY updated FINAL)
+    Q_PROPERTY(QList<tapalong::ReportLine> units READ units NOTIFY updated FINAL)
+    Q_PROPERTY(QList<tapalong::ReportLine> games READ games NOTIFY updated FINAL)
     // Character → share of mistakes (0 … 1), for the keys typed at least once.
     Q_PROPERTY(QVariantMap heat READ heat NOTIFY updated FINAL)
     Q_PROPERTY(QString trickyText READ trickyText NOTIFY updated FINAL)
@@ -116,17 +163,17 @@ public:
     int selected() const { return m_selected; }
     void setSelected(int selected);
 
-    QVariantList explorers() const { return m_explorers; }
+    QList<ProfileSummary> explorers() const { return m_explorers; }
     QString summary() const { return m_summary; }
-    QVariantList speedPoints() const { return m_speedPoints; }
+    QList<ChartPoint> speedPoints() const { return m_speedPoints; }
     double speedScale() const { return m_speedScale; }
     QString speedText() const { return m_speedText; }
-    QVariantList days() const { return m_days; }
+    QList<ChartDay> days() const { return m_days; }
     double dayScale() const { return m_dayScale; }
     QString practiceText() const { return m_practiceText; }
     QString streakText() const { return m_streakText; }
-    QVariantList units() const { return m_units; }
-    QVariantList games() const { return m_games; }
+    QList<ReportLine> units() const { return m_units; }
+    QList<ReportLine> games() const { return m_games; }
     QVariantMap heat() const { return m_heat; }
     QString trickyText() const { return m_trickyText; }
 
@@ -141,17 +188,17 @@ private:
     QDate m_today;
     int m_selected = 0;
     bool m_chosen = false; // set once a grown-up picks an explorer
-    QVariantList m_explorers;
+    QList<ProfileSummary> m_explorers;
     QString m_summary;
-    QVariantList m_speedPoints;
+    QList<ChartPoint> m_speedPoints;
     double m_speedScale = 10;
     QString m_speedText;
-    QVariantList m_days;
+    QList<ChartDay> m_days;
     double m_dayScale = 10;
     QString m_practiceText;
     QString m_streakText;
-    QVariantList m_units;
-    QVariantList m_games;
+    QList<ReportLine> m_units;
+    QList<ReportLine> m_games;
     QVariantMap m_heat;
     QString m_trickyText;
 };

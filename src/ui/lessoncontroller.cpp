@@ -4,9 +4,8 @@
 #include "appstore.h"
 #include "bonusround.h"
 #include "history.h"
+#include "theme.h"
 #include "trickykeys.h"
-
-#include <QVariantMap>
 
 #include <cmath>
 #include <utility>
@@ -381,18 +380,6 @@ TutorialStep LessonController::currentStep() const
     return tutorialActive() ? m_steps.at(m_tutorialIndex) : TutorialStep{};
 }
 
-QVariantList LessonController::newBadges() const
-{
-    QVariantList list;
-    list.reserve(m_newBadges.size());
-    for (const Badge &badge : m_newBadges) {
-        list.append(QVariantMap{{QStringLiteral("id"), badge.id},
-                                {QStringLiteral("title"), badge.title},
-                                {QStringLiteral("emoji"), badge.emoji}});
-    }
-    return list;
-}
-
 QString LessonController::highlight() const
 {
     if (!m_session || m_session->finished() || m_paused)
@@ -410,16 +397,13 @@ QString LessonController::nextLessonTitle() const
     return m_nextLesson ? m_nextLesson->title : QString();
 }
 
-QVariantList LessonController::bonusChoices() const
+QList<BonusChoice> LessonController::bonusChoices() const
 {
-    QVariantList list;
+    QList<BonusChoice> list;
     list.reserve(m_bonusGames.size());
-    for (GameKind kind : m_bonusGames) {
-        list.append(QVariantMap{{QStringLiteral("kind"), gameId(kind)},
-                                {QStringLiteral("emoji"), emoji(kind)},
-                                {QStringLiteral("title"), tapalong::title(kind)},
-                                {QStringLiteral("color"), facts(kind).colorName.toString()}});
-    }
+    for (GameKind kind : m_bonusGames)
+        list.append(
+            {gameId(kind), emoji(kind), tapalong::title(kind), Theme::tint(facts(kind).tint)});
     return list;
 }
 

@@ -8,13 +8,13 @@
 #include "lessonsession.h"
 #include "tutorial.h"
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QQmlParserStatus>
 #include <QString>
 #include <QTimer>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
@@ -24,6 +24,25 @@ namespace tapalong {
 
 class AppStore;
 class Clock;
+
+// A game offered on the results card after a lesson.
+struct BonusChoice {
+    Q_GADGET
+    QML_VALUE_TYPE(bonusChoice)
+    // The game's id.
+    Q_PROPERTY(QString kind MEMBER kind)
+    Q_PROPERTY(QString emoji MEMBER emoji)
+    Q_PROPERTY(QString title MEMBER title)
+    Q_PROPERTY(QColor color MEMBER color)
+
+public:
+    QString kind;
+    QString emoji;
+    QString title;
+    QColor color;
+
+    bool operator==(const BonusChoice &) const = default;
+};
 
 // One per lesson screen, for the screen's whole life. The screen declares it as
 //     LessonController { lessonId: root.lessonId; store: AppStore; active: root.enabled }
@@ -58,8 +77,8 @@ class LessonController : public QObject, public QQmlParserStatus {
 
     Q_PROPERTY(bool paused READ paused NOTIFY pausedChanged FINAL)
     Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
-    // Of this attempt, each {id, title, emoji}.
-    Q_PROPERTY(QVariantList newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
+    // Of this attempt.
+    Q_PROPERTY(QList<tapalong::Badge> newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
     Q_PROPERTY(bool showStars READ showStars NOTIFY showStarsChanged FINAL)
     // The key to light: the expected character while typing, "" when finished or paused.
     Q_PROPERTY(QString highlight READ highlight NOTIFY highlightChanged FINAL)
@@ -67,8 +86,9 @@ class LessonController : public QObject, public QQmlParserStatus {
     Q_PROPERTY(bool hasNextLesson READ hasNextLesson NOTIFY lessonChanged FINAL)
     Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY lessonChanged FINAL)
     Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY lessonChanged FINAL)
-    // At most three, each {kind (the game's id), emoji, title, color (a Theme colour's name)}.
-    Q_PROPERTY(QVariantList bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
+    // At most three.
+    Q_PROPERTY(
+        QList<tapalong::BonusChoice> bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
 
     Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)
     // The live bar: "–" until the first correct key.
@@ -129,14 +149,13 @@ public:
     TutorialStep currentStep() const;
     bool paused() const { return m_paused; }
     bool recorded() const { return m_recorded; }
-    const QList<Badge> &newBadgeList() const { return m_newBadges; }
-    QVariantList newBadges() const;
+    const QList<Badge> &newBadges() const { return m_newBadges; }
     bool showStars() const { return m_showStars; }
     QString highlight() const;
     bool hasNextLesson() const { return m_nextLesson.has_value(); }
     QString nextLessonId() const;
     QString nextLessonTitle() const;
-    QVariantList bonusChoices() const;
+    QList<BonusChoice> bonusChoices() const;
     QString drillLabel() const;
     QString wpmText() const;
     QString accuracyText() const;

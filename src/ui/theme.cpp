@@ -17,6 +17,27 @@ const QString emojiFamily = QStringLiteral("Noto Color Emoji");
 
 } // namespace
 
+QColor Theme::tint(Tint tint)
+{
+    switch (tint) {
+    case Tint::sunshine:
+        return sunshine();
+    case Tint::mint:
+        return mint();
+    case Tint::coral:
+        return coral();
+    case Tint::sky:
+        return sky();
+    case Tint::lavender:
+        return lavender();
+    case Tint::tangerine:
+        return tangerine();
+    case Tint::pink:
+        return pink();
+    }
+    Q_UNREACHABLE();
+}
+
 QFont Theme::rounded(qreal pixelSize, int weight)
 {
     return face({QStringLiteral("Quicksand"), emojiFamily}, pixelSize, weight);

@@ -1,6 +1,8 @@
 // The night-sky palette and the rounded and monospaced faces that every screen draws with.
 #pragma once
 
+#include "gamefacts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
@@ -41,24 +43,26 @@ public:
 
     static Theme *create(QQmlEngine *, QJSEngine *) { return new Theme; }
 
-    QColor bgTop() const { return QColor(27, 17, 69); }
-    QColor bgMid() const { return QColor(43, 27, 99); }
-    QColor bgBottom() const { return QColor(15, 44, 92); }
-    QColor card() const { return white(0.08); }
-    QColor cardBright() const { return white(0.15); }
-    QColor ink() const { return QColor(32, 16, 64); }
-    QColor sunshine() const { return QColor(255, 217, 61); }
-    QColor mint() const { return QColor(82, 224, 158); }
-    QColor coral() const { return QColor(255, 107, 107); }
-    QColor sky() const { return QColor(90, 184, 255); }
-    QColor lavender() const { return QColor(179, 157, 255); }
-    QColor tangerine() const { return QColor(255, 169, 77); }
-    QColor pink() const { return QColor(255, 143, 216); }
-    QColor textPrimary() const { return white(1.0); }
-    QColor textDim() const { return white(0.65); }
-    QColor ghostFill() const { return white(0.12); }
-    QColor ghostFillPressed() const { return white(0.22); }
-    QColor starOutline() const { return white(0.25); }
+    // Static, so that the view models hand QML their colours from this one palette.
+    static QColor bgTop() { return QColor(27, 17, 69); }
+    static QColor bgMid() { return QColor(43, 27, 99); }
+    static QColor bgBottom() { return QColor(15, 44, 92); }
+    static QColor card() { return white(0.08); }
+    static QColor cardBright() { return white(0.15); }
+    static QColor ink() { return QColor(32, 16, 64); }
+    static QColor sunshine() { return QColor(255, 217, 61); }
+    static QColor mint() { return QColor(82, 224, 158); }
+    static QColor coral() { return QColor(255, 107, 107); }
+    static QColor sky() { return QColor(90, 184, 255); }
+    static QColor lavender() { return QColor(179, 157, 255); }
+    static QColor tangerine() { return QColor(255, 169, 77); }
+    static QColor pink() { return QColor(255, 143, 216); }
+    static QColor textPrimary() { return white(1.0); }
+    static QColor textDim() { return white(0.65); }
+    static QColor ghostFill() { return white(0.12); }
+    static QColor ghostFillPressed() { return white(0.22); }
+    static QColor starOutline() { return white(0.25); }
+    static QColor tint(Tint tint);
 
     // Sizes are logical pixels. Letters come from the rounded face; emoji fall through to the
     // colour emoji face, which QML's single `font.family` cannot express.

@@ -23,7 +23,10 @@ private slots:
             QVERIFY(game.isEmpty()       ? navigation.openLesson(lessonId)
                     : lessonId.isEmpty() ? navigation.openGame(game)
                                          : navigation.openBonus(lessonId, game));
-            QCOMPARE(navigation.kind(), key.section(u'-', 0, 0));
+            const auto kind = lessonId.isEmpty() ? ScreenKind::Kind::Game
+                              : game.isEmpty()   ? ScreenKind::Kind::Lesson
+                                                 : ScreenKind::Kind::Bonus;
+            QCOMPARE(navigation.kind(), kind);
             QCOMPARE(navigation.screenKey(), key);
             QCOMPARE(navigation.lessonId(), lessonId);
             QCOMPARE(navigation.game(), game);

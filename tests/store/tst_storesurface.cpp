@@ -37,14 +37,14 @@ private slots:
         data.profiles[1].lessonResults = {{"u1l1", {1, 20.49, 100, {}}}};
         store.setData(data);
 
-        const QVariantMap mia = store.profileList().at(0).toMap();
-        const QVariantMap leo = store.profileList().at(1).toMap();
-        QCOMPARE(mia.value("totalStars").toInt(), 5);
-        QCOMPARE(mia.value("bestWPM").toDouble(), 21.0); // a half goes up
-        QCOMPARE(leo.value("bestWPM").toDouble(), 20.0);
+        const ProfileSummary mia = store.profileList().at(0);
+        const ProfileSummary leo = store.profileList().at(1);
+        QCOMPARE(mia.totalStars, 5.0);
+        QCOMPARE(mia.bestWPM, 21.0); // a half goes up
+        QCOMPARE(leo.bestWPM, 20.0);
         // The id a card hands back chooses exactly that profile.
-        QCOMPARE(leo.value("id").toString(), store.currentProfileId());
-        store.chooseProfile(mia.value("id").toString());
+        QCOMPARE(leo.id, store.currentProfileId());
+        store.chooseProfile(mia.id);
         QCOMPARE(store.currentName(), "Mia");
 
         // An id that matches no profile counts as none.

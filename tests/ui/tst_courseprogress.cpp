@@ -35,36 +35,44 @@ struct Harness {
     CourseProgress progress;
 };
 
-QStringList column(const QVariantList &maps, const char *name)
+template <typename Row, typename Field>
+QStringList column(const QList<Row> &rows, Field Row::*field)
 {
     QStringList values;
-    for (const QVariant &map : maps)
-        values.append(map.toMap().value(name).toString());
+    for (const Row &row : rows)
+        values.append(QVariant::fromValue(row.*field).toString());
     return values;
 }
 
 // One field of every lesson, in course order.
-QStringList field(const CourseProgress &progress, const char *name)
+template <typename Field> QStringList field(const CourseProgress &progress, Field MapLesson::*name)
 {
     QStringList values;
-    for (const QVariant &unit : progress.units())
-        values += column(unit.toMap().value("lessons").toList(), name);
+    for (const MapUnit &unit : progress.units())
+        values += column(unit.lessons, name);
     return values;
 }
 
-QString circle(const CourseProgress &progress, const QString &id)
+MapLesson::Circle circle(const CourseProgress &progress, const QString &id)
 {
-    return field(progress, "circle").at(field(progress, "id").indexOf(id));
+    for (const MapUnit &unit : progress.units()) {
+        for (const MapLesson &lesson : unit.lessons) {
+            if (lesson.id == id)
+                return lesson.circle;
+        }
+    }
+    return {};
 }
 
 // The ids of the lessons whose flag is set.
-QStringList where(const CourseProgress &progress, const char *flag)
+QStringList where(const CourseProgress &progress, bool MapLesson::*flag)
 {
-    const QStringList ids = field(progress, "id"), flags = field(progress, flag);
     QStringList set;
-    for (qsizetype i = 0; i < ids.size(); ++i) {
-        if (flags[i] == "true")
-            set.append(ids[i]);
+    for (const MapUnit &unit : progress.units()) {
+        for (const MapLesson &lesson : unit.lessons) {
+            if (lesson.*flag)
+                set.append(lesson.id);
+        }
     }
     return set;
 }
@@ -78,22 +86,23 @@ private slots:
     void resultsUnlockAndMoveTheRing()
     {
         Harness h;
-        QCOMPARE(where(h.progress, "unlocked"), QStringList{"u1l1"});
-        QCOMPARE(circle(h.progress, "u1l2"), "locked");
+        QCOMPARE(where(h.progress, &MapLesson::unlocked), QStringList{"u1l1"});
+        QCOMPARE(circle(h.progress, "u1l2"), MapLesson::Circle::locked);
 
         h.record("u1l1", 0, 12.5, 40); // zero stars still finish it; a half rounds up
-        QCOMPARE(where(h.progress, "unlocked"), (QStringList{"u1l1", "u1l2"}));
-        QCOMPARE(where(h.progress, "isNext"), QStringList{"u1l2"});
-        QCOMPARE(circle(h.progress, "u1l1"), "finished");
+        QCOMPARE(where(h.progress, &MapLesson::unlocked), (QStringList{"u1l1", "u1l2"}));
+        QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{"u1l2"});
+        QCOMPARE(circle(h.progress, "u1l1"), MapLesson::Circle::finished);
 
         h.record("u1l2", 3, 9.4, 60);
-        QCOMPARE(circle(h.progress, "u1l2"), "threeStars");
-        QCOMPARE(column(h.progress.units(), "starsText").first(), "⭐️ 3/18");
-        QCOMPARE(column(h.progress.stats(), "value"), (QStringList{"3", "13", "100", "1"}));
+        QCOMPARE(circle(h.progress, "u1l2"), MapLesson::Circle::threeStars);
+        QCOMPARE(column(h.progress.units(), &MapUnit::starsText).first(), "⭐️ 3/18");
+        QCOMPARE(column(h.progress.stats(), &DashboardStat::value),
+                 (QStringList{"3", "13", "100", "1"}));
         QCOMPARE(h.progress.subtitle(), "Next up: 🐤 S and L");
         QCOMPARE(h.progress.finishedFraction(), 2.0 / 26);
         QCOMPARE(h.progress.badgeCountText(), "3 of 16"); // first lesson, 10 wpm, three stars
-        QCOMPARE(column(h.progress.badges(), "earned").count("true"), 3);
+        QCOMPARE(column(h.progress.badges(), &ShelfBadge::earned).count("true"), 3);
     }
 
     // An edited save file can skip a lesson: the ring must not jump past the gap.
@@ -102,9 +111,9 @@ private slots:
         Harness h;
         h.record("u1l1", 2);
         h.record("u1l3", 1);
-        QCOMPARE(where(h.progress, "isNext"), QStringList{"u1l2"});
-        QCOMPARE(where(h.progress, "unlocked"), (QStringList{"u1l1", "u1l2", "u1l4"}));
-        QCOMPARE(circle(h.progress, "u1l3"), "locked");
+        QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{"u1l2"});
+        QCOMPARE(where(h.progress, &MapLesson::unlocked), (QStringList{"u1l1", "u1l2", "u1l4"}));
+        QCOMPARE(circle(h.progress, "u1l3"), MapLesson::Circle::locked);
         QCOMPARE(h.progress.progressText(), "2 of 26 lessons finished");
     }
 
@@ -115,7 +124,7 @@ private slots:
             h.store.recordLesson(l, 1, 10, 90, 10);
         QCOMPARE(h.progress.continueTitle(), "🎓  Quest complete!");
         QCOMPARE(h.progress.continueAction(), "Replay lessons");
-        QCOMPARE(where(h.progress, "isNext"), QStringList{});
+        QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{});
     }
 
     void newKeysAndKeysTypedAreShortForTheCards()
@@ -141,16 +150,17 @@ private slots:
         h.record("u1l2", 1);
         QVERIFY(h.progress.streakFlame());
         QCOMPARE(h.progress.streakDays(), "2 days");
-        QCOMPARE(column(h.progress.stats(), "value").at(3), "2");
+        QCOMPARE(column(h.progress.stats(), &DashboardStat::value).at(3), "2");
 
         // Without a current explorer, and without a store at all: a blank one at the start.
         h.store.switchPlayer();
         QCOMPARE(h.progress.greeting(), "Hi, ! 🙂");
-        QCOMPARE(where(h.progress, "isNext"), QStringList{"u1l1"});
-        QCOMPARE(column(h.progress.stats(), "value"), (QStringList{"0", "0", "0", "0"}));
+        QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{"u1l1"});
+        QCOMPARE(column(h.progress.stats(), &DashboardStat::value),
+                 (QStringList{"0", "0", "0", "0"}));
         CourseProgress storeless;
         QCOMPARE(storeless.greeting(), "Hi, ! 🙂");
-        QCOMPARE(where(storeless, "unlocked"), QStringList{"u1l1"});
+        QCOMPARE(where(storeless, &MapLesson::unlocked), QStringList{"u1l1"});
     }
 
     // A newer or hand-edited file may hold badge ids this version does not define.
@@ -162,7 +172,7 @@ private slots:
             p.badges.insert("moon_landing", Timestamp{2});
         });
         QCOMPARE(h.progress.badgeCountText(), "1 of 16");
-        QCOMPARE(column(h.progress.badges(), "earned").count("true"), 1);
+        QCOMPARE(column(h.progress.badges(), &ShelfBadge::earned).count("true"), 1);
     }
 };
 

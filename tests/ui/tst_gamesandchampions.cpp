@@ -19,11 +19,12 @@ public:
 enum Board { letterDropBoard = 0, keyMolesBoard = 3, starsBoard = 5, speedBoard = 6 };
 const QString noScore = QStringLiteral("No score yet — go!");
 
-QStringList column(const QVariantList &maps, const char *field)
+template <typename Row, typename Field>
+QStringList column(const QList<Row> &rows, Field Row::*field)
 {
     QStringList values;
-    for (const QVariant &map : maps)
-        values.append(map.toMap().value(field).toString());
+    for (const Row &row : rows)
+        values.append(QVariant::fromValue(row.*field).toString());
     return values;
 }
 
@@ -43,7 +44,10 @@ struct Household {
                            40);
     }
     void play(GameKind kind, int score) { store.recordGame(kind, score, std::nullopt, score); }
-    QStringList rows(const char *field) const { return column(champions.rows(), field); }
+    template <typename Field> QStringList rows(Field ChampionRowInfo::*field) const
+    {
+        return column(champions.rows(), field);
+    }
 
     QTemporaryDir dir;
     FakeClock clock;
@@ -72,13 +76,13 @@ private slots:
 
         h.play(GameKind::letterDrop, 0); // a recorded 0 is no high score
         h.play(GameKind::keyMoles, 480);
-        QCOMPARE(column(hub.cards(), "scoreLine"),
+        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine),
                  (QStringList{noScore, noScore, noScore, "High score: 480", noScore}));
 
         // Guards against showing the last explorer's keys and scores behind the picker.
         h.store.switchPlayer();
         QCOMPARE(hub.learnedKeys(), "A S D F J K L");
-        QCOMPARE(column(hub.cards(), "scoreLine"), QStringList(5, noScore));
+        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine), QStringList(5, noScore));
     }
 
     void everyVisitStartsOnTheStarsBoardAndEmptyBoardsSayHowToGetOn()
@@ -115,20 +119,21 @@ private slots:
         h.store.chooseProfile(ann);
 
         // Ties keep creation order and still take consecutive ranks.
-        QCOMPARE(h.rows("name"), (QStringList{"Cleo", "Ann", "Ben"}));
-        QCOMPARE(h.rows("rank"), (QStringList{"1", "2", "3"}));
-        QCOMPARE(h.rows("value"), (QStringList{"3 ⭐️", "2 ⭐️", "2 ⭐️"}));
-        QCOMPARE(h.rows("isCurrent"), (QStringList{"false", "true", "false"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::name), (QStringList{"Cleo", "Ann", "Ben"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::rank), (QStringList{"1", "2", "3"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::value),
+                 (QStringList{"3 ⭐️", "2 ⭐️", "2 ⭐️"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::isCurrent), (QStringList{"false", "true", "false"}));
 
         h.champions.setBoard(speedBoard);
-        QCOMPARE(h.rows("value"), (QStringList{"23 wpm", "22 wpm", "12 wpm"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::value), (QStringList{"23 wpm", "22 wpm", "12 wpm"}));
 
         h.champions.setBoard(keyMolesBoard);
-        QCOMPARE(h.rows("id"), (QStringList{ben, ann}));
+        QCOMPARE(h.rows(&ChampionRowInfo::id), (QStringList{ben, ann}));
         QSignalSpy rowsChanged(&h.champions, &ChampionsBoard::rowsChanged);
         h.store.switchPlayer();
         QCOMPARE(rowsChanged.count(), 1);
-        QCOMPARE(h.rows("isCurrent"), (QStringList{"false", "false"}));
+        QCOMPARE(h.rows(&ChampionRowInfo::isCurrent), (QStringList{"false", "false"}));
     }
 };
 

@@ -146,14 +146,14 @@ private slots:
         QCOMPARE(view.streakText(), "🔥 2 days in a row");
         QCOMPARE(view.trickyText(),
                  "Trickiest keys: T (25% missed, often R), K (10% missed, often L)");
-        QCOMPARE(view.units().front().toMap().value("text"), "5 of 18 ⭐");
+        QCOMPARE(view.units().front().text, "5 of 18 ⭐");
         QCOMPARE(view.games().size(), 1);
-        QCOMPARE(view.games().front().toMap().value("text"), "1 game, best score 480");
+        QCOMPARE(view.games().front().text, "1 game, best score 480");
         store.updateCurrent([](Profile &) {}); // no current explorer: nothing changes
         AppData older = store.data();
         older.profiles.front().history.clear();
         store.setData(older);
-        QCOMPARE(view.games().front().toMap().value("text"), "best score 480");
+        QCOMPARE(view.games().front().text, "best score 480");
         store.setData(data);
         QCOMPARE(view.heat().value("t").toDouble(), 0.25);
 

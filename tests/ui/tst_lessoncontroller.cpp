@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(h.store.currentProfile()->totalCorrectKeys, correct);
         QCOMPARE(h.store.currentProfile()->lessonResults.value(u"u1l1"_qs).stars, 3);
 
-        QCOMPARE(h.lesson->newBadges().constFirst().toMap().value(u"id"_qs), u"first_lesson"_qs);
+        QCOMPARE(h.lesson->newBadges().constFirst().id, u"first_lesson"_qs);
         QCOMPARE(h.sound.played.mid(h.sound.played.size() - 2),
                  (QStringList{u"Glass"_qs, u"Hero"_qs}));
         QVERIFY(!h.lesson->showStars());
@@ -192,7 +192,7 @@ private slots:
         h.typeRest();
         QCOMPARE(saves.count(), 2);
         QCOMPARE(h.store.currentProfile()->totalCorrectKeys, 2 * correct);
-        QVERIFY(h.lesson->newBadgeList().isEmpty());
+        QVERIFY(h.lesson->newBadges().isEmpty());
         QVERIFY2(!h.sound.played.contains(u"Hero"), "no fanfare without a new badge");
     }
 
@@ -229,8 +229,8 @@ private slots:
         // "Z, comma, dot" suits all five games; the card offers the first three.
         Harness five(u"u3l4"_qs);
         QStringList kinds;
-        for (const QVariant &choice : five.lesson->bonusChoices())
-            kinds.append(choice.toMap().value(u"kind"_qs).toString());
+        for (const BonusChoice &choice : five.lesson->bonusChoices())
+            kinds.append(choice.kind);
         QCOMPARE(kinds, (QStringList{u"letterDrop"_qs, u"keyMoles"_qs, u"copyCat"_qs}));
 
         QSignalSpy bonus(five.lesson.get(), &LessonController::bonusRequested);

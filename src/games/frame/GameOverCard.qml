@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Tapalong.Store
 import Tapalong.Ui
 
 // The card after a game: the headline, the score against the best, the game's own lines, any
@@ -13,8 +14,7 @@ GameOverlayCard {
     property real best: 0
     // Lines of the game's own, under the best.
     property alias lines: gameLines.data
-    // Each {id, title, emoji}.
-    property var newBadges: []
+    property list<badge> newBadges
     property string leaveText
     property string replayText
     // "" when there is no next lesson to offer; the replay button is then the big one.
@@ -68,7 +68,7 @@ GameOverlayCard {
             model: root.newBadges
 
             BadgeChip {
-                required property var modelData
+                required property badge modelData
                 emoji: modelData.emoji
                 title: modelData.title
                 earned: true

@@ -14,10 +14,10 @@ import Tapalong.Ui
 //       Item { anchors.fill: parent }   // the playfield, under the bar and the cards
 //   }
 //
-// The root view hands it `bonus` and `nextLessonId` in a bonus round and listens to exit()
-// and openLesson(). A game may also fill `status` (bar items before the hearts and score) and
-// `overLines` (game-over lines under the best), and change the looks named below. The frame
-// takes keys from when it is created until the screen is left.
+// The root view hands it `bonusLessonId`, `bonusDuration` and `nextLessonId` in a bonus round
+// and listens to exit() and openLesson(). A game may also fill `status` (bar items before the
+// hearts and score) and `overLines` (game-over lines under the best), and change the looks named
+// below. The frame takes keys from when it is created until the screen is left.
 Item {
     id: root
 
@@ -25,9 +25,10 @@ Item {
     // object under a name that reads better in the bindings below.
     required property GameModel model
     readonly property GameModel game: root.model
-    // From the root view, in a bonus round: {lessonId, duration}.
-    property var bonus: null
-    // From the root view; the frame finds the same lesson after `bonus.lessonId` by itself.
+    // From the root view, in a bonus round: the lesson it follows and its length in seconds.
+    property string bonusLessonId
+    property real bonusDuration: 45 // the root view always gives one
+    // From the root view; the frame finds the same lesson after `bonusLessonId` by itself.
     property string nextLessonId
 
     // The game's texts.
@@ -64,8 +65,8 @@ Item {
     GameFrame {
         id: frame
         model: root.model
-        bonusDuration: root.bonus?.duration ?? 45 // the root view always gives one
-        bonusLessonId: root.bonus?.lessonId ?? ""
+        bonusDuration: root.bonusDuration
+        bonusLessonId: root.bonusLessonId
         gameOverWords: root.gameOverWords
         onExitRequested: root.exit()
         onOpenLessonRequested: lessonId => root.openLesson(lessonId)

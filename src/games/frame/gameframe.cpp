@@ -5,7 +5,6 @@
 #include "curriculum.h"
 
 #include <QQmlEngine>
-#include <QVariantMap>
 
 #include <algorithm>
 #include <cmath>
@@ -329,18 +328,6 @@ QString GameFrame::headline() const
     if (isBonus())
         return QStringLiteral("🎁 Bonus round done!");
     return m_gameOverWords;
-}
-
-QVariantList GameFrame::newBadges() const
-{
-    QVariantList badges;
-    badges.reserve(m_newBadges.size());
-    for (const Badge &badge : m_newBadges) {
-        badges.append(QVariantMap{{QStringLiteral("id"), badge.id},
-                                  {QStringLiteral("title"), badge.title},
-                                  {QStringLiteral("emoji"), badge.emoji}});
-    }
-    return badges;
 }
 
 void GameFrame::onStateChanged()

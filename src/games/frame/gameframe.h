@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QQmlParserStatus>
 #include <QString>
-#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -94,7 +93,7 @@ class GameFrame : public QObject, public QQmlParserStatus {
     Q_PROPERTY(QString headline READ headline NOTIFY resultChanged FINAL)
     Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
     // Of the last recorded game, each {id, title, emoji}.
-    Q_PROPERTY(QVariantList newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
+    Q_PROPERTY(QList<tapalong::Badge> newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
 
 public:
     static constexpr double tickSeconds = 1.0 / TickSchedule::ticksPerSecond;
@@ -162,8 +161,7 @@ public:
     bool isNewHighScore() const { return m_isNewHighScore; }
     QString headline() const;
     bool recorded() const { return m_recorded; }
-    const QList<Badge> &newBadgeList() const { return m_newBadges; }
-    QVariantList newBadges() const;
+    const QList<Badge> &newBadges() const { return m_newBadges; }
     bool isTimerRunning() const { return m_clockRunning; }
 
 signals:

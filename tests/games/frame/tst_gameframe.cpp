@@ -171,8 +171,7 @@ private slots:
         QCOMPARE(screen.profile().gameScores.size(), 1);
         QCOMPARE(screen.profile().gameScores.first().wpm, std::nullopt);
         QCOMPARE(screen.frame.newBadges().size(), 1);
-        QCOMPARE(screen.frame.newBadges().first().toMap().value("title"),
-                 QStringLiteral("High Scorer"));
+        QCOMPARE(screen.frame.newBadges().first().title, QStringLiteral("High Scorer"));
         QCOMPARE(screen.sounds.played, QStringList{"Hero"});
 
         // A held space starts one game; its repeats are dropped there.

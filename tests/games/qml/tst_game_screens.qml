@@ -28,7 +28,7 @@ TestCase {
     // As the root view opens a screen: free play, or a bonus round after `lessonId`.
     function open(component, lessonId) {
         const screen = createTemporaryObject(component, testCase, lessonId
-            ? { bonus: { lessonId: lessonId, duration: 45 }, nextLessonId: "" } : {})
+            ? { bonusLessonId: lessonId, bonusDuration: 45, nextLessonId: "" } : {})
         verify(screen)
         return screen
     }
