@@ -48,8 +48,8 @@ GameScreenFrame {
 
             ParrotBubble {
                 anchors.horizontalCenter: stage.horizontalCenter
-                text: copyCat.isEcho ? "Your turn!"
-                    : copyCat.isCelebrating ? "🎉 Perfect!" : "Watch closely!"
+                text: copyCat.phase === CopyCatModel.Echo ? "Your turn!"
+                    : copyCat.phase === CopyCatModel.Celebrating ? "🎉 Perfect!" : "Watch closely!"
             }
 
             Item {
@@ -63,7 +63,7 @@ GameScreenFrame {
                     id: showCard
                     objectName: "showCard"
                     anchors.centerIn: parent
-                    visible: copyCat.isShowing
+                    visible: copyCat.phase === CopyCatModel.Showing
                     key: copyCat.showKey
                     shown: copyCat.showVisible
                 }
@@ -71,13 +71,13 @@ GameScreenFrame {
                     id: echoRow
                     objectName: "echoSlots"
                     anchors.centerIn: parent
-                    visible: copyCat.isEcho
+                    visible: copyCat.phase === CopyCatModel.Echo
                     model: copyCat.echoSlots
                 }
                 Text {
                     id: party
                     anchors.centerIn: parent
-                    visible: copyCat.isCelebrating
+                    visible: copyCat.phase === CopyCatModel.Celebrating
                     text: "🎉"
                     font: Theme.emoji(64)
                 }

@@ -85,7 +85,7 @@ void CopyCatModel::start()
     setCorrectKeys(0);
     setWonGame(false);
     beginRound();
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void CopyCatModel::tick(double dt)
@@ -94,12 +94,12 @@ void CopyCatModel::tick(double dt)
         return;
     m_elapsed += dt;
     switch (m_phase) {
-    case Phase::showing:
+    case Phase::Showing:
         tickShow();
         break;
-    case Phase::echo:
+    case Phase::Echo:
         break; // the child has all the time in the world
-    case Phase::celebrating:
+    case Phase::Celebrating:
         if (m_elapsed + clockSlack >= celebrateDuration)
             nextRoundOrWin();
         break;
@@ -116,7 +116,7 @@ void CopyCatModel::handle(QChar ch)
         Announcer::instance().announce(Announcer::Event::wrongKey);
         if (heartsLeft < 1) {
             setHearts(0);
-            setState(State::over);
+            setState(State::Over);
             return;
         }
         setHearts(heartsLeft);
@@ -132,7 +132,7 @@ void CopyCatModel::handle(QChar ch)
     const int length = int(m_sequence.size());
     setScore(score() + length * 15 + m_round * 5);
     Announcer::instance().announce(Announcer::Event::targetCleared);
-    setPhase(Phase::celebrating);
+    setPhase(Phase::Celebrating);
     m_elapsed = 0;
 }
 
@@ -143,7 +143,7 @@ void CopyCatModel::resume()
     // Half a pattern is no pattern to remember.
     if (isShowing())
         beginShow();
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void CopyCatModel::silence()
@@ -188,7 +188,7 @@ void CopyCatModel::beginRound()
 
 void CopyCatModel::beginShow()
 {
-    setPhase(Phase::showing);
+    setPhase(Phase::Showing);
     setShowIndex(-1);
     setShowVisible(false);
     setEchoIndex(0);
@@ -201,7 +201,7 @@ void CopyCatModel::tickShow()
         return;
     const int shown = int(std::floor((m_elapsed + clockSlack) / slotDuration));
     if (shown >= m_sequence.size()) {
-        setPhase(Phase::echo);
+        setPhase(Phase::Echo);
         setShowIndex(-1);
         setShowVisible(false);
         m_elapsed = 0;
@@ -218,7 +218,7 @@ void CopyCatModel::nextRoundOrWin()
 {
     if (m_round >= rounds) {
         setWonGame(true);
-        setState(State::over);
+        setState(State::Over);
         return;
     }
     setRound(m_round + 1);

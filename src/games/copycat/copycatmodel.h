@@ -35,10 +35,6 @@ class CopyCatModel : public tapalong::GameModel {
     QML_ELEMENT
 
     Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged FINAL)
-    // QML reaches enumerations only by upper-case keys, so the phases are also flags.
-    Q_PROPERTY(bool isShowing READ isShowing NOTIFY phaseChanged FINAL)
-    Q_PROPERTY(bool isEcho READ isEcho NOTIFY phaseChanged FINAL)
-    Q_PROPERTY(bool isCelebrating READ isCelebrating NOTIFY phaseChanged FINAL)
     Q_PROPERTY(int round READ round NOTIFY roundChanged FINAL)
     Q_PROPERTY(int roundCount READ roundCount CONSTANT FINAL)
     Q_PROPERTY(QString sequence READ sequence NOTIFY sequenceChanged FINAL)
@@ -51,7 +47,7 @@ class CopyCatModel : public tapalong::GameModel {
     Q_PROPERTY(bool wonGame READ wonGame NOTIFY wonGameChanged FINAL)
 
 public:
-    enum class Phase { showing, echo, celebrating };
+    enum class Phase { Showing, Echo, Celebrating };
     Q_ENUM(Phase)
 
     static constexpr int rounds = 8;
@@ -79,9 +75,9 @@ public:
     void setUpBonus(const BonusSetup &bonus) override;
 
     Phase phase() const { return m_phase; }
-    bool isShowing() const { return m_phase == Phase::showing; }
-    bool isEcho() const { return m_phase == Phase::echo; }
-    bool isCelebrating() const { return m_phase == Phase::celebrating; }
+    bool isShowing() const { return m_phase == Phase::Showing; }
+    bool isEcho() const { return m_phase == Phase::Echo; }
+    bool isCelebrating() const { return m_phase == Phase::Celebrating; }
     int round() const { return m_round; }
     static int roundCount() { return rounds; }
     QString sequence() const { return m_sequence; }
@@ -122,7 +118,7 @@ private:
     void setWonGame(bool wonGame);
 
     EchoSlots m_echoSlots;
-    Phase m_phase = Phase::showing;
+    Phase m_phase = Phase::Showing;
     int m_round = 1;
     QString m_sequence;
     int m_echoIndex = 0;

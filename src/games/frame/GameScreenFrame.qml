@@ -170,7 +170,7 @@ Item {
     GameStartCard {
         objectName: "startCard"
         anchors.fill: parent
-        visible: root.game.isReady
+        visible: root.game.state === GameModel.Ready
         emoji: frame.startEmoji
         title: frame.startTitle
         text: root.readyText
@@ -184,7 +184,7 @@ Item {
     GamePausedCard {
         objectName: "pausedCard"
         anchors.fill: parent
-        visible: root.game.isPaused
+        visible: root.game.state === GameModel.Paused
         onQuit: frame.exit()
         onResume: frame.resumeGame()
     }
@@ -192,7 +192,7 @@ Item {
     // The frame of the key or tick that ended the game comes first, then the card.
     FrameLatch {
         id: overLatch
-        when: root.game.isOver
+        when: root.game.state === GameModel.Over
     }
 
     GameOverCard {

@@ -78,14 +78,14 @@ bool GameFrame::handleKey(const KeyInput &key)
 
     if (key.keyCode == KeyInput::escape) {
         switch (state) {
-        case State::playing:
+        case State::Playing:
             m_model->pause();
             break;
-        case State::paused:
+        case State::Paused:
             m_model->resume();
             break;
-        case State::ready:
-        case State::over:
+        case State::Ready:
+        case State::Over:
             exit();
             break;
         }
@@ -93,21 +93,21 @@ bool GameFrame::handleKey(const KeyInput &key)
     }
 
     switch (state) {
-    case State::ready:
-    case State::over:
+    case State::Ready:
+    case State::Over:
         // Not filtered for repeats: the repeats of a held space then reach a playing game,
         // which drops them.
         if (key.ch == u" " || key.keyCode == KeyInput::returnKey)
             startGame();
         break;
-    case State::playing:
+    case State::Playing:
         // A grapheme of more than one UTF-16 unit is no key of any game.
         if (key.isRepeat || key.ch.size() != 1)
             break;
         if (m_model->accepts(key.ch.at(0)))
             m_model->handle(key.ch.at(0));
         break;
-    case State::paused:
+    case State::Paused:
         break;
     }
     return true;

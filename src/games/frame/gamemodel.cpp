@@ -20,14 +20,14 @@ bool GameModel::accepts(QChar ch) const
 
 void GameModel::pause()
 {
-    if (m_state == State::playing)
-        setState(State::paused);
+    if (m_state == State::Playing)
+        setState(State::Paused);
 }
 
 void GameModel::resume()
 {
-    if (m_state == State::paused)
-        setState(State::playing);
+    if (m_state == State::Paused)
+        setState(State::Playing);
 }
 
 void GameModel::setUpBonus(const BonusSetup &bonus)
@@ -156,7 +156,7 @@ bool GameModel::runOutOfTime(double elapsed)
     setTimeLeft(timeIsUp ? 0.0 : *m_timeLimit - elapsed);
     if (!timeIsUp)
         return false;
-    setState(State::over);
+    setState(State::Over);
     return true;
 }
 

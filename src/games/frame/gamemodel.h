@@ -32,11 +32,6 @@ class GameModel : public QObject {
     QML_UNCREATABLE("each game screen creates its own game's model")
 
     Q_PROPERTY(State state READ state NOTIFY stateChanged FINAL)
-    // QML reaches enumerations only by upper-case keys, so the states are also flags.
-    Q_PROPERTY(bool isReady READ isReady NOTIFY stateChanged FINAL)
-    Q_PROPERTY(bool isPlaying READ isPlaying NOTIFY stateChanged FINAL)
-    Q_PROPERTY(bool isPaused READ isPaused NOTIFY stateChanged FINAL)
-    Q_PROPERTY(bool isOver READ isOver NOTIFY stateChanged FINAL)
     Q_PROPERTY(int score READ score NOTIFY scoreChanged FINAL)
     Q_PROPERTY(int correctKeys READ correctKeys NOTIFY correctKeysChanged FINAL)
     Q_PROPERTY(int combo READ combo NOTIFY comboChanged FINAL)
@@ -56,7 +51,7 @@ class GameModel : public QObject {
     Q_PROPERTY(int secondsLeft READ secondsLeft NOTIFY secondsLeftChanged FINAL)
 
 public:
-    enum class State { ready, playing, paused, over };
+    enum class State { Ready, Playing, Paused, Over };
     Q_ENUM(State)
 
     static constexpr auto defaultPool = u"asdfjkl";
@@ -88,10 +83,10 @@ public:
     virtual bool hasHearts() const { return false; }
 
     State state() const { return m_state; }
-    bool isReady() const { return m_state == State::ready; }
-    bool isPlaying() const { return m_state == State::playing; }
-    bool isPaused() const { return m_state == State::paused; }
-    bool isOver() const { return m_state == State::over; }
+    bool isReady() const { return m_state == State::Ready; }
+    bool isPlaying() const { return m_state == State::Playing; }
+    bool isPaused() const { return m_state == State::Paused; }
+    bool isOver() const { return m_state == State::Over; }
     int score() const { return m_score; }
     int correctKeys() const { return m_correctKeys; }
     int combo() const { return m_combo; }
@@ -152,7 +147,7 @@ protected:
 
 private:
     QRandomGenerator &m_rng;
-    State m_state = State::ready;
+    State m_state = State::Ready;
     int m_score = 0;
     int m_correctKeys = 0;
     int m_combo = 0;

@@ -76,7 +76,7 @@ void KeyMolesModel::start()
     m_elapsed = 0;
     m_sinceSpawn = 10;
     setTimeLeft(timeLimit());
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void KeyMolesModel::tick(double dt)

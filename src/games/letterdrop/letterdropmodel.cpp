@@ -63,7 +63,7 @@ void LetterDropModel::start()
     m_elapsed = 0;
     m_sinceSpawn = 10;
     setTimeLeft(timeLimit());
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void LetterDropModel::tick(double dt)
@@ -94,7 +94,7 @@ void LetterDropModel::tick(double dt)
         return;
     }
     setHearts(0);
-    setState(State::over);
+    setState(State::Over);
 }
 
 void LetterDropModel::handle(QChar ch)

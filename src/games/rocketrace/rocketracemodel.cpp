@@ -168,7 +168,7 @@ void RocketRaceModel::start()
     setPlace(0);
     m_rivals.reset();
     refreshFigures();
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void RocketRaceModel::tick(double dt)
@@ -277,7 +277,7 @@ void RocketRaceModel::finishPlayer()
     const int place = finished + 1;
     setPlace(place);
     setScore(roundedWpm() * 10 + placeBonus(place));
-    setState(State::over);
+    setState(State::Over);
     refreshFigures(); // the card shows the exact speed the score was made from
 }
 

@@ -110,7 +110,7 @@ void WordMeteorsModel::start()
     setTimeLeft(timeLimit());
     if (m_candidates.isEmpty())
         rebuildCandidates();
-    setState(State::playing);
+    setState(State::Playing);
 }
 
 void WordMeteorsModel::tick(double dt)
@@ -150,7 +150,7 @@ void WordMeteorsModel::tick(double dt)
         return;
     }
     setHearts(0);
-    setState(State::over);
+    setState(State::Over);
 }
 
 void WordMeteorsModel::handle(QChar ch)

@@ -68,7 +68,7 @@ private slots:
                     model->tick(dt);
                 QCOMPARE(model->showIndex(), index);
                 QCOMPARE(model->showVisible(), visible);
-                QCOMPARE(model->phase(), tick < 108 ? Phase::showing : Phase::echo);
+                QCOMPARE(model->phase(), tick < 108 ? Phase::Showing : Phase::Echo);
             }
             const QString first = Tutorial::charName(pattern.at(0));
             const QString second = Tutorial::charName(pattern.at(1));
@@ -83,14 +83,14 @@ private slots:
     {
         model->start();
         for (int round = 1; round <= 2; ++round) {
-            tickUntil(*model, Phase::echo);
+            tickUntil(*model, Phase::Echo);
             echoPattern(*model);
-            tickUntil(*model, Phase::showing); // after the celebration
+            tickUntil(*model, Phase::Showing); // after the celebration
         }
         QCOMPARE(model->round(), 3);
         const QString pattern = model->sequence();
         QCOMPARE(pattern.size(), 4);
-        tickUntil(*model, Phase::echo);
+        tickUntil(*model, Phase::Echo);
         model->handle(pattern.at(0));
         model->handle(u'z'); // no key of the home row
 
@@ -98,16 +98,16 @@ private slots:
         QCOMPARE(model->misses(), 1);
         QCOMPARE(heard.sound.played.last(), QStringLiteral("Basso"));
         QCOMPARE(model->sequence(), pattern);
-        QCOMPARE(model->phase(), Phase::showing);
+        QCOMPARE(model->phase(), Phase::Showing);
         QCOMPARE(model->echoIndex(), 0);
         QCOMPARE(model->showIndex(), -1);
-        QCOMPARE(tickUntil(*model, Phase::echo), 4 * 54);
+        QCOMPARE(tickUntil(*model, Phase::Echo), 4 * 54);
         echoPattern(*model);
         QCOMPARE(model->score(), 35 + 55 + 75);
 
         // The last two hearts, in round 4: the game ends in the round they were lost in.
         for (int heart = 2; heart > 0; --heart) {
-            tickUntil(*model, Phase::echo);
+            tickUntil(*model, Phase::Echo);
             model->handle(u'z'); // no key of the home row
         }
         QVERIFY(model->isOver());
@@ -124,7 +124,7 @@ private slots:
         while (model->isPlaying()) {
             lengths.append(int(model->sequence().size()));
             QCOMPARE(model->echoSlots()->rowCount(), lengths.last());
-            tickUntil(*model, Phase::echo);
+            tickUntil(*model, Phase::Echo);
             for (QChar key : model->sequence())
                 model->handle(key.toUpper());
             while (model->isPlaying() && model->isCelebrating())
@@ -173,7 +173,7 @@ private slots:
         model->pause();
         model->tick(dt);
         model->resume();
-        QCOMPARE(model->phase(), Phase::showing);
+        QCOMPARE(model->phase(), Phase::Showing);
         QCOMPARE(model->showIndex(), -1);
         model->tick(dt);
         QCOMPARE(model->showIndex(), 0);
@@ -182,11 +182,11 @@ private slots:
         QCOMPARE(heard.speech.spoken,
                  (QStringList{first, Tutorial::charName(pattern.at(1)), first}));
 
-        tickUntil(*model, Phase::echo);
+        tickUntil(*model, Phase::Echo);
         model->handle(pattern.at(0));
         model->pause();
         model->resume();
-        QCOMPARE(model->phase(), Phase::echo);
+        QCOMPARE(model->phase(), Phase::Echo);
         QCOMPARE(model->echoIndex(), 1);
     }
 

@@ -27,11 +27,11 @@ public:
     void start() override
     {
         ++starts;
-        set(0, 0, State::playing);
+        set(0, 0, State::Playing);
     }
     void tick(double dt) override { ticked += dt; }
     void handle(QChar ch) override { handled.append(ch); }
-    void end(int score, int correctKeys = 0) { set(score, correctKeys, State::over); }
+    void end(int score, int correctKeys = 0) { set(score, correctKeys, State::Over); }
     void set(int score, int correctKeys, State state)
     {
         setScore(score);
@@ -85,32 +85,32 @@ private slots:
         // {from, key, to, exit requests, what reached the game}: a repeat, a space (no key of
         // this game) and a key without a character are dropped in play.
         const std::tuple<State, KeyInput, State, int, const char *> cases[] = {
-            {ready, returnKey, playing, 0, ""},
-            {ready, typed(" "), playing, 0, ""},
-            {ready, typed("a"), ready, 0, ""},
-            {ready, escape, ready, 1, ""},
-            {playing, escape, paused, 0, ""},
-            {paused, escape, playing, 0, ""},
-            {over, escape, over, 1, ""},
-            {over, typed(" "), playing, 0, ""},
-            {paused, typed("a"), paused, 0, ""},
-            {playing, typed("A"), playing, 0, "A"},
-            {playing, typed("a", true), playing, 0, ""},
-            {playing, typed(" "), playing, 0, ""},
-            {playing, left, playing, 0, ""}};
+            {Ready, returnKey, Playing, 0, ""},
+            {Ready, typed(" "), Playing, 0, ""},
+            {Ready, typed("a"), Ready, 0, ""},
+            {Ready, escape, Ready, 1, ""},
+            {Playing, escape, Paused, 0, ""},
+            {Paused, escape, Playing, 0, ""},
+            {Over, escape, Over, 1, ""},
+            {Over, typed(" "), Playing, 0, ""},
+            {Paused, typed("a"), Paused, 0, ""},
+            {Playing, typed("A"), Playing, 0, "A"},
+            {Playing, typed("a", true), Playing, 0, ""},
+            {Playing, typed(" "), Playing, 0, ""},
+            {Playing, left, Playing, 0, ""}};
         for (const auto &[from, key, to, exits, handled] : cases) {
             FakeScreen screen;
-            if (from != ready)
+            if (from != Ready)
                 screen.frame.startGame();
-            if (from == paused)
+            if (from == Paused)
                 screen.game.pause();
-            if (from == over)
+            if (from == Over)
                 screen.game.end(10);
             QSignalSpy exitSpy(&screen.frame, &GameFrame::exitRequested);
             QVERIFY(screen.frame.handleKey(key)); // consumed, always
             QCOMPARE(screen.game.state(), to);
             // Nothing moves outside play: a paused game loses no time.
-            QCOMPARE(screen.frame.isTimerRunning(), to == playing);
+            QCOMPARE(screen.frame.isTimerRunning(), to == Playing);
             QCOMPARE(exitSpy.size(), exits);
             QCOMPARE(screen.game.handled, QString::fromUtf8(handled));
         }

@@ -91,7 +91,7 @@ private slots:
             QCOMPARE(model->lives(), lives);
             QCOMPARE(heard.sound.played.count("Basso"), 2 - lives);
         }
-        QCOMPARE(model->state(), GameModel::State::over);
+        QCOMPARE(model->state(), GameModel::State::Over);
         // What is left stays where it was until the next game.
         const auto left = sky(*model);
         model->tick(dt);
@@ -111,11 +111,11 @@ private slots:
             if (tick % 60 == 0)
                 QCOMPARE(model->secondsLeft(), 45 - tick / 60);
         }
-        QCOMPARE(model->state(), GameModel::State::playing);
+        QCOMPARE(model->state(), GameModel::State::Playing);
         QCOMPARE(model->secondsLeft(), 1);
         const auto before = sky(*model);
         model->tick(dt);
-        QCOMPARE(model->state(), GameModel::State::over);
+        QCOMPARE(model->state(), GameModel::State::Over);
         QCOMPARE(model->timeLeft(), 0.0);
         QCOMPARE(model->secondsLeft(), 0);
         QCOMPARE(model->lives(), 3);

@@ -41,7 +41,7 @@ TestCase {
 
     function playToTheEnd(screen) {
         GamesTestSupport.runTicks(screen.frame, 60 * 600)
-        verify(screen.game.isOver)
+        verify(screen.game.state === GameModel.Over)
     }
 
     // `ready`: a part of the start card's text that only the right one of its two has; `over`:
@@ -113,7 +113,7 @@ TestCase {
         compare(exits, 1)
         compare(GamesTestSupport.recordedGames(), 0) // a game left unfinished is no game
         keyClick(Qt.Key_Escape) // a screen on its way out takes no more keys
-        verify(screen.model.isPaused)
+        verify(screen.model.state === GameModel.Paused)
     }
 
     function test_aGameEndedAndRestartedIsRecordedTwice() {
@@ -144,7 +144,7 @@ TestCase {
     // Copy Cat: runs the show to its end, leaving the child's turn.
     function watchTheShow(screen) {
         GamesTestSupport.runTicks(screen.frame, Math.ceil(54 * screen.model.sequence.length) + 1)
-        verify(screen.model.isEcho)
+        verify(screen.model.phase === CopyCatModel.Echo)
     }
 
     function test_theParrotShowsEachKeyThenTheChildEchoesIt() {
@@ -181,7 +181,7 @@ TestCase {
             keyClick("q") // the pools here are home-row letters
             compare(child(screen, "hearts").text, hearts)
         }
-        verify(screen.model.isOver)
+        verify(screen.model.state === GameModel.Over)
         // A bonus round has no words of its own: the parrot flew off either way.
         compare(child(screen, "headline").text, "Good try! The parrot flew off")
         compare(child(screen, "roundLine").text, "You reached round 1 of 8")

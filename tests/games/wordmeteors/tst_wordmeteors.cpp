@@ -92,7 +92,7 @@ private slots:
         model->launch(QStringLiteral("kid"), 0.8, 1.0, 0.99);
         model->tick(dt);
         QCOMPARE(model->hearts(), 0);
-        QCOMPARE(model->state(), GameModel::State::over);
+        QCOMPARE(model->state(), GameModel::State::Over);
         QCOMPARE(heard.sound.played, (QStringList{"Basso", "Basso"}));
     }
 
@@ -154,7 +154,7 @@ private slots:
             QCOMPARE(std::size_t(firstLetters.size()), model->meteorList().size());
             most = std::max(most, model->meteorList().size());
         }
-        QCOMPARE(model->state(), GameModel::State::playing);
+        QCOMPARE(model->state(), GameModel::State::Playing);
         QCOMPARE(most, 6u);
     }
 
