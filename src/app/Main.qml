@@ -1,5 +1,4 @@
 import QtQuick
-import Tapalong.Games
 import Tapalong.Ui
 
 // The one window; closing it ends the program.
@@ -22,49 +21,7 @@ Window {
                 anchors.fill: parent
             }
         }
-        gameScreens: ({
-            letterDrop: letterDropScreen,
-            wordMeteors: wordMeteorsScreen,
-            keyMoles: keyMolesScreen,
-            rocketRace: rocketRaceScreen,
-            copyCat: copyCatScreen
-        })
-
-        Component {
-            id: letterDropScreen
-            LetterDropView {
-                objectName: "letterDropScreen"
-                anchors.fill: parent
-            }
-        }
-        Component {
-            id: wordMeteorsScreen
-            WordMeteorsView {
-                objectName: "wordMeteorsScreen"
-                anchors.fill: parent
-            }
-        }
-        Component {
-            id: keyMolesScreen
-            KeyMolesView {
-                objectName: "keyMolesScreen"
-                anchors.fill: parent
-            }
-        }
-        Component {
-            id: rocketRaceScreen
-            RocketRaceView {
-                objectName: "rocketRaceScreen"
-                anchors.fill: parent
-            }
-        }
-        Component {
-            id: copyCatScreen
-            CopyCatView {
-                objectName: "copyCatScreen"
-                anchors.fill: parent
-            }
-        }
+        gameScreens: true
     }
 
     // Play screens let keys with Ctrl through their key monitors, so these work everywhere,

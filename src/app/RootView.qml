@@ -12,13 +12,13 @@ Item {
     // and reports back through signals, which the root view turns into screen changes:
     // - lessonScreen gets `lessonId`; its signals: exit(), next(string lessonId),
     //   bonus(string lessonId, string game).
-    // - gameScreens maps a game's id ("letterDrop", …) to its screen. In free play it
-    //   gets nothing; in a bonus round `bonusLessonId`, `bonusDuration` and `nextLessonId` (""
-    //   after the last lesson). Its signals: exit(), and openLesson(string lessonId) in a
-    //   bonus round.
-    // A screen that is not there yet is never opened.
+    // - With gameScreens on, a game's screen is the one the game table names (its objectName
+    //   is the game's id and "Screen"). In free play it gets nothing; in a bonus round
+    //   `bonusLessonId`, `bonusDuration` and `nextLessonId` ("" after the last lesson). Its
+    //   signals: exit(), and openLesson(string lessonId) in a bonus round.
+    // A screen that is not there is never opened.
     property Component lessonScreen: null
-    property var gameScreens: ({})
+    property bool gameScreens: false
 
     readonly property Navigation navigation: nav
 
@@ -27,11 +27,11 @@ Item {
             nav.openLesson(lessonId)
     }
     function openGame(game: string) {
-        if (root.gameScreens[game])
+        if (root.gameScreens)
             nav.openGame(game)
     }
     function openBonus(lessonId: string, game: string) {
-        if (root.gameScreens[game])
+        if (root.gameScreens)
             nav.openBonus(lessonId, game)
     }
 
@@ -54,17 +54,22 @@ Item {
         }
         case ScreenKind.Game:
         case ScreenKind.Bonus: {
-            const component = root.gameScreens[nav.game]
-            if (!component)
+            if (!root.gameScreens)
                 return null
+            const component = Qt.createComponent(nav.gameScreenUrl(nav.game))
             const bonusRound = nav.kind === ScreenKind.Bonus
-            const screen = bonusRound
-                ? component.createObject(parent, {
-                    bonusLessonId: nav.lessonId,
-                    bonusDuration: nav.bonusDuration,
-                    nextLessonId: nav.nextLessonId
-                })
-                : component.createObject(parent)
+            const properties = { objectName: nav.game + "Screen" }
+            if (bonusRound) {
+                properties.bonusLessonId = nav.lessonId
+                properties.bonusDuration = nav.bonusDuration
+                properties.nextLessonId = nav.nextLessonId
+            }
+            const screen = component.createObject(parent, properties)
+            if (!screen) {
+                console.warn(component.errorString())
+                return null
+            }
+            screen.anchors.fill = parent
             screen.exit.connect(nav.showMain)
             if (bonusRound)
                 screen.openLesson.connect(root.openLesson)

@@ -66,6 +66,16 @@ bool Navigation::openGame(const QString &game)
     return true;
 }
 
+QUrl Navigation::gameScreenUrl(const QString &game) const
+{
+    const std::optional<GameKind> kind = gameKindFromId(game);
+    if (!kind)
+        return {};
+    // The games' module keeps its QML files under their bare names.
+    return QUrl(QStringLiteral("qrc:/qt/qml/Tapalong/Games/") + facts(*kind).screen.toString() +
+                QStringLiteral(".qml"));
+}
+
 bool Navigation::openBonus(const QString &lessonId, const QString &game)
 {
     const std::optional<GameKind> kind = gameKindFromId(game);

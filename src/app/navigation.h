@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 namespace tapalong {
@@ -74,6 +75,9 @@ public:
     Q_INVOKABLE bool openLesson(const QString &lessonId);
     Q_INVOKABLE bool openGame(const QString &game);
     Q_INVOKABLE bool openBonus(const QString &lessonId, const QString &game);
+
+    // Where the game table says a game's screen is; empty for a game nobody knows.
+    Q_INVOKABLE QUrl gameScreenUrl(const QString &game) const;
 
 signals:
     void screenChanged();

@@ -1,5 +1,6 @@
 #include "bonusround.h"
 
+#include "gamefacts.h"
 #include "wordbank.h"
 
 #include <QSet>
@@ -50,11 +51,26 @@ QString BonusSetup::focus() const
 
 QList<GameKind> BonusRound::eligibleGames(const Lesson &lesson)
 {
-    QList<GameKind> games{GameKind::letterDrop, GameKind::keyMoles, GameKind::copyCat};
-    if (hasEnoughWords(lesson.keyPool))
-        games.append(GameKind::wordMeteors);
-    if (hasAllLetters(lesson.keyPool))
-        games.append(GameKind::rocketRace);
+    const auto met = [&](BonusNeed need) {
+        switch (need) {
+        case BonusNeed::anyKeys:
+            return true;
+        case BonusNeed::enoughWords:
+            return hasEnoughWords(lesson.keyPool);
+        case BonusNeed::allLetters:
+            return hasAllLetters(lesson.keyPool);
+        }
+        return false;
+    };
+    QList<GameKind> games;
+    for (BonusNeed need : {BonusNeed::anyKeys, BonusNeed::enoughWords, BonusNeed::allLetters}) {
+        if (!met(need))
+            continue;
+        for (const GameFacts &row : gameTable) {
+            if (row.bonusNeed == need)
+                games.append(row.kind);
+        }
+    }
 
     const int index = std::max(Curriculum::indexOf(lesson), 0);
     std::rotate(games.begin(), games.begin() + index % games.size(), games.end());

@@ -15,6 +15,10 @@ enum class Tint { sunshine, mint, coral, sky, lavender, tangerine, pink };
 
 enum class GameKind { letterDrop, wordMeteors, rocketRace, keyMoles, copyCat };
 
+// What a lesson's keys must allow before the game is offered as its bonus round. The bonus
+// cards list the games with the least need first, in the order of the table within each need.
+enum class BonusNeed { anyKeys, enoughWords, allLetters };
+
 struct GameFacts {
     GameKind kind;
     QStringView id; // the saved kind, and the game's name in navigation and in QML
@@ -22,20 +26,27 @@ struct GameFacts {
     QStringView emoji;
     QStringView tagline; // under the title on the games tab
     Tint tint;           // of its card among a lesson's bonus rounds
+    BonusNeed bonusNeed;
+    QStringView screen; // its screen's QML type in the Tapalong.Games module
 };
 
 // In the order the games tab shows them.
 inline constexpr std::array<GameFacts, 5> gameTable = {{
     {GameKind::letterDrop, u"letterDrop", u"Letter Drop", u"\U0001FA82",
-     u"Letters are falling! Type them before they splash.", Tint::sky},
+     u"Letters are falling! Type them before they splash.", Tint::sky, BonusNeed::anyKeys,
+     u"LetterDropView"},
     {GameKind::wordMeteors, u"wordMeteors", u"Word Meteors", u"\u2604\uFE0F",
-     u"Blast word meteors before they hit your planet.", Tint::coral},
+     u"Blast word meteors before they hit your planet.", Tint::coral, BonusNeed::enoughWords,
+     u"WordMeteorsView"},
     {GameKind::rocketRace, u"rocketRace", u"Rocket Race", u"\U0001F680",
-     u"Type fast to race your rocket past the bots!", Tint::mint},
+     u"Type fast to race your rocket past the bots!", Tint::mint, BonusNeed::allLetters,
+     u"RocketRaceView"},
     {GameKind::keyMoles, u"keyMoles", u"Key Moles", u"\U0001F439",
-     u"Bonk the moles by typing their letters!", Tint::tangerine},
+     u"Bonk the moles by typing their letters!", Tint::tangerine, BonusNeed::anyKeys,
+     u"KeyMolesView"},
     {GameKind::copyCat, u"copyCat", u"Copy Cat", u"\U0001F99C",
-     u"Echo the parrot's secret key pattern from memory!", Tint::lavender},
+     u"Echo the parrot's secret key pattern from memory!", Tint::lavender, BonusNeed::anyKeys,
+     u"CopyCatView"},
 }};
 
 inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {

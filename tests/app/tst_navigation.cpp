@@ -1,8 +1,12 @@
 // Which screen the root view shows, and the destinations it refuses.
 #include "navigation.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Tapalong_GamesPlugin)
 
 using namespace tapalong;
 
@@ -53,6 +57,17 @@ private slots:
         QCOMPARE(changed.count(), 1);
         navigation.showMain();
         QCOMPARE(navigation.game(), QString());
+    }
+
+    // A row of the game table whose screen is missing would open an empty window.
+    void everyGameOfTheTableHasItsScreen()
+    {
+        const Navigation navigation;
+        for (const GameFacts &row : gameTable) {
+            const QUrl url = navigation.gameScreenUrl(row.id.toString());
+            QVERIFY2(QFile::exists(u':' + url.path()), qPrintable(url.toString()));
+        }
+        QVERIFY(navigation.gameScreenUrl(u"pinball"_qs).isEmpty());
     }
 };
 
