@@ -27,6 +27,10 @@
 #include <ctime>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 Q_IMPORT_QML_PLUGIN(Tapalong_AppPlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_StorePlugin)
@@ -54,6 +58,19 @@ void chooseRenderer()
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+// glibc raises its threshold for mapping a large block by itself after the first such block is
+// freed, up to 32 MB. From then on the buffers of a few hundred KB to a few MB that Qt allocates
+// and frees while it draws (images, glyph caches redrawn as an emoji scales) come from the heap,
+// and the small long-lived blocks allocated between them keep it from shrinking. Over a session
+// of lessons and games the live heap stayed at 14-15 MB while resident memory grew by 15 MB in
+// ten minutes; with a fixed threshold such blocks are mapped, and returned as soon as freed.
+void keepLargeBlocksOffTheHeap()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
 // The store while the event loop runs, for the one exit that skips the end of main(): when the
 // display goes away, Qt's X11 connection calls exit().
 tapalong::AppStore *s_storeAtExit = nullptr;
@@ -69,6 +86,7 @@ void saveAtExit()
 int main(int argc, char *argv[])
 {
     const double startedMs = wallClockMs();
+    keepLargeBlocksOffTheHeap();
 
     if (const auto status = tapalong::handleCommandLine(argc, argv))
         return *status;
