@@ -2,6 +2,7 @@
 
 #include "savecodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,17 +84,17 @@ QString plainReason(int error, const QString &folder, const QString &systemWords
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SaveFile", "the disk is full");
     case EROFS:
-        return QStringLiteral("the disk can only be read, not written");
+        return QCoreApplication::translate("SaveFile", "the disk can only be read, not written");
     case EACCES:
     case EPERM:
-        return QStringLiteral("this user may not write in %1").arg(folder);
+        return QCoreApplication::translate("SaveFile", "this user may not write in %1").arg(folder);
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("the folder %1 is missing").arg(folder);
+        return QCoreApplication::translate("SaveFile", "the folder %1 is missing").arg(folder);
     case EIO:
-        return QStringLiteral("the disk reported an error");
+        return QCoreApplication::translate("SaveFile", "the disk reported an error");
     default:
         return systemWords;
     }
@@ -196,7 +197,8 @@ bool SaveFile::moveUnreadableAside()
     const QString reason = qt_error_string(errno);
     qCWarning(lcSave).noquote() << "The unreadable" << path_
                                 << "could not be moved aside, so it is not replaced";
-    return fail(QStringLiteral("the old save file is in the way and cannot be moved aside (%1)")
+    return fail(QCoreApplication::translate(
+                    "SaveFile", "the old save file is in the way and cannot be moved aside (%1)")
                     .arg(reason));
 }
 
@@ -204,7 +206,8 @@ bool SaveFile::save(const AppData &data)
 {
     const QByteArray bytes = SaveCodec::encode(data);
     if (bytes.isEmpty())
-        return fail(QStringLiteral("the progress holds a number that cannot be written"));
+        return fail(QCoreApplication::translate(
+            "SaveFile", "the progress holds a number that cannot be written"));
 
     makeFolder();
 

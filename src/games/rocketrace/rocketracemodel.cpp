@@ -3,6 +3,7 @@
 #include "announcer.h"
 #include "wordbankdata.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -53,7 +54,8 @@ QVariant RivalList::data(const QModelIndex &index, int role) const
     const std::size_t row = std::size_t(index.row());
     switch (role) {
     case RivalNameRole:
-        return QString::fromUtf16(bots[row].name);
+        return QCoreApplication::translate("RocketRace",
+                                           QString::fromUtf16(bots[row].name).toUtf8().constData());
     case RivalEmojiRole:
         return QString::fromUtf16(bots[row].emoji);
     case ProgressRole:
