@@ -39,7 +39,7 @@ Item {
         spacing: 10
 
         Text {
-            text: "Backup"
+            text: qsTr("Backup")
             font: Theme.rounded(18, Font.Bold)
             color: Theme.textPrimary
         }
@@ -49,13 +49,13 @@ Item {
 
             GhostButton {
                 objectName: "saveCopyButton"
-                text: "💾 Save a copy…"
+                text: qsTr("💾 Save a copy…")
                 size: 14
                 onClicked: root.choose(true)
             }
             GhostButton {
                 objectName: "restoreButton"
-                text: "📂 Restore from a copy…"
+                text: qsTr("📂 Restore from a copy…")
                 size: 14
                 onClicked: root.choose(false)
             }
@@ -75,13 +75,13 @@ Item {
 
             GhostButton {
                 objectName: "restoreCancel"
-                text: "Keep things as they are"
+                text: qsTr("Keep things as they are")
                 size: 14
                 onClicked: backup.cancel()
             }
             BigButton {
                 objectName: "restoreConfirm"
-                text: "Restore this copy"
+                text: qsTr("Restore this copy")
                 size: 15
                 color: Theme.coral
                 onClicked: backup.restore()

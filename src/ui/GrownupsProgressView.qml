@@ -59,7 +59,7 @@ Item {
 
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "📈 Progress for grown-ups"
+                    text: qsTr("📈 Progress for grown-ups")
                     font: Theme.rounded(28, Font.Black)
                     color: Theme.textPrimary
                 }
@@ -67,7 +67,7 @@ Item {
                     id: closeButton
                     objectName: "grownupsClose"
                     anchors.right: parent.right
-                    text: "Done"
+                    text: qsTr("Done")
                     onClicked: root.close()
                 }
             }
@@ -90,7 +90,7 @@ Item {
             }
             Note {
                 visible: report.explorers.length === 0
-                text: "No explorers yet."
+                text: qsTr("No explorers yet.")
             }
 
             Text {
@@ -108,7 +108,7 @@ Item {
 
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Speed (wpm)" }
+                    Heading { text: qsTr("Speed (wpm)") }
                     LineChart {
                         objectName: "speedChart"
                         x: 24
@@ -135,12 +135,12 @@ Item {
                     Note {
                         objectName: "speedText"
                         width: parent.width
-                        text: report.speedText + "  ·  dashes: each lesson's goal"
+                        text: qsTr("%1  ·  dashes: each lesson's goal").arg(report.speedText)
                     }
                 }
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Practice per day" }
+                    Heading { text: qsTr("Practice per day") }
                     DaysChart {
                         width: parent.width
                         days: report.days
@@ -157,8 +157,8 @@ Item {
 
             Panel {
                 width: page.width
-                Heading { text: "Keys" }
-                Note { text: "Mint: rarely missed · sunshine: sometimes · coral: often" }
+                Heading { text: qsTr("Keys") }
+                Note { text: qsTr("Mint: rarely missed · sunshine: sometimes · coral: often") }
                 HeatKeyboard {
                     anchors.horizontalCenter: parent.horizontalCenter
                     heat: report.heat
@@ -176,7 +176,7 @@ Item {
 
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Stars" }
+                    Heading { text: qsTr("Stars") }
                     Repeater {
                         model: report.units
                         Note {
@@ -187,10 +187,10 @@ Item {
                 }
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Games" }
+                    Heading { text: qsTr("Games") }
                     Note {
                         visible: report.games.length === 0
-                        text: "No games played yet."
+                        text: qsTr("No games played yet.")
                     }
                     Repeater {
                         model: report.games
