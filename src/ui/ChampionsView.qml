@@ -37,10 +37,8 @@ Item {
 
         readonly property real oneLine: {
             let total = -spacing
-            for (const tab of children) {
-                if (tab !== boards)
-                    total += tab.implicitWidth + spacing
-            }
+            for (let i = 0; i < boards.count; ++i)
+                total += (boards.itemAt(i)?.implicitWidth ?? 0) + spacing
             return Math.max(0, total)
         }
 

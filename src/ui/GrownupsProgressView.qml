@@ -120,7 +120,7 @@ Item {
                         maxValue: report.speedScale
                         pointName: "speedPoint"
                     }
-                    Heading { text: "Accuracy (%)" }
+                    Heading { text: qsTr("Accuracy (%)") }
                     LineChart {
                         objectName: "accuracyChart"
                         x: 24
@@ -181,7 +181,7 @@ Item {
                         model: report.units
                         Note {
                             required property reportLine modelData
-                            text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
+                            text: modelData.emoji + "  " + qsTr("%1: %2").arg(modelData.title).arg(modelData.text)
                         }
                     }
                 }
@@ -196,7 +196,7 @@ Item {
                         model: report.games
                         Note {
                             required property reportLine modelData
-                            text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
+                            text: modelData.emoji + "  " + qsTr("%1: %2").arg(modelData.title).arg(modelData.text)
                         }
                     }
                 }

@@ -30,7 +30,8 @@ QString TrickyPractice::keyList(const QString &keys)
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();
-    return names.join(tr(", ")) + tr(" and ") + last;
+    //: The last two keys of a list: "semicolon, K and L"
+    return tr("%1 and %2").arg(names.join(tr(", ")), last);
 }
 
 void TrickyPractice::refresh()

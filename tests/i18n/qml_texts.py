@@ -24,17 +24,19 @@ NAMING_PROPERTIES = {
     "state", "target", "role", "textRole", "valueRole",
 }
 PROPERTY = re.compile(r"^\s*(?:readonly\s+)?(?:required\s+)?(?:property\s+[\w<>.]+\s+)?([\w.]+)\s*:")
+PROPERTY_IN_LINE = re.compile(r"(?:^|[{;,])\s*(?:property\s+[\w<>.]+\s+)?([A-Za-z_][\w.]*)\s*:")
 LETTER = re.compile(r"[A-Za-z]")
 
 
 def literals(text):
-    """Yields (line number, literal, innermost call name) for every string literal."""
+    """Yields (line number, column, literal, innermost call name) for every string literal."""
     calls = []  # the call (or None for a plain parenthesis) each open '(' belongs to
-    i, line = 0, 1
+    i, line, line_start = 0, 1, 0
     while i < len(text):
         c = text[i]
         if c == "\n":
             line += 1
+            line_start = i + 1
         elif text.startswith("//", i):
             i = text.find("\n", i)
             if i < 0:
@@ -43,6 +45,8 @@ def literals(text):
         elif text.startswith("/*", i):
             end = text.find("*/", i)
             line += text.count("\n", i, end)
+            if "\n" in text[i:end]:
+                line_start = text.rfind("\n", i, end) + 1
             i = end + 2
             continue
         elif c in "\"'`":
@@ -53,7 +57,7 @@ def literals(text):
                 elif text[j] == "\n":
                     line += 1
                 j += 1
-            yield start_line, text[i + 1:j], calls[-1] if calls else None
+            yield start_line, i - line_start, text[i + 1:j], calls[-1] if calls else None
             i = j + 1
             continue
         elif c == "(":
@@ -75,7 +79,7 @@ def check(path):
             current = found.group(1)
         owner.append(current)
     problems = []
-    for number, literal, call in literals(text):
+    for number, column, literal, call in literals(text):
         if not LETTER.search(literal):
             continue
         if call in TRANSLATING or call in NAMING_CALLS:
@@ -83,7 +87,10 @@ def check(path):
         source_line = lines[number - 1]
         if source_line.lstrip().startswith("import ") or "// not translated:" in source_line:
             continue
-        if owner[number - 1] in NAMING_PROPERTIES:
+        # The property named before the literal on its line (`Heading { text: "…" }`), else the
+        # one the line continues.
+        before = PROPERTY_IN_LINE.findall(source_line[:column])
+        if (before[-1] if before else owner[number - 1]) in NAMING_PROPERTIES:
             continue
         problems.append(f"{path}:{number}: \"{literal}\" is not in qsTr()")
     return problems
