@@ -538,7 +538,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+122"/>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+123"/>
         <source>Tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -825,7 +825,12 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>Accuracy (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>%1  ·  dashes: each lesson&apos;s goal</source>
         <translation type="unfinished"></translation>
     </message>
@@ -850,7 +855,13 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <location line="+15"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>Games</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1398,7 +1409,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/records/savefile.cpp" line="+87"/>
+        <location filename="../src/records/savefile.cpp" line="+89"/>
         <source>the disk is full</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1423,12 +1434,12 @@ The race starts the moment you type your first correct letter.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+107"/>
         <source>the old save file is in the way and cannot be moved aside (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>the progress holds a number that cannot be written</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1944,13 +1955,14 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+33"/>
+        <location filename="../src/ui/trickypractice.cpp" line="+34"/>
         <source>, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
-        <source> and </source>
+        <source>%1 and %2</source>
+        <extracomment>The last two keys of a list: &quot;semicolon, K and L&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
