@@ -15,6 +15,7 @@ FileDialog {
     nameFilters: saving ? ["Tapalong household (*.json)"]
                         : ["Tapalong household (*.json)", "All files (*)"]
     defaultSuffix: "json"
+    currentFolder: backup.startFolder
     onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
     Component.onCompleted: open()
 }
