@@ -283,7 +283,8 @@ stop
 play rocketRace rocket-race 'the ' passage
 # The alphabet over and over wins the race; its one space comes first, so no replay starts
 # once the last letter of the passage is typed.
-raced() { grep -q '"kind":"rocketRace"' "$save"; }
+# The probe lists the game-over card as soon as it shows, before the save file may have it.
+raced() { grep -q overCard "$TAPALONG_UI_PROBE" 2>/dev/null || grep -q '"kind":"rocketRace"' "$save"; }
 for _ in $(seq 150); do
   xdotool type --delay 4 " abcdefghijklmnopqrstuvwxyz"
   if raced; then break; fi
