@@ -85,6 +85,7 @@ Item {
 
             GhostButton {
                 objectName: "restoreCancel"
+                anchors.verticalCenter: parent.verticalCenter
                 text: "Keep things as they are"
                 size: 14
                 onClicked: backup.cancel()
