@@ -12,9 +12,12 @@ FileDialog {
 
     title: saving ? "Save a copy of the household" : "Restore the household from a copy"
     fileMode: saving ? FileDialog.SaveFile : FileDialog.OpenFile
+    // Qt's own dialog says "Open" in both modes.
+    acceptLabel: saving ? "Save" : "Open"
     nameFilters: saving ? ["Tapalong household (*.json)"]
                         : ["Tapalong household (*.json)", "All files (*)"]
     defaultSuffix: "json"
+    currentFolder: backup.startFolder
     onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
     Component.onCompleted: open()
 }
