@@ -7,10 +7,19 @@ import Tapalong.Ui
 Item {
     id: root
 
+    // Set once the grown-up has asked for a file; from then on the panel says when it grows.
+    property bool chosen: false
+
+    // The panel grew after a file was chosen: the preview and its buttons, or the message, may
+    // lie below the fold.
+    signal grew()
+
     height: content.implicitHeight + 2 * 18
+    onHeightChanged: if (root.chosen) root.grew()
 
     BackupController {
         id: backup
+        objectName: "backup"
         store: AppStore
     }
 
@@ -21,6 +30,7 @@ Item {
     }
 
     function choose(saving: bool) {
+        root.chosen = true
         dialog.source = ""
         dialog.setSource(Qt.resolvedUrl("HouseholdFileDialog.qml"),
                          { backup: backup, saving: saving })
@@ -75,6 +85,7 @@ Item {
 
             GhostButton {
                 objectName: "restoreCancel"
+                anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Keep things as they are")
                 size: 14
                 onClicked: backup.cancel()

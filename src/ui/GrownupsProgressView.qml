@@ -40,6 +40,7 @@ Item {
 
     Flickable {
         id: flick
+        objectName: "grownupsPage"
         anchors.fill: parent
         contentWidth: width
         contentHeight: page.implicitHeight + 2 * 24
@@ -203,7 +204,11 @@ Item {
             }
 
             BackupPanel {
+                id: backupPanel
                 width: page.width
+                // Scrolled to its foot, as far as the page goes: the panel is the page's last.
+                onGrew: flick.contentY = Math.max(flick.contentY,
+                                                  page.y + y + height + page.y - flick.height)
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace tapalong {
@@ -111,6 +112,15 @@ void BackupController::setSavePath(const QString &path)
         return;
     m_savePath = path;
     emit storeChanged();
+}
+
+QUrl BackupController::startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir()
+                               ? documents
+                               : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return QUrl::fromLocalFile(folder);
 }
 
 void BackupController::setMessage(const QString &message)

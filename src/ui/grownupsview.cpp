@@ -24,13 +24,14 @@ QString count(qint64 n, const char *one, const char *many)
 } // namespace
 
 GrownupsGate::GrownupsGate(QObject *parent)
-    : QObject(parent), m_rng(QRandomGenerator::global()->generate64())
+    : QObject(parent), m_seed(QRandomGenerator::global()->generate64()), m_rng(m_seed)
 {
     newSum();
 }
 
 void GrownupsGate::setSeed(quint64 seed)
 {
+    m_seed = seed;
     m_rng = SeededRNG(seed);
     newSum();
 }

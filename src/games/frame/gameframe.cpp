@@ -128,8 +128,9 @@ void GameFrame::finish()
     setRecorded(true);
     QList<Badge> earned;
     if (m_store) {
-        earned = m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
-                                     m_model->correctKeys(), {m_playedSeconds, 0, {}});
+        earned =
+            m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
+                                m_model->correctKeys(), {m_playedSeconds, 0, m_model->keyStats()});
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));

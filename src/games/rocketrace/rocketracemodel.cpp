@@ -164,6 +164,7 @@ void RocketRaceModel::start()
     setTypedCount(0);
     setWrongCount(0);
     setCorrectKeys(0);
+    clearKeyStats();
     setRaceStarted(false);
     setElapsed(0);
     setScore(0);
@@ -192,6 +193,7 @@ void RocketRaceModel::handle(QChar ch)
         return;
     if (m_typedCount >= m_passage.size())
         return;
+    countKey(m_passage.at(m_typedCount), typed);
     if (typed != m_passage.at(m_typedCount)) {
         // Counted before the start too, without starting the race.
         setWrongCount(m_wrongCount + 1);
