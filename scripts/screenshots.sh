@@ -222,10 +222,10 @@ await_gone dialogTitleBarLabel
 # The household as it stands, copied aside and read back: its path is typed into the dialog's
 # location field (Ctrl+L), and the preview says what the copy holds before anything changes.
 cp "$save" "$home/household-copy.json"
+# The dialogs are awaited by name only: their titles are in the language shown.
 click_on restoreButton
 await dialogTitleBarLabel
-# The keys reach the program in order, so the field has the focus before the path arrives. The
-# dialogs are awaited by name only: their titles are in the language shown.
+# The keys reach the program in order, so the field has the focus before the path arrives.
 xdotool key ctrl+l
 xdotool type --delay 20 "$home/household-copy.json"
 xdotool key Return
