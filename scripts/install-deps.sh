@@ -19,6 +19,8 @@ packages=(
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
+  # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools
+  qt6-l10n-tools qt6-tools-dev
   # the sanitizer build and the decoder's fuzz target (libFuzzer lives in libclang-rt)
   clang libclang-rt-14-dev
 )

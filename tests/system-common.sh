@@ -75,7 +75,8 @@ click_on() {
 }
 
 # Waits until the control named $1 is ready and in the state the further arguments name
-# (--text T, --selected, --lit, --focus, --timeout S); fails the test otherwise.
+# (--text T, --containing PART, --selected, --lit, --focus, --timeout S); fails the test
+# otherwise.
 await() {
   python3 "$ui_probe" wait "$@" >/dev/null || fail "\"$1\" never showed ready (${*:2})"
 }

@@ -63,6 +63,7 @@ def ready(item):
 
 def in_state(item, args):
     return ((args.text is None or item.get("text") == args.text)
+            and (args.containing is None or args.containing in item.get("text", ""))
             and (not args.selected or item.get("selected") is True)
             and (not args.lit or item.get("lit") is True)
             and (not args.focus or item["focus"]))
@@ -160,6 +161,8 @@ def main():
     parser.add_argument("--quiet", type=float, default=0.3)
     parser.add_argument("--timeout", type=float, default=10)
     parser.add_argument("--text")
+    # Part of the text: the figures in it, which stay the same in every language.
+    parser.add_argument("--containing")
     parser.add_argument("--selected", action="store_true")
     parser.add_argument("--lit", action="store_true")
     parser.add_argument("--focus", action="store_true")

@@ -5,7 +5,7 @@ import Tapalong.Ui
 Window {
     id: window
 
-    title: "Tapalong"
+    title: "Tapalong" // not translated: the program's name
     width: 1180
     height: 780
     minimumWidth: 1080

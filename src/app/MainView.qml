@@ -21,13 +21,13 @@ Item {
     property Component championsTab: null
 
     readonly property var tabs: [
-        { title: "Home", icon: "🏡" },
-        { title: "Learn", icon: "🗺️" },
-        { title: "Games", icon: "🎮" },
-        { title: "Champions", icon: "🏆" }
+        { name: "Home", title: qsTr("Home"), icon: "🏡" }, // not translated: the key
+        { name: "Learn", title: qsTr("Learn"), icon: "🗺️" }, // not translated: the key
+        { name: "Games", title: qsTr("Games"), icon: "🎮" }, // not translated: the key
+        { name: "Champions", title: qsTr("Champions"), icon: "🏆" } // not translated: the key
     ]
-    // A tab is named by its title.
-    property string tab: "Home"
+    // A tab is named by its English title, whatever the language shown.
+    property string tab: "Home" // not translated: a key
 
     function buildTab(parent: Item): Item {
         const component = ({
@@ -44,7 +44,7 @@ Item {
         if (content.openGame)
             content.openGame.connect(view.openGame)
         if (content.goLearn)
-            content.goLearn.connect(() => view.tab = "Learn")
+            content.goLearn.connect(() => view.tab = "Learn") // not translated: a key
         return content
     }
 
@@ -69,7 +69,7 @@ Item {
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Tapalong"
+                text: "Tapalong" // not translated: the program's name
                 font: Theme.rounded(24, Font.Black)
                 color: Theme.textPrimary
             }
@@ -96,12 +96,12 @@ Item {
                 MainTabButton {
                     required property var modelData
 
-                    objectName: "tab " + modelData.title
+                    objectName: "tab " + modelData.name
                     emoji: modelData.icon
                     title: modelData.title
-                    selected: view.tab === modelData.title
+                    selected: view.tab === modelData.name
                     onClicked: {
-                        view.tab = modelData.title
+                        view.tab = modelData.name
                         Sounds.play(Sounds.Tink)
                     }
                 }

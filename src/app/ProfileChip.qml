@@ -80,22 +80,22 @@ T.Button {
 
         Entry {
             objectName: "switchPlayer"
-            text: "Switch player"
+            text: qsTr("Switch player")
             onTriggered: AppStore.switchPlayer()
         }
         Entry {
             objectName: "sound"
-            text: menu.soundWasOn ? "Sound: On 🔊" : "Sound: Off 🔇"
+            text: menu.soundWasOn ? qsTr("Sound: On 🔊") : qsTr("Sound: Off 🔇")
             onTriggered: AppStore.toggleSound()
         }
         Entry {
             objectName: "voice"
-            text: menu.voiceWasOn ? "Voice: On 🗣️" : "Voice: Off 🤫"
+            text: menu.voiceWasOn ? qsTr("Voice: On 🗣️") : qsTr("Voice: Off 🤫")
             onTriggered: AppStore.toggleVoice()
         }
         Entry {
             objectName: "grownups"
-            text: "For grown-ups 🔐"
+            text: qsTr("For grown-ups 🔐")
             onTriggered: GrownupsDoor.show()
         }
     }

@@ -58,7 +58,7 @@ Item {
                 return null
             const component = Qt.createComponent(nav.gameScreenUrl(nav.game))
             const bonusRound = nav.kind === ScreenKind.Bonus
-            const properties = { objectName: nav.game + "Screen" }
+            const properties = { objectName: nav.game + "Screen" } // not translated: a name
             if (bonusRound) {
                 properties.bonusLessonId = nav.lessonId
                 properties.bonusDuration = nav.bonusDuration

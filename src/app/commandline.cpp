@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "coursejson.h"
+#include "translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +40,37 @@ bool print(std::FILE *stream, const QByteArray &text)
     return std::fflush(stream) == 0;
 }
 
+// The program's options, in the language installed when it is made.
+struct Options {
+    QCommandLineParser parser;
+    // Qt's own help option would add --help-all, a list of Qt's options that a family never
+    // needs.
+    const QCommandLineOption help{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit.")};
+    const QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit.")};
+    const QCommandLineOption printCourse{
+        QStringLiteral("print-course"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Print the whole course (units, lessons, drill lines) as JSON and exit.")};
+
+    Options()
+    {
+        // Qt's own options are single-dash words (-platform xcb), not bundles of one-letter
+        // flags.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine", "A typing tutor for children: touch typing in 26 lessons,\n"
+                           "with stars, badges and five arcade games."));
+        parser.addOptions({help, version});
+        parser.addOption(printCourse);
+        acceptQtOptions(parser);
+    }
+};
+
 } // namespace
 
 std::optional<int> handleCommandLine(int argc, char *argv[])
@@ -49,28 +81,11 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    // Qt's own options are single-dash words (-platform xcb), not bundles of one-letter flags.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("A typing tutor for children: touch typing in 26 lessons,\n"
-                       "with stars, badges and five arcade games."));
-    // Qt's own help option would add --help-all, a list of Qt's options that a family never needs.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption printCourse(
-        QStringLiteral("print-course"),
-        QStringLiteral("Print the whole course (units, lessons, drill lines) as JSON and exit."));
-    parser.addOptions({help, version});
-    parser.addOption(printCourse);
-    acceptQtOptions(parser);
-
-    const bool understood = parser.parse(arguments);
-    const bool stray = understood && !parser.positionalArguments().isEmpty();
-    if (understood && !stray && !parser.isSet(help) && !parser.isSet(version) &&
-        !parser.isSet(printCourse))
+    Options options;
+    const bool understood = options.parser.parse(arguments);
+    const bool stray = understood && !options.parser.positionalArguments().isEmpty();
+    if (understood && !stray && !options.parser.isSet(options.help) &&
+        !options.parser.isSet(options.version) && !options.parser.isSet(options.printCourse))
         return std::nullopt;
 
     // Printing needs an application for its name and the course's texts, never a display; it
@@ -83,18 +98,28 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     QCoreApplication app(namedCount, named.data());
     QCoreApplication::setApplicationName(QStringLiteral("Tapalong"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAPALONG_VERSION));
+    // The options again, now in the user's language; the course's JSON is data and stays
+    // English.
+    const bool printing = understood && !stray && !options.parser.isSet(options.help) &&
+                          !options.parser.isSet(options.version);
+    if (!printing)
+        installTranslation(app);
+    Options translated;
+    QCommandLineParser &parser = translated.parser;
+    parser.parse(arguments);
 
     if (!understood || stray) {
-        const QString error = stray ? QStringLiteral("Unexpected argument '%1'.")
-                                          .arg(parser.positionalArguments().constFirst())
-                                    : parser.errorText();
+        const QString error =
+            stray ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().constFirst())
+                  : parser.errorText();
         print(stderr,
               QStringLiteral("tapalong: %1\n%2").arg(error, parser.helpText()).toLocal8Bit());
         return 2;
     }
-    if (parser.isSet(help))
+    if (parser.isSet(translated.help))
         return print(stdout, parser.helpText().toLocal8Bit()) ? 0 : 1;
-    if (parser.isSet(version))
+    if (parser.isSet(translated.version))
         return print(stdout, QStringLiteral("Tapalong %1\n")
                                  .arg(QCoreApplication::applicationVersion())
                                  .toLocal8Bit())

@@ -9,6 +9,7 @@
 #include "quitsignals.h"
 #include "savefile.h"
 #include "singleinstance.h"
+#include "translation.h"
 #include "uiprobe.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
+    // Before the store and the engine: the course, the badges and the screens translate once.
+    tapalong::installTranslation(app);
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;

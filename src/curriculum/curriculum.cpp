@@ -3,6 +3,7 @@
 #include "drillbuilder.h"
 #include "seededrng.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -34,51 +35,70 @@ struct UnitRow {
 
 constexpr const char *allLetters = "abcdefghijklmnopqrstuvwxyz;,.";
 
-// The ids are the keys of saved lesson results: they must never change.
+// The ids are the keys of saved lesson results: they must never change. The titles are
+// English; the course is built on first use, after the program has chosen its language.
 const std::array<UnitRow, 6> unitRows = {{
-    {"u1", "Home Row", u"\U0001F3E0", 6},
-    {"u2", "Top Row", u"\U0001F388", 6},
-    {"u3", "Bottom Row", u"\U0001F420", 5},
-    {"u4", "Big Letters", u"\u2728", 3},
-    {"u5", "Number Lane", u"\U0001F522", 3},
-    {"u6", "Story Time", u"\U0001F4DA", 3},
+    {"u1", QT_TRANSLATE_NOOP("Course", "Home Row"), u"\U0001F3E0", 6},
+    {"u2", QT_TRANSLATE_NOOP("Course", "Top Row"), u"\U0001F388", 6},
+    {"u3", QT_TRANSLATE_NOOP("Course", "Bottom Row"), u"\U0001F420", 5},
+    {"u4", QT_TRANSLATE_NOOP("Course", "Big Letters"), u"\u2728", 3},
+    {"u5", QT_TRANSLATE_NOOP("Course", "Number Lane"), u"\U0001F522", 3},
+    {"u6", QT_TRANSLATE_NOOP("Course", "Story Time"), u"\U0001F4DA", 3},
 }};
 
 const std::array<LessonRow, 26> lessonRows = {{
-    {"u1l1", "Meet F and J", u"\U0001F423", "fj", "fj", 8, Style::introduce},
-    {"u1l2", "D and K", u"\U0001F425", "dk", "fjdk", 8, Style::introduce},
-    {"u1l3", "S and L", u"\U0001F424", "sl", "fjdksl", 8, Style::introduce},
-    {"u1l4", "A and ;", u"\U0001F986", "a;", "fjdksla;", 8, Style::introduce},
-    {"u1l5", "G and H", u"\U0001F9A2", "gh", "asdfghjkl;", 8, Style::introduce},
-    {"u1l6", "Home Row Hero", u"\U0001F3C6", "", "asdfghjkl;", 9, Style::review},
-    {"u2l1", "E and I", u"\U0001F427", "ei", "asdfghjkl;ei", 10, Style::introduce},
-    {"u2l2", "R and U", u"\U0001F989", "ru", "asdfghjkl;eiru", 10, Style::introduce},
-    {"u2l3", "T and Y", u"\U0001F99C", "ty", "asdfghjkl;eiruty", 10, Style::introduce},
-    {"u2l4", "W and O", u"\U0001F9A9", "wo", "asdfghjkl;eirutywo", 10, Style::introduce},
-    {"u2l5", "Q and P", u"\U0001F99A", "qp", "asdfghjkl;eirutywoqp", 10, Style::introduce},
-    {"u2l6", "Top Row Champ", u"\U0001F3AA", "", "asdfghjkl;eirutywoqp", 11, Style::review},
-    {"u3l1", "N and V", u"\U0001F41F", "nv", "asdfghjkl;eirutywoqpnv", 12, Style::introduce},
-    {"u3l2", "M and C", u"\U0001F42C", "mc", "asdfghjkl;eirutywoqpnvmc", 12, Style::introduce},
-    {"u3l3", "B and X", u"\U0001F433", "bx", "asdfghjkl;eirutywoqpnvmcbx", 12, Style::introduce},
-    {"u3l4", "Z, comma, dot", u"\U0001F991", "z,.", "asdfghjkl;eirutywoqpnvmcbxz,.", 12,
+    {"u1l1", QT_TRANSLATE_NOOP("Course", "Meet F and J"), u"\U0001F423", "fj", "fj", 8,
      Style::introduce},
-    {"u3l5", "Alphabet Master", u"\U0001F9DC", "", allLetters, 13, Style::review},
-    {"u4l1", "Shift Power", u"\U0001F9B8", "", allLetters, 13, Style::capitals},
-    {"u4l2", "Capital Words", u"\U0001F5FB", "", allLetters, 13, Style::capitals},
-    {"u4l3", "Real Sentences", u"\U0001F4DD", "'!?", "abcdefghijklmnopqrstuvwxyz;,.'!?", 14,
-     Style::punctuation},
-    {"u5l1", "1 to 5", u"\U0001F590\uFE0F", "12345", "abcdefghijklmnopqrstuvwxyz;,.12345", 13,
-     Style::numbers},
-    {"u5l2", "6 to 0", u"\U0001F64C", "67890", "abcdefghijklmnopqrstuvwxyz;,.1234567890", 13,
-     Style::numbers},
-    {"u5l3", "Number Ninja", u"\U0001F977", "", "abcdefghijklmnopqrstuvwxyz;,.1234567890", 14,
-     Style::numbers},
-    {"u6l1", "Little Stories", u"\U0001F41B", "", "abcdefghijklmnopqrstuvwxyz;,.'!?", 15,
-     Style::stories},
-    {"u6l2", "Bigger Stories", u"\U0001F98B", "", "abcdefghijklmnopqrstuvwxyz;,.'!?", 17,
-     Style::stories},
-    {"u6l3", "Grand Finale", u"\U0001F386", "", "abcdefghijklmnopqrstuvwxyz;,.'!?", 19,
-     Style::stories},
+    {"u1l2", QT_TRANSLATE_NOOP("Course", "D and K"), u"\U0001F425", "dk", "fjdk", 8,
+     Style::introduce},
+    {"u1l3", QT_TRANSLATE_NOOP("Course", "S and L"), u"\U0001F424", "sl", "fjdksl", 8,
+     Style::introduce},
+    {"u1l4", QT_TRANSLATE_NOOP("Course", "A and ;"), u"\U0001F986", "a;", "fjdksla;", 8,
+     Style::introduce},
+    {"u1l5", QT_TRANSLATE_NOOP("Course", "G and H"), u"\U0001F9A2", "gh", "asdfghjkl;", 8,
+     Style::introduce},
+    {"u1l6", QT_TRANSLATE_NOOP("Course", "Home Row Hero"), u"\U0001F3C6", "", "asdfghjkl;", 9,
+     Style::review},
+    {"u2l1", QT_TRANSLATE_NOOP("Course", "E and I"), u"\U0001F427", "ei", "asdfghjkl;ei", 10,
+     Style::introduce},
+    {"u2l2", QT_TRANSLATE_NOOP("Course", "R and U"), u"\U0001F989", "ru", "asdfghjkl;eiru", 10,
+     Style::introduce},
+    {"u2l3", QT_TRANSLATE_NOOP("Course", "T and Y"), u"\U0001F99C", "ty", "asdfghjkl;eiruty", 10,
+     Style::introduce},
+    {"u2l4", QT_TRANSLATE_NOOP("Course", "W and O"), u"\U0001F9A9", "wo", "asdfghjkl;eirutywo", 10,
+     Style::introduce},
+    {"u2l5", QT_TRANSLATE_NOOP("Course", "Q and P"), u"\U0001F99A", "qp", "asdfghjkl;eirutywoqp",
+     10, Style::introduce},
+    {"u2l6", QT_TRANSLATE_NOOP("Course", "Top Row Champ"), u"\U0001F3AA", "",
+     "asdfghjkl;eirutywoqp", 11, Style::review},
+    {"u3l1", QT_TRANSLATE_NOOP("Course", "N and V"), u"\U0001F41F", "nv", "asdfghjkl;eirutywoqpnv",
+     12, Style::introduce},
+    {"u3l2", QT_TRANSLATE_NOOP("Course", "M and C"), u"\U0001F42C", "mc",
+     "asdfghjkl;eirutywoqpnvmc", 12, Style::introduce},
+    {"u3l3", QT_TRANSLATE_NOOP("Course", "B and X"), u"\U0001F433", "bx",
+     "asdfghjkl;eirutywoqpnvmcbx", 12, Style::introduce},
+    {"u3l4", QT_TRANSLATE_NOOP("Course", "Z, comma, dot"), u"\U0001F991", "z,.",
+     "asdfghjkl;eirutywoqpnvmcbxz,.", 12, Style::introduce},
+    {"u3l5", QT_TRANSLATE_NOOP("Course", "Alphabet Master"), u"\U0001F9DC", "", allLetters, 13,
+     Style::review},
+    {"u4l1", QT_TRANSLATE_NOOP("Course", "Shift Power"), u"\U0001F9B8", "", allLetters, 13,
+     Style::capitals},
+    {"u4l2", QT_TRANSLATE_NOOP("Course", "Capital Words"), u"\U0001F5FB", "", allLetters, 13,
+     Style::capitals},
+    {"u4l3", QT_TRANSLATE_NOOP("Course", "Real Sentences"), u"\U0001F4DD", "'!?",
+     "abcdefghijklmnopqrstuvwxyz;,.'!?", 14, Style::punctuation},
+    {"u5l1", QT_TRANSLATE_NOOP("Course", "1 to 5"), u"\U0001F590\uFE0F", "12345",
+     "abcdefghijklmnopqrstuvwxyz;,.12345", 13, Style::numbers},
+    {"u5l2", QT_TRANSLATE_NOOP("Course", "6 to 0"), u"\U0001F64C", "67890",
+     "abcdefghijklmnopqrstuvwxyz;,.1234567890", 13, Style::numbers},
+    {"u5l3", QT_TRANSLATE_NOOP("Course", "Number Ninja"), u"\U0001F977", "",
+     "abcdefghijklmnopqrstuvwxyz;,.1234567890", 14, Style::numbers},
+    {"u6l1", QT_TRANSLATE_NOOP("Course", "Little Stories"), u"\U0001F41B", "",
+     "abcdefghijklmnopqrstuvwxyz;,.'!?", 15, Style::stories},
+    {"u6l2", QT_TRANSLATE_NOOP("Course", "Bigger Stories"), u"\U0001F98B", "",
+     "abcdefghijklmnopqrstuvwxyz;,.'!?", 17, Style::stories},
+    {"u6l3", QT_TRANSLATE_NOOP("Course", "Grand Finale"), u"\U0001F386", "",
+     "abcdefghijklmnopqrstuvwxyz;,.'!?", 19, Style::stories},
 }};
 
 QString digitsOf(QStringView keys)
@@ -147,15 +167,15 @@ QList<LearningUnit> build()
     auto row = lessonRows.cbegin();
     for (const UnitRow &unitRow : unitRows) {
         LearningUnit unit{QString::fromLatin1(unitRow.id),
-                          QString::fromLatin1(unitRow.title),
+                          QCoreApplication::translate("Course", unitRow.title),
                           QString::fromUtf16(unitRow.emoji),
                           {}};
         for (int i = 0; i < unitRow.lessonCount; ++i, ++row) {
-            unit.lessons.append(
-                makeLesson(QString::fromLatin1(row->id), QString::fromLatin1(row->title),
-                           QString::fromUtf16(row->emoji), QString::fromLatin1(row->newKeys),
-                           QString::fromLatin1(row->pool), row->target, row->style, usedSentences,
-                           usedPhrases));
+            unit.lessons.append(makeLesson(
+                QString::fromLatin1(row->id), QCoreApplication::translate("Course", row->title),
+                QString::fromUtf16(row->emoji), QString::fromLatin1(row->newKeys),
+                QString::fromLatin1(row->pool), row->target, row->style, usedSentences,
+                usedPhrases));
         }
         units.append(unit);
     }

@@ -1,5 +1,7 @@
 #include "keyboardlayout.h"
 
+#include <QCoreApplication>
+
 namespace tapalong {
 
 namespace {
@@ -28,9 +30,11 @@ KeyDef letterKey(char capital, Finger finger)
     return KeyDef{QString(upper), QString(upper), upper.toLower(), upper, 1, finger};
 }
 
-KeyDef controlKey(const QString &label, double width)
+KeyDef controlKey(const QString &id, const char *label, double width)
 {
-    return KeyDef{label, label, std::nullopt, std::nullopt, width, std::nullopt};
+    return KeyDef{id,           QCoreApplication::translate("Keyboard", label),
+                  std::nullopt, std::nullopt,
+                  width,        std::nullopt};
 }
 
 QList<KeyDef> letterKeys(const char *capitals, std::initializer_list<Finger> fingers)
@@ -53,29 +57,40 @@ QList<QList<KeyDef>> buildRows()
         symbolKey('6', '^', rightIndex),  symbolKey('7', '&', rightIndex),
         symbolKey('8', '*', rightMiddle), symbolKey('9', '(', rightRing),
         symbolKey('0', ')', rightPinky),  symbolKey('-', '_', rightPinky),
-        symbolKey('=', '+', rightPinky),  controlKey(QStringLiteral("\u232B"), 1.6),
+        symbolKey('=', '+', rightPinky),  controlKey(QStringLiteral("\u232B"), "\u232B", 1.6),
     };
 
-    QList<KeyDef> top = {controlKey(QStringLiteral("tab"), 1.6)};
+    QList<KeyDef> top = {
+        //: A key cap: at most 5 letters, lower case
+        controlKey(QStringLiteral("tab"), QT_TRANSLATE_NOOP("Keyboard", "tab"), 1.6)};
     top += letterKeys("QWERTYUIOP", {leftPinky, leftRing, leftMiddle, leftIndex, leftIndex,
                                      rightIndex, rightIndex, rightMiddle, rightRing, rightPinky});
     top += {symbolKey('[', '{', rightPinky), symbolKey(']', '}', rightPinky),
             symbolKey('\\', '|', rightPinky)};
 
-    QList<KeyDef> home = {controlKey(QStringLiteral("caps"), 1.9)};
+    QList<KeyDef> home = {
+        //: The Caps Lock key's cap: at most 6 letters, lower case
+        controlKey(QStringLiteral("caps"), QT_TRANSLATE_NOOP("Keyboard", "caps"), 1.9)};
     home += letterKeys("ASDFGHJKL", {leftPinky, leftRing, leftMiddle, leftIndex, leftIndex,
                                      rightIndex, rightIndex, rightMiddle, rightRing});
     home += {symbolKey(';', ':', rightPinky), symbolKey('\'', '"', rightPinky),
-             controlKey(QStringLiteral("return"), 1.9)};
 
-    QList<KeyDef> bottom = {controlKey(QStringLiteral("shift"), 2.45)};
+             //: A key cap: at most 6 letters, lower case
+             controlKey(QStringLiteral("return"), QT_TRANSLATE_NOOP("Keyboard", "return"), 1.9)};
+
+    QList<KeyDef> bottom = {
+        //: A key cap: at most 8 letters, lower case
+        controlKey(QStringLiteral("shift"), QT_TRANSLATE_NOOP("Keyboard", "shift"), 2.45)};
     bottom += letterKeys(
         "ZXCVBNM", {leftPinky, leftRing, leftMiddle, leftIndex, leftIndex, rightIndex, rightIndex});
-    bottom += {symbolKey(',', '<', rightMiddle), symbolKey('.', '>', rightRing),
-               symbolKey('/', '?', rightPinky), controlKey(QStringLiteral("shift "), 2.45)};
+    bottom +=
+        {symbolKey(',', '<', rightMiddle), symbolKey('.', '>', rightRing),
+         symbolKey('/', '?', rightPinky), controlKey(QStringLiteral("shift "), "shift", 2.45)};
 
-    const KeyDef space{
-        QStringLiteral("space"), QStringLiteral("space"), QChar(u' '), std::nullopt, 6.5, thumb};
+    const KeyDef space{QStringLiteral("space"),
+                       //: The space bar's cap: at most 20 letters, lower case
+                       QCoreApplication::translate("Keyboard", "space"), QChar(u' '), std::nullopt,
+                       6.5, thumb};
 
     return {numbers, top, home, bottom, {space}};
 }
@@ -113,25 +128,25 @@ QString fingerName(Finger finger)
 {
     switch (finger) {
     case Finger::leftPinky:
-        return QStringLiteral("left pinky");
+        return QCoreApplication::translate("Keyboard", "left pinky");
     case Finger::leftRing:
-        return QStringLiteral("left ring finger");
+        return QCoreApplication::translate("Keyboard", "left ring finger");
     case Finger::leftMiddle:
-        return QStringLiteral("left middle finger");
+        return QCoreApplication::translate("Keyboard", "left middle finger");
     case Finger::leftIndex:
-        return QStringLiteral("left pointer finger");
+        return QCoreApplication::translate("Keyboard", "left pointer finger");
     case Finger::rightIndex:
-        return QStringLiteral("right pointer finger");
+        return QCoreApplication::translate("Keyboard", "right pointer finger");
     case Finger::rightMiddle:
-        return QStringLiteral("right middle finger");
+        return QCoreApplication::translate("Keyboard", "right middle finger");
     case Finger::rightRing:
-        return QStringLiteral("right ring finger");
+        return QCoreApplication::translate("Keyboard", "right ring finger");
     case Finger::rightPinky:
-        return QStringLiteral("right pinky");
+        return QCoreApplication::translate("Keyboard", "right pinky");
     case Finger::thumb:
         break;
     }
-    return QStringLiteral("thumb");
+    return QCoreApplication::translate("Keyboard", "thumb");
 }
 
 QString handEmoji(Finger finger)
@@ -197,11 +212,11 @@ QStringList litKeys(std::optional<QChar> highlight, QStringView extra)
 
 QString hintText(const QString &keyName, std::optional<Finger> finger, bool needsShift)
 {
-    QString text = QStringLiteral("Press  ") + keyName;
+    QString text = QCoreApplication::translate("Keyboard", "Press  %1").arg(keyName);
     if (finger)
-        text += QStringLiteral("  with your ") + fingerName(*finger);
+        text += QCoreApplication::translate("Keyboard", "  with your %1").arg(fingerName(*finger));
     if (needsShift)
-        text += QStringLiteral("  (hold SHIFT with your other pinky!)");
+        text += QCoreApplication::translate("Keyboard", "  (hold SHIFT with your other pinky!)");
     return text;
 }
 
@@ -210,7 +225,8 @@ std::optional<QString> hintText(QChar highlight)
     const std::optional<Match> match = find(highlight);
     if (!match)
         return std::nullopt;
-    const QString name = highlight == u' ' ? QStringLiteral("SPACE") : QString(highlight);
+    const QString name =
+        highlight == u' ' ? QCoreApplication::translate("Keyboard", "SPACE") : QString(highlight);
     return hintText(name, match->key.finger, match->needsShift);
 }
 

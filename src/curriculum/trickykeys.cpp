@@ -5,6 +5,7 @@
 #include "seededrng.h"
 #include "wordbank.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -119,7 +120,7 @@ Lesson drill(const Profile &profile, QDate day)
 {
     Lesson lesson;
     lesson.id = History::trickyLessonId;
-    lesson.title = QStringLiteral("Tricky keys");
+    lesson.title = QCoreApplication::translate("Course", "Tricky keys");
     lesson.emoji = QStringLiteral("🎯");
     if (!hasEnoughStatistics(profile))
         return lesson;

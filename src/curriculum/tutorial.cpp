@@ -1,10 +1,17 @@
 #include "tutorial.h"
 
+#include <QCoreApplication>
+
 namespace tapalong {
 
 namespace Tutorial {
 
 namespace {
+
+QString translated(const char *english)
+{
+    return QCoreApplication::translate("Tutorial", english);
+}
 
 TutorialStep welcome(const Lesson &lesson)
 {
@@ -12,15 +19,25 @@ TutorialStep welcome(const Lesson &lesson)
     const QString title = lesson.title;
     if (lesson.newKeys.isEmpty()) {
         step.text =
-            u"Welcome to "_qs + title + u"!\nA practice adventure with keys you already know."_qs;
-        step.speech = u"Welcome to "_qs + title +
-                      u"! This one is all about practicing keys you already know."_qs;
+            translated(
+                QT_TRANSLATE_NOOP(
+                    "Tutorial", "Welcome to %1!\nA practice adventure with keys you already know."))
+                .arg(title);
+        step.speech =
+            translated(
+                QT_TRANSLATE_NOOP(
+                    "Tutorial",
+                    "Welcome to %1! This one is all about practicing keys you already know."))
+                .arg(title);
     } else {
         const QString names = listNames(lesson.newKeys);
-        step.text =
-            u"Welcome to "_qs + title + u"!\nToday your fingers learn "_qs + names + u"."_qs;
+        step.text = translated(QT_TRANSLATE_NOOP("Tutorial",
+                                                 "Welcome to %1!\nToday your fingers learn %2."))
+                        .arg(title, names);
         step.speech =
-            u"Welcome to "_qs + title + u"! Today your fingers will learn "_qs + names + u"."_qs;
+            translated(
+                QT_TRANSLATE_NOOP("Tutorial", "Welcome to %1! Today your fingers will learn %2."))
+                .arg(title, names);
     }
     step.emoji = lesson.emoji;
     return step;
@@ -29,10 +46,14 @@ TutorialStep welcome(const Lesson &lesson)
 TutorialStep homeRow()
 {
     TutorialStep step;
-    step.text = u"Rest your fingers on the glowing HOME ROW.\n"
-                u"Feel the little bumps on F and J? Your pointer fingers sit right there."_qs;
-    step.speech = u"First, rest your fingers on the home row. "
-                  u"Feel the little bumps on F and J? Your pointer fingers sit right there."_qs;
+    step.text = translated(
+        QT_TRANSLATE_NOOP("Tutorial", "Rest your fingers on the glowing HOME ROW.\n"
+                                      "Feel the little bumps on F and J? Your pointer fingers sit "
+                                      "right there."));
+    step.speech = translated(
+        QT_TRANSLATE_NOOP("Tutorial", "First, rest your fingers on the home row. "
+                                      "Feel the little bumps on F and J? Your pointer fingers "
+                                      "sit right there."));
     step.extraHighlights = u"asdfjkl;"_qs;
     step.emoji = u"\U0001F3E0"_qs;
     return step;
@@ -47,10 +68,14 @@ std::optional<TutorialStep> newKey(QChar key)
     const QString name = charName(key);
 
     TutorialStep step;
-    step.text = u"This is "_qs + name + u"!\nPress it with your "_qs + fingerName(finger) +
-                u" \u2014 try it right now!"_qs;
-    step.speech = u"This is the "_qs + name + u" key. Press it with your "_qs + fingerName(finger) +
-                  u". Try it now!"_qs;
+    step.text =
+        translated(
+            QT_TRANSLATE_NOOP("Tutorial", "This is %1!\nPress it with your %2 — try it right now!"))
+            .arg(name, fingerName(finger));
+    step.speech =
+        translated(
+            QT_TRANSLATE_NOOP("Tutorial", "This is the %1 key. Press it with your %2. Try it now!"))
+            .arg(name, fingerName(finger));
     step.highlight = key;
     step.requiredKey = key;
     step.finger = finger;
@@ -62,10 +87,14 @@ TutorialStep moreKeys(QStringView keys)
 {
     const QString names = listNames(keys);
     TutorialStep step;
-    step.text = u"You'll also meet "_qs + names +
-                u".\nSame trick: reach out from the home row, then hop right back!"_qs;
-    step.speech = u"You will also meet "_qs + names +
-                  u". Same trick \u2014 reach out from the home row, then hop right back."_qs;
+    step.text =
+        translated(QT_TRANSLATE_NOOP("Tutorial", "You'll also meet %1.\nSame trick: reach out from "
+                                                 "the home row, then hop right back!"))
+            .arg(names);
+    step.speech =
+        translated(QT_TRANSLATE_NOOP("Tutorial", "You will also meet %1. Same trick — reach out "
+                                                 "from the home row, then hop right back."))
+            .arg(names);
     step.extraHighlights = keys.toString();
     step.emoji = u"\u2728"_qs;
     return step;
@@ -74,10 +103,12 @@ TutorialStep moreKeys(QStringView keys)
 TutorialStep go()
 {
     TutorialStep step;
-    step.text = u"Type each letter when it glows.\n"
-                u"Take your time \u2014 happy fingers first, speedy fingers later!"_qs;
-    step.speech = u"Now type each letter when it glows. Take your time. "
-                  u"Happy fingers first, speedy fingers later. Ready? Let's go!"_qs;
+    step.text = translated(QT_TRANSLATE_NOOP(
+        "Tutorial", "Type each letter when it glows.\n"
+                    "Take your time — happy fingers first, speedy fingers later!"));
+    step.speech = translated(
+        QT_TRANSLATE_NOOP("Tutorial", "Now type each letter when it glows. Take your time. Happy "
+                                      "fingers first, speedy fingers later. Ready? Let's go!"));
     step.emoji = u"\U0001F680"_qs;
     return step;
 }
@@ -102,17 +133,17 @@ QString charName(QChar ch)
 {
     switch (ch.unicode()) {
     case u';':
-        return u"semicolon"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "semicolon"));
     case u',':
-        return u"comma"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "comma"));
     case u'.':
-        return u"period"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "period"));
     case u'\'':
-        return u"apostrophe"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "apostrophe"));
     case u'!':
-        return u"exclamation mark"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "exclamation mark"));
     case u'?':
-        return u"question mark"_qs;
+        return translated(QT_TRANSLATE_NOOP("Tutorial", "question mark"));
     default:
         return QString(ch.toUpper());
     }
@@ -126,7 +157,9 @@ QString listNames(QStringView keys)
     if (names.size() < 2)
         return names.value(0);
     const QString last = names.takeLast();
-    return names.join(u", "_qs) + u" and "_qs + last;
+    //: The last two keys of a list: "D, K and L"
+    return translated(QT_TRANSLATE_NOOP("Tutorial", "%1 and %2"))
+        .arg(names.join(translated(QT_TRANSLATE_NOOP("Tutorial", ", "))), last);
 }
 
 } // namespace Tutorial

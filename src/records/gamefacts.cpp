@@ -1,5 +1,7 @@
 #include "gamefacts.h"
 
+#include <QCoreApplication>
+
 namespace tapalong {
 
 const GameFacts &facts(GameKind kind)
@@ -30,9 +32,21 @@ QString emoji(GameKind kind)
     return facts(kind).emoji.toString();
 }
 
+namespace {
+QString translated(QStringView english)
+{
+    return QCoreApplication::translate("GameFacts", english.toUtf8().constData());
+}
+} // namespace
+
 QString title(GameKind kind)
 {
-    return facts(kind).title.toString();
+    return translated(facts(kind).title);
+}
+
+QString tagline(GameKind kind)
+{
+    return translated(facts(kind).tagline);
 }
 
 } // namespace tapalong

@@ -21,32 +21,36 @@ enum class BonusNeed { anyKeys, enoughWords, allLetters };
 
 struct GameFacts {
     GameKind kind;
-    QStringView id; // the saved kind, and the game's name in navigation and in QML
-    QStringView title;
+    QStringView id;    // the saved kind, and the game's name in navigation and in QML
+    QStringView title; // English; title() hands it out translated
     QStringView emoji;
-    QStringView tagline; // under the title on the games tab
+    QStringView tagline; // under the title on the games tab; English, like the title
     Tint tint;           // of its card among a lesson's bonus rounds
     BonusNeed bonusNeed;
     QStringView screen; // its screen's QML type in the Tapalong.Games module
 };
 
-// In the order the games tab shows them.
+// In the order the games tab shows them. `u"" QT_TRANSLATE_NOOP(…)` keeps a text a constant
+// QStringView while lupdate sees it.
 inline constexpr std::array<GameFacts, 5> gameTable = {{
-    {GameKind::letterDrop, u"letterDrop", u"Letter Drop", u"\U0001FA82",
-     u"Letters are falling! Type them before they splash.", Tint::sky, BonusNeed::anyKeys,
-     u"LetterDropView"},
-    {GameKind::wordMeteors, u"wordMeteors", u"Word Meteors", u"\u2604\uFE0F",
-     u"Blast word meteors before they hit your planet.", Tint::coral, BonusNeed::enoughWords,
-     u"WordMeteorsView"},
-    {GameKind::rocketRace, u"rocketRace", u"Rocket Race", u"\U0001F680",
-     u"Type fast to race your rocket past the bots!", Tint::mint, BonusNeed::allLetters,
-     u"RocketRaceView"},
-    {GameKind::keyMoles, u"keyMoles", u"Key Moles", u"\U0001F439",
-     u"Bonk the moles by typing their letters!", Tint::tangerine, BonusNeed::anyKeys,
-     u"KeyMolesView"},
-    {GameKind::copyCat, u"copyCat", u"Copy Cat", u"\U0001F99C",
-     u"Echo the parrot's secret key pattern from memory!", Tint::lavender, BonusNeed::anyKeys,
-     u"CopyCatView"},
+    {GameKind::letterDrop, u"letterDrop", u"" QT_TRANSLATE_NOOP("GameFacts", "Letter Drop"),
+     u"\U0001FA82",
+     u"" QT_TRANSLATE_NOOP("GameFacts", "Letters are falling! Type them before they splash."),
+     Tint::sky, BonusNeed::anyKeys, u"LetterDropView"},
+    {GameKind::wordMeteors, u"wordMeteors", u"" QT_TRANSLATE_NOOP("GameFacts", "Word Meteors"),
+     u"\u2604\uFE0F",
+     u"" QT_TRANSLATE_NOOP("GameFacts", "Blast word meteors before they hit your planet."),
+     Tint::coral, BonusNeed::enoughWords, u"WordMeteorsView"},
+    {GameKind::rocketRace, u"rocketRace", u"" QT_TRANSLATE_NOOP("GameFacts", "Rocket Race"),
+     u"\U0001F680",
+     u"" QT_TRANSLATE_NOOP("GameFacts", "Type fast to race your rocket past the bots!"), Tint::mint,
+     BonusNeed::allLetters, u"RocketRaceView"},
+    {GameKind::keyMoles, u"keyMoles", u"" QT_TRANSLATE_NOOP("GameFacts", "Key Moles"),
+     u"\U0001F439", u"" QT_TRANSLATE_NOOP("GameFacts", "Bonk the moles by typing their letters!"),
+     Tint::tangerine, BonusNeed::anyKeys, u"KeyMolesView"},
+    {GameKind::copyCat, u"copyCat", u"" QT_TRANSLATE_NOOP("GameFacts", "Copy Cat"), u"\U0001F99C",
+     u"" QT_TRANSLATE_NOOP("GameFacts", "Echo the parrot's secret key pattern from memory!"),
+     Tint::lavender, BonusNeed::anyKeys, u"CopyCatView"},
 }};
 
 inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {
@@ -62,6 +66,8 @@ const GameFacts &facts(GameKind kind);
 QString gameId(GameKind kind);
 std::optional<GameKind> gameKindFromId(const QString &id);
 QString emoji(GameKind kind);
+// The title and the tagline in the user's language.
 QString title(GameKind kind);
+QString tagline(GameKind kind);
 
 } // namespace tapalong

@@ -2,6 +2,7 @@
 
 #include "savecodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,25 +78,27 @@ bool renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
     return ::rename(from.constData(), to.constData()) == 0;
 }
 
-// The cause of a failed write in words a parent knows, with the system's own words otherwise.
-QString plainReason(int error, const QString &folder, const QString &systemWords)
+// The cause of a failed write in words a parent knows, with the system's own words otherwise:
+// an English sentence marked for translation and what stands for its %1.
+std::pair<const char *, QString> plainReason(int error, const QString &folder,
+                                             const QString &systemWords)
 {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return {QT_TRANSLATE_NOOP("SaveFile", "the disk is full"), {}};
     case EROFS:
-        return QStringLiteral("the disk can only be read, not written");
+        return {QT_TRANSLATE_NOOP("SaveFile", "the disk can only be read, not written"), {}};
     case EACCES:
     case EPERM:
-        return QStringLiteral("this user may not write in %1").arg(folder);
+        return {QT_TRANSLATE_NOOP("SaveFile", "this user may not write in %1"), folder};
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("the folder %1 is missing").arg(folder);
+        return {QT_TRANSLATE_NOOP("SaveFile", "the folder %1 is missing"), folder};
     case EIO:
-        return QStringLiteral("the disk reported an error");
+        return {QT_TRANSLATE_NOOP("SaveFile", "the disk reported an error"), {}};
     default:
-        return systemWords;
+        return {"%1", systemWords};
     }
 }
 
@@ -159,11 +162,15 @@ SaveFile::LoadResult SaveFile::load()
     return {LoadOutcome::unreadable, {}};
 }
 
-bool SaveFile::fail(const QString &problem)
+bool SaveFile::fail(const char *reason, const QString &detail)
 {
+    const auto filled = [&](const QString &text) {
+        return detail.isNull() ? text : text.arg(detail);
+    };
     // The old file stays as it was; the store tries again later.
-    qCWarning(lcSave).noquote() << "Could not save" << path_ << '(' + problem + ')';
-    problem_ = problem;
+    qCWarning(lcSave).noquote() << "Could not save" << path_
+                                << '(' + filled(QString::fromUtf8(reason)) + ')';
+    problem_ = filled(QCoreApplication::translate("SaveFile", reason));
     return false;
 }
 
@@ -196,15 +203,17 @@ bool SaveFile::moveUnreadableAside()
     const QString reason = qt_error_string(errno);
     qCWarning(lcSave).noquote() << "The unreadable" << path_
                                 << "could not be moved aside, so it is not replaced";
-    return fail(QStringLiteral("the old save file is in the way and cannot be moved aside (%1)")
-                    .arg(reason));
+    return fail(QT_TRANSLATE_NOOP("SaveFile",
+                                  "the old save file is in the way and cannot be moved aside (%1)"),
+                reason);
 }
 
 bool SaveFile::save(const AppData &data)
 {
     const QByteArray bytes = SaveCodec::encode(data);
     if (bytes.isEmpty())
-        return fail(QStringLiteral("the progress holds a number that cannot be written"));
+        return fail(
+            QT_TRANSLATE_NOOP("SaveFile", "the progress holds a number that cannot be written"));
 
     makeFolder();
 
@@ -221,7 +230,8 @@ bool SaveFile::save(const AppData &data)
     // errno still holds the cause right after the call that failed.
     const auto failed = [&] {
         const int error = errno;
-        return fail(plainReason(error, folder, file.errorString()));
+        const auto [reason, detail] = plainReason(error, folder, file.errorString());
+        return fail(reason, detail);
     };
     if (!file.open(QIODevice::WriteOnly))
         return failed();
@@ -232,8 +242,10 @@ bool SaveFile::save(const AppData &data)
         return failed();
     // QSaveFile renames without syncing; without this a power cut soon after a lesson can
     // leave an empty file where the child's progress was.
-    if (::fsync(file.handle()) != 0)
-        return fail(plainReason(errno, folder, qt_error_string(errno)));
+    if (::fsync(file.handle()) != 0) {
+        const auto [reason, detail] = plainReason(errno, folder, qt_error_string(errno));
+        return fail(reason, detail);
+    }
     if (!file.commit())
         return failed();
     syncFolder(folder);

@@ -49,7 +49,9 @@ public:
 private:
     void makeFolder() const;
     bool moveUnreadableAside();
-    bool fail(const QString &problem);
+    // `reason` is English, marked for translation, with %1 standing for `detail` if given: the
+    // log keeps the English, problem() the user's language.
+    bool fail(const char *reason, const QString &detail = QString());
 
     QString path_;
     const Clock *clock_;

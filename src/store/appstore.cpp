@@ -112,8 +112,8 @@ void AppStore::saved(bool ok, const QString &problem)
         m_retry.stop();
         m_nextRetryMs = firstRetryMs;
     } else {
-        notice = QStringLiteral("Tapalong cannot save right now: %1. Progress is kept safe while "
-                                "Tapalong stays open and is saved as soon as that works again.")
+        notice = tr("Tapalong cannot save right now: %1. Progress is kept safe while Tapalong "
+                    "stays open and is saved as soon as that works again.")
                      .arg(problem);
         // A change made meanwhile does not put the next try off.
         if (!m_retry.isActive()) {
@@ -298,8 +298,8 @@ QList<Badge> AppStore::recordGame(GameKind kind, int score, std::optional<double
     return earned;
 }
 
-QList<Badge> AppStore::recordTrickyPractice(int stars, double wpm, double accuracy,
-                                            int correctKeys, const AttemptDetails &details)
+QList<Badge> AppStore::recordTrickyPractice(int stars, double wpm, double accuracy, int correctKeys,
+                                            const AttemptDetails &details)
 {
     const LessonResult attempt{std::clamp(stars, 0, 3), std::max(finiteOrZero(wpm), 0.0),
                                std::clamp(finiteOrZero(accuracy), 0.0, 100.0), m_clock.now()};
@@ -313,8 +313,8 @@ QList<Badge> AppStore::recordTrickyPractice(int stars, double wpm, double accura
     return earned;
 }
 
-void AppStore::addToHistory(Profile &profile, const QString &lessonId,
-                            const LessonResult &result, const AttemptDetails &details)
+void AppStore::addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,
+                            const AttemptDetails &details)
 {
     PracticeEntry entry;
     entry.date = result.date;

@@ -2,6 +2,8 @@
 
 #include "curriculum.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tapalong::BadgeEngine {
@@ -25,24 +27,26 @@ QList<Criterion> buildCriteria()
     using P = const Profile &;
     const auto badge = [](const char *id, const char *title, const QString &emoji,
                           const char *detail) {
-        return Badge{QString::fromUtf8(id), QString::fromUtf8(title), emoji,
-                     QString::fromUtf8(detail)};
+        return Badge{QString::fromUtf8(id), QCoreApplication::translate("Badges", title), emoji,
+                     QCoreApplication::translate("Badges", detail)};
     };
 
     return {
-        {badge("first_lesson", "First Steps", QStringLiteral("\U0001F423"),
-               "Finish your first lesson"),
+        {badge("first_lesson", QT_TRANSLATE_NOOP("Badges", "First Steps"),
+               QStringLiteral("\U0001F423"),
+               QT_TRANSLATE_NOOP("Badges", "Finish your first lesson")),
          [](P p) {
              return !p.lessonResults.isEmpty();
          }},
-        {badge("home_row", "Home Sweet Home", QStringLiteral("\U0001F3E0"),
-               "Finish every Home Row lesson"),
+        {badge("home_row", QT_TRANSLATE_NOOP("Badges", "Home Sweet Home"),
+               QStringLiteral("\U0001F3E0"),
+               QT_TRANSLATE_NOOP("Badges", "Finish every Home Row lesson")),
          [](P p) {
              const QList<LearningUnit> &units = Curriculum::units();
              return !units.isEmpty() && allHaveResults(units.first().lessons, p);
          }},
-        {badge("alphabet", "Alphabet Master", QStringLiteral("\U0001F524"),
-               "Learn every letter key"),
+        {badge("alphabet", QT_TRANSLATE_NOOP("Badges", "Alphabet Master"),
+               QStringLiteral("\U0001F524"), QT_TRANSLATE_NOOP("Badges", "Learn every letter key")),
          [](P p) {
              const QList<LearningUnit> &units = Curriculum::units();
              const qsizetype letterUnits = std::min<qsizetype>(3, units.size());
@@ -52,64 +56,76 @@ QList<Criterion> buildCriteria()
              }
              return true;
          }},
-        {badge("three_star", "Triple Star", QStringLiteral("\U0001F31F"),
-               "Earn 3 stars on a lesson"),
+        {badge("three_star", QT_TRANSLATE_NOOP("Badges", "Triple Star"),
+               QStringLiteral("\U0001F31F"),
+               QT_TRANSLATE_NOOP("Badges", "Earn 3 stars on a lesson")),
          [](P p) {
              return anyResult(p, [](const LessonResult &r) { return r.stars >= 3; });
          }},
-        {badge("ten_lessons", "Trail Blazer", QStringLiteral("\U0001F97E"), "Finish 10 lessons"),
+        {badge("ten_lessons", QT_TRANSLATE_NOOP("Badges", "Trail Blazer"),
+               QStringLiteral("\U0001F97E"), QT_TRANSLATE_NOOP("Badges", "Finish 10 lessons")),
          [](P p) {
              return p.lessonResults.size() >= 10;
          }},
-        {badge("graduate", "Quest Complete", QStringLiteral("\U0001F393"), "Finish every lesson"),
+        {badge("graduate", QT_TRANSLATE_NOOP("Badges", "Quest Complete"),
+               QStringLiteral("\U0001F393"), QT_TRANSLATE_NOOP("Badges", "Finish every lesson")),
          [](P p) {
              return p.lessonResults.size() >= Curriculum::allLessons().size();
          }},
-        {badge("wpm10", "Zippy Fingers", QStringLiteral("\U0001F407"), "Reach 10 words per minute"),
+        {badge("wpm10", QT_TRANSLATE_NOOP("Badges", "Zippy Fingers"), QStringLiteral("\U0001F407"),
+               QT_TRANSLATE_NOOP("Badges", "Reach 10 words per minute")),
          [](P p) {
              return p.bestWPM() >= 10.0;
          }},
-        {badge("wpm20", "Speed Rocket", QStringLiteral("\U0001F680"), "Reach 20 words per minute"),
+        {badge("wpm20", QT_TRANSLATE_NOOP("Badges", "Speed Rocket"), QStringLiteral("\U0001F680"),
+               QT_TRANSLATE_NOOP("Badges", "Reach 20 words per minute")),
          [](P p) {
              return p.bestWPM() >= 20.0;
          }},
-        {badge("wpm30", "Lightning Hands", QStringLiteral("\u26A1\uFE0F"),
-               "Reach 30 words per minute"),
+        {badge("wpm30", QT_TRANSLATE_NOOP("Badges", "Lightning Hands"),
+               QStringLiteral("\u26A1\uFE0F"),
+               QT_TRANSLATE_NOOP("Badges", "Reach 30 words per minute")),
          [](P p) {
              return p.bestWPM() >= 30.0;
          }},
-        {badge("sharp", "Sharpshooter", QStringLiteral("\U0001F3AF"),
-               "Finish a lesson with 98% accuracy"),
+        {badge("sharp", QT_TRANSLATE_NOOP("Badges", "Sharpshooter"), QStringLiteral("\U0001F3AF"),
+               QT_TRANSLATE_NOOP("Badges", "Finish a lesson with 98% accuracy")),
          [](P p) {
              return anyResult(p, [](const LessonResult &r) { return r.accuracy >= 98.0; });
          }},
-        {badge("keys1000", "Key Collector", QStringLiteral("\U0001F5DD\uFE0F"),
-               "Type 1,000 correct keys"),
+        {badge("keys1000", QT_TRANSLATE_NOOP("Badges", "Key Collector"),
+               QStringLiteral("\U0001F5DD\uFE0F"),
+               QT_TRANSLATE_NOOP("Badges", "Type 1,000 correct keys")),
          [](P p) {
              return p.totalCorrectKeys >= 1000;
          }},
-        {badge("keys10000", "Key Treasure", QStringLiteral("\U0001F48E"),
-               "Type 10,000 correct keys"),
+        {badge("keys10000", QT_TRANSLATE_NOOP("Badges", "Key Treasure"),
+               QStringLiteral("\U0001F48E"),
+               QT_TRANSLATE_NOOP("Badges", "Type 10,000 correct keys")),
          [](P p) {
              return p.totalCorrectKeys >= 10000;
          }},
-        {badge("streak3", "On Fire", QStringLiteral("\U0001F525"), "Practice 3 days in a row"),
+        {badge("streak3", QT_TRANSLATE_NOOP("Badges", "On Fire"), QStringLiteral("\U0001F525"),
+               QT_TRANSLATE_NOOP("Badges", "Practice 3 days in a row")),
          [](P p) {
              return p.streak >= 3;
          }},
-        {badge("streak7", "Unstoppable", QStringLiteral("\U0001F30B"), "Practice 7 days in a row"),
+        {badge("streak7", QT_TRANSLATE_NOOP("Badges", "Unstoppable"), QStringLiteral("\U0001F30B"),
+               QT_TRANSLATE_NOOP("Badges", "Practice 7 days in a row")),
          [](P p) {
              return p.streak >= 7;
          }},
-        {badge("gamer", "Arcade Explorer", QStringLiteral("\U0001F579\uFE0F"),
-               "Play every arcade game"),
+        {badge("gamer", QT_TRANSLATE_NOOP("Badges", "Arcade Explorer"),
+               QStringLiteral("\U0001F579\uFE0F"),
+               QT_TRANSLATE_NOOP("Badges", "Play every arcade game")),
          [](P p) {
              return std::all_of(allGameKinds.cbegin(), allGameKinds.cend(), [&](GameKind kind) {
                  return std::any_of(p.gameScores.cbegin(), p.gameScores.cend(),
                                     [&](const GameScore &game) { return game.kind == kind; });
              });
          }},
-        {badge("score500", "High Scorer", QStringLiteral("\U0001F3C6"), "Score 500+ in any game"),
+        {badge("score500", QT_TRANSLATE_NOOP("Badges", "High Scorer"), QStringLiteral("\U0001F3C6"),
+               QT_TRANSLATE_NOOP("Badges", "Score 500+ in any game")),
          [](P p) {
              return std::any_of(p.gameScores.cbegin(), p.gameScores.cend(),
                                 [](const GameScore &game) { return game.score >= 500; });

@@ -1,5 +1,7 @@
 #include "champions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,7 +37,8 @@ QList<LeaderRow> Champions::wpmRows(const AppData &data)
     return rank(data, [](const Profile &p) {
         const double wpm = p.bestWPM();
         // std::round takes halves away from zero; 'f' with no decimals cannot overflow an int.
-        return std::pair{wpm, QString::number(std::round(wpm), 'f', 0) + QStringLiteral(" wpm")};
+        return std::pair{wpm, QCoreApplication::translate("Champions", "%1 wpm")
+                                  .arg(QString::number(std::round(wpm), 'f', 0))};
     });
 }
 
@@ -71,13 +74,20 @@ QString Board::emoji() const
 
 QString Board::title() const
 {
+    return m_type == Type::game
+               ? tapalong::title(m_kind)
+               : QCoreApplication::translate("Champions", name().toUtf8().constData());
+}
+
+QString Board::name() const
+{
     switch (m_type) {
     case Type::game:
-        return tapalong::title(m_kind);
+        return facts(m_kind).title.toString();
     case Type::stars:
-        return QStringLiteral("Star Collectors");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Champions", "Star Collectors"));
     case Type::speed:
-        return QStringLiteral("Fastest Typists");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Champions", "Fastest Typists"));
     }
     Q_UNREACHABLE();
 }

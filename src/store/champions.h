@@ -44,7 +44,8 @@ public:
     constexpr GameKind kind() const { return m_kind; } // meaningful for game boards only
 
     QString emoji() const;
-    QString title() const;
+    QString title() const; // in the user's language
+    QString name() const;  // the English title, which names the board's tab for the tests
     QList<LeaderRow> rows(const AppData &data) const;
 
     bool operator==(const Board &) const = default;

@@ -4,6 +4,7 @@
 #include "records.h"
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -23,7 +24,10 @@ public:
     virtual SaveFile::LoadResult load() = 0;
     virtual bool save(const AppData &data) = 0;
     // Why the last save() failed, in one plain sentence.
-    virtual QString problem() const { return QStringLiteral("the file could not be written"); }
+    virtual QString problem() const
+    {
+        return QCoreApplication::translate("SaveFile", "the file could not be written");
+    }
 };
 
 class SaveWriter : public QObject {

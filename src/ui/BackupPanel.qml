@@ -7,10 +7,19 @@ import Tapalong.Ui
 Item {
     id: root
 
+    // Set once the grown-up has asked for a file; from then on the panel says when it grows.
+    property bool chosen: false
+
+    // The panel grew after a file was chosen: the preview and its buttons, or the message, may
+    // lie below the fold.
+    signal grew()
+
     height: content.implicitHeight + 2 * 18
+    onHeightChanged: if (root.chosen) root.grew()
 
     BackupController {
         id: backup
+        objectName: "backup"
         store: AppStore
     }
 
@@ -21,6 +30,7 @@ Item {
     }
 
     function choose(saving: bool) {
+        root.chosen = true
         dialog.source = ""
         dialog.setSource(Qt.resolvedUrl("HouseholdFileDialog.qml"),
                          { backup: backup, saving: saving })
@@ -39,7 +49,7 @@ Item {
         spacing: 10
 
         Text {
-            text: "Backup"
+            text: qsTr("Backup")
             font: Theme.rounded(18, Font.Bold)
             color: Theme.textPrimary
         }
@@ -49,13 +59,13 @@ Item {
 
             GhostButton {
                 objectName: "saveCopyButton"
-                text: "💾 Save a copy…"
+                text: qsTr("💾 Save a copy…")
                 size: 14
                 onClicked: root.choose(true)
             }
             GhostButton {
                 objectName: "restoreButton"
-                text: "📂 Restore from a copy…"
+                text: qsTr("📂 Restore from a copy…")
                 size: 14
                 onClicked: root.choose(false)
             }
@@ -75,13 +85,14 @@ Item {
 
             GhostButton {
                 objectName: "restoreCancel"
-                text: "Keep things as they are"
+                anchors.verticalCenter: parent.verticalCenter
+                text: qsTr("Keep things as they are")
                 size: 14
                 onClicked: backup.cancel()
             }
             BigButton {
                 objectName: "restoreConfirm"
-                text: "Restore this copy"
+                text: qsTr("Restore this copy")
                 size: 15
                 color: Theme.coral
                 onClicked: backup.restore()

@@ -36,7 +36,8 @@ Rectangle {
             font: Theme.rounded(11, Font.DemiBold)
             color: root.earned ? Theme.textPrimary : Theme.textDim
             horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
+            // A word longer than the chip (in a longer language) breaks rather than spills.
+            wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight
         }

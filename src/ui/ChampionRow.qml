@@ -51,7 +51,7 @@ Item {
             Text {
                 id: you
                 anchors.centerIn: parent
-                text: "YOU"
+                text: qsTr("YOU")
                 font: Theme.rounded(11, Font.Black)
                 color: Theme.ink
             }

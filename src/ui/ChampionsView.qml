@@ -19,46 +19,44 @@ Item {
         id: title
         anchors.horizontalCenter: parent.horizontalCenter
         y: 10
-        text: "🏆 Family Champions"
+        text: qsTr("🏆 Family Champions")
         font: Theme.rounded(32, Font.Black)
         color: Theme.textPrimary
     }
 
-    Flickable {
+    // The board tabs in one centred line while they fit; a longer language wraps them onto a
+    // second.
+    Flow {
         id: strip
         objectName: "boardTabs"
         anchors.top: title.bottom
         anchors.topMargin: 20
-        anchors.left: parent.left
-        anchors.right: parent.right
-        height: tabs.implicitHeight
-        contentWidth: tabs.implicitWidth + 2 * 28
-        contentHeight: height
-        flickableDirection: Flickable.HorizontalFlick
-        boundsBehavior: Flickable.StopAtBounds
-        clip: true
+        x: (parent.width - width) / 2
+        width: Math.min(oneLine, parent.width - 2 * 28)
+        spacing: 8
 
-        // Centred while the strip fits.
-        Row {
-            id: tabs
-            x: Math.max(28, (strip.width - implicitWidth) / 2)
-            spacing: 8
+        readonly property real oneLine: {
+            let total = -spacing
+            for (let i = 0; i < boards.count; ++i)
+                total += (boards.itemAt(i)?.implicitWidth ?? 0) + spacing
+            return Math.max(0, total)
+        }
 
-            Repeater {
-                model: champions.boards
+        Repeater {
+            id: boards
+            model: champions.boards
 
-                BoardTab {
-                    required property boardTab modelData
-                    required property int index
+            BoardTab {
+                required property boardTab modelData
+                required property int index
 
-                    objectName: "board " + modelData.title
-                    emoji: modelData.emoji
-                    title: modelData.title
-                    selected: champions.board === index
-                    onClicked: {
-                        champions.board = index
-                        Sounds.play(Sounds.Tink)
-                    }
+                objectName: "board " + modelData.name
+                emoji: modelData.emoji
+                title: modelData.title
+                selected: champions.board === index
+                onClicked: {
+                    champions.board = index
+                    Sounds.play(Sounds.Tink)
                 }
             }
         }

@@ -58,7 +58,7 @@ T.Popup {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Create your explorer"
+            text: qsTr("Create your explorer")
             font: Theme.rounded(26, Font.Bold)
             color: Theme.textPrimary
         }
@@ -151,7 +151,7 @@ T.Popup {
             selectedTextColor: Theme.ink
             horizontalAlignment: TextInput.AlignHCenter
             verticalAlignment: TextInput.AlignVCenter
-            placeholderText: "Type your name…"
+            placeholderText: qsTr("Type your name…")
             onAccepted: sheet.create()
 
             background: Rectangle {
@@ -182,14 +182,14 @@ T.Popup {
             GhostButton {
                 objectName: "cancelButton"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Cancel"
+                text: qsTr("Cancel")
                 size: 16
                 onClicked: sheet.close()
             }
             BigButton {
                 objectName: "createButton"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Let's go!"
+                text: qsTr("Let's go!")
                 color: Theme.sunshine
                 textColor: Theme.ink
                 size: 18

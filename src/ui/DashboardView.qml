@@ -231,7 +231,7 @@ Item {
 
                     Text {
                         anchors.baseline: count.baseline
-                        text: "Badges"
+                        text: qsTr("Badges")
                         font: Theme.rounded(22, Font.Bold)
                         color: Theme.textPrimary
                     }

@@ -60,7 +60,7 @@ T.Button {
             anchors.horizontalCenter: parent.horizontalCenter
             width: implicitWidth + 2 * 16 * 1.3
             height: implicitHeight + 2 * 16 * 0.65
-            text: "PLAY  ▶"
+            text: qsTr("PLAY  ▶")
             pixelSize: 16
             color: Theme.ink
 

@@ -28,14 +28,14 @@ Item {
         spacing: 6
 
         Text {
-            text: "🎮 The Arcade"
+            text: qsTr("🎮 The Arcade")
             font: Theme.rounded(32, Font.Black)
             color: Theme.textPrimary
         }
         Text {
             objectName: "learnedKeys"
             width: header.width
-            text: "Games use the keys you've learned: " + hub.learnedKeys
+            text: qsTr("Games use the keys you've learned: %1").arg(hub.learnedKeys)
             font: Theme.rounded(15, Font.DemiBold)
             color: Theme.textDim
             elide: Text.ElideRight

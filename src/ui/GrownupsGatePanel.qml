@@ -31,13 +31,13 @@ Item {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "🔐 For grown-ups"
+            text: qsTr("🔐 For grown-ups")
             font: Theme.rounded(30, Font.Bold)
             color: Theme.textPrimary
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Answer this sum to see each explorer's progress."
+            text: qsTr("Answer this sum to see each explorer's progress.")
             font: Theme.rounded(16, Font.DemiBold)
             color: Theme.textDim
         }
@@ -74,7 +74,7 @@ Item {
             objectName: "gateWrong"
             anchors.horizontalCenter: parent.horizontalCenter
             visible: false
-            text: "Not quite — here is another one."
+            text: qsTr("Not quite — here is another one.")
             font: Theme.rounded(15, Font.DemiBold)
             color: Theme.coral
         }
@@ -85,13 +85,13 @@ Item {
             GhostButton {
                 objectName: "gateCancel"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Back"
+                text: qsTr("Back")
                 onClicked: root.cancel()
             }
             BigButton {
                 objectName: "gateOpen"
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Open"
+                text: qsTr("Open")
                 size: 18
                 onClicked: root.submit()
             }

@@ -40,6 +40,7 @@ Item {
 
     Flickable {
         id: flick
+        objectName: "grownupsPage"
         anchors.fill: parent
         contentWidth: width
         contentHeight: page.implicitHeight + 2 * 24
@@ -59,7 +60,7 @@ Item {
 
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "📈 Progress for grown-ups"
+                    text: qsTr("📈 Progress for grown-ups")
                     font: Theme.rounded(28, Font.Black)
                     color: Theme.textPrimary
                 }
@@ -67,7 +68,7 @@ Item {
                     id: closeButton
                     objectName: "grownupsClose"
                     anchors.right: parent.right
-                    text: "Done"
+                    text: qsTr("Done")
                     onClicked: root.close()
                 }
             }
@@ -90,7 +91,7 @@ Item {
             }
             Note {
                 visible: report.explorers.length === 0
-                text: "No explorers yet."
+                text: qsTr("No explorers yet.")
             }
 
             Text {
@@ -108,7 +109,7 @@ Item {
 
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Speed (wpm)" }
+                    Heading { text: qsTr("Speed (wpm)") }
                     LineChart {
                         objectName: "speedChart"
                         x: 24
@@ -120,7 +121,7 @@ Item {
                         maxValue: report.speedScale
                         pointName: "speedPoint"
                     }
-                    Heading { text: "Accuracy (%)" }
+                    Heading { text: qsTr("Accuracy (%)") }
                     LineChart {
                         objectName: "accuracyChart"
                         x: 24
@@ -135,12 +136,12 @@ Item {
                     Note {
                         objectName: "speedText"
                         width: parent.width
-                        text: report.speedText + "  ·  dashes: each lesson's goal"
+                        text: qsTr("%1  ·  dashes: each lesson's goal").arg(report.speedText)
                     }
                 }
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Practice per day" }
+                    Heading { text: qsTr("Practice per day") }
                     DaysChart {
                         width: parent.width
                         days: report.days
@@ -157,8 +158,8 @@ Item {
 
             Panel {
                 width: page.width
-                Heading { text: "Keys" }
-                Note { text: "Mint: rarely missed · sunshine: sometimes · coral: often" }
+                Heading { text: qsTr("Keys") }
+                Note { text: qsTr("Mint: rarely missed · sunshine: sometimes · coral: often") }
                 HeatKeyboard {
                     anchors.horizontalCenter: parent.horizontalCenter
                     heat: report.heat
@@ -176,34 +177,38 @@ Item {
 
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Stars" }
+                    Heading { text: qsTr("Stars") }
                     Repeater {
                         model: report.units
                         Note {
                             required property reportLine modelData
-                            text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
+                            text: modelData.emoji + "  " + qsTr("%1: %2").arg(modelData.title).arg(modelData.text)
                         }
                     }
                 }
                 Panel {
                     width: (page.width - 16) / 2
-                    Heading { text: "Games" }
+                    Heading { text: qsTr("Games") }
                     Note {
                         visible: report.games.length === 0
-                        text: "No games played yet."
+                        text: qsTr("No games played yet.")
                     }
                     Repeater {
                         model: report.games
                         Note {
                             required property reportLine modelData
-                            text: modelData.emoji + "  " + modelData.title + ": " + modelData.text
+                            text: modelData.emoji + "  " + qsTr("%1: %2").arg(modelData.title).arg(modelData.text)
                         }
                     }
                 }
             }
 
             BackupPanel {
+                id: backupPanel
                 width: page.width
+                // Scrolled to its foot, as far as the page goes: the panel is the page's last.
+                onGrew: flick.contentY = Math.max(flick.contentY,
+                                                  page.y + y + height + page.y - flick.height)
             }
         }
     }

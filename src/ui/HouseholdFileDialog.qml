@@ -10,11 +10,15 @@ FileDialog {
     // True to choose where a copy goes, false to choose a copy to read.
     required property bool saving
 
-    title: saving ? "Save a copy of the household" : "Restore the household from a copy"
+    title: saving ? qsTr("Save a copy of the household") : qsTr("Restore the household from a copy")
     fileMode: saving ? FileDialog.SaveFile : FileDialog.OpenFile
-    nameFilters: saving ? ["Tapalong household (*.json)"]
-                        : ["Tapalong household (*.json)", "All files (*)"]
+    // Qt's own dialog says "Open" in both modes.
+    acceptLabel: saving ? qsTr("Save") : qsTr("Open")
+    // The patterns stay out of the texts, so that no translation can change what is listed.
+    readonly property string households: qsTr("Tapalong household (%1)").arg("*.json") // not translated: a file pattern
+    nameFilters: saving ? [households] : [households, qsTr("All files (%1)").arg("*")]
     defaultSuffix: "json"
+    currentFolder: backup.startFolder
     onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
     Component.onCompleted: open()
 }

@@ -27,6 +27,7 @@ Column {
     spacing: 12
 
     Column {
+        id: rows
         anchors.horizontalCenter: root.horizontalCenter
         spacing: root.gap
 
@@ -37,7 +38,8 @@ Column {
                 id: row
                 required property keyRow modelData
 
-                anchors.horizontalCenter: parent.horizontalCenter
+                // By id: a row being destroyed has lost its parent before its bindings.
+                anchors.horizontalCenter: rows.horizontalCenter
                 spacing: root.gap
 
                 Repeater {

@@ -46,7 +46,7 @@ Item {
         GhostButton {
             id: close
             objectName: "closeButton"
-            Accessible.name: "Close"
+            Accessible.name: qsTr("Close")
             anchors.left: topBar.left
             anchors.verticalCenter: topBar.verticalCenter
             text: "✕"
@@ -83,13 +83,13 @@ Item {
                 objectName: "wpmStat"
                 emoji: "🚀"
                 value: lesson.wpmText
-                label: "wpm"
+                label: qsTr("wpm")
             }
             LiveStat {
                 objectName: "accuracyStat"
                 emoji: "🎯"
                 value: lesson.accuracyText
-                label: "accuracy"
+                label: qsTr("accuracy")
             }
         }
     }

@@ -34,13 +34,13 @@ Scrim {
             }
             Text {
                 anchors.horizontalCenter: content.horizontalCenter
-                text: "Taking a break?"
+                text: qsTr("Taking a break?")
                 font: Theme.rounded(28, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
                 anchors.horizontalCenter: content.horizontalCenter
-                text: "(esc to pause and resume)"
+                text: qsTr("(esc to pause and resume)")
                 font: Theme.rounded(12, Font.DemiBold)
                 color: Theme.textDim
             }
@@ -54,11 +54,11 @@ Scrim {
 
                 GhostButton {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Leave lesson"
+                    text: qsTr("Leave lesson")
                     onClicked: root.leave()
                 }
                 BigButton {
-                    text: "Keep going!"
+                    text: qsTr("Keep going!")
                     size: 18
                     onClicked: root.keepGoing()
                 }

@@ -99,7 +99,7 @@ T.Button {
         T.MenuItem {
             id: removeItem
             objectName: "removeItem"
-            text: "Remove " + card.profile.name
+            text: qsTr("Remove %1").arg(card.profile.name)
             padding: 10
             leftPadding: 14
             rightPadding: 14
@@ -146,7 +146,7 @@ T.Button {
             Text {
                 objectName: "title"
                 width: parent.width
-                text: "Remove " + card.profile.name + "? All their stars and scores will be lost."
+                text: qsTr("Remove %1? All their stars and scores will be lost.").arg(card.profile.name)
                 font: Theme.rounded(20, Font.Bold)
                 color: Theme.textPrimary
                 horizontalAlignment: Text.AlignHCenter
@@ -158,7 +158,7 @@ T.Button {
 
                 BigButton {
                     objectName: "removeButton"
-                    text: "Remove"
+                    text: qsTr("Remove")
                     color: Theme.coral
                     textColor: Theme.textPrimary
                     size: 16
@@ -169,7 +169,7 @@ T.Button {
                 }
                 GhostButton {
                     objectName: "cancelButton"
-                    text: "Cancel"
+                    text: qsTr("Cancel")
                     size: 16
                     onClicked: confirmation.close()
                 }

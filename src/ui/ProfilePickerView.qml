@@ -42,13 +42,13 @@ Item {
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: "Tapalong"
+                    text: "Tapalong" // not translated: the program's name
                     font: Theme.rounded(52, Font.Black)
                     color: Theme.textPrimary
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: "Who's typing today?"
+                    text: qsTr("Who's typing today?")
                     font: Theme.rounded(22, Font.DemiBold)
                     color: Theme.textDim
                 }
@@ -98,7 +98,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.margins: 20
         visible: AppStore.profiles.length > 0
-        text: "For grown-ups 🔐"
+        text: qsTr("For grown-ups 🔐")
         size: 14
         onClicked: GrownupsDoor.show()
     }
@@ -113,7 +113,7 @@ Item {
         id: newCard
 
         implicitHeight: 150
-        Accessible.name: "New Explorer"
+        Accessible.name: qsTr("New Explorer")
         Keys.onReturnPressed: clicked()
         Keys.onEnterPressed: clicked()
 
@@ -143,7 +143,7 @@ Item {
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: "New Explorer"
+                    text: qsTr("New Explorer")
                     font: Theme.rounded(18, Font.Bold)
                     color: Theme.sunshine
                 }

@@ -120,7 +120,7 @@ Scrim {
                     height: statRow.cardHeight
                     emoji: "🚀"
                     value: root.speedText
-                    label: "words / min"
+                    label: qsTr("words / min")
                     color: Theme.mint
                 }
                 StatCard {
@@ -129,7 +129,7 @@ Scrim {
                     height: statRow.cardHeight
                     emoji: "🎯"
                     value: root.accuracyText
-                    label: "accuracy"
+                    label: qsTr("accuracy")
                     color: Theme.sunshine
                 }
                 StatCard {
@@ -138,7 +138,7 @@ Scrim {
                     height: statRow.cardHeight
                     emoji: "⌨️"
                     value: String(root.keysTyped)
-                    label: "keys typed"
+                    label: qsTr("keys typed")
                     color: Theme.sky
                 }
             }
@@ -151,7 +151,7 @@ Scrim {
                 Text {
                     objectName: "badgeHeading"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: "New badge" + (root.newBadges.length >= 2 ? "s" : "") + "!"
+                    text: root.newBadges.length >= 2 ? qsTr("New badges!") : qsTr("New badge!")
                     font: Theme.rounded(18, Font.Bold)
                     color: Theme.textPrimary
                 }
@@ -175,7 +175,7 @@ Scrim {
             Text {
                 anchors.horizontalCenter: content.horizontalCenter
                 visible: root.bonusChoices.length > 0
-                text: "🎁 Pick a bonus game — it makes your new keys extra strong! 💪"
+                text: qsTr("🎁 Pick a bonus game — it makes your new keys extra strong! 💪")
                 font: Theme.rounded(14, Font.Bold)
                 color: Theme.sunshine
             }
@@ -207,19 +207,19 @@ Scrim {
                 GhostButton {
                     objectName: "backButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Back to map"
+                    text: qsTr("Back to map")
                     onClicked: root.exit()
                 }
                 GhostButton {
                     objectName: "retryButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Try again"
+                    text: qsTr("Try again")
                     onClicked: root.retry()
                 }
                 BigButton {
                     objectName: "nextButton"
                     visible: root.nextLessonTitle !== ""
-                    text: "Next: " + root.nextLessonTitle + "  ▶"
+                    text: qsTr("Next: %1  ▶").arg(root.nextLessonTitle)
                     size: 18
                     onClicked: root.next()
                 }

@@ -21,7 +21,7 @@ Column {
 
     Text {
         anchors.horizontalCenter: root.horizontalCenter
-        text: root.isLeft ? "LEFT HAND" : "RIGHT HAND"
+        text: root.isLeft ? qsTr("LEFT HAND") : qsTr("RIGHT HAND")
         font: Theme.rounded(10, Font.DemiBold)
         color: Theme.textDim
     }

@@ -39,7 +39,7 @@ Item {
 
             Text {
                 width: texts.width
-                text: "🎯 Practise tricky keys"
+                text: qsTr("🎯 Practise tricky keys")
                 font: Theme.rounded(22, Font.Bold)
                 color: Theme.textPrimary
                 elide: Text.ElideRight
@@ -59,7 +59,7 @@ Item {
             objectName: "trickyKeysButton"
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            text: "Let's practise ▶"
+            text: qsTr("Let's practise ▶")
             size: 18
             color: Theme.coral
             onClicked: root.start(practice.lessonId)

@@ -32,7 +32,7 @@ Item {
         PropertyChanges { root.opacity: 1 }
     }
     transitions: Transition {
-        NumberAnimation { property: "opacity"; duration: 250; easing.type: Easing.InOutQuad }
+        NumberAnimation { property: qsTr("opacity"); duration: 250; easing.type: Easing.InOutQuad }
     }
 
     Scrim {
@@ -93,7 +93,7 @@ Item {
                 GhostButton {
                     objectName: "replayButton"
                     anchors.horizontalCenter: cardColumn.horizontalCenter
-                    text: "🔊  Hear it again"
+                    text: qsTr("🔊  Hear it again")
                     onClicked: root.replay()
                 }
             }
@@ -126,7 +126,7 @@ Item {
                 objectName: "skipButton"
                 anchors.verticalCenter: controls.verticalCenter
                 size: 16
-                text: "Skip tutorial"
+                text: qsTr("Skip tutorial")
                 onClicked: root.skip()
             }
 
@@ -155,7 +155,7 @@ Item {
                 objectName: "keyHint"
                 anchors.verticalCenter: controls.verticalCenter
                 visible: root.step.requiredKey !== ""
-                text: "Press the glowing key!"
+                text: qsTr("Press the glowing key!")
                 font: Theme.rounded(14, Font.DemiBold)
                 color: Theme.textDim
             }
@@ -167,7 +167,7 @@ Item {
                 size: 18
                 color: Theme.sunshine
                 textColor: Theme.ink
-                text: root.lastStep ? "Let's type!  ▶" : "Next  ▶"
+                text: root.lastStep ? qsTr("Let's type!  ▶") : qsTr("Next  ▶")
                 onClicked: root.next()
             }
         }

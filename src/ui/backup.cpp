@@ -3,10 +3,12 @@
 #include "savecodec.h"
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace tapalong {
@@ -17,13 +19,17 @@ ReadResult read(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("The file could not be opened (%1).").arg(file.errorString())};
+        return {std::nullopt,
+                QCoreApplication::translate("Backup", "The file could not be opened (%1).")
+                    .arg(file.errorString())};
     if (file.size() > SaveFile::maxFileSize)
-        return {std::nullopt, QStringLiteral("The file is far larger than any household.")};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Backup", "The file is far larger than any household.")};
     std::optional<AppData> data = SaveCodec::decode(file.readAll());
     if (!data)
         return {std::nullopt,
-                QStringLiteral("This file is not a Tapalong household, or it is damaged.")};
+                QCoreApplication::translate(
+                    "Backup", "This file is not a Tapalong household, or it is damaged.")};
     return {std::move(data), {}};
 }
 
@@ -39,22 +45,31 @@ QString describe(const AppData &data)
             last = profile.lastActiveDay;
     }
     if (names.isEmpty())
-        return QStringLiteral("No explorers.");
+        return QCoreApplication::translate("Backup", "No explorers.");
     const QString who = names.size() == 1
                             ? names.front()
-                            : QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) +
-                                  QStringLiteral(" and ") + names.back();
-    QString text = QStringLiteral("%1 %2 (%3), %4 %5 finished")
-                       .arg(names.size())
-                       .arg(names.size() == 1 ? QStringLiteral("explorer") : QStringLiteral("explorers"),
-                            who)
-                       .arg(lessons)
-                       .arg(lessons == 1 ? QStringLiteral("lesson") : QStringLiteral("lessons"));
-    if (last)
-        text += QStringLiteral(", last played on ") +
-                QLocale(QLocale::English).toString(last->toDateTime().toLocalTime().date(),
-                                                  QStringLiteral("d MMMM yyyy"));
-    return text + u'.';
+                            : QCoreApplication::translate("Backup", "%1 and %2")
+                                  .arg(QStringList(names.mid(0, names.size() - 1))
+                                           .join(QCoreApplication::translate("Backup", ", ")),
+                                       names.back());
+    const QString explorers = names.size() == 1
+                                  ? QCoreApplication::translate("Backup", "%1 explorer (%2)")
+                                  : QCoreApplication::translate("Backup", "%1 explorers (%2)");
+    const QString finished = lessons == 1
+                                 ? QCoreApplication::translate("Backup", "%1 lesson finished")
+                                 : QCoreApplication::translate("Backup", "%1 lessons finished");
+    QString text =
+        QCoreApplication::translate("Backup", "%1, %2")
+            .arg(explorers.arg(QString::number(names.size()), who), finished.arg(lessons));
+    if (last) {
+        // Written the English way for now: a month's name in the language of the translation
+        // needs that language's QLocale, which the translation will have to name.
+        const QString day =
+            QLocale(QLocale::English)
+                .toString(last->toDateTime().toLocalTime().date(), QStringLiteral("d MMMM yyyy"));
+        text = QCoreApplication::translate("Backup", "%1, last played on %2").arg(text, day);
+    }
+    return QCoreApplication::translate("Backup", "%1.").arg(text);
 }
 
 bool keepAside(const QString &path, const Clock &clock)
@@ -99,6 +114,15 @@ void BackupController::setSavePath(const QString &path)
     emit storeChanged();
 }
 
+QUrl BackupController::startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir()
+                               ? documents
+                               : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return QUrl::fromLocalFile(folder);
+}
+
 void BackupController::setMessage(const QString &message)
 {
     m_message = message;
@@ -111,10 +135,10 @@ bool BackupController::saveCopy(const QUrl &file)
         return false;
     const QString path = file.toLocalFile();
     if (path.isEmpty() || !SaveFile(path).save(m_store->data())) {
-        setMessage(QStringLiteral("The copy could not be saved there. Try another folder."));
+        setMessage(tr("The copy could not be saved there. Try another folder."));
         return false;
     }
-    setMessage(QStringLiteral("Saved a copy: ") + Backup::describe(m_store->data()));
+    setMessage(tr("Saved a copy: %1").arg(Backup::describe(m_store->data())));
     return true;
 }
 
@@ -124,11 +148,11 @@ bool BackupController::inspect(const QUrl &file)
     m_preview.clear();
     Backup::ReadResult result = Backup::read(file.toLocalFile());
     if (!result.data) {
-        setMessage(result.problem + QStringLiteral(" Nothing was changed."));
+        setMessage(tr("%1 Nothing was changed.").arg(result.problem));
         return false;
     }
-    m_preview = QStringLiteral("This copy holds ") + Backup::describe(*result.data) +
-                QStringLiteral(" Restoring it replaces everything on this computer.");
+    m_preview = tr("This copy holds %1 Restoring it replaces everything on this computer.")
+                    .arg(Backup::describe(*result.data));
     m_pending = std::move(result.data);
     setMessage({});
     return true;
@@ -142,14 +166,13 @@ bool BackupController::restore()
     m_store->saveIfUnsaved();
     if (!Backup::keepAside(m_savePath, AppStore::systemClock())) {
         m_pending.reset();
-        setMessage(QStringLiteral("The current household could not be kept aside, so nothing was "
-                                  "changed."));
+        setMessage(tr("The current household could not be kept aside, so nothing was changed."));
         return false;
     }
     m_store->setData(std::move(*m_pending));
     m_pending.reset();
     m_preview.clear();
-    setMessage(QStringLiteral("Restored. The household from before is kept beside the save file."));
+    setMessage(tr("Restored. The household from before is kept beside the save file."));
     return true;
 }
 

@@ -42,6 +42,9 @@ class BackupController : public QObject {
     // True between a readable file's preview and restoring or cancelling it.
     Q_PROPERTY(bool hasPreview READ hasPreview NOTIFY changed FINAL)
     Q_PROPERTY(QString preview READ preview NOTIFY changed FINAL)
+    // Where the file dialog opens: the user's documents, or home when there are none. Left to
+    // itself the dialog opens wherever the program was started from.
+    Q_PROPERTY(QUrl startFolder READ startFolder CONSTANT FINAL)
 
 public:
     explicit BackupController(QObject *parent = nullptr);
@@ -53,6 +56,7 @@ public:
     QString message() const { return m_message; }
     bool hasPreview() const { return m_pending.has_value(); }
     QString preview() const { return m_preview; }
+    static QUrl startFolder();
 
     Q_INVOKABLE bool saveCopy(const QUrl &file);
     // Reads the file and shows what it holds; nothing changes yet.

@@ -30,7 +30,7 @@ QList<BoardTabInfo> ChampionsBoard::boards() const
 {
     QList<BoardTabInfo> boards;
     for (const Board &board : allBoards())
-        boards.append({board.emoji(), board.title()});
+        boards.append({board.emoji(), board.title(), board.name()});
     return boards;
 }
 
@@ -47,11 +47,11 @@ QString ChampionsBoard::emptyMessage() const
 {
     switch (allBoards().at(m_board).type()) {
     case Board::Type::game:
-        return QStringLiteral("No scores yet — be the first to play!");
+        return tr("No scores yet — be the first to play!");
     case Board::Type::stars:
-        return QStringLiteral("No stars yet — finish a lesson to get on the board!");
+        return tr("No stars yet — finish a lesson to get on the board!");
     case Board::Type::speed:
-        return QStringLiteral("No speeds yet — finish a lesson to set your pace!");
+        return tr("No speeds yet — finish a lesson to set your pace!");
     }
     Q_UNREACHABLE();
 }

@@ -17,10 +17,12 @@ struct BoardTabInfo {
     QML_VALUE_TYPE(boardTab)
     Q_PROPERTY(QString emoji MEMBER emoji)
     Q_PROPERTY(QString title MEMBER title)
+    Q_PROPERTY(QString name MEMBER name)
 
 public:
     QString emoji;
     QString title;
+    QString name; // untranslated, for the tab's objectName
 
     bool operator==(const BoardTabInfo &) const = default;
 };

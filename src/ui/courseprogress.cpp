@@ -63,8 +63,8 @@ MapLesson lessonEntry(const Lesson &lesson, const Profile &profile, const QStrin
     entry.finished = result != nullptr;
     entry.unlocked = unlocked;
     entry.isNext = lesson.id == nextId;
-    entry.tooltip = unlocked ? QStringLiteral("Play ") + lesson.title
-                             : QStringLiteral("Finish the lesson before this one to unlock!");
+    entry.tooltip = unlocked ? CourseProgress::tr("Play %1").arg(lesson.title)
+                             : CourseProgress::tr("Finish the lesson before this one to unlock!");
     entry.circle = circleOf(unlocked, result);
     entry.circleColor = circleColor(entry.circle);
     return entry;
@@ -150,16 +150,16 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
                             std::move(unitLessons)});
     }
 
-    state.greeting = QStringLiteral("Hi, ") + profile.name + QStringLiteral("! ") + profile.avatar;
+    state.greeting = tr("Hi, %1! %2").arg(profile.name, profile.avatar);
     if (profile.lessonResults.isEmpty())
-        state.subtitle = QStringLiteral("Your typing adventure starts today!");
+        state.subtitle = tr("Your typing adventure starts today!");
     else if (next)
-        state.subtitle = QStringLiteral("Next up: ") + next->emoji + QLatin1Char(' ') + next->title;
+        state.subtitle = tr("Next up: %1").arg(next->emoji + QLatin1Char(' ') + next->title);
     else
-        state.subtitle = QStringLiteral("You finished the whole quest! Legendary. 🎆");
+        state.subtitle = tr("You finished the whole quest! Legendary. 🎆");
 
     state.streakFlame = profile.streak >= 2;
-    state.streakDays = QString::number(profile.streak) + QStringLiteral(" days");
+    state.streakDays = tr("%1 days").arg(profile.streak);
 
     state.nextLessonId = nextId;
     if (next) {
@@ -168,26 +168,26 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
             for (const Lesson &lesson : unit.lessons) {
                 if (lesson.id == next->id)
                     state.continueWorld =
-                        unit.emoji + QLatin1Char(' ') + unit.title + QStringLiteral(" world");
+                        tr("%1 world").arg(unit.emoji + QLatin1Char(' ') + unit.title);
             }
         }
-        state.continueAction = QStringLiteral("Start  ▶");
+        state.continueAction = tr("Start  ▶");
     } else {
-        state.continueTitle = QStringLiteral("🎓  Quest complete!");
-        state.continueAction = QStringLiteral("Replay lessons");
+        state.continueTitle = tr("🎓  Quest complete!");
+        state.continueAction = tr("Replay lessons");
     }
     state.progressText =
-        QStringLiteral("%1 of %2 lessons finished").arg(state.finishedCount).arg(lessons.size());
+        tr("%1 of %2 lessons finished").arg(state.finishedCount).arg(lessons.size());
 
     state.stats = {
-        {QStringLiteral("⭐️"), QString::number(profile.totalStars()), QStringLiteral("Stars"),
+        {QStringLiteral("⭐️"), QString::number(profile.totalStars()), tr("Stars"),
          Theme::sunshine()},
         // Formatted, not cast: a hand-edited file may hold a speed no integer can take.
         {QStringLiteral("🚀"), QString::number(std::round(profile.bestWPM()), 'f', 0),
-         QStringLiteral("Best speed (wpm)"), Theme::mint()},
-        {QStringLiteral("⌨️"), keysTypedText(profile.totalCorrectKeys),
-         QStringLiteral("Keys typed"), Theme::sky()},
-        {QStringLiteral("🔥"), QString::number(profile.streak), QStringLiteral("Day streak"),
+         tr("Best speed (wpm)"), Theme::mint()},
+        {QStringLiteral("⌨️"), keysTypedText(profile.totalCorrectKeys), tr("Keys typed"),
+         Theme::sky()},
+        {QStringLiteral("🔥"), QString::number(profile.streak), tr("Day streak"),
          Theme::tangerine()},
     };
 
@@ -199,8 +199,7 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
         earnedBadges += earned ? 1 : 0;
         state.badges.append({badge.id, badge.emoji, badge.title, badge.detail, earned});
     }
-    state.badgeCountText =
-        QStringLiteral("%1 of %2").arg(earnedBadges).arg(BadgeEngine::all().size());
+    state.badgeCountText = tr("%1 of %2").arg(earnedBadges).arg(BadgeEngine::all().size());
     return state;
 }
 

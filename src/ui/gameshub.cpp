@@ -37,13 +37,12 @@ QString GamesHub::keysLabel(const QString &keys)
 
 QString GamesHub::scoreLine(qint64 best)
 {
-    return best >= 1 ? QStringLiteral("High score: %1").arg(best)
-                     : QStringLiteral("No score yet — go!");
+    return best >= 1 ? tr("High score: %1").arg(best) : tr("No score yet — go!");
 }
 
 QString GamesHub::tagline(GameKind kind)
 {
-    return facts(kind).tagline.toString();
+    return tapalong::tagline(kind);
 }
 
 void GamesHub::refresh()

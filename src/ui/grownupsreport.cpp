@@ -3,6 +3,7 @@
 #include "curriculum.h"
 #include "history.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -109,9 +110,9 @@ QList<GamePlayed> gamesPlayed(const Profile &profile)
 {
     QList<GamePlayed> games;
     for (GameKind kind : allGameKinds) {
-        const int played = int(std::count_if(
-            profile.history.cbegin(), profile.history.cend(),
-            [&](const PracticeEntry &entry) { return entry.game == kind; }));
+        const int played =
+            int(std::count_if(profile.history.cbegin(), profile.history.cend(),
+                              [&](const PracticeEntry &entry) { return entry.game == kind; }));
         const qint64 best = profile.bestScore(kind);
         if (played > 0 || best > 0)
             games.append({kind, played, best});
@@ -149,17 +150,17 @@ QString keyName(QChar key)
 {
     switch (key.unicode()) {
     case u' ':
-        return QStringLiteral("Space");
+        return QCoreApplication::translate("GrownupsReport", "Space");
     case u';':
-        return QStringLiteral("semicolon");
+        return QCoreApplication::translate("GrownupsReport", "semicolon");
     case u',':
-        return QStringLiteral("comma");
+        return QCoreApplication::translate("GrownupsReport", "comma");
     case u'.':
-        return QStringLiteral("full stop");
+        return QCoreApplication::translate("GrownupsReport", "full stop");
     case u'/':
-        return QStringLiteral("slash");
+        return QCoreApplication::translate("GrownupsReport", "slash");
     case u'\'':
-        return QStringLiteral("apostrophe");
+        return QCoreApplication::translate("GrownupsReport", "apostrophe");
     default:
         return QString(key.toUpper());
     }
@@ -170,12 +171,14 @@ QString summary(const Profile &profile, QDate today)
     QStringList parts;
     const int days = daysPractisedThisWeek(profile, today);
     if (days == 0)
-        parts << QStringLiteral("%1 has not practised this week").arg(profile.name);
+        parts << QCoreApplication::translate("GrownupsReport", "%1 has not practised this week")
+                     .arg(profile.name);
+    else if (days == 1)
+        parts << QCoreApplication::translate("GrownupsReport", "%1 practised %2 day this week")
+                     .arg(profile.name, QString::number(days));
     else
-        parts << QStringLiteral("%1 practised %2 %3 this week")
-                     .arg(profile.name)
-                     .arg(days)
-                     .arg(days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+        parts << QCoreApplication::translate("GrownupsReport", "%1 practised %2 days this week")
+                     .arg(profile.name, QString::number(days));
 
     QList<double> speeds;
     for (const PracticeEntry &entry : profile.history) {
@@ -184,10 +187,11 @@ QString summary(const Profile &profile, QDate today)
             speeds.append(entry.wpm);
     }
     if (speeds.size() >= 2)
-        parts << QStringLiteral("their speed went from %1 to %2 wpm")
+        parts << QCoreApplication::translate("GrownupsReport", "their speed went from %1 to %2 wpm")
                      .arg(wholeNumber(speeds.front()), wholeNumber(speeds.back()));
     else if (speeds.size() == 1)
-        parts << QStringLiteral("their speed was %1 wpm").arg(wholeNumber(speeds.front()));
+        parts << QCoreApplication::translate("GrownupsReport", "their speed was %1 wpm")
+                     .arg(wholeNumber(speeds.front()));
 
     // The mix-up made most often, counted over all keys.
     qint64 most = 0;
@@ -203,8 +207,11 @@ QString summary(const Profile &profile, QDate today)
     }
     // Three times before it is "often": one slip is not a habit.
     if (most >= 3)
-        parts << QStringLiteral("they often type %1 for %2").arg(keyName(typed), keyName(expected));
-    return parts.join(QStringLiteral("; ")) + u'.';
+        parts << QCoreApplication::translate("GrownupsReport", "they often type %1 for %2")
+                     .arg(keyName(typed), keyName(expected));
+    //: Joins the parts of the report's sentence: "Mia practised 4 days this week; their speed …"
+    return QCoreApplication::translate("GrownupsReport", "%1.")
+        .arg(parts.join(QCoreApplication::translate("GrownupsReport", "; ")));
 }
 
 } // namespace tapalong::GrownupsReport

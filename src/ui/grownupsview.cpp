@@ -3,6 +3,7 @@
 
 #include "grownupsreport.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -13,28 +14,31 @@ namespace tapalong {
 
 namespace {
 
+// Singular and plural chosen here rather than by Qt's %n, which needs a catalogue even in
+// English to read right.
 QString count(qint64 n, const char *one, const char *many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1StringView(n == 1 ? one : many));
+    return QCoreApplication::translate("Grownups", n == 1 ? one : many).arg(n);
 }
 
 } // namespace
 
 GrownupsGate::GrownupsGate(QObject *parent)
-    : QObject(parent), m_rng(QRandomGenerator::global()->generate64())
+    : QObject(parent), m_seed(QRandomGenerator::global()->generate64()), m_rng(m_seed)
 {
     newSum();
 }
 
 void GrownupsGate::setSeed(quint64 seed)
 {
+    m_seed = seed;
     m_rng = SeededRNG(seed);
     newSum();
 }
 
 QString GrownupsGate::question() const
 {
-    return QStringLiteral("What is %1 + %2?").arg(m_a).arg(m_b);
+    return tr("What is %1 + %2?").arg(m_a).arg(m_b);
 }
 
 bool GrownupsGate::answer(const QString &text)
@@ -122,9 +126,10 @@ void GrownupsView::refresh()
     }
     m_speedScale = std::ceil(m_speedScale / 5) * 5;
     m_speedText = points.isEmpty()
-                      ? QStringLiteral("No lessons yet.")
-                      : QStringLiteral("%1, latest %2 wpm at %3% accuracy")
-                            .arg(count(points.size(), "lesson", "lessons"))
+                      ? tr("No lessons yet.")
+                      : tr("%1, latest %2 wpm at %3% accuracy")
+                            .arg(count(points.size(), QT_TRANSLATE_NOOP("Grownups", "%1 lesson"),
+                                       QT_TRANSLATE_NOOP("Grownups", "%1 lessons")))
                             .arg(std::llround(points.back().wpm))
                             .arg(std::llround(points.back().accuracy));
 
@@ -138,24 +143,29 @@ void GrownupsView::refresh()
     m_dayScale = std::ceil(m_dayScale / 5) * 5;
     const qint64 wholeMinutes = std::llround(totalMinutes);
     m_practiceText = totalMinutes > 0 && wholeMinutes == 0
-                         ? QStringLiteral("Under a minute in the last four weeks")
-                         : QStringLiteral("%1 in the last four weeks")
-                               .arg(count(wholeMinutes, "minute", "minutes"));
+                         ? tr("Under a minute in the last four weeks")
+                         : tr("%1 in the last four weeks")
+                               .arg(count(wholeMinutes, QT_TRANSLATE_NOOP("Grownups", "%1 minute"),
+                                          QT_TRANSLATE_NOOP("Grownups", "%1 minutes")));
     const qint64 streak = R::currentStreak(profile, m_today);
-    m_streakText = streak > 0 ? QStringLiteral("🔥 %1 in a row").arg(count(streak, "day", "days"))
-                              : QStringLiteral("No streak right now");
+    m_streakText = streak > 0 ? tr("🔥 %1 in a row")
+                                    .arg(count(streak, QT_TRANSLATE_NOOP("Grownups", "%1 day"),
+                                               QT_TRANSLATE_NOOP("Grownups", "%1 days")))
+                              : tr("No streak right now");
 
     for (const R::UnitStars &unit : R::unitStars(profile)) {
-        m_units.append({unit.emoji, unit.title,
-                        QStringLiteral("%1 of %2 ⭐").arg(unit.stars).arg(unit.maxStars)});
+        m_units.append(
+            {unit.emoji, unit.title, tr("%1 of %2 ⭐").arg(unit.stars).arg(unit.maxStars)});
     }
     for (const R::GamePlayed &game : R::gamesPlayed(profile)) {
         // Scores from before the history was kept have no games counted.
         m_games.append({emoji(game.kind), title(game.kind),
-                        game.played > 0 ? QStringLiteral("%1, best score %2")
-                                              .arg(count(game.played, "game", "games"))
-                                              .arg(game.best)
-                                        : QStringLiteral("best score %1").arg(game.best)});
+                        game.played > 0
+                            ? tr("%1, best score %2")
+                                  .arg(count(game.played, QT_TRANSLATE_NOOP("Grownups", "%1 game"),
+                                             QT_TRANSLATE_NOOP("Grownups", "%1 games")))
+                                  .arg(game.best)
+                            : tr("best score %1").arg(game.best)});
     }
 
     const QMap<QChar, double> rates = R::errorRates(profile);
@@ -163,15 +173,16 @@ void GrownupsView::refresh()
         m_heat.insert(QString(it.key()), it.value());
     QStringList tricky;
     for (const R::TrickyKey &key : R::trickiestKeys(profile)) {
-        QString text = QStringLiteral("%1 (%2% missed").arg(R::keyName(key.key)).arg(
-            std::llround(100 * key.errorRate));
-        if (key.oftenTypedInstead)
-            text += QStringLiteral(", often %1").arg(R::keyName(*key.oftenTypedInstead));
-        tricky.append(text + u')');
+        tricky.append(key.oftenTypedInstead ? tr("%1 (%2% missed, often %3)")
+                                                  .arg(R::keyName(key.key))
+                                                  .arg(std::llround(100 * key.errorRate))
+                                                  .arg(R::keyName(*key.oftenTypedInstead))
+                                            : tr("%1 (%2% missed)")
+                                                  .arg(R::keyName(key.key))
+                                                  .arg(std::llround(100 * key.errorRate)));
     }
-    m_trickyText = tricky.isEmpty()
-                       ? QStringLiteral("No tricky keys yet: more typing will tell.")
-                       : QStringLiteral("Trickiest keys: ") + tricky.join(QStringLiteral(", "));
+    m_trickyText = tricky.isEmpty() ? tr("No tricky keys yet: more typing will tell.")
+                                    : tr("Trickiest keys: %1").arg(tricky.join(tr(", ")));
     emit updated();
 }
 

@@ -52,13 +52,14 @@ class GrownupsGate : public QObject {
     Q_PROPERTY(QString question READ question NOTIFY questionChanged FINAL)
     Q_PROPERTY(bool passed READ passed NOTIFY passedChanged FINAL)
     // Set by tests for a known sum; the program starts from a random seed.
-    Q_PROPERTY(quint64 seed WRITE setSeed FINAL)
+    Q_PROPERTY(quint64 seed READ seed WRITE setSeed FINAL)
 
 public:
     explicit GrownupsGate(QObject *parent = nullptr);
 
     QString question() const;
     bool passed() const { return m_passed; }
+    quint64 seed() const { return m_seed; }
     void setSeed(quint64 seed);
     int expected() const { return m_a + m_b; }
     // True when the answer is right; a wrong one brings a new sum.
@@ -71,6 +72,7 @@ signals:
 private:
     void newSum();
 
+    quint64 m_seed;
     SeededRNG m_rng;
     int m_a = 0;
     int m_b = 0;

@@ -301,9 +301,8 @@ void LessonController::finish()
                                      m_session->correct() + m_session->wrong(),
                                      m_session->keyStats()};
         earned = isTrickyPractice()
-                     ? m_store->recordTrickyPractice(stars, m_session->wpm(),
-                                                     m_session->accuracy(), m_session->correct(),
-                                                     details)
+                     ? m_store->recordTrickyPractice(stars, m_session->wpm(), m_session->accuracy(),
+                                                     m_session->correct(), details)
                      : m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
                                              m_session->accuracy(), m_session->correct(), details);
     }
@@ -354,19 +353,19 @@ void LessonController::leave()
 QString LessonController::verdictSpeech(int stars)
 {
     if (stars >= 3)
-        return QStringLiteral("Amazing! You earned all three stars!");
+        return tr("Amazing! You earned all three stars!");
     if (stars == 2)
-        return QStringLiteral("Great job! Two stars!");
-    return QStringLiteral("Lesson complete! Nice work — keep practicing and you'll shine.");
+        return tr("Great job! Two stars!");
+    return tr("Lesson complete! Nice work — keep practicing and you'll shine.");
 }
 
 QString LessonController::titleFor(int stars)
 {
     if (stars >= 3)
-        return QStringLiteral("AMAZING! 🎉");
+        return tr("AMAZING! 🎉");
     if (stars == 2)
-        return QStringLiteral("Great job! 🙌");
-    return QStringLiteral("Lesson complete! ✅");
+        return tr("Great job! 🙌");
+    return tr("Lesson complete! ✅");
 }
 
 QString LessonController::heading() const
@@ -411,9 +410,7 @@ QString LessonController::drillLabel() const
 {
     if (!m_session)
         return {};
-    return QStringLiteral("Drill %1 of %2")
-        .arg(m_session->drillIndex() + 1)
-        .arg(m_session->drillCount());
+    return tr("Drill %1 of %2").arg(m_session->drillIndex() + 1).arg(m_session->drillCount());
 }
 
 QString LessonController::wpmText() const

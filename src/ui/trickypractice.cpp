@@ -30,17 +30,18 @@ QString TrickyPractice::keyList(const QString &keys)
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    //: The last two keys of a list: "semicolon, K and L"
+    return tr("%1 and %2").arg(names.join(tr(", ")), last);
 }
 
 void TrickyPractice::refresh()
 {
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
     const bool available = profile && TrickyKeys::hasEnoughStatistics(*profile);
-    const QString description =
-        available ? QStringLiteral("A quick drill on %1, the keys that trip you up most.")
-                        .arg(keyList(TrickyKeys::weakestKeys(*profile)))
-                  : QString();
+    const QString description = available
+                                    ? tr("A quick drill on %1, the keys that trip you up most.")
+                                          .arg(keyList(TrickyKeys::weakestKeys(*profile)))
+                                    : QString();
     if (available == m_available && description == m_description)
         return;
     m_available = available;

@@ -3,9 +3,12 @@
 
 #include "appstore.h"
 #include "curriculum.h"
+#include "history.h"
 #include "recordingsound.h"
 
 #include <QtQml/qqmlregistration.h>
+
+#include <algorithm>
 
 namespace tapalong {
 
@@ -33,6 +36,27 @@ public:
     {
         for (const Lesson &lesson : Curriculum::allLessons())
             store->recordLesson(lesson, 3, 20, 1, 50);
+    }
+    // "D and K" finished, and F, J, D and K typed often enough for tricky-key practice, K
+    // the trickiest.
+    Q_INVOKABLE void typeEnoughForTrickyKeys()
+    {
+        store->updateCurrent([](Profile &profile) {
+            profile.lessonResults.insert(QStringLiteral("u1l2"), {2, 9, 90, {}});
+            for (QChar key : QStringLiteral("fjdk"))
+                profile.keyStats.insert(key, {30, 0, {}});
+            profile.keyStats[u'k'].wrong = 12;
+        });
+    }
+    // Tricky-key practices in the current explorer's history.
+    Q_INVOKABLE int trickyPractices() const
+    {
+        const Profile *profile = store->currentProfile();
+        return profile ? int(std::count_if(profile->history.cbegin(), profile->history.cend(),
+                                           [](const PracticeEntry &entry) {
+                                               return entry.lessonId == History::trickyLessonId;
+                                           }))
+                       : 0;
     }
 };
 

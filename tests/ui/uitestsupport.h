@@ -5,6 +5,8 @@
 #include "curriculum.h"
 #include "recordingsound.h"
 
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 namespace tapalong {
@@ -52,7 +54,14 @@ public:
         if (const auto lesson = Curriculum::lessonById(lessonId))
             store->recordLesson(*lesson, 2, wpm, 90, right, details);
     }
+    // A file of that name in a folder of this run's own.
+    Q_INVOKABLE QUrl scratchFile(const QString &name) const
+    {
+        return QUrl::fromLocalFile(m_dir.filePath(name));
+    }
 
+private:
+    QTemporaryDir m_dir;
 };
 
 } // namespace tapalong

@@ -13,26 +13,26 @@ GameScreenFrame {
         id: copyCat
     }
     readyText: screen.isBonus
-        ? "Nice work finishing the lesson!\n"
-          + "Watch the parrot's secret key pattern, then type it back from memory.\n"
-          + "Patterns grow trickier each round — show what you've learned!"
-        : "The parrot flashes a secret key pattern — watch and listen!\n"
-          + "Then type it back from memory.\nPatterns grow longer each round!"
+        ? qsTr("Nice work finishing the lesson!\n"
+               + "Watch the parrot's secret key pattern, then type it back from memory.\n"
+               + "Patterns grow trickier each round — show what you've learned!")
+        : qsTr("The parrot flashes a secret key pattern — watch and listen!\n"
+               + "Then type it back from memory.\nPatterns grow longer each round!")
     accent: Theme.lavender
     poolColor: Theme.lavender
     // A bonus round has no headline of its own here: it is a high score or a good try.
-    headline: screen.frame.isNewHighScore ? "🏆 NEW HIGH SCORE!" : "Good try! The parrot flew off"
+    headline: screen.frame.isNewHighScore ? qsTr("🏆 NEW HIGH SCORE!") : qsTr("Good try! The parrot flew off")
     celebrates: screen.frame.isNewHighScore || copyCat.wonGame
 
     status: HudPill {
         objectName: "roundPill"
-        text: "Round " + copyCat.round + " of " + copyCat.roundCount
+        text: qsTr("Round %1 of %2").arg(copyCat.round).arg(copyCat.roundCount)
         font: Theme.rounded(16, Font.Bold)
         textColor: Theme.lavender
     }
     overLines: Text {
         objectName: "roundLine"
-        text: "You reached round " + copyCat.round + " of " + copyCat.roundCount
+        text: qsTr("You reached round %1 of %2").arg(copyCat.round).arg(copyCat.roundCount)
         font: Theme.rounded(15, Font.DemiBold)
         color: Theme.lavender
     }
@@ -48,8 +48,8 @@ GameScreenFrame {
 
             ParrotBubble {
                 anchors.horizontalCenter: stage.horizontalCenter
-                text: copyCat.phase === CopyCatModel.Echo ? "Your turn!"
-                    : copyCat.phase === CopyCatModel.Celebrating ? "🎉 Perfect!" : "Watch closely!"
+                text: copyCat.phase === CopyCatModel.Echo ? qsTr("Your turn!")
+                    : copyCat.phase === CopyCatModel.Celebrating ? qsTr("🎉 Perfect!") : qsTr("Watch closely!")
             }
 
             Item {

@@ -83,6 +83,7 @@ void CopyCatModel::start()
     setMisses(0);
     setRound(1);
     setCorrectKeys(0);
+    clearKeyStats();
     setWonGame(false);
     beginRound();
     setState(State::Playing);
@@ -110,7 +111,10 @@ void CopyCatModel::handle(QChar ch)
 {
     if (!isPlaying() || !isEcho() || m_echoIndex >= m_sequence.size())
         return;
-    if (ch.toLower() != m_sequence.at(m_echoIndex)) {
+    // The pattern is lower case; a capital is its key.
+    const QChar typed = ch.toLower();
+    countKey(m_sequence.at(m_echoIndex), typed);
+    if (typed != m_sequence.at(m_echoIndex)) {
         const int heartsLeft = hearts() - 1;
         setMisses(misses() + 1);
         Announcer::instance().announce(Announcer::Event::wrongKey);

@@ -48,7 +48,7 @@ GameOverlayCard {
     Text {
         objectName: "best"
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "Best: " + root.best
+        text: qsTr("Best: %1").arg(root.best)
         font: Theme.rounded(16, Font.DemiBold)
         color: Theme.textDim
     }

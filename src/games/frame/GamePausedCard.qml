@@ -15,7 +15,7 @@ GameOverlayCard {
     }
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "Paused"
+        text: qsTr("Paused")
         font: Theme.rounded(30, Font.Bold)
         color: Theme.textPrimary
     }
@@ -26,13 +26,13 @@ GameOverlayCard {
         GhostButton {
             objectName: "quitButton"
             anchors.verticalCenter: parent.verticalCenter
-            text: "Quit"
+            text: qsTr("Quit")
             size: 16
             onClicked: root.quit()
         }
         BigButton {
             objectName: "resumeButton"
-            text: "Resume (esc)"
+            text: qsTr("Resume (esc)")
             size: 18
             color: Theme.sky
             textColor: Theme.ink

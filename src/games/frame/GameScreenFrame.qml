@@ -34,7 +34,7 @@ Item {
     // The game's texts.
     property string readyText
     property string gameOverWords
-    property string focusSentence: "Watch for your new keys: "
+    property string focusSentence: qsTr("Watch for your new keys: ")
 
     // The playfield: children declared in the game's screen land here, filling the window.
     default property alias playfield: playfieldLayer.data
@@ -48,7 +48,7 @@ Item {
     property color poolColor: Theme.sky
     property bool showsPool: true
     property bool showsHearts: root.game.hasHearts
-    property string replayText: "Play again  (space)"
+    property string replayText: qsTr("Play again  (space)")
     property string headline: frame.headline
     property bool celebrates: frame.isNewHighScore
 
@@ -94,7 +94,7 @@ Item {
         GhostButton {
             id: closeButton
             objectName: "closeButton"
-            Accessible.name: "Close"
+            Accessible.name: qsTr("Close")
             anchors.left: hud.left
             anchors.verticalCenter: hud.verticalCenter
             text: "✕"
@@ -127,7 +127,8 @@ Item {
                 objectName: "timePill"
                 anchors.verticalCenter: figures.verticalCenter
                 visible: root.game.hasTimeLeft
-                text: "⏱ " + root.game.secondsLeft + "s"
+                //: Seconds left in a game
+                text: qsTr("⏱ %1s").arg(root.game.secondsLeft)
                 font: Theme.rounded(18, Font.Bold)
                 // ⌈t⌉ ≤ 10 exactly when t ≤ 10, and it changes only once a second.
                 textColor: root.game.secondsLeft <= 10 ? Theme.coral : Theme.textPrimary
@@ -136,7 +137,7 @@ Item {
                 objectName: "comboPill"
                 anchors.verticalCenter: figures.verticalCenter
                 visible: root.game.combo >= 3
-                text: "🔥 combo ×" + root.game.combo
+                text: qsTr("🔥 combo ×%1").arg(root.game.combo)
                 font: Theme.rounded(16, Font.Bold)
                 textColor: Theme.tangerine
             }
@@ -175,7 +176,7 @@ Item {
         title: frame.startTitle
         text: root.readyText
         focusLine: frame.showsFocus ? root.focusSentence + frame.focusLabel : ""
-        poolLine: root.showsPool ? "Playing with: " + frame.poolLabel : ""
+        poolLine: root.showsPool ? qsTr("Playing with: %1").arg(frame.poolLabel) : ""
         poolColor: root.poolColor
         accent: root.accent
         onStart: frame.startGame()
@@ -204,10 +205,10 @@ Item {
         score: root.game.score
         best: frame.best
         newBadges: frame.newBadges
-        leaveText: frame.isBonus ? "Back to map" : "All games"
+        leaveText: frame.isBonus ? qsTr("Back to map") : qsTr("All games")
         replayText: root.replayText
         nextText: frame.isBonus && frame.hasNextLesson
-                  ? "Next: " + frame.nextLessonTitle + "  ▶" : ""
+                  ? qsTr("Next: %1  ▶").arg(frame.nextLessonTitle) : ""
         accent: root.accent
         onLeave: frame.exit()
         onReplay: frame.startGame()

@@ -57,7 +57,7 @@ GameOverlayCard {
     BigButton {
         objectName: "startButton"
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "Start!  (press space)"
+        text: qsTr("Start!  (press space)")
         size: 20
         color: root.accent
         textColor: Theme.ink

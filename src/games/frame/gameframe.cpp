@@ -128,8 +128,9 @@ void GameFrame::finish()
     setRecorded(true);
     QList<Badge> earned;
     if (m_store) {
-        earned = m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
-                                     m_model->correctKeys(), {m_playedSeconds, 0, {}});
+        earned =
+            m_store->recordGame(m_model->kind(), m_model->score(), m_model->recordedWpm(),
+                                m_model->correctKeys(), {m_playedSeconds, 0, m_model->keyStats()});
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));
@@ -291,7 +292,7 @@ QString GameFrame::gameEmoji() const
 QString GameFrame::barTitle() const
 {
     if (isBonus())
-        return QStringLiteral("🎁 Bonus Round · ") + gameTitle();
+        return tr("🎁 Bonus Round · %1").arg(gameTitle());
     return gameEmoji() + u' ' + gameTitle();
 }
 
@@ -302,13 +303,13 @@ QString GameFrame::startEmoji() const
 
 QString GameFrame::startTitle() const
 {
-    return isBonus() ? QStringLiteral("Bonus Round!") : gameTitle();
+    return isBonus() ? tr("Bonus Round!") : gameTitle();
 }
 
 QString GameFrame::poolLabel() const
 {
     const QString pool = m_model ? m_model->pool() : QString();
-    return pool.size() < allLettersFrom ? keysLabel(pool) : QStringLiteral("all your letters!");
+    return pool.size() < allLettersFrom ? keysLabel(pool) : tr("all your letters!");
 }
 
 QString GameFrame::focusLabel() const
@@ -324,9 +325,9 @@ bool GameFrame::showsFocus() const
 QString GameFrame::headline() const
 {
     if (m_isNewHighScore)
-        return QStringLiteral("🏆 NEW HIGH SCORE!");
+        return tr("🏆 NEW HIGH SCORE!");
     if (isBonus())
-        return QStringLiteral("🎁 Bonus round done!");
+        return tr("🎁 Bonus round done!");
     return m_gameOverWords;
 }
 

@@ -1,6 +1,7 @@
 #include "gamemodel.h"
 
 #include "bonusround.h"
+#include "history.h"
 
 #include <QRandomGenerator>
 
@@ -158,6 +159,11 @@ bool GameModel::runOutOfTime(double elapsed)
         return false;
     setState(State::Over);
     return true;
+}
+
+void GameModel::countKey(QChar expected, QChar typed)
+{
+    History::count(m_keyStats, expected, typed);
 }
 
 } // namespace tapalong

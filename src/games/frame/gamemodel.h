@@ -76,6 +76,11 @@ public:
     virtual void setUpBonus(const BonusSetup &bonus);
     virtual void setUpFreePlay(const QString &learnedKeys);
 
+    // What was typed for each key the game clearly expected, since start(): the race's next
+    // letter, the echo's next key. Empty where several keys would do (falling letters, moles,
+    // meteors not yet begun).
+    const KeyStats &keyStats() const { return m_keyStats; }
+
     // The speed recorded with the score; only a race has one.
     virtual std::optional<double> recordedWpm() const { return std::nullopt; }
     // The screen is going away: end at once whatever would outlast it (speech).
@@ -140,6 +145,8 @@ protected:
     void setMisses(int misses);
     void setHearts(int hearts);
     void setTimeLeft(std::optional<double> seconds);
+    void countKey(QChar expected, QChar typed);
+    void clearKeyStats() { m_keyStats.clear(); }
 
     // The clock step of the timed games: timeLeft follows elapsed, and when the limit is
     // reached the game is over and true comes back, so the caller ends its tick at once.
@@ -157,6 +164,7 @@ private:
     QString m_focus;
     std::optional<double> m_timeLimit;
     std::optional<double> m_timeLeft;
+    KeyStats m_keyStats;
 };
 
 } // namespace tapalong

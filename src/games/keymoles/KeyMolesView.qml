@@ -11,23 +11,23 @@ GameScreenFrame {
     model: KeyMolesModel {
         id: moles
     }
-    gameOverWords: "Time's up!"
+    gameOverWords: qsTr("Time's up!")
     readyText: screen.isBonus
-        ? "Nice work finishing the lesson!\nMoles will pop up wearing your lesson keys — you have\n"
-          + screen.bonusSeconds + " seconds. Bonk them fast to make those keys stronger!"
-        : "Moles are popping up with letters!\n"
-          + "Type a mole's letter to bonk it before it hides.\n"
-          + "How many can you bonk in 60 seconds?"
+        ? qsTr("Nice work finishing the lesson!\nMoles will pop up wearing your lesson keys — you have\n"
+               + "%1 seconds. Bonk them fast to make those keys stronger!").arg(screen.bonusSeconds)
+        : qsTr("Moles are popping up with letters!\n"
+               + "Type a mole's letter to bonk it before it hides.\n"
+               + "How many can you bonk in 60 seconds?")
 
     status: Text {
         objectName: "bonkCounter"
-        text: "🐹 bonked: " + moles.bonked
+        text: qsTr("🐹 bonked: %1").arg(moles.bonked)
         font: Theme.rounded(15, Font.DemiBold)
         color: Theme.textDim
     }
     overLines: Text {
         objectName: "bonkedLine"
-        text: "bonked " + moles.bonked + " moles"
+        text: qsTr("bonked %1 moles").arg(moles.bonked)
         font: Theme.rounded(15, Font.DemiBold)
         color: Theme.textDim
     }

@@ -11,12 +11,12 @@ GameScreenFrame {
     model: LetterDropModel {
         id: drops
     }
-    gameOverWords: "Splash! Game over"
+    gameOverWords: qsTr("Splash! Game over")
     readyText: screen.isBonus
-        ? "Nice work finishing the lesson!\nNow catch your lesson keys as they fall — you have\n"
-          + screen.bonusSeconds + " seconds. Every catch makes those keys stronger!"
-        : "Letters are falling from the sky!\nType each one before it splashes into the sea.\n"
-          + "You have 3 hearts — good luck, hero!"
+        ? qsTr("Nice work finishing the lesson!\nNow catch your lesson keys as they fall — you have\n"
+               + "%1 seconds. Every catch makes those keys stronger!").arg(screen.bonusSeconds)
+        : qsTr("Letters are falling from the sky!\nType each one before it splashes into the sea.\n"
+               + "You have 3 hearts — good luck, hero!")
 
     Item {
         id: field

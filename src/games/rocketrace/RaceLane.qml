@@ -99,7 +99,7 @@ Item {
                 id: tagText
                 objectName: "tagText"
                 anchors.centerIn: finishTag
-                text: "done! " + (["🥇", "🥈", "🥉"][root.finishedPlace - 1] ?? "")
+                text: qsTr("done! %1").arg(["🥇", "🥈", "🥉"][root.finishedPlace - 1] ?? "")
                 font: Theme.rounded(12, Font.Bold)
                 color: Theme.ink
             }

@@ -14,30 +14,30 @@ GameScreenFrame {
         id: race
     }
     readyText: screen.isBonus
-        ? "Lesson finished — celebrate with a quick race!\n"
-          + "Type the words to make your rocket zoom past the bots.\n"
-          + "The race starts on your first correct letter."
-        : "Type the words to make your rocket zoom!\n"
-          + "You're racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.\n"
-          + "The race starts the moment you type your first correct letter."
+        ? qsTr("Lesson finished — celebrate with a quick race!\n"
+               + "Type the words to make your rocket zoom past the bots.\n"
+               + "The race starts on your first correct letter.")
+        : qsTr("Type the words to make your rocket zoom!\n"
+               + "You're racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.\n"
+               + "The race starts the moment you type your first correct letter.")
     // The race drills whole phrases, not a key pool.
     showsPool: false
     accent: Theme.mint
-    replayText: "Race again  (space)"
-    headline: ["🥇 1st place!!", "🥈 2nd place!", "🥉 3rd place!"][race.place - 1]
-              ?? "4th — you'll get them next time!"
+    replayText: qsTr("Race again  (space)")
+    headline: [qsTr("🥇 1st place!!"), qsTr("🥈 2nd place!"), qsTr("🥉 3rd place!")][race.place - 1]
+              ?? qsTr("4th — you'll get them next time!")
     celebrates: screen.frame.isNewHighScore || race.place === 1
 
     status: [
         Text {
             objectName: "liveWpm"
-            text: race.wpm + " wpm"
+            text: qsTr("%1 wpm").arg(race.wpm)
             font: Theme.rounded(18, Font.Bold)
             color: Theme.mint
         },
         Text {
             objectName: "liveAccuracy"
-            text: race.accuracy + "% acc"
+            text: qsTr("%1% acc").arg(race.accuracy)
             font: Theme.rounded(18, Font.Bold)
             color: Theme.sky
         }
@@ -50,7 +50,7 @@ GameScreenFrame {
             objectName: "highScoreLine"
             anchors.horizontalCenter: raceLines.horizontalCenter
             visible: screen.frame.isNewHighScore
-            text: "🏆 NEW HIGH SCORE!"
+            text: qsTr("🏆 NEW HIGH SCORE!")
             font: Theme.rounded(18, Font.Black)
             color: Theme.textPrimary
         }
@@ -60,13 +60,13 @@ GameScreenFrame {
 
             Text {
                 objectName: "finalWpm"
-                text: race.wpm + " wpm"
+                text: qsTr("%1 wpm").arg(race.wpm)
                 font: Theme.rounded(18, Font.Bold)
                 color: Theme.mint
             }
             Text {
                 objectName: "finalAccuracy"
-                text: race.accuracy + "% accuracy"
+                text: qsTr("%1% accuracy").arg(race.accuracy)
                 font: Theme.rounded(18, Font.Bold)
                 color: Theme.sky
             }
@@ -98,7 +98,7 @@ GameScreenFrame {
                     objectName: "playerLane"
                     width: lanes.width
                     labelEmoji: AppStore.currentAvatar
-                    name: AppStore.hasCurrentProfile ? AppStore.currentName : "You"
+                    name: AppStore.hasCurrentProfile ? AppStore.currentName : qsTr("You")
                     racerEmoji: "🚀"
                     progress: race.progress
                     isPlayer: true
@@ -135,7 +135,7 @@ GameScreenFrame {
                 spacing: 10
 
                 Text {
-                    text: "Type it!"
+                    text: qsTr("Type it!")
                     font: Theme.rounded(13, Font.Bold)
                     color: Theme.textDim
                 }

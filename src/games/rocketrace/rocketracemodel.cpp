@@ -3,6 +3,7 @@
 #include "announcer.h"
 #include "wordbankdata.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -53,7 +54,8 @@ QVariant RivalList::data(const QModelIndex &index, int role) const
     const std::size_t row = std::size_t(index.row());
     switch (role) {
     case RivalNameRole:
-        return QString::fromUtf16(bots[row].name);
+        return QCoreApplication::translate("RocketRace",
+                                           QString::fromUtf16(bots[row].name).toUtf8().constData());
     case RivalEmojiRole:
         return QString::fromUtf16(bots[row].emoji);
     case ProgressRole:
@@ -162,6 +164,7 @@ void RocketRaceModel::start()
     setTypedCount(0);
     setWrongCount(0);
     setCorrectKeys(0);
+    clearKeyStats();
     setRaceStarted(false);
     setElapsed(0);
     setScore(0);
@@ -190,6 +193,7 @@ void RocketRaceModel::handle(QChar ch)
         return;
     if (m_typedCount >= m_passage.size())
         return;
+    countKey(m_passage.at(m_typedCount), typed);
     if (typed != m_passage.at(m_typedCount)) {
         // Counted before the start too, without starting the race.
         setWrongCount(m_wrongCount + 1);

@@ -17,15 +17,15 @@ class QRandomGenerator;
 namespace tapalong {
 
 struct Bot {
-    const char16_t *name;
+    const char16_t *name; // English; the rival list shows it translated
     const char16_t *emoji;
     double wpm; // a word is 5 characters
 };
 
 inline constexpr std::array<Bot, 3> bots{{
-    {u"Turbo Turtle", u"\U0001F422", 10},
-    {u"Comet Cat", u"\U0001F431", 18},
-    {u"Falcon Flash", u"\U0001F985", 26},
+    {u"" QT_TRANSLATE_NOOP("RocketRace", "Turbo Turtle"), u"\U0001F422", 10},
+    {u"" QT_TRANSLATE_NOOP("RocketRace", "Comet Cat"), u"\U0001F431", 18},
+    {u"" QT_TRANSLATE_NOOP("RocketRace", "Falcon Flash"), u"\U0001F985", 26},
 }};
 
 // The rivals as fixed rows in the order of `bots`. Roles: rivalName, rivalEmoji, progress

@@ -11,14 +11,14 @@ GameScreenFrame {
     model: WordMeteorsModel {
         id: meteors
     }
-    gameOverWords: "Boom! Game over"
-    focusSentence: "The meteors love your new keys: "
+    gameOverWords: qsTr("Boom! Game over")
+    focusSentence: qsTr("The meteors love your new keys: ")
     readyText: screen.isBonus
-        ? "Lesson finished — time to blast some meteors!\nMost of them use the keys you just learned.\n"
-          + "You have " + screen.bonusSeconds + " seconds. Protect your planet!"
-        : "Word meteors are zooming toward your planet!\n"
-          + "Type each word, letter by letter, to blast it apart.\n"
-          + "You have 3 hearts — protect your planet, ranger!"
+        ? qsTr("Lesson finished — time to blast some meteors!\nMost of them use the keys you just learned.\n"
+               + "You have %1 seconds. Protect your planet!").arg(screen.bonusSeconds)
+        : qsTr("Word meteors are zooming toward your planet!\n"
+               + "Type each word, letter by letter, to blast it apart.\n"
+               + "You have 3 hearts — protect your planet, ranger!")
 
     Item {
         id: field

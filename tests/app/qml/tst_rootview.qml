@@ -21,6 +21,8 @@ TestCase {
         Item { required property string lessonId; signal exit(); signal next(string lessonId); signal bonus(string lessonId, string game) }
     }
 
+    Component { id: realLesson; LessonPlayView { objectName: "lessonScreen"; anchors.fill: parent } }
+
     function init() { TestSupport.reset() }
 
     function makePicker() {
@@ -211,5 +213,52 @@ TestCase {
         second.exit()
         compare(root.navigation.screenKey, "main")
         compare(shownScreen(root).tab, "Home")
+    }
+
+    // Returns the characters it typed.
+    function typeThrough(screen) {
+        let typed = ""
+        while (!screen.session.finished) {
+            typed += screen.session.expected
+            screen.session.handle(screen.session.expected)
+        }
+        return typed
+    }
+
+    // Practice started from the dashboard offers neither a bonus game nor "Next"; trying again
+    // drills the same keys, though the first try changed the statistics it was built from;
+    // the way back leads to the dashboard it started from.
+    function test_trickyPracticeEndsWithRetryAndTheWayBackHome() {
+        const root = rootWithMia({ lessonScreen: realLesson })
+        TestSupport.typeEnoughForTrickyKeys()
+        const home = shownScreen(root)
+        const start = findChild(home, "trickyKeysButton")
+        tryVerify(() => start.visible)
+        waitForRendering(home)
+        mouseClick(start)
+        compare(root.navigation.screenKey, "lesson-tricky")
+        const screen = shownScreen(root)
+        verify(!screen.controller.tutorialActive)
+        const first = typeThrough(screen)
+        verify(first.includes("k"))
+
+        const results = findChild(screen, "results")
+        tryVerify(() => results.visible)
+        compare(TestSupport.trickyPractices(), 1)
+        verify(!findChild(results, "nextButton").visible)
+        compare(findChild(results, "bonusButtons").count, 0)
+
+        mouseClick(findChild(results, "retryButton"))
+        verify(!screen.session.finished)
+        compare(screen.session.charIndex, 0)
+        compare(typeThrough(screen), first)
+        tryVerify(() => results.visible)
+        compare(TestSupport.trickyPractices(), 2)
+
+        mouseClick(findChild(results, "backButton"))
+        compare(root.navigation.screenKey, "main")
+        const back = shownScreen(root)
+        compare(back.tab, "Home")
+        verify(findChild(back, "trickyKeysButton"))
     }
 }

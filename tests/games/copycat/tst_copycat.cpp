@@ -116,6 +116,25 @@ private slots:
         QVERIFY(!model->wonGame());
     }
 
+    // Only the echo expects a key; a capital is its key; a new game counts afresh.
+    void theEchoCountsEachExpectedKey()
+    {
+        model->setPool(QStringLiteral("f"));
+        model->start();
+        model->handle(u'j'); // during the show
+        QVERIFY(model->keyStats().isEmpty());
+        tickUntil(*model, Phase::Echo);
+        model->handle(u'f');
+        model->handle(u'J');
+        tickUntil(*model, Phase::Echo);
+        model->handle(u'F');
+        model->handle(u'f');
+        QCOMPARE(model->phase(), Phase::Celebrating);
+        QCOMPARE(model->keyStats(), (KeyStats{{u'f', KeyStat{3, 1, {{u'j', 1}}}}}));
+        model->start();
+        QVERIFY(model->keyStats().isEmpty());
+    }
+
     void eightRoundsWinWith795Points()
     {
         QAbstractItemModelTester tester(model->echoSlots());

@@ -1,10 +1,14 @@
 // Guards Rocket Race's rules: the passage, the race clock, the rivals, places and the score.
+#include "appstore.h"
+#include "gameframe.h"
 #include "recordingfeedback.h"
 #include "rocketracemodel.h"
+#include "savefile.h"
 #include "wordbankdata.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <tuple>
@@ -108,6 +112,40 @@ private slots:
             QCOMPARE(model.accuracy(), wrong > 0 ? 0 : 100);
             QCOMPARE(heard.sound.played, wrong > 0 ? QStringList{"Basso"} : QStringList{});
         }
+    }
+
+    // Each key typed counts for the passage's next character, before the start too; the race's
+    // counts reach the explorer's key statistics when it is recorded, and a new race starts
+    // its own.
+    void theNextCharacterCountsEachKey()
+    {
+        QTemporaryDir dir;
+        AppStore store{SaveFile(dir.filePath(QStringLiteral("t.json")))};
+        store.addProfile(QStringLiteral("Mia"), QStringLiteral("🦊"));
+        QRandomGenerator rng(2);
+        RocketRaceModel model(rng);
+        model.setPhrases(phrasesFor(20));
+        GameFrame frame(&store, &model);
+        frame.startGame();
+        const QString passage = model.passage();
+        QCOMPARE(passage, QStringLiteral("taaaaa taaaaa taaaaa"));
+        model.handle(u'x');
+        model.handle(u'T');
+        model.handle(u'a');
+        model.handle(u's');
+        model.handle(u'7'); // no letter: no key of the race
+        for (int i = 2; i < passage.size(); ++i)
+            model.handle(passage.at(i));
+        QVERIFY(model.isOver());
+        const KeyStats expected{{u' ', KeyStat{2, 0, {}}},
+                                {u'a', KeyStat{15, 1, {{u's', 1}}}},
+                                {u't', KeyStat{3, 1, {{u'x', 1}}}}};
+        QCOMPARE(model.keyStats(), expected);
+        QCOMPARE(store.currentProfile()->keyStats, expected);
+
+        frame.startGame();
+        QVERIFY(model.keyStats().isEmpty());
+        QCOMPARE(store.currentProfile()->keyStats, expected);
     }
 
     // A bonus round takes two easy phrases. Joined pairs of 10, 20 and 30 are 31, 41 or 51 long,

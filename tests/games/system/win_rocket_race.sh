@@ -31,6 +31,10 @@ xdotool key space
 await_gone startCard
 
 raced() { grep -q '"kind":"rocketRace"' "$save"; }
+# The game-over card as soon as the probe lists it (it lists only what is visible). The save
+# file alone can lag behind the race on a busy machine, as the writer syncs it to disk, and
+# the next round's space would then start a second race.
+over() { grep -q overCard "$TAPALONG_UI_PROBE" 2>/dev/null || raced; }
 
 # The space leads each round: the round that types the last letter then ends with letters
 # only, which the game-over card ignores, instead of starting the next race.
@@ -38,9 +42,9 @@ round=" abcdefghijklmnopqrstuvwxyz"
 started=$EPOCHREALTIME
 for ((i = 0; i < 150; i++)); do
   xdotool type --delay 4 "$round"
-  if raced; then break; fi
+  if over; then break; fi
 done
-raced || fail "no Rocket Race in the save file: is it reachable from the games tab?"
+wait_for 10 raced || fail "no Rocket Race in the save file: is it reachable from the games tab?"
 
 python3 - "$save" "$started" <<'PY' || fail "the recorded race does not add up"
 import json, sys, time

@@ -16,6 +16,7 @@ TestCase {
     Component { id: screenComponent; GrownupsScreen {} }
     Component { id: dashboardComponent; DashboardView {} }
     Component { id: backupComponent; BackupPanel { width: 800 } }
+    Component { id: progressComponent; GrownupsProgressView {} }
 
     function cleanup() { UiTestSupport.reset() }
 
@@ -91,5 +92,34 @@ TestCase {
         tryVerify(() => loader.status === Loader.Ready && !loader.item.saving)
         verify(loader.item.visible)
         loader.item.reject()
+    }
+
+    // The panel is the page's last: a preview that grows it once a file is chosen would put
+    // its buttons below the window's edge unless the page follows.
+    function test_aPreviewBringsItsButtonsIntoSight() {
+        AppStore.addProfile("Ada", "🦊")
+        UiTestSupport.recordTypedLesson("u1l1", 9.6, "fj", 30, "j", "k", 6)
+        const view = createTemporaryObject(progressComponent, testCase, { width: width, height: height })
+        const flick = findChild(view, "grownupsPage")
+        waitForRendering(view)
+        flick.contentY = flick.contentHeight - flick.height
+        const before = flick.contentY
+        verify(before > 0, "the page is longer than the window")
+
+        mouseClick(findChild(view, "restoreButton"))
+        const loader = findChild(view, "fileDialogLoader")
+        tryVerify(() => loader.status === Loader.Ready && loader.item.visible)
+        loader.item.reject()
+        const backup = findChild(view, "backup")
+        const copy = UiTestSupport.scratchFile("household.json")
+        verify(backup.saveCopy(copy))
+        verify(backup.inspect(copy))
+        const confirm = findChild(view, "restoreConfirm")
+        const pageHeight = flick.contentHeight
+        tryVerify(() => flick.contentHeight > pageHeight, 1000, "the preview makes the page longer")
+        waitForRendering(view)
+        verify(confirm.visible)
+        verify(confirm.mapToItem(view, 0, confirm.height).y <= view.height)
+        compare(flick.contentY, flick.contentHeight - flick.height)
     }
 }
