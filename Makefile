@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The two everyday commands: `make run` and `make test`. Both install whatever
 # Debian packages are missing first, so they work on a fresh machine.
 JOBS ?= $(shell nproc)

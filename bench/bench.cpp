@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Prints how long the course build and the save file's round trip take. Not a test: the
 // figures are for people to read and compare, so nothing here can fail a build.
 #include "appstore.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Prints the mean time of one game tick with as many objects on screen as the rules allow. Not a
 // test: the figures are for people to read and compare.
 #include "copycatmodel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // An empty Qt Quick window of the program's size and colour, drawn by the renderer the program
 // would choose: the yardstick scripts/measure.sh holds start-up time, memory and idle CPU
 // against. With TAPALONG_TRACE_STARTUP=1 it reports its first frame as the program does.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Plays a game screen by itself over the night sky, as the program shows it, and prints how
 // evenly the window's frames came: frames per second and the longest gap, while playing and
 // while the new-high-score confetti falls. With --shots it also saves the cards and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Prints how long the grown-ups' view takes to open for a household of eight explorers whose
 // histories are full: from creating the view to its first frame. Not a test.
 #include "appstore.h"

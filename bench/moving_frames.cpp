@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Plays Rocket Race or Copy Cat by itself over the night sky, as the program shows it, and
 // prints how evenly frames came while something moved: a race typed at about 5 keys a second
 // with one wrong key in ten, while the rivals fly; the parrot's patterns echoed as soon as it is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // A long time of practice for one explorer: a full history and well-counted keys, for the
 // benchmarks that need a household as large as the caps allow.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Fuzzes the save-file decoder (round trip included) for as long as asked, under AddressSanitizer
 # and UndefinedBehaviorSanitizer. What it learns stays in build/sanitize/fuzz-corpus, so the next
 # run goes on from there; a crash leaves its input in build/sanitize/fuzz-crashes.

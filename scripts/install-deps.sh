@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Installs every Debian package Tapalong needs to build, run, test and take
 # screenshots. Only missing packages are installed, so a second run is quick.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The key monkey under AddressSanitizer and UndefinedBehaviorSanitizer for as many events as
 # asked (ctest sends 100,000).
 #   scripts/key-monkey.sh [events, default 1000000] [seed, default 1]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Kills a program that saves in a loop as often as asked and checks the save file after each
 # kill (ctest runs 150 kills).
 #   scripts/kill-test.sh [kills, default 1000] [seed, default 1]

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 """Synthesises the program's five sound effects into src/platform/sounds/.
 
 Everything is made from sine partials under smooth envelopes, so the files are

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints how evenly a game's frames come under a throwaway X server: a game screen plays by
 # itself (Letter Drop by default) for 75 s of game time, well past its top speed, then lets the
 # letters splash and ends on a new high score with confetti. Once with the software renderer

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints how evenly frames come while a Rocket Race is typed and while Copy Cat's parrot shows
 # its patterns, under a throwaway X server (bench/moving_frames.cpp): frames a second, the
 # gaps between frames while the playfield moves, and each frame's cost from its animations to

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints how long a typed key takes to show, under a throwaway X server and home folder, with
 # the renderer Tapalong uses by default: the whole of "Meet F and J" is typed with xdotool at
 # 10 keys a second, and for each key the program (TAPALONG_TRACE_KEYS=1) reports when the X

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints how resident memory moves over a long session, under a throwaway X server and home
 # folder: round after round of the first lesson typed through, every game played twice (keys
 # mashed for a few seconds, then left or finished) and each tab opened, for MINUTES minutes

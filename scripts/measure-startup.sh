@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints what starting and idling cost, under a throwaway X server and home folder:
 #   - exec → first frame of the profile picker, warm cache (median of 7 runs; goal < 400 ms)
 #   - resident memory 5 s after start, on the main view (goal < 120 MB)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints, in one table, what Tapalong costs on a computer without a graphics card, beside an
 # empty Qt Quick window started by the same Qt with the same renderer in the same run
 # (bench/empty_window.cpp), under one throwaway X server and home folder:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The C++ tests built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # save-file decoder fuzzed for a while, in a build folder of their own (build/sanitize), so the
 # everyday build is never rebuilt for them. `make test` runs this.

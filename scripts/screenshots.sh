@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # A screenshot tour of the whole program: every screen and card as one numbered PNG, taken
 # under a throwaway X server and home folder, into ./screenshots/ (or the folder given).
 #   scripts/screenshots.sh [path/to/tapalong] [out-folder]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The set-up of every Qt Quick test runner: the one store the screens read, empty, in a folder
 // of its own, handed to the runner's QML support singleton; the program's edge playing into a
 // recorder; and the import path of the statically linked modules.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # shellcheck shell=bash
 # Shared by the system tests, which drive the real program on the X server xvfb-run provides.
 # Sourcing it gives a throwaway home (removed on exit, with the program stopped), `fail`,

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 """Finds a named control of the running program in the file its UI probe writes
 ($TAPALONG_UI_PROBE, see src/app/uiprobe.h) and waits for it to be in a state, so that the
 system tests click what they mean wherever the layout puts it.

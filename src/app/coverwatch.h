@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Tells when the window is fully covered by other windows, which Qt does not report on X11.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The program's edge for sound and speech: turns what the rules announce into what is heard.
 #pragma once
 

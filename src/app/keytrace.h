@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // A measuring aid: when each X key press reaches the program, and when the next frame is shown.
 #pragma once
 

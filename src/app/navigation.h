@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Which full-window screen the root view shows, and the key that gives each one its identity.
 #pragma once
 

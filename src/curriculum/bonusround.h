@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Which arcade games suit a lesson as its bonus round, and the record that carries it into one.
 #pragma once
 

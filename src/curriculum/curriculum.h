@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The fixed course: six units, 26 lessons, and the drill lines generated for each.
 #pragma once
 

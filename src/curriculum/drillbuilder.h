@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Builds the drill lines of a lesson, one line per call, from a seeded generator.
 #pragma once
 

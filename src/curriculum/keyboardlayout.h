@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The on-screen US keyboard: every key, the finger that presses it, and which keys to light.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // One attempt at one lesson: the line on screen, the next expected key, the counts and the grade.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Tricky-key practice: which learned keys trip a child most, and a short drill built on them.
 #pragma once
 

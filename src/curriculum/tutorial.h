@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The short spoken walk-through before a lesson, and the spoken names of keys.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The three fixed text lists the drills are made from. Their order matters: the word
 // list is shuffled by a seeded generator and the other two are addressed by index, so
 // reordering any of them changes every lesson's drill lines.

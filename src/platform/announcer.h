@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The one line from the rules to the program's edge: what happened, what to say, what to play.
 #pragma once
 

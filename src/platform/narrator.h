@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The program's speech voice: the seam of the engine that speaks, and the choice of its voice.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Speaks the narrator's lines through a Qt text-to-speech engine in a well-chosen English voice.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // One running Tapalong per save folder. Two would each hold their own copy of the household
 // and overwrite each other's progress with every save, so a second start asks the first to
 // show its window and leaves.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The program's short sound effects by name, and the seam of the player that makes them heard.
 #pragma once
 

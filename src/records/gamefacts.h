@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The five games' constant facts, one row each: a sixth game is one more row here.
 #pragma once
 

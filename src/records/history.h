@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The practice history and key statistics of a profile: adding to them, and their JSON form.
 #pragma once
 

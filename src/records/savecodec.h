@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The JSON form of AppData: the save file's exact bytes and the strict rules for reading them.
 #pragma once
 

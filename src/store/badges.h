@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The sixteen badges a profile can earn once and keep, and the step that awards them.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The champions boards: the household's profiles ranked by stars, best speed and game scores.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Writes the store's snapshots off the thread that draws, in order, newest first to go.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 import QtQuick
 
 // `open` follows `when` a frame late when it turns true, at once when it turns false. A card

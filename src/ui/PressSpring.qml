@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 import QtQuick
 
 // The springy press of the buttons: a 0.25 s response with a damping fraction of 0.6.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the champions tab shows: the board chosen in its tab strip and that board's ranking.
 #pragma once
 

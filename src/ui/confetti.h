@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The confetti burst of a celebration: random particles and where each one is at a moment.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the learn map and the home dashboard show of the current explorer's way through the course.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The clock every animation of the program, and every game, advances on: 60 ticks a second.
 #pragma once
 

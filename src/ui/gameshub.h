@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the games tab shows: the keys the games will drill and one card per game.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the grown-ups' view says about one explorer: every figure and sentence, from the
 // profile and today's date, so that they can be tested without a screen.
 #pragma once

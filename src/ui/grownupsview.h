@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The grown-ups' view: the door that opens it, the sum that guards it, and the view model
 // of one explorer's progress.
 #pragma once

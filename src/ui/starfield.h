@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The twinkling sky behind every screen: 70 stars placed the same way on every launch.
 #pragma once
 

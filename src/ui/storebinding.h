@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Points a view model at the store and keeps it refreshed whenever the store's data change.
 #pragma once
 

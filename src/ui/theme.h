@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The night-sky palette and the rounded and monospaced faces that every screen draws with.
 #pragma once
 

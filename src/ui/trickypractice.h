@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The dashboard's tricky-key card: whether the current explorer has enough key statistics,
 // and which keys the drill will work on.
 #pragma once

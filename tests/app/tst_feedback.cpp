@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the program's edge: what is heard follows the two settings, and speech never queues.
 #include "announcer.h"
 #include "recordingfeedback.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the system tests' probe reports of a scene: the names they look up, and where to click.
 #include "uiprobe.h"
 

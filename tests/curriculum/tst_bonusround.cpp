@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the bonus offer after a lesson: which games suit its keys and in which order.
 #include "bonusround.h"
 #include "curriculum.h"

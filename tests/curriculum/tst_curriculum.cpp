@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the course: its order, unlock rule, learned keys and the drill lines it generates.
 #include "coursejson.h"
 #include "curriculum.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the generator and the drill builders: every lesson's lines depend on them draw for draw.
 #include "drillbuilder.h"
 #include "seededrng.h"

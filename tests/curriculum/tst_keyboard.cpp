@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the keyboard model: which key types a character, which keys light, and the hint line.
 #include "keyboardlayout.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards a lesson attempt: the cursor, the counts, the clock, the grade and what it announces.
 #include "curriculum.h"
 #include "lessonsession.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the choice of tricky keys and the practice drill built from them.
 #include "history.h"
 #include "trickykeys.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the tutorial script of each kind of lesson and the spoken names of keys.
 #include "curriculum.h"
 #include "tutorial.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the shape of the three fixed text lists the drill builders and games draw from.
 #include "wordbankdata.h"
 

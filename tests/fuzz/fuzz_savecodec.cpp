@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // libFuzzer target for the save file's decoder: no input may crash it or trip a sanitizer, and
 // whatever it accepts must encode and decode back to the same data, byte for byte the second
 // time round.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Lets the Qt Quick tests of the game screens set up the household and run a game quickly.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Runs the Qt Quick tests of the game screens against the statically linked modules.
 #include "gamestestsupport.h"
 #include "quicktestsetup.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 """Kills the saver at random moments and checks the save file after every kill.
 
     killtest.py <saver> [--kills N] [--seed S] [--folder DIR]

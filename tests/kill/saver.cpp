@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The program the kill test stops at random moments. It counts up in a save file, one save per
 // step, and says on standard output which count is on disk.
 //   saver loop <file>    saves 1, 2, 3, … from what is there, each save acknowledged on a line

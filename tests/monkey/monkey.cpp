@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The key monkey: random keys (letters, space, Return, Escape, Tab, arrows, held keys) and
 // clicks through the whole program, in this process, for as many events as asked. A seed makes
 // the monkey's own choices repeatable (the games still draw from the system's generator).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Logout and shutdown send SIGTERM; the program must quit through its event loop to save.
 #include "quitsignals.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Two programs on one save folder would overwrite each other's progress.
 #include "singleinstance.h"
 

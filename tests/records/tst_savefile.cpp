@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the save file: the exact JSON form, the strict reading rules and the file handling.
 #include "savecodec.h"
 #include "savefile.h"

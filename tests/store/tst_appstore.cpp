@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the store's operations: best results, scores, streaks, badges and writes.
 #include "appstore.h"
 #include "curriculum.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the badge table: what each badge asks for, award order, and that badges are kept.
 #include "badges.h"
 #include "curriculum.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the practice history and key statistics: their place in the save file, the lenient
 // reading of the new fields, the cap, and what a typed lesson adds.
 #include "appstore.h"

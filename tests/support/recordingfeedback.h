@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Test support: the program's edge with recording backends, over a household of its own, so a
 // test hears what the program would play and say for what the rules announce.
 #pragma once

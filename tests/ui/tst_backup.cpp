@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards backup and restore: a bad file changes nothing and says why; a good one is previewed,
 // and restoring keeps the current household aside before replacing it.
 #include "backup.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // What the games and champions tabs derive from the store.
 #include "championsboard.h"
 #include "curriculum.h"

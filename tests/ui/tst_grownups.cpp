@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards what the grown-ups' view says: the summary, the charts' figures, the tricky keys,
 // the sum at the gate and the dashboard's practice card.
 #include "grownupsreport.h"

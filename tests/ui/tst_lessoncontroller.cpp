@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The lesson screen's rules: keys, pause, recording once, the verdict and the narrator.
 #include "appstore.h"
 #include "feedback.h"

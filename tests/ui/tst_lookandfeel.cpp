@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The drawing rules behind the starfield, the confetti and the grey badge emoji.
 #include "confetti.h"
 #include "emojitext.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Runs the Qt Quick tests of the shared widgets against the statically linked Tapalong.Ui.
 #include "quicktestsetup.h"
 #include "uitestsupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Lets the Qt Quick tests of the tabs set up a household and hear what was played.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Copy Cat: a parrot shows a pattern of keys, naming each aloud, and the child types it back.
 #pragma once
 

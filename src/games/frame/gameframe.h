@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The screen-side rules every arcade game shares: set-up, keys, the tick timer and recording.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // The objects falling across a playfield, as a list model whose rows live as long as the objects.
 #pragma once
 

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # What every game shares: the model's base, the frame that runs a game under the store, and
 # the screen around the play field with its cards and status pills.
 tapalong_games_folder(

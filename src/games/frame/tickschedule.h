@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // How many game ticks of exactly 1/60 s each frame the renderer draws carries.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Key Moles: moles wearing keys pop out of eight holes, and the child bonks each by typing it.
 #pragma once
 

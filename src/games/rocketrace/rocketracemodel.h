@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Rocket Race: the child types a passage against three rivals who type at fixed speeds.
 #pragma once
 

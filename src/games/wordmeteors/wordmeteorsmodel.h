@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Word Meteors: words fall towards the planet and the child blasts each by typing it out.
 #pragma once
 

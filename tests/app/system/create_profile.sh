@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Starts the real program with a throwaway home on the X server that xvfb-run provides, makes
 # an explorer from the keyboard, starts the program a second time (which must leave at once),
 # quits with Ctrl+Q and checks that the save file holds exactly that explorer, chosen.

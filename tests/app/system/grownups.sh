@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The grown-ups' view and tricky-key practice end to end in the real program: an explorer who
 # has finished "D and K" types "Meet F and J" pressing H before every J; the grown-ups' view,
 # behind its sum, then names J as the trickiest key and shows one point on the speed chart;

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The first lesson end to end in the real program, with a throwaway home on the X server that
 # xvfb-run provides: make an explorer, click "Start  ▶" on the dashboard, end the tutorial with
 # Escape, type all of "Meet F and J" at a child's pace with a few mistakes, and check what the

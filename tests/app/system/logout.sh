@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # A change the disk refused, then the session ends: the real program makes an explorer while a
 # file stands where its save folder belongs, the folder comes back, and SIGTERM (what a logout
 # sends) must end it cleanly with the explorer on disk.

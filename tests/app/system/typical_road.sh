@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The typical road through the real program, with a throwaway home on the X server that
 # xvfb-run provides: first start, make an explorer, click "Start  ▶", end the tutorial with
 # Escape, type all of "Meet F and J" without a mistake, pick the Copy Cat bonus game on the

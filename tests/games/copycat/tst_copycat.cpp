@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards Copy Cat's rules: the timed show and its spoken names, the echo, hearts, rounds, pauses.
 #include "copycatmodel.h"
 #include "gameframe.h"

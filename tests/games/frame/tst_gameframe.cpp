@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards the frame every game shares: key routing by state, pausing, set-up, recording once.
 #include "appstore.h"
 #include "feedback.h"

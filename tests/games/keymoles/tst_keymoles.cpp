@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards Key Moles' rules: how many moles come up and wearing what, bonks, runs and the clock.
 #include "bonusround.h"
 #include "curriculum.h"

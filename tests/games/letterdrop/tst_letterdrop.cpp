@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards Letter Drop's rules: when letters come, which letter a key catches, splashes, the clock.
 #include "letterdropmodel.h"
 #include "recordingfeedback.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards Rocket Race's rules: the passage, the race clock, the rivals, places and the score.
 #include "appstore.h"
 #include "gameframe.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Starts the real program with a throwaway home on the X server that xvfb-run provides, makes
 # an explorer, opens Letter Drop from the games tab, catches letters for a few seconds, lets
 # three splash, and checks that the save file holds that one game with its score and keys;

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Starts the real program with a throwaway home on the X server that xvfb-run provides, opens
 # Rocket Race from the games tab, types its passage to the line and checks that the save file
 # holds the race with its speed.

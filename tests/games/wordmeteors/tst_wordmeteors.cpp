@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards Word Meteors' rules: locking on, wrong keys, landings, scoring runs and the word lists.
 #include "bonusround.h"
 #include "curriculum.h"
