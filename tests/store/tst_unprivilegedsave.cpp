@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards saving as an ordinary user over a save file that user cannot read: one of mode 000,
 // one left by a run under sudo, and one that cannot even be moved. Run as root, the test leaves
 // root's file in a folder of its own and runs itself again as `nobody` there.
