@@ -62,6 +62,22 @@ QList<qreal> Starfield::opacitiesAt(double seconds)
     return opacities;
 }
 
+int Starfield::catchUp(QList<qreal> &shown, const QList<qreal> &now)
+{
+    if (shown.size() != now.size()) {
+        shown = now;
+        return int(now.size());
+    }
+    int changed = 0;
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (std::abs(now[i] - shown[i]) >= visibleStep) {
+            shown[i] = now[i];
+            ++changed;
+        }
+    }
+    return changed;
+}
+
 namespace {
 
 // Every view twinkles on the same clock, so a screen built later matches the one before.
@@ -95,8 +111,12 @@ StarSky::StarSky(QQuickItem *parent) : QQuickItem(parent)
 QSGNode *StarSky::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
     auto *sky = static_cast<SkyNode *>(old);
-    if (!sky)
+    if (!sky) {
         sky = new SkyNode;
+        m_placesDirty = true;
+    }
+    m_sky = sky;
+    m_twinkleDue = false;
     if (m_placesDirty) {
         m_placesDirty = false;
         // A new size moves every star: the old ones go, with their pictures.
@@ -150,6 +170,8 @@ void StarSky::itemChange(ItemChange change, const ItemChangeData &value)
 {
     QQuickItem::itemChange(change, value);
     if (change == ItemSceneChange) {
+        // The old window's scene graph deletes the node.
+        m_sky = nullptr;
         watchWindow(value.window);
         m_placesDirty = true;
     }
@@ -173,8 +195,28 @@ void StarSky::timerEvent(QTimerEvent *event)
         QQuickItem::timerEvent(event);
         return;
     }
-    m_opacities = Starfield::opacitiesAt(secondsSinceStart());
-    update();
+    if (Starfield::catchUp(m_opacities, Starfield::opacitiesAt(secondsSinceStart())) == 0)
+        return;
+    if (!m_sky) {
+        update();
+        return;
+    }
+    // Not update(): an item marked dirty makes Qt Quick send a hover event through every item
+    // under the pointer before the frame, which cost as much as the stars themselves. The
+    // window draws a frame, and the stars change while it synchronises (applyTwinkle).
+    m_twinkleDue = true;
+    m_window->update();
+}
+
+void StarSky::applyTwinkle()
+{
+    // On the thread that renders, while the items wait, as in updatePaintNode().
+    if (!m_twinkleDue || !m_sky)
+        return;
+    m_twinkleDue = false;
+    const auto &stars = static_cast<SkyNode *>(m_sky)->stars;
+    for (qsizetype i = 0; i < stars.size() && i < m_opacities.size(); ++i)
+        stars[i]->setOpacity(m_opacities[i]);
 }
 
 void StarSky::watchWindow(QQuickWindow *window)
@@ -189,6 +231,11 @@ void StarSky::watchWindow(QQuickWindow *window)
     if (m_window) {
         m_window->installEventFilter(this);
         connect(m_window, &QWindow::visibilityChanged, this, &StarSky::updateRunning);
+        connect(m_window, &QQuickWindow::beforeSynchronizing, this, &StarSky::applyTwinkle,
+                Qt::DirectConnection);
+        connect(
+            m_window, &QQuickWindow::sceneGraphInvalidated, this, [this] { m_sky = nullptr; },
+            Qt::DirectConnection);
     }
 }
 

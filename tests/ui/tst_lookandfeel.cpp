@@ -9,6 +9,7 @@
 #include <QQuickWindow>
 #include <QTest>
 
+#include <cmath>
 #include <numbers>
 
 using namespace tapalong;
@@ -28,6 +29,28 @@ private slots:
             for (qreal opacity : Starfield::opacitiesAt(t))
                 QVERIFY2(opacity >= 0.25 && opacity <= 0.80, qPrintable(QString::number(opacity)));
         }
+    }
+
+    // The sky drawn stays within a visible step of the true twinkle, while most looks redraw
+    // only some of the stars (which is what keeps an idle window cheap).
+    void skyRedrawsOnlyStarsThatVisiblyChanged()
+    {
+        QList<qreal> shown{0.30, 0.50};
+        QCOMPARE(Starfield::catchUp(shown, {0.33, 0.55}), 1);
+        QCOMPARE(shown, (QList<qreal>{0.30, 0.55}));
+
+        shown.clear();
+        QCOMPARE(Starfield::catchUp(shown, Starfield::opacitiesAt(0)), Starfield::starCount);
+        qsizetype redrawn = 0;
+        int looks = 0;
+        for (double t = StarSky::interval / 1000.0; t < 60; t += StarSky::interval / 1000.0) {
+            const QList<qreal> now = Starfield::opacitiesAt(t);
+            redrawn += Starfield::catchUp(shown, now);
+            ++looks;
+            for (qsizetype i = 0; i < now.size(); ++i)
+                QVERIFY(std::abs(shown[i] - now[i]) < Starfield::visibleStep);
+        }
+        QVERIFY2(redrawn < looks * Starfield::starCount / 2, qPrintable(QString::number(redrawn)));
     }
 
     // A sky nobody can see costs nothing: it twinkles only while its window shows it.
