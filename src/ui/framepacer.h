@@ -61,7 +61,8 @@ class FramePacer : public QAnimationDriver {
 public:
     explicit FramePacer(QObject *parent = nullptr);
 
-    // Installs one pacer for the program when Qt Quick draws with its software renderer.
+    // Installs one pacer for the program when Qt Quick draws with its software renderer, and
+    // has each frame drawn as soon as it is asked for. Call before any window shows.
     static void installForSoftwareRenderer();
 
 protected:
