@@ -15,30 +15,41 @@ Window {
     visible: true
     color: Theme.bgTop
 
-    RootView {
+    Background {
         anchors.fill: parent
-        lessonScreen: Component {
-            LessonPlayView {
-                objectName: "lessonScreen"
-                anchors.fill: parent
-            }
+    }
+
+    StarfieldView {
+        anchors.fill: parent
+        opacity: 0.7
+    }
+
+    // The first frame shows the sky alone, as soon as an empty window would show, and the
+    // screens are built right after it: building them first kept the window from appearing for
+    // three times as long. Loaded by name, so that none of them is even compiled before.
+    Loader {
+        id: content
+        objectName: "windowContent"
+        anchors.fill: parent
+        focus: true
+    }
+
+    Connections {
+        target: window
+        enabled: content.status === Loader.Null
+        function onFrameSwapped() {
+            // Once the frame is out, not while it is presented. (This qmllint takes callLater
+            // for a property.)
+            Qt.callLater(window.buildContent) // qmllint disable type
         }
-        gameScreens: true
+    }
+
+    function buildContent() {
+        content.source = "WindowContent.qml" // not translated: a file name
     }
 
     // Play screens let keys with Ctrl through their key monitors, so these work everywhere,
     // in the middle of a lesson or a game too.
-    // Over everything, and made only while open: start-up and memory do not pay for it.
-    Loader {
-        objectName: "grownupsLoader"
-        anchors.fill: parent
-        active: GrownupsDoor.open
-        sourceComponent: GrownupsScreen {
-            objectName: "grownupsScreen"
-            onClose: GrownupsDoor.close()
-        }
-    }
-
     Shortcut {
         sequence: "Ctrl+Q"
         context: Qt.ApplicationShortcut

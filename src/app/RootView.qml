@@ -5,8 +5,8 @@ import Tapalong.App
 import Tapalong.Store
 import Tapalong.Ui
 
-// Everything inside the window: the night sky, the one screen `navigation` names, and the
-// profile picker over all of it while nobody is chosen.
+// The screens over the window's night sky: the one `navigation` names, and the profile picker
+// over it while nobody is chosen.
 Item {
     id: root
 
@@ -83,15 +83,6 @@ Item {
 
     Navigation {
         id: nav
-    }
-
-    Background {
-        anchors.fill: parent
-    }
-
-    StarfieldView {
-        anchors.fill: parent
-        opacity: 0.7
     }
 
     ScreenHost {

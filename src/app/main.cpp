@@ -29,6 +29,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <utility>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -150,23 +151,32 @@ int main(int argc, char *argv[])
         window->requestActivate();
     });
 
-    // Opening the audio device takes a while and nothing plays before the first click, so the
-    // sound and the voice are set up once the first frame is on screen.
+    // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
-    auto firstFrame = std::make_shared<QMetaObject::Connection>();
-    *firstFrame = QObject::connect(
+    const auto traceFrame = [&](const char *what) {
+        if (!trace)
+            return;
+        const double now = wallClockMs();
+        // CPU time tells the program's own cost apart from a busy machine's delays.
+        const double cpuMs = 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
+        std::fprintf(stderr,
+                     "tapalong: %s at %.3f ms since the epoch, %.1f ms after main(), %.1f ms of "
+                     "CPU\n",
+                     what, now, now - startedMs, cpuMs);
+    };
+    const QObject *content = window->findChild<QObject *>(QStringLiteral("windowContent"));
+    auto firstFrames = std::make_shared<QMetaObject::Connection>();
+    *firstFrames = QObject::connect(
         window, &QQuickWindow::frameSwapped, window,
-        [&, firstFrame] {
-            QObject::disconnect(*firstFrame);
-            if (trace) {
-                const double now = wallClockMs();
-                // CPU time tells the program's own cost apart from a busy machine's delays.
-                const double cpuMs = 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
-                std::fprintf(stderr,
-                             "tapalong: first frame at %.3f ms since the epoch, %.1f ms after "
-                             "main(), %.1f ms of CPU\n",
-                             now, now - startedMs, cpuMs);
-            }
+        [&, content, firstFrames, sky = true]() mutable {
+            if (std::exchange(sky, false))
+                traceFrame("first frame");
+            if (content && !content->property("item").value<QObject *>())
+                return;
+            QObject::disconnect(*firstFrames);
+            traceFrame("first screen");
+            // Opening the audio device takes a while and nothing plays before the first click,
+            // so the sound and the voice are set up once the first screen is on show.
             QTimer::singleShot(0, &app, [&] {
                 sound = std::make_unique<tapalong::QtSoundBackend>();
                 speech = std::make_unique<tapalong::QtSpeechBackend>();

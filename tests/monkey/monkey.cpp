@@ -142,6 +142,14 @@ int main(int argc, char *argv[])
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             return 1;
+        // The screens are built after the first frame.
+        const QObject *content = window->findChild<QObject *>(QStringLiteral("windowContent"));
+        if (!content || !QTest::qWaitFor([content] {
+                return content->property("item").value<QObject *>() != nullptr;
+            })) {
+            std::fprintf(stderr, "monkey: the screens were not built\n");
+            return 1;
+        }
 
         // Where the monkey has been: each screen and game, by the events spent there.
         std::map<QString, long long> visits;
