@@ -124,6 +124,8 @@ int main(int argc, char *argv[])
     clock.start();
     const auto now = [&] { return double(clock.nsecsElapsed()) / 1e6; };
     std::vector<Frame> frames;
+    TickCounter ticks;
+    ticks.start();
     std::atomic<bool> measuring = false;
     std::atomic<double> startMs = -1;
     std::atomic<double> movingUntil = 0;
@@ -136,15 +138,15 @@ int main(int argc, char *argv[])
                             &CopyCatModel::echoIndexChanged})
             QObject::connect(parrot, signal, window, [&] { movingUntil = now() + 500; });
     }
-    // With OpenGL these come from the thread that renders: stamped there, as they happen.
+    // With OpenGL these come from the thread that renders: stamped there, as they happen. The
+    // stamps end before the lock and the list do: that thread draws until the window goes.
     std::mutex framesLock;
+    QObject stamps;
     QObject::connect(
-        window, &QQuickWindow::afterAnimating, window, [&] { startMs = now(); },
+        window, &QQuickWindow::afterAnimating, &stamps, [&] { startMs = now(); },
         Qt::DirectConnection);
-    TickCounter ticks;
-    ticks.start();
     QObject::connect(
-        window, &QQuickWindow::frameSwapped, window,
+        window, &QQuickWindow::frameSwapped, &stamps,
         [&] {
             const std::lock_guard<std::mutex> hold(framesLock);
             if (measuring)
@@ -175,8 +177,11 @@ int main(int argc, char *argv[])
     // A second to settle, then the measurement.
     QTimer::singleShot(1000, window, [&] { measuring = true; });
     QTimer::singleShot(int(1000 + seconds * 1000), window, [&] {
-        const std::lock_guard<std::mutex> hold(framesLock);
-        measuring = false;
+        {
+            // Not held into quit(), which waits for the thread that renders to stop.
+            const std::lock_guard<std::mutex> hold(framesLock);
+            measuring = false;
+        }
         std::vector<double> gaps;
         std::vector<double> costs;
         // A gap counts between the first frames after two ticks in a row: something moved on
