@@ -122,7 +122,8 @@ cpu_over() {
   before=$(cpu_ns "$1")
   sleep "$2"
   after=$(cpu_ns "$1")
-  awk -v t="$((after - before))" -v s="$2" 'BEGIN { printf "%.2f", t * 100 / (s * 1e9) }'
+  # A thread that ended meanwhile takes its time with it; never less than nothing.
+  awk -v t="$((after - before))" -v s="$2" 'BEGIN { printf "%.2f", (t > 0 ? t : 0) * 100 / (s * 1e9) }'
 }
 
 declare -A r
