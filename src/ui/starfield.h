@@ -62,7 +62,7 @@ public:
 // looked at every `interval` ms. The software renderer then repaints a few specks instead of
 // the window: only the stars whose brightness moved visibly, because what it costs to merge
 // the specks into one region grows with the square of their number. Redrawing all 70 stars
-// each time cost twice as much, and a step of 0.05 in opacity does not show on a speck.
+// on every look cost 1.6 times as much, and a step of 0.05 in opacity does not show on a speck.
 // It stands still while it or its window cannot be seen (hidden, minimised, covered), so a
 // program left in the background costs nothing.
 class StarSky : public QQuickItem {
