@@ -164,31 +164,31 @@ int main(int argc, char *argv[])
                      "CPU\n",
                      what, now, now - startedMs, cpuMs);
     };
+    // On this thread, where the screens are built: with the software renderer, at the moment
+    // the frame is out; with OpenGL, which presents on a thread of its own, just after.
     const QObject *content = window->findChild<QObject *>(QStringLiteral("windowContent"));
     auto firstFrames = std::make_shared<QMetaObject::Connection>();
-    *firstFrames = QObject::connect(
-        window, &QQuickWindow::frameSwapped, window,
-        [&, content, firstFrames, sky = true]() mutable {
-            if (std::exchange(sky, false))
-                traceFrame("first frame");
-            if (content && !content->property("item").value<QObject *>())
-                return;
-            QObject::disconnect(*firstFrames);
-            traceFrame("first screen");
-            // Opening the audio device takes a while and nothing plays before the first click,
-            // so the sound and the voice are set up once the first screen is on show.
-            QTimer::singleShot(0, &app, [&] {
-                sound = std::make_unique<tapalong::QtSoundBackend>();
-                speech = std::make_unique<tapalong::QtSpeechBackend>();
-                feedback.setSoundBackend(sound.get());
-                feedback.setSpeechBackend(speech.get());
-                // Starting the speech engine blocks for tens of milliseconds or more: better
-                // now, while the child looks at the first screen, than in the first line the
-                // tutorial speaks.
-                QTimer::singleShot(0, &app, [&] { speech->prepare(); });
-            });
-        },
-        Qt::DirectConnection);
+    auto onFrame = [&, content, firstFrames, sky = true]() mutable {
+        if (std::exchange(sky, false))
+            traceFrame("first frame");
+        if (content && !content->property("item").value<QObject *>())
+            return;
+        QObject::disconnect(*firstFrames);
+        traceFrame("first screen");
+        // Opening the audio device takes a while and nothing plays before the first click, so
+        // the sound and the voice are set up once the first screen is on show.
+        QTimer::singleShot(0, &app, [&] {
+            sound = std::make_unique<tapalong::QtSoundBackend>();
+            speech = std::make_unique<tapalong::QtSpeechBackend>();
+            feedback.setSoundBackend(sound.get());
+            feedback.setSpeechBackend(speech.get());
+            // Starting the speech engine blocks for tens of milliseconds or more: better now,
+            // while the child looks at the first screen, than in the first line the tutorial
+            // speaks.
+            QTimer::singleShot(0, &app, [&] { speech->prepare(); });
+        });
+    };
+    *firstFrames = QObject::connect(window, &QQuickWindow::frameSwapped, window, onFrame);
 
     std::unique_ptr<tapalong::KeyTrace> keyTrace;
     if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
