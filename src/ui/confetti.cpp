@@ -24,6 +24,12 @@ double closedDouble(QRandomGenerator &rng, double low, double high)
     return (static_cast<double>(r) * 0x1p-53) * (high - low) + low;
 }
 
+// When the particle is gone, as the burst's lifetime counts it.
+double goneAt(const ConfettiParticle &particle)
+{
+    return particle.delay + fallEnd / particle.fallSpeed;
+}
+
 } // namespace
 
 QList<ConfettiParticle> makeParticles(int count, QRandomGenerator &rng)
@@ -55,7 +61,9 @@ ParticleState particleState(const ConfettiParticle &particle, double elapsed, do
     if (t <= 0)
         return state;
     const double p = t * particle.fallSpeed;
-    if (p >= fallEnd)
+    // Both, because rounding can leave (delay + 1.3 / speed - delay) * speed just under 1.3:
+    // at the burst's lifetime every particle is gone.
+    if (p >= fallEnd || (particle.fallSpeed > 0 && elapsed >= goneAt(particle)))
         return state;
     state.visible = true;
     state.x = particle.x * width + particle.swayAmp * std::sin(t * particle.swayFreq);
@@ -70,7 +78,7 @@ double confettiLifetime(const QList<ConfettiParticle> &particles)
     double lifetime = 0;
     for (const ConfettiParticle &p : particles) {
         if (p.fallSpeed > 0)
-            lifetime = std::max(lifetime, p.delay + fallEnd / p.fallSpeed);
+            lifetime = std::max(lifetime, goneAt(p));
     }
     return lifetime;
 }

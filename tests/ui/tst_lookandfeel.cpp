@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 using namespace tapalong;
 
@@ -137,6 +138,13 @@ private slots:
         burst.setCount(-3);
         QCOMPARE(burst.lifetime(), 0.0);
         QVERIFY(burst.frame(1.0, 800, 600).isEmpty());
+
+        // Draws where rounding leaves the fall at the lifetime just short of its end.
+        for (const auto &[delay, speed] : {std::pair{0.1, 0.33}, {0.7, 0.45}, {0.5, 0.55}}) {
+            const QList<ConfettiParticle> one{{.delay = delay, .fallSpeed = speed}};
+            QVERIFY(particleState(one[0], confettiLifetime(one) - 0.01, 800, 600).visible);
+            QVERIFY(!particleState(one[0], confettiLifetime(one), 800, 600).visible);
+        }
     }
 
     void greyscaleDrainsColourButKeepsShape()
