@@ -10,36 +10,27 @@ namespace Tutorial {
 
 namespace {
 
-QString translated(const char *english)
-{
-    return QCoreApplication::translate("Tutorial", english);
-}
-
 TutorialStep welcome(const Lesson &lesson)
 {
     TutorialStep step;
     const QString title = lesson.title;
     if (lesson.newKeys.isEmpty()) {
         step.text =
-            translated(
-                QT_TRANSLATE_NOOP(
-                    "Tutorial", "Welcome to %1!\nA practice adventure with keys you already know."))
+            QCoreApplication::translate(
+                "Tutorial", "Welcome to %1!\nA practice adventure with keys you already know.")
                 .arg(title);
-        step.speech =
-            translated(
-                QT_TRANSLATE_NOOP(
-                    "Tutorial",
-                    "Welcome to %1! This one is all about practicing keys you already know."))
-                .arg(title);
+        step.speech = QCoreApplication::translate(
+                          "Tutorial",
+                          "Welcome to %1! This one is all about practicing keys you already know.")
+                          .arg(title);
     } else {
         const QString names = listNames(lesson.newKeys);
-        step.text = translated(QT_TRANSLATE_NOOP("Tutorial",
-                                                 "Welcome to %1!\nToday your fingers learn %2."))
-                        .arg(title, names);
-        step.speech =
-            translated(
-                QT_TRANSLATE_NOOP("Tutorial", "Welcome to %1! Today your fingers will learn %2."))
+        step.text =
+            QCoreApplication::translate("Tutorial", "Welcome to %1!\nToday your fingers learn %2.")
                 .arg(title, names);
+        step.speech = QCoreApplication::translate(
+                          "Tutorial", "Welcome to %1! Today your fingers will learn %2.")
+                          .arg(title, names);
     }
     step.emoji = lesson.emoji;
     return step;
@@ -48,14 +39,14 @@ TutorialStep welcome(const Lesson &lesson)
 TutorialStep homeRow()
 {
     TutorialStep step;
-    step.text = translated(
-        QT_TRANSLATE_NOOP("Tutorial", "Rest your fingers on the glowing HOME ROW.\n"
-                                      "Feel the little bumps on F and J? Your pointer fingers sit "
-                                      "right there."));
-    step.speech = translated(
-        QT_TRANSLATE_NOOP("Tutorial", "First, rest your fingers on the home row. "
-                                      "Feel the little bumps on F and J? Your pointer fingers "
-                                      "sit right there."));
+    step.text = QCoreApplication::translate(
+        "Tutorial", "Rest your fingers on the glowing HOME ROW.\n"
+                    "Feel the little bumps on F and J? Your pointer fingers sit "
+                    "right there.");
+    step.speech = QCoreApplication::translate(
+        "Tutorial", "First, rest your fingers on the home row. "
+                    "Feel the little bumps on F and J? Your pointer fingers "
+                    "sit right there.");
     step.extraHighlights = u"asdfjkl;"_qs;
     step.emoji = u"\U0001F3E0"_qs;
     return step;
@@ -70,14 +61,12 @@ std::optional<TutorialStep> newKey(QChar key)
     const QString name = charName(key);
 
     TutorialStep step;
-    step.text =
-        translated(
-            QT_TRANSLATE_NOOP("Tutorial", "This is %1!\nPress it with your %2 — try it right now!"))
-            .arg(name, fingerName(finger));
-    step.speech =
-        translated(
-            QT_TRANSLATE_NOOP("Tutorial", "This is the %1 key. Press it with your %2. Try it now!"))
-            .arg(name, fingerName(finger));
+    step.text = QCoreApplication::translate(
+                    "Tutorial", "This is %1!\nPress it with your %2 — try it right now!")
+                    .arg(name, fingerName(finger));
+    step.speech = QCoreApplication::translate(
+                      "Tutorial", "This is the %1 key. Press it with your %2. Try it now!")
+                      .arg(name, fingerName(finger));
     step.highlight = key;
     step.requiredKey = key;
     step.finger = finger;
@@ -90,12 +79,12 @@ TutorialStep moreKeys(QStringView keys)
     const QString names = listNames(keys);
     TutorialStep step;
     step.text =
-        translated(QT_TRANSLATE_NOOP("Tutorial", "You'll also meet %1.\nSame trick: reach out from "
-                                                 "the home row, then hop right back!"))
+        QCoreApplication::translate("Tutorial", "You'll also meet %1.\nSame trick: reach out from "
+                                                "the home row, then hop right back!")
             .arg(names);
     step.speech =
-        translated(QT_TRANSLATE_NOOP("Tutorial", "You will also meet %1. Same trick — reach out "
-                                                 "from the home row, then hop right back."))
+        QCoreApplication::translate("Tutorial", "You will also meet %1. Same trick — reach out "
+                                                "from the home row, then hop right back.")
             .arg(names);
     step.extraHighlights = keys.toString();
     step.emoji = u"\u2728"_qs;
@@ -105,12 +94,12 @@ TutorialStep moreKeys(QStringView keys)
 TutorialStep go()
 {
     TutorialStep step;
-    step.text = translated(QT_TRANSLATE_NOOP(
+    step.text = QCoreApplication::translate(
         "Tutorial", "Type each letter when it glows.\n"
-                    "Take your time — happy fingers first, speedy fingers later!"));
-    step.speech = translated(
-        QT_TRANSLATE_NOOP("Tutorial", "Now type each letter when it glows. Take your time. Happy "
-                                      "fingers first, speedy fingers later. Ready? Let's go!"));
+                    "Take your time — happy fingers first, speedy fingers later!");
+    step.speech = QCoreApplication::translate(
+        "Tutorial", "Now type each letter when it glows. Take your time. Happy "
+                    "fingers first, speedy fingers later. Ready? Let's go!");
     step.emoji = u"\U0001F680"_qs;
     return step;
 }
@@ -135,17 +124,17 @@ QString charName(QChar ch)
 {
     switch (ch.unicode()) {
     case u';':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "semicolon"));
+        return QCoreApplication::translate("Tutorial", "semicolon");
     case u',':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "comma"));
+        return QCoreApplication::translate("Tutorial", "comma");
     case u'.':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "period"));
+        return QCoreApplication::translate("Tutorial", "period");
     case u'\'':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "apostrophe"));
+        return QCoreApplication::translate("Tutorial", "apostrophe");
     case u'!':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "exclamation mark"));
+        return QCoreApplication::translate("Tutorial", "exclamation mark");
     case u'?':
-        return translated(QT_TRANSLATE_NOOP("Tutorial", "question mark"));
+        return QCoreApplication::translate("Tutorial", "question mark");
     default:
         return QString(ch.toUpper());
     }
@@ -160,8 +149,8 @@ QString listNames(QStringView keys)
         return names.value(0);
     const QString last = names.takeLast();
     //: The last two keys of a list: "D, K and L"
-    return translated(QT_TRANSLATE_NOOP("Tutorial", "%1 and %2"))
-        .arg(names.join(translated(QT_TRANSLATE_NOOP("Tutorial", ", "))), last);
+    return QCoreApplication::translate("Tutorial", "%1 and %2")
+        .arg(names.join(QCoreApplication::translate("Tutorial", ", ")), last);
 }
 
 } // namespace Tutorial
