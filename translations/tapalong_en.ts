@@ -4,7 +4,7 @@
 <context>
     <name>Backup</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+22"/>
+        <location filename="../src/ui/backup.cpp" line="+25"/>
         <source>The file could not be opened (%1).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -72,7 +72,7 @@
 <context>
     <name>BackupPanel</name>
     <message>
-        <location filename="../src/ui/BackupPanel.qml" line="+42"/>
+        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
         <source>Backup</source>
         <translation type="unfinished"></translation>
     </message>
@@ -87,7 +87,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Keep things as they are</source>
         <translation type="unfinished"></translation>
     </message>
@@ -100,7 +100,7 @@
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+35"/>
+        <location filename="../src/store/badges.cpp" line="+37"/>
         <source>First Steps</source>
         <translation type="unfinished"></translation>
     </message>
@@ -263,7 +263,7 @@
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/ChampionRow.qml" line="+54"/>
+        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
         <source>YOU</source>
         <translation type="unfinished"></translation>
     </message>
@@ -271,7 +271,7 @@
 <context>
     <name>Champions</name>
     <message>
-        <location filename="../src/store/champions.cpp" line="+40"/>
+        <location filename="../src/store/champions.cpp" line="+42"/>
         <source>%1 wpm</source>
         <translation type="unfinished"></translation>
     </message>
@@ -289,7 +289,7 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/ChampionsView.qml" line="+22"/>
+        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
         <source>🏆 Family Champions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -326,7 +326,7 @@ with stars, badges and five arcade games.</source>
 <context>
     <name>CopyCatView</name>
     <message>
-        <location filename="../src/games/copycat/CopyCatView.qml" line="+16"/>
+        <location filename="../src/games/copycat/CopyCatView.qml" line="+18"/>
         <source>Nice work finishing the lesson!
 Watch the parrot&apos;s secret key pattern, then type it back from memory.
 Patterns grow trickier each round — show what you&apos;ve learned!</source>
@@ -378,7 +378,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+41"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
         <source>Home Row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -538,7 +538,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+123"/>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
         <source>Tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -546,7 +546,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/CreateProfileSheet.qml" line="+61"/>
+        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
         <source>Create your explorer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -569,7 +569,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/DashboardView.qml" line="+234"/>
+        <location filename="../src/ui/DashboardView.qml" line="+236"/>
         <source>Badges</source>
         <translation type="unfinished"></translation>
     </message>
@@ -577,7 +577,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/GameCard.qml" line="+63"/>
+        <location filename="../src/ui/GameCard.qml" line="+65"/>
         <source>PLAY  ▶</source>
         <translation type="unfinished"></translation>
     </message>
@@ -585,7 +585,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameFacts</name>
     <message>
-        <location filename="../src/records/gamefacts.h" line="+36"/>
+        <location filename="../src/records/gamefacts.h" line="+38"/>
         <source>Letter Drop</source>
         <translation type="unfinished"></translation>
     </message>
@@ -638,7 +638,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameOverCard</name>
     <message>
-        <location filename="../src/games/frame/GameOverCard.qml" line="+51"/>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
         <source>Best: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -646,7 +646,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GamePausedCard</name>
     <message>
-        <location filename="../src/games/frame/GamePausedCard.qml" line="+18"/>
+        <location filename="../src/games/frame/GamePausedCard.qml" line="+20"/>
         <source>Paused</source>
         <translation type="unfinished"></translation>
     </message>
@@ -664,7 +664,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameScreenFrame</name>
     <message>
-        <location filename="../src/games/frame/GameScreenFrame.qml" line="+37"/>
+        <location filename="../src/games/frame/GameScreenFrame.qml" line="+39"/>
         <source>Watch for your new keys: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -713,7 +713,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameStartCard</name>
     <message>
-        <location filename="../src/games/frame/GameStartCard.qml" line="+60"/>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
         <source>Start!  (press space)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -721,7 +721,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/GamesHubView.qml" line="+31"/>
+        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
         <source>🎮 The Arcade</source>
         <translation type="unfinished"></translation>
     </message>
@@ -734,7 +734,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>Grownups</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="+130"/>
+        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
         <source>%1 lesson</source>
         <translation type="unfinished"></translation>
     </message>
@@ -777,7 +777,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsGatePanel</name>
     <message>
-        <location filename="../src/ui/GrownupsGatePanel.qml" line="+34"/>
+        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
         <source>🔐 For grown-ups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -805,7 +805,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/GrownupsProgressView.qml" line="+62"/>
+        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
         <source>📈 Progress for grown-ups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -874,7 +874,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownupsreport.cpp" line="+153"/>
+        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
         <source>Space</source>
         <translation type="unfinished"></translation>
     </message>
@@ -948,7 +948,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>HouseholdFileDialog</name>
     <message>
-        <location filename="../src/ui/HouseholdFileDialog.qml" line="+13"/>
+        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
         <source>Save a copy of the household</source>
         <translation type="unfinished"></translation>
     </message>
@@ -959,6 +959,16 @@ Patterns grow longer each round!</source>
     </message>
     <message>
         <location line="+3"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Tapalong household (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -971,7 +981,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>KeyMolesView</name>
     <message>
-        <location filename="../src/games/keymoles/KeyMolesView.qml" line="+14"/>
+        <location filename="../src/games/keymoles/KeyMolesView.qml" line="+16"/>
         <source>Time&apos;s up!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1003,7 +1013,7 @@ How many can you bonk in 60 seconds?</source>
 <context>
     <name>Keyboard</name>
     <message>
-        <location filename="../src/curriculum/keyboardlayout.cpp" line="+65"/>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
         <source>tab</source>
         <extracomment>A key cap: at most 5 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
@@ -1101,7 +1111,7 @@ How many can you bonk in 60 seconds?</source>
 <context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/LessonPlayView.qml" line="+49"/>
+        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1119,7 +1129,7 @@ How many can you bonk in 60 seconds?</source>
 <context>
     <name>LetterDropView</name>
     <message>
-        <location filename="../src/games/letterdrop/LetterDropView.qml" line="+14"/>
+        <location filename="../src/games/letterdrop/LetterDropView.qml" line="+16"/>
         <source>Splash! Game over</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1141,7 +1151,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>MainView</name>
     <message>
-        <location filename="../src/app/MainView.qml" line="+24"/>
+        <location filename="../src/app/MainView.qml" line="+26"/>
         <source>Home</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1164,7 +1174,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/PauseOverlay.qml" line="+37"/>
+        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
         <source>Taking a break?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1187,7 +1197,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfileCard</name>
     <message>
-        <location filename="../src/ui/ProfileCard.qml" line="+102"/>
+        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
         <source>Remove %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1210,7 +1220,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfileChip</name>
     <message>
-        <location filename="../src/app/ProfileChip.qml" line="+83"/>
+        <location filename="../src/app/ProfileChip.qml" line="+85"/>
         <source>Switch player</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1243,7 +1253,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/ProfilePickerView.qml" line="+51"/>
+        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
         <source>Who&apos;s typing today?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1262,7 +1272,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>RaceLane</name>
     <message>
-        <location filename="../src/games/rocketrace/RaceLane.qml" line="+102"/>
+        <location filename="../src/games/rocketrace/RaceLane.qml" line="+104"/>
         <source>done! %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1270,7 +1280,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ResultsOverlay</name>
     <message>
-        <location filename="../src/ui/ResultsOverlay.qml" line="+123"/>
+        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
         <source>words / min</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1318,7 +1328,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>RocketRace</name>
     <message>
-        <location filename="../src/games/rocketrace/rocketracemodel.h" line="+26"/>
+        <location filename="../src/games/rocketrace/rocketracemodel.h" line="+28"/>
         <source>Turbo Turtle</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1336,7 +1346,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>RocketRaceView</name>
     <message>
-        <location filename="../src/games/rocketrace/RocketRaceView.qml" line="+17"/>
+        <location filename="../src/games/rocketrace/RocketRaceView.qml" line="+19"/>
         <source>Lesson finished — celebrate with a quick race!
 Type the words to make your rocket zoom past the bots.
 The race starts on your first correct letter.</source>
@@ -1409,7 +1419,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/records/savefile.cpp" line="+89"/>
+        <location filename="../src/records/savefile.cpp" line="+91"/>
         <source>the disk is full</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1444,7 +1454,7 @@ The race starts the moment you type your first correct letter.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/store/savewriter.h" line="+29"/>
+        <location filename="../src/store/savewriter.h" line="+31"/>
         <source>the file could not be written</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1452,7 +1462,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>SingleHandView</name>
     <message>
-        <location filename="../src/ui/SingleHandView.qml" line="+24"/>
+        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
         <source>LEFT HAND</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1465,7 +1475,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/TrickyKeysCard.qml" line="+42"/>
+        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
         <source>🎯 Practise tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1478,24 +1488,24 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>Tutorial</name>
     <message>
-        <location filename="../src/curriculum/tutorial.cpp" line="+23"/>
+        <location filename="../src/curriculum/tutorial.cpp" line="+19"/>
         <source>Welcome to %1!
 A practice adventure with keys you already know.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Welcome to %1! This one is all about practicing keys you already know.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Welcome to %1!
 Today your fingers learn %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Welcome to %1! Today your fingers will learn %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1511,18 +1521,18 @@ Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>This is %1!
 Press it with your %2 — try it right now!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>This is the %1 key. Press it with your %2. Try it now!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>You&apos;ll also meet %1.
 Same trick: reach out from the home row, then hop right back!</source>
         <translation type="unfinished"></translation>
@@ -1539,12 +1549,12 @@ Take your time — happy fingers first, speedy fingers later!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Now type each letter when it glows. Take your time. Happy fingers first, speedy fingers later. Ready? Let&apos;s go!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>semicolon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1588,7 +1598,7 @@ Take your time — happy fingers first, speedy fingers later!</source>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+35"/>
+        <location filename="../src/ui/TutorialOverlay.qml" line="+37"/>
         <source>opacity</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1621,7 +1631,7 @@ Take your time — happy fingers first, speedy fingers later!</source>
 <context>
     <name>WordMeteorsView</name>
     <message>
-        <location filename="../src/games/wordmeteors/WordMeteorsView.qml" line="+14"/>
+        <location filename="../src/games/wordmeteors/WordMeteorsView.qml" line="+16"/>
         <source>Boom! Game over</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1648,7 +1658,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::AppStore</name>
     <message>
-        <location filename="../src/store/appstore.cpp" line="+115"/>
+        <location filename="../src/store/appstore.cpp" line="+117"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1656,7 +1666,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+57"/>
+        <location filename="../src/ui/backup.cpp" line="+66"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1689,7 +1699,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::ChampionsBoard</name>
     <message>
-        <location filename="../src/ui/championsboard.cpp" line="+50"/>
+        <location filename="../src/ui/championsboard.cpp" line="+52"/>
         <source>No scores yet — be the first to play!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1707,7 +1717,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::CourseProgress</name>
     <message>
-        <location filename="../src/ui/courseprogress.cpp" line="+66"/>
+        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
         <source>Play %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1795,7 +1805,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GameFrame</name>
     <message>
-        <location filename="../src/games/frame/gameframe.cpp" line="+294"/>
+        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
         <source>🎁 Bonus Round · %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1823,7 +1833,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GamesHub</name>
     <message>
-        <location filename="../src/ui/gameshub.cpp" line="+40"/>
+        <location filename="../src/ui/gameshub.cpp" line="+42"/>
         <source>High score: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1917,7 +1927,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::LessonController</name>
     <message>
-        <location filename="../src/ui/lessoncontroller.cpp" line="+356"/>
+        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
         <source>Amazing! You earned all three stars!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1955,7 +1965,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+34"/>
+        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
         <source>, </source>
         <translation type="unfinished"></translation>
     </message>
