@@ -11,8 +11,9 @@ import Tapalong.Ui
 Row {
     id: root
 
-    // The characters shown and where the cursor is among them.
+    // The characters shown and where the cursor is among them, and the most there can be.
     property string text
+    property int capacity: 0
     property int cursor: 0
     property int wrongCount: 0
 
@@ -21,10 +22,12 @@ Row {
         count: root.wrongCount
     }
 
-    // One cell per position, kept while the window slides so that a key only rebinds texts.
+    // One cell per position the window can hold, kept for the whole race so that a key only
+    // rebinds texts, also while the window grows at the start of the passage and shrinks at its
+    // end; the positions past the text are hidden.
     Repeater {
         objectName: "cells"
-        model: root.text.length
+        model: root.capacity
 
         Item {
             id: cell
@@ -34,6 +37,7 @@ Row {
             readonly property bool typed: index < root.cursor
             readonly property bool current: index === root.cursor
 
+            visible: index < root.text.length
             width: glyph.implicitWidth + (current ? 2 * 3 : 0)
             height: glyph.implicitHeight + 4
 

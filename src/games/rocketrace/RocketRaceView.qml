@@ -144,6 +144,7 @@ GameScreenFrame {
                 PassageWindow {
                     objectName: "passage"
                     text: race.windowText
+                    capacity: race.windowSize
                     cursor: race.typedCount - race.windowStart
                     wrongCount: race.wrongCount
                 }

@@ -266,6 +266,11 @@ int RocketRaceModel::windowStart() const
     return std::max(m_typedCount - windowBehind, 0);
 }
 
+int RocketRaceModel::windowSize()
+{
+    return windowBehind + windowAhead;
+}
+
 QString RocketRaceModel::windowText() const
 {
     const int first = windowStart();

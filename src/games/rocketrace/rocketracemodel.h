@@ -76,6 +76,8 @@ class RocketRaceModel : public tapalong::GameModel {
     // The passage row: the characters from windowStart, up to 12 typed and 32 to come.
     Q_PROPERTY(int windowStart READ windowStart NOTIFY typedCountChanged FINAL)
     Q_PROPERTY(QString windowText READ windowText NOTIFY typedCountChanged FINAL)
+    // The most characters windowText ever holds.
+    Q_PROPERTY(int windowSize READ windowSize CONSTANT FINAL)
 
 public:
     // The passage when the phrase list is too short to make one.
@@ -120,6 +122,7 @@ public:
     int accuracy() const;
     int windowStart() const;
     QString windowText() const;
+    static int windowSize();
 
     // The phrases passages are made of; the easy phrases unless a test gives others.
     void setPhrases(const QStringList &phrases) { m_phrases = phrases; }

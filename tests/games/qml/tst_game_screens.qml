@@ -195,8 +195,10 @@ TestCase {
     function passageRow(screen) {
         const cells = child(screen, "cells")
         let shown = ""
-        for (let i = 0; i < cells.count; ++i)
-            shown += findChild(cells.itemAt(i), "glyph").text
+        for (let i = 0; i < cells.count; ++i) {
+            if (cells.itemAt(i).visible)
+                shown += findChild(cells.itemAt(i), "glyph").text
+        }
         return shown
     }
 
@@ -210,14 +212,20 @@ TestCase {
         const firstSpace = passage.indexOf(" ")
         // Spaces still to type show as dots.
         compare(passageRow(screen), passage.slice(0, 32).replace(/ /g, "·"))
+        const firstCell = child(screen, "cells").itemAt(0)
 
         keyClick(passage[0] === "z" ? "y" : "z")
         compare(child(screen, "liveAccuracy").text, "0% acc")
 
         for (const ch of passage.slice(0, firstSpace + 1))
             keyClick(ch)
-        compare(screen.model.typedCount, firstSpace + 1)
-        compare(passageRow(screen)[firstSpace], " ")
+        const typed = firstSpace + 1
+        compare(screen.model.typedCount, typed)
+        // Typed spaces show as spaces.
+        compare(passageRow(screen), passage.slice(screen.model.windowStart, typed)
+                + passage.slice(typed, typed + 32).replace(/ /g, "·"))
+        // The row grew by a cell a key, and kept the cells it had.
+        verify(child(screen, "cells").itemAt(0) === firstCell, "a key rebinds the cells, never remakes them")
         tryVerify(() => findChild(child(screen, "playerLane"), "racer").x > 0)
     }
 
