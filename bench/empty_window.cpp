@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
-// An empty Qt Quick window of the program's size and colour, drawn by the renderer the program
-// would choose: the yardstick scripts/measure.sh holds start-up time, memory and idle CPU
-// against. With TAPALONG_TRACE_STARTUP=1 it reports its first frame as the program does.
+// An empty Qt Quick window of the program's size and colour: the yardstick scripts/measure.sh
+// holds start-up time, memory and idle CPU against. It draws with the renderer the program
+// would choose, or with --default-renderer as any Qt Quick program does that leaves the choice
+// to Qt (OpenGL; Mesa's software rasteriser on a computer without a graphics card). With
+// TAPALONG_TRACE_STARTUP=1 it reports its first frame as the program does.
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -24,7 +27,8 @@ double wallClockMs()
 int main(int argc, char *argv[])
 {
     const double startedMs = wallClockMs();
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
+    const bool qtDefault = argc > 1 && std::strcmp(argv[1], "--default-renderer") == 0;
+    if (!qtDefault && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
         qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
