@@ -221,11 +221,12 @@ TestCase {
             keyClick(ch)
         const typed = firstSpace + 1
         compare(screen.model.typedCount, typed)
-        // Typed spaces show as spaces.
+        // What is typed shows as typed, its space too; the rest still has dots.
         compare(passageRow(screen), passage.slice(screen.model.windowStart, typed)
                 + passage.slice(typed, typed + 32).replace(/ /g, "·"))
         // The row grew by a cell a key, and kept the cells it had.
-        verify(child(screen, "cells").itemAt(0) === firstCell, "a key rebinds the cells, never remakes them")
+        verify(child(screen, "cells").itemAt(0) === firstCell,
+               "a key rebinds the cells, never remakes them")
         tryVerify(() => findChild(child(screen, "playerLane"), "racer").x > 0)
     }
 
