@@ -60,11 +60,12 @@ ParticleState particleState(const ConfettiParticle &particle, double elapsed, do
     const double t = elapsed - particle.delay;
     if (t <= 0)
         return state;
-    const double p = t * particle.fallSpeed;
-    // Both, because rounding can leave (delay + 1.3 / speed - delay) * speed just under 1.3:
-    // at the burst's lifetime every particle is gone.
-    if (p >= fallEnd || (particle.fallSpeed > 0 && elapsed >= goneAt(particle)))
+    // Gone by the very sum the burst's lifetime takes: measured by the fall instead, rounding
+    // can leave (delay + 1.3 / speed - delay) * speed just under 1.3, and the particle outlives
+    // its burst.
+    if (particle.fallSpeed > 0 && elapsed >= goneAt(particle))
         return state;
+    const double p = t * particle.fallSpeed;
     state.visible = true;
     state.x = particle.x * width + particle.swayAmp * std::sin(t * particle.swayFreq);
     state.y = p * height;
