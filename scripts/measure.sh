@@ -19,8 +19,9 @@
 #     (scripts/measure-session.sh), MINUTES long (3 unless given; 0 leaves it out).
 # With --opengl the frame rows are measured with OpenGL too (Mesa's software rasteriser under
 # Xvfb), and Tapalong's start-up, memory and idle CPU drawn that way are printed for comparison:
-# the figures behind the software renderer being the default. The load average before and after is printed, and the table is labelled as from a
-# loaded machine when other work competed for the cores.
+# the figures behind the software renderer being the default. The load average before and after
+# is printed, and the table is labelled as from a loaded machine when other work competed for
+# the cores.
 #   scripts/measure.sh [--opengl] [--session MINUTES] [BUILD_DIR (build/test)]
 set -euo pipefail
 
@@ -130,6 +131,15 @@ cpu_over() {
   awk -v t="$((after - before))" -v s="$2" 'BEGIN { printf "%.2f", (t > 0 ? t : 0) * 100 / (s * 1e9) }'
 }
 
+# Starts the command "$@" on the main view of a fresh home; its pid is in $app.
+start_on_main_view() {
+  fresh_home
+  seed_explorer
+  "$@" >"$work/program.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+}
+
 declare -A r
 
 echo "measuring start-up…"
@@ -146,11 +156,7 @@ if [ "$opengl" = 1 ]; then
 fi
 
 echo "measuring memory and idle CPU…"
-fresh_home
-seed_explorer
-"$program" >"$work/program.log" 2>&1 &
-app=$!
-pids+=("$app")
+start_on_main_view "$program"
 "$empty" --default-renderer >/dev/null 2>&1 &
 yardstick=$!
 pids+=("$yardstick")
@@ -183,11 +189,7 @@ kill "$cover" "$app"
 wait "$cover" "$app" 2>/dev/null || true
 if [ "$opengl" = 1 ]; then
   # Started only now: a second Tapalong would find the first one's lock and step aside.
-  fresh_home
-  seed_explorer
-  QSG_RHI_BACKEND=opengl "$program" >/dev/null 2>&1 &
-  app=$!
-  pids+=("$app")
+  start_on_main_view env QSG_RHI_BACKEND=opengl "$program"
   sleep 5
   r[rss_gl]=$(rss_mb "$app")
   r[idle_gl]=$(cpu_over "$app" 10)
