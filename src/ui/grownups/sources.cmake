@@ -1,0 +1,17 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
+# The grown-ups' view: its door and sum, the report and its charts, backup and restore.
+tapalong_ui_folder(
+  SOURCES
+    grownupsview.h grownupsview.cpp
+    grownupsreport.h grownupsreport.cpp
+    backup.h backup.cpp
+  QML_FILES
+    GrownupsScreen.qml
+    GrownupsGatePanel.qml
+    GrownupsProgressView.qml
+    LineChart.qml
+    DaysChart.qml
+    BackupPanel.qml
+    HouseholdFileDialog.qml
+)

@@ -1,0 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tapalong developers
+# The home dashboard: greeting, next lesson, figures, badges and the tricky-key card.
+tapalong_ui_folder(
+  SOURCES
+    trickypractice.h trickypractice.cpp
+  QML_FILES
+    DashboardView.qml
+    BadgeShelf.qml
+    TrickyKeysCard.qml
+)
