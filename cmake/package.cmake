@@ -13,7 +13,8 @@ set(TAPALONG_RUNTIME_PACKAGES
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
 
-set(TAPALONG_MAINTAINER "The Tapalong developers <maintainers@users.noreply.c-seed-16c08fe8.example>"
+# The project's own people; whoever builds the package for others sets theirs (README).
+set(TAPALONG_MAINTAINER "The Tapalong developers <developers@tapalong.invalid>"
   CACHE STRING "The Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
