@@ -74,14 +74,19 @@ void QtSpeechBackend::prepare()
     QElapsedTimer clock;
     clock.start();
 
-    std::unique_ptr<QTextToSpeech> speech = openEngine(m_requested);
+    // English keeps flite's voice wherever flite is installed, though Qt ranks speechd above
+    // it: speechd would move English to another voice, and its client library blocks this
+    // thread for as long as its daemon is slow to start or hangs.
+    const bool hasFlite = QTextToSpeech::availableEngines().contains(flite);
+    const bool mayFallBack = m_requested.isEmpty() && hasFlite;
+    std::unique_ptr<QTextToSpeech> speech =
+        openEngine(m_requested.isEmpty() && hasFlite ? flite : m_requested);
     QList<QVoice> voices = speech ? englishVoices(*speech) : QList<QVoice>();
-    const bool mayFallBack = m_requested.isEmpty() && (!speech || speech->engine() != flite) &&
-                             QTextToSpeech::availableEngines().contains(flite);
     if (voices.isEmpty() && mayFallBack) {
-        if (auto fallback = openEngine(flite)) {
+        auto fallback = openEngine({});
+        if (fallback && fallback->engine() != flite) {
             QList<QVoice> fallbackVoices = englishVoices(*fallback);
-            // A working default that merely lacks English beats a fallback that lacks it too.
+            // A working flite that merely lacks English beats a default that lacks it too.
             if (!speech || !fallbackVoices.isEmpty()) {
                 speech = std::move(fallback);
                 voices = std::move(fallbackVoices);

@@ -18,8 +18,8 @@ namespace tapalong {
 // start-up; any engine failure leaves it silent instead of reporting to the child.
 class QtSpeechBackend : public SpeechBackend {
 public:
-    // An empty name picks the platform's default engine, or flite when the default fails or has
-    // no English voice; a given name is used alone.
+    // An empty name picks flite, or the platform's default engine where flite is missing,
+    // fails or has no English voice; a given name is used alone.
     explicit QtSpeechBackend(const QString &engine = {});
     ~QtSpeechBackend() override;
     QtSpeechBackend(const QtSpeechBackend &) = delete;
