@@ -202,7 +202,7 @@
     <message>
         <location line="+4"/>
         <source>Key Collector</source>
-        <translation>Tastensammler</translation>
+        <translation>Tasten-Sammler</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -212,7 +212,7 @@
     <message>
         <location line="+4"/>
         <source>Key Treasure</source>
-        <translation>Tastenschatz</translation>
+        <translation>Tasten-Schatz</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -415,7 +415,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+4"/>
         <source>Meet F and J</source>
-        <translation>Hallo F und J</translation>
+        <translation>F und J</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -470,7 +470,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+2"/>
         <source>Top Row Champ</source>
-        <translation>Champion der oberen Reihe</translation>
+        <translation>Gipfel-Champion</translation>
     </message>
     <message>
         <location line="+2"/>
