@@ -1,0 +1,2011 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Backup</name>
+    <message>
+        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <source>The file could not be opened (%1).</source>
+        <translation>Impossible d&apos;ouvrir le fichier (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is far larger than any household.</source>
+        <translation>Ce fichier est bien trop gros pour une famille.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This file is not a Tapalong household, or it is damaged.</source>
+        <translation>Ce fichier n&apos;est pas une famille Tapalong, ou il est abîmé.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>No explorers.</source>
+        <translation>Aucun explorateur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 explorer (%2)</source>
+        <translation>%1 explorateur (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 explorers (%2)</source>
+        <translation>%1 explorateurs (%2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lesson finished</source>
+        <translation>%1 leçon terminée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lessons finished</source>
+        <translation>%1 leçons terminées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1, last played on %2</source>
+        <translation>%1, dernière partie le %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupPanel</name>
+    <message>
+        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>💾 Save a copy…</source>
+        <translation>💾 Enregistrer une copie…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>📂 Restore from a copy…</source>
+        <translation>📂 Restaurer une copie…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Keep things as they are</source>
+        <translation>Tout garder comme avant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore this copy</source>
+        <translation>Restaurer cette copie</translation>
+    </message>
+</context>
+<context>
+    <name>Badges</name>
+    <message>
+        <location filename="../src/store/badges.cpp" line="+37"/>
+        <source>First Steps</source>
+        <translation>Premiers pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finish your first lesson</source>
+        <translation>Termine ta première leçon</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Home Sweet Home</source>
+        <translation>Comme à la maison</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finish every Home Row lesson</source>
+        <translation>Termine toutes les leçons de la rangée de base</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Alphabet Master</source>
+        <translation>Roi de l&apos;alphabet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Learn every letter key</source>
+        <translation>Apprends toutes les touches de lettres</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Triple Star</source>
+        <translation>Triple étoile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Earn 3 stars on a lesson</source>
+        <translation>Gagne 3 étoiles à une leçon</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Trail Blazer</source>
+        <translation>Globe-trotteur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish 10 lessons</source>
+        <translation>Termine 10 leçons</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Quest Complete</source>
+        <translation>Quête accomplie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish every lesson</source>
+        <translation>Termine toutes les leçons</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zippy Fingers</source>
+        <translation>Doigts agiles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reach 10 words per minute</source>
+        <translation>Atteins 10 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Speed Rocket</source>
+        <translation>Fusée express</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reach 20 words per minute</source>
+        <translation>Atteins 20 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lightning Hands</source>
+        <translation>Mains éclair</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reach 30 words per minute</source>
+        <translation>Atteins 30 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sharpshooter</source>
+        <translation>Œil de lynx</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish a lesson with 98% accuracy</source>
+        <translation>Termine une leçon avec 98 % de précision</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Key Collector</source>
+        <translation>Collection de touches</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type 1,000 correct keys</source>
+        <translation>Tape 1 000 touches justes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Key Treasure</source>
+        <translation>Trésor de touches</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type 10,000 correct keys</source>
+        <translation>Tape 10 000 touches justes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>On Fire</source>
+        <translation>En feu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Practice 3 days in a row</source>
+        <translation>Entraîne-toi 3 jours de suite</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Unstoppable</source>
+        <translation>Inarrêtable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Practice 7 days in a row</source>
+        <translation>Entraîne-toi 7 jours de suite</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Arcade Explorer</source>
+        <translation>As de l&apos;arcade</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play every arcade game</source>
+        <translation>Joue à tous les jeux de l&apos;arcade</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>High Scorer</source>
+        <translation>Super score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Score 500+ in any game</source>
+        <translation>Marque 500 points ou plus dans un jeu</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionRow</name>
+    <message>
+        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <source>YOU</source>
+        <translation>TOI</translation>
+    </message>
+</context>
+<context>
+    <name>Champions</name>
+    <message>
+        <location filename="../src/store/champions.cpp" line="+42"/>
+        <source>%1 wpm</source>
+        <translation>%1 mots/min</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Star Collectors</source>
+        <translation>Collection d&apos;étoiles</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fastest Typists</source>
+        <translation>Doigts les plus rapides</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionsView</name>
+    <message>
+        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <source>🏆 Family Champions</source>
+        <translation>🏆 Les champions de la famille</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Print the whole course (units, lessons, drill lines) as JSON and exit.</source>
+        <translation>Affiche tout le cours (unités, leçons, lignes d&apos;exercice) en JSON et quitte.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A typing tutor for children: touch typing in 26 lessons,
+with stars, badges and five arcade games.</source>
+        <translation>Un cours de dactylo pour les enfants : taper avec dix doigts en 26 leçons,
+avec des étoiles, des badges et cinq jeux d&apos;arcade.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCatView</name>
+    <message>
+        <location filename="../src/games/copycat/CopyCatView.qml" line="+18"/>
+        <source>Nice work finishing the lesson!
+Watch the parrot&apos;s secret key pattern, then type it back from memory.
+Patterns grow trickier each round — show what you&apos;ve learned!</source>
+        <translation>Bravo, tu as fini la leçon !
+Regarde la suite secrète du perroquet, puis retape-la de mémoire.
+Les suites deviennent plus difficiles à chaque manche : montre ce que tu sais !</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The parrot flashes a secret key pattern — watch and listen!
+Then type it back from memory.
+Patterns grow longer each round!</source>
+        <translation>Le perroquet fait briller une suite secrète de touches : regarde et écoute !
+Puis retape-la de mémoire.
+Les suites s&apos;allongent à chaque manche !</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 NOUVEAU RECORD !</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Good try! The parrot flew off</source>
+        <translation>Joli essai ! Le perroquet s&apos;envole</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Round %1 of %2</source>
+        <translation>Manche %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You reached round %1 of %2</source>
+        <translation>Tu as atteint la manche %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Your turn!</source>
+        <translation>À toi !</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>🎉 Perfect!</source>
+        <translation>🎉 Parfait !</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Watch closely!</source>
+        <translation>Regarde bien !</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <source>Home Row</source>
+        <translation>Rangée de base</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Row</source>
+        <translation>Rangée du haut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Row</source>
+        <translation>Rangée du bas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Big Letters</source>
+        <translation>Les majuscules</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Number Lane</source>
+        <translation>L&apos;allée des chiffres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Story Time</source>
+        <translation>L&apos;heure des histoires</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Meet F and J</source>
+        <translation>Bonjour F et J</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D and K</source>
+        <translation>D et K</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S and L</source>
+        <translation>S et L</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A and ;</source>
+        <translation>A et ;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>G and H</source>
+        <translation>G et H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Row Hero</source>
+        <translation>Héros de la base</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E and I</source>
+        <translation>E et I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>R and U</source>
+        <translation>R et U</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T and Y</source>
+        <translation>T et Y</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>W and O</source>
+        <translation>W et O</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Q and P</source>
+        <translation>Q et P</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Row Champ</source>
+        <translation>Champion du haut</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>N and V</source>
+        <translation>N et V</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>M and C</source>
+        <translation>M et C</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>B and X</source>
+        <translation>B et X</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Z, comma, dot</source>
+        <translation>Z, virgule, point</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alphabet Master</source>
+        <translation>Roi de l&apos;alphabet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shift Power</source>
+        <translation>Super majuscule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Capital Words</source>
+        <translation>Mots en majuscules</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Real Sentences</source>
+        <translation>De vraies phrases</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 to 5</source>
+        <translation>De 1 à 5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6 to 0</source>
+        <translation>De 6 à 0</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Number Ninja</source>
+        <translation>Ninja des chiffres</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Little Stories</source>
+        <translation>Petites histoires</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bigger Stories</source>
+        <translation>Grandes histoires</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grand Finale</source>
+        <translation>Le grand final</translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <source>Tricky keys</source>
+        <translation>Touches pièges</translation>
+    </message>
+</context>
+<context>
+    <name>CreateProfileSheet</name>
+    <message>
+        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <source>Create your explorer</source>
+        <translation>Crée ton explorateur</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Type your name…</source>
+        <translation>Écris ton prénom…</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Let&apos;s go!</source>
+        <translation>C&apos;est parti !</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardView</name>
+    <message>
+        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <source>Badges</source>
+        <translation>Badges</translation>
+    </message>
+</context>
+<context>
+    <name>GameCard</name>
+    <message>
+        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <source>PLAY  ▶</source>
+        <translation>JOUER  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>GameFacts</name>
+    <message>
+        <location filename="../src/records/gamefacts.h" line="+38"/>
+        <source>Letter Drop</source>
+        <translation>Pluie de lettres</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Letters are falling! Type them before they splash.</source>
+        <translation>Les lettres tombent ! Tape-les avant le plouf.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Word Meteors</source>
+        <translation>Mots météores</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blast word meteors before they hit your planet.</source>
+        <translation>Fais exploser les météores avant qu&apos;ils touchent ta planète.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rocket Race</source>
+        <translation>Course de fusées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type fast to race your rocket past the bots!</source>
+        <translation>Tape vite pour que ta fusée dépasse les robots !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Key Moles</source>
+        <translation>Tape-taupes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bonk the moles by typing their letters!</source>
+        <translation>Tape la lettre d&apos;une taupe pour la renvoyer dans son trou !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy Cat</source>
+        <translation>Perroquet copieur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Echo the parrot&apos;s secret key pattern from memory!</source>
+        <translation>Retape de mémoire la suite secrète du perroquet !</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
+    <message>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <source>Best: %1</source>
+        <translation>Record : %1</translation>
+    </message>
+</context>
+<context>
+    <name>GamePausedCard</name>
+    <message>
+        <location filename="../src/games/frame/GamePausedCard.qml" line="+20"/>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Resume (esc)</source>
+        <translation>Reprendre (échap)</translation>
+    </message>
+</context>
+<context>
+    <name>GameScreenFrame</name>
+    <message>
+        <location filename="../src/games/frame/GameScreenFrame.qml" line="+39"/>
+        <source>Watch for your new keys: </source>
+        <translation>Guette tes nouvelles touches : </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Play again  (space)</source>
+        <translation>Rejouer  (espace)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>⏱ %1s</source>
+        <extracomment>Seconds left in a game</extracomment>
+        <translation>⏱ %1 s</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>🔥 combo ×%1</source>
+        <translation>🔥 combo ×%1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Playing with: %1</source>
+        <translation>On joue avec : %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Back to map</source>
+        <translation>Retour à la carte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All games</source>
+        <translation>Tous les jeux</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next: %1  ▶</source>
+        <translation>Suite : %1  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>GameStartCard</name>
+    <message>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <source>Start!  (press space)</source>
+        <translation>En route !  (appuie sur espace)</translation>
+    </message>
+</context>
+<context>
+    <name>GamesHubView</name>
+    <message>
+        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <source>🎮 The Arcade</source>
+        <translation>🎮 L&apos;arcade</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Games use the keys you&apos;ve learned: %1</source>
+        <translation>Les jeux utilisent les touches que tu connais : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Grownups</name>
+    <message>
+        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
+        <source>%1 lesson</source>
+        <translation>%1 leçon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lessons</source>
+        <translation>%1 leçons</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 minute</source>
+        <translation>%1 minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day</source>
+        <translation>%1 jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 game</source>
+        <translation>%1 partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 games</source>
+        <translation>%1 parties</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsGatePanel</name>
+    <message>
+        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <source>🔐 For grown-ups</source>
+        <translation>🔐 Pour les grands</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Answer this sum to see each explorer&apos;s progress.</source>
+        <translation>Résoudre ce calcul pour voir les progrès de chaque explorateur.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Not quite — here is another one.</source>
+        <translation>Pas tout à fait. En voici une autre.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsProgressView</name>
+    <message>
+        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <source>📈 Progress for grown-ups</source>
+        <translation>📈 Les progrès, pour les grands</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No explorers yet.</source>
+        <translation>Pas encore d&apos;explorateur.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Speed (wpm)</source>
+        <translation>Vitesse (mots/min)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Accuracy (%)</source>
+        <translation>Précision (%)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1  ·  dashes: each lesson&apos;s goal</source>
+        <translation>%1  ·  tirets : l&apos;objectif de chaque leçon</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Practice per day</source>
+        <translation>Entraînement par jour</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mint: rarely missed · sunshine: sometimes · coral: often</source>
+        <translation>Menthe : rarement ratée · soleil : parfois · corail : souvent</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+15"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No games played yet.</source>
+        <translation>Aucune partie jouée pour l&apos;instant.</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsReport</name>
+    <message>
+        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>semicolon</source>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>full stop</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>slash</source>
+        <translation>barre oblique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apostrophe</source>
+        <translation>apostrophe</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 has not practised this week</source>
+        <translation>Pas d&apos;entraînement pour %1 cette semaine</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 practised %2 day this week</source>
+        <translation>%1 : %2 jour d&apos;entraînement cette semaine</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 practised %2 days this week</source>
+        <translation>%1 : %2 jours d&apos;entraînement cette semaine</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>their speed went from %1 to %2 wpm</source>
+        <translation>sa vitesse est passée de %1 à %2 mots/min</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>their speed was %1 wpm</source>
+        <translation>sa vitesse était de %1 mots/min</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>they often type %1 for %2</source>
+        <translation>%1 est souvent tapé à la place de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1.</source>
+        <extracomment>Joins the parts of the report&apos;s sentence: &quot;Mia practised 4 days this week; their speed …&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+</context>
+<context>
+    <name>HouseholdFileDialog</name>
+    <message>
+        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <source>Save a copy of the household</source>
+        <translation>Enregistrer une copie de la famille</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Restore the household from a copy</source>
+        <translation>Restaurer la famille depuis une copie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong household (%1)</source>
+        <translation>Famille Tapalong (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (%1)</source>
+        <translation>Tous les fichiers (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMolesView</name>
+    <message>
+        <location filename="../src/games/keymoles/KeyMolesView.qml" line="+16"/>
+        <source>Time&apos;s up!</source>
+        <translation>Temps écoulé !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nice work finishing the lesson!
+Moles will pop up wearing your lesson keys — you have
+%1 seconds. Bonk them fast to make those keys stronger!</source>
+        <translation>Bravo, tu as fini la leçon !
+Les taupes sortent avec tes touches de la leçon. Tu as
+%1 secondes. Attrape-les vite pour muscler ces touches !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moles are popping up with letters!
+Type a mole&apos;s letter to bonk it before it hides.
+How many can you bonk in 60 seconds?</source>
+        <translation>Les taupes sortent avec des lettres !
+Tape la lettre d&apos;une taupe avant qu&apos;elle se cache.
+Combien en attraperas-tu en 60 secondes ?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>🐹 bonked: %1</source>
+        <translation>🐹 attrapées : %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bonked %1 moles</source>
+        <translation>%1 taupes attrapées</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <source>tab</source>
+        <extracomment>A key cap: at most 5 letters, lower case</extracomment>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>caps</source>
+        <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
+        <translation>verr</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>return</source>
+        <extracomment>A key cap: at most 6 letters, lower case</extracomment>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>shift</source>
+        <extracomment>A key cap: at most 8 letters, lower case</extracomment>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>space</source>
+        <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>left pinky</source>
+        <translation>petit doigt gauche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left ring finger</source>
+        <translation>annulaire gauche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left middle finger</source>
+        <translation>majeur gauche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left pointer finger</source>
+        <translation>index gauche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right pointer finger</source>
+        <translation>index droit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right middle finger</source>
+        <translation>majeur droit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right ring finger</source>
+        <translation>annulaire droit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right pinky</source>
+        <translation>petit doigt droit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>thumb</source>
+        <translation>pouce</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Press  %1</source>
+        <translation>Appuie sur  %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  with your %1</source>
+        <translation>  avec ton %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  (hold SHIFT with your other pinky!)</source>
+        <translation>  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>SPACE</source>
+        <translation>ESPACE</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPlayView</name>
+    <message>
+        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>wpm</source>
+        <translation>mots/min</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>accuracy</source>
+        <translation>précision</translation>
+    </message>
+</context>
+<context>
+    <name>LetterDropView</name>
+    <message>
+        <location filename="../src/games/letterdrop/LetterDropView.qml" line="+16"/>
+        <source>Splash! Game over</source>
+        <translation>Plouf ! Partie terminée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nice work finishing the lesson!
+Now catch your lesson keys as they fall — you have
+%1 seconds. Every catch makes those keys stronger!</source>
+        <translation>Bravo, tu as fini la leçon !
+Attrape maintenant tes touches de la leçon qui tombent. Tu as
+%1 secondes. Chaque prise rend ces touches plus fortes !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Letters are falling from the sky!
+Type each one before it splashes into the sea.
+You have 3 hearts — good luck, hero!</source>
+        <translation>Des lettres tombent du ciel !
+Tape chacune avant qu&apos;elle plonge dans la mer.
+Tu as 3 cœurs. Bonne chance à toi !</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <location filename="../src/app/MainView.qml" line="+26"/>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Learn</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Champions</source>
+        <translation>Champions</translation>
+    </message>
+</context>
+<context>
+    <name>PauseOverlay</name>
+    <message>
+        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <source>Taking a break?</source>
+        <translation>Une petite pause ?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>(esc to pause and resume)</source>
+        <translation>(échap pour faire une pause ou reprendre)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Leave lesson</source>
+        <translation>Quitter la leçon</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep going!</source>
+        <translation>Je continue !</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message>
+        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <source>Remove %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Remove %1? All their stars and scores will be lost.</source>
+        <translation>Supprimer %1 ? Toutes ses étoiles et tous ses scores seront perdus.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChip</name>
+    <message>
+        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <source>Switch player</source>
+        <translation>Changer de joueur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound: On 🔊</source>
+        <translation>Son : oui 🔊</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sound: Off 🔇</source>
+        <translation>Son : non 🔇</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Voice: On 🗣️</source>
+        <translation>Voix : oui 🗣️</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Voice: Off 🤫</source>
+        <translation>Voix : non 🤫</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>For grown-ups 🔐</source>
+        <translation>Pour les grands 🔐</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePickerView</name>
+    <message>
+        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <source>Who&apos;s typing today?</source>
+        <translation>Qui tape aujourd&apos;hui ?</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>For grown-ups 🔐</source>
+        <translation>Pour les grands 🔐</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+30"/>
+        <source>New Explorer</source>
+        <translation>Nouvel explorateur</translation>
+    </message>
+</context>
+<context>
+    <name>RaceLane</name>
+    <message>
+        <location filename="../src/games/rocketrace/RaceLane.qml" line="+104"/>
+        <source>done! %1</source>
+        <translation>fini ! %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message>
+        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <source>words / min</source>
+        <translation>mots / min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>accuracy</source>
+        <translation>précision</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>keys typed</source>
+        <translation>touches tapées</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New badges!</source>
+        <translation>Nouveaux badges !</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New badge!</source>
+        <translation>Nouveau badge !</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
+        <translation>🎁 Choisis un jeu bonus : il rend tes nouvelles touches super fortes ! 💪</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Back to map</source>
+        <translation>Retour à la carte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Next: %1  ▶</source>
+        <translation>Suite : %1  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>RocketRace</name>
+    <message>
+        <location filename="../src/games/rocketrace/rocketracemodel.h" line="+28"/>
+        <source>Turbo Turtle</source>
+        <translation>Tortue Turbo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Comet Cat</source>
+        <translation>Chat Comète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falcon Flash</source>
+        <translation>Faucon Flash</translation>
+    </message>
+</context>
+<context>
+    <name>RocketRaceView</name>
+    <message>
+        <location filename="../src/games/rocketrace/RocketRaceView.qml" line="+19"/>
+        <source>Lesson finished — celebrate with a quick race!
+Type the words to make your rocket zoom past the bots.
+The race starts on your first correct letter.</source>
+        <translation>Leçon finie : on fête ça avec une petite course !
+Tape les mots pour que ta fusée dépasse les robots.
+La course part dès ta première bonne lettre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Type the words to make your rocket zoom!
+You&apos;re racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.
+The race starts the moment you type your first correct letter.</source>
+        <translation>Tape les mots pour que ta fusée file à toute allure !
+Tu fais la course contre Tortue Turbo 🐢, Chat Comète 🐱 et Faucon Flash 🦅.
+La course part dès que tu tapes ta première bonne lettre.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Race again  (space)</source>
+        <translation>Encore une course  (espace)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>🥇 1st place!!</source>
+        <translation>🥇 1re place !!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>🥈 2nd place!</source>
+        <translation>🥈 2e place !</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>🥉 3rd place!</source>
+        <translation>🥉 3e place !</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4th — you&apos;ll get them next time!</source>
+        <translation>4e : tu les auras la prochaine fois !</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+29"/>
+        <source>%1 wpm</source>
+        <translation>%1 mots/min</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>%1% acc</source>
+        <translation>%1 % préc.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 NOUVEAU RECORD !</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1% accuracy</source>
+        <translation>%1 % de précision</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>You</source>
+        <translation>Toi</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Type it!</source>
+        <translation>Tape la phrase !</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <location filename="../src/records/savefile.cpp" line="+91"/>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the disk can only be read, not written</source>
+        <translation>le disque peut seulement être lu, pas écrit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>this user may not write in %1</source>
+        <translation>cet utilisateur n&apos;a pas le droit d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the folder %1 is missing</source>
+        <translation>le dossier %1 est introuvable</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>the old save file is in the way and cannot be moved aside (%1)</source>
+        <translation>l&apos;ancien fichier de sauvegarde gêne et ne peut pas être déplacé (%1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the progress holds a number that cannot be written</source>
+        <translation>la progression contient un nombre impossible à écrire</translation>
+    </message>
+    <message>
+        <location filename="../src/store/savewriter.h" line="+31"/>
+        <source>the file could not be written</source>
+        <translation>le fichier n&apos;a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
+    <name>SingleHandView</name>
+    <message>
+        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <source>LEFT HAND</source>
+        <translation>MAIN GAUCHE</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>RIGHT HAND</source>
+        <translation>MAIN DROITE</translation>
+    </message>
+</context>
+<context>
+    <name>TrickyKeysCard</name>
+    <message>
+        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <source>🎯 Practise tricky keys</source>
+        <translation>🎯 Travaille tes touches pièges</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Let&apos;s practise ▶</source>
+        <translation>On s&apos;entraîne ▶</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <location filename="../src/curriculum/tutorial.cpp" line="+19"/>
+        <source>Welcome to %1!
+A practice adventure with keys you already know.</source>
+        <translation>Bienvenue ! Leçon du jour : %1.
+Une aventure pour t&apos;entraîner avec les touches que tu connais.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Welcome to %1! This one is all about practicing keys you already know.</source>
+        <translation>Bienvenue ! Leçon du jour : %1. Aujourd&apos;hui, tu t&apos;entraînes avec les touches que tu connais déjà.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Welcome to %1!
+Today your fingers learn %2.</source>
+        <translation>Bienvenue ! Leçon du jour : %1.
+Aujourd&apos;hui, tes doigts apprennent %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Welcome to %1! Today your fingers will learn %2.</source>
+        <translation>Bienvenue ! Leçon du jour : %1. Aujourd&apos;hui, tes doigts vont apprendre %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Rest your fingers on the glowing HOME ROW.
+Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+        <translation>Pose tes doigts sur la RANGÉE DE BASE qui brille.
+Tu sens les petites bosses sur F et J ? Tes index se posent juste là.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+        <translation>D&apos;abord, pose tes doigts sur la rangée de base. Tu sens les petites bosses sur F et J ? Tes index se posent juste là.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>This is %1!
+Press it with your %2 — try it right now!</source>
+        <translation>Voici la touche %1 !
+Appuie dessus avec ton %2. Essaie tout de suite !</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is the %1 key. Press it with your %2. Try it now!</source>
+        <translation>Voici la touche %1. Appuie dessus avec ton %2. Essaie maintenant !</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>You&apos;ll also meet %1.
+Same trick: reach out from the home row, then hop right back!</source>
+        <translation>Tu vas aussi rencontrer %1.
+Même astuce : pars de la rangée de base, puis reviens vite à ta place !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You will also meet %1. Same trick — reach out from the home row, then hop right back.</source>
+        <translation>Tu vas aussi rencontrer %1. Même astuce : pars de la rangée de base, puis reviens vite à ta place.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Type each letter when it glows.
+Take your time — happy fingers first, speedy fingers later!</source>
+        <translation>Tape chaque lettre quand elle brille.
+Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après !</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now type each letter when it glows. Take your time. Happy fingers first, speedy fingers later. Ready? Let&apos;s go!</source>
+        <translation>Maintenant, tape chaque lettre quand elle brille. Prends ton temps. D&apos;abord des doigts heureux, la vitesse viendra après. Allez, c&apos;est parti !</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>semicolon</source>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>period</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apostrophe</source>
+        <translation>apostrophe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exclamation mark</source>
+        <translation>point d&apos;exclamation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>question mark</source>
+        <translation>point d&apos;interrogation</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TutorialOverlay</name>
+    <message>
+        <location filename="../src/ui/TutorialOverlay.qml" line="+37"/>
+        <source>opacity</source>
+        <translation>opacity</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>🔊  Hear it again</source>
+        <translation>🔊  Réécouter</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Skip tutorial</source>
+        <translation>Passer le tutoriel</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Press the glowing key!</source>
+        <translation>Appuie sur la touche qui brille !</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Let&apos;s type!  ▶</source>
+        <translation>On tape !  ▶</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next  ▶</source>
+        <translation>Suivant  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>WordMeteorsView</name>
+    <message>
+        <location filename="../src/games/wordmeteors/WordMeteorsView.qml" line="+16"/>
+        <source>Boom! Game over</source>
+        <translation>Boum ! Partie terminée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The meteors love your new keys: </source>
+        <translation>Les météores adorent tes nouvelles touches : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lesson finished — time to blast some meteors!
+Most of them use the keys you just learned.
+You have %1 seconds. Protect your planet!</source>
+        <translation>Leçon finie : place aux météores !
+La plupart utilisent les touches que tu viens d&apos;apprendre.
+Tu as %1 secondes. Protège ta planète !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Word meteors are zooming toward your planet!
+Type each word, letter by letter, to blast it apart.
+You have 3 hearts — protect your planet, ranger!</source>
+        <translation>Des mots météores foncent vers ta planète !
+Tape chaque mot, lettre par lettre, pour le faire exploser.
+Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::AppStore</name>
+    <message>
+        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
+        <translation>Tapalong ne peut pas enregistrer pour l&apos;instant : %1. Les progrès restent en sécurité tant que Tapalong est ouvert, et seront enregistrés dès que ce sera de nouveau possible.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::BackupController</name>
+    <message>
+        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <source>The copy could not be saved there. Try another folder.</source>
+        <translation>Impossible d&apos;enregistrer la copie ici. Essayer un autre dossier.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Saved a copy: %1</source>
+        <translation>Copie enregistrée : %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This copy holds %1 Restoring it replaces everything on this computer.</source>
+        <translation>Cette copie contient %1 La restaurer remplace tout ce qui est sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The current household could not be kept aside, so nothing was changed.</source>
+        <translation>Impossible de mettre de côté la famille actuelle, donc rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restored. The household from before is kept beside the save file.</source>
+        <translation>Restauré. La famille d&apos;avant est gardée à côté du fichier de sauvegarde.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ChampionsBoard</name>
+    <message>
+        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <source>No scores yet — be the first to play!</source>
+        <translation>Pas encore de score : à toi de jouer en premier !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No stars yet — finish a lesson to get on the board!</source>
+        <translation>Pas encore d&apos;étoiles : termine une leçon pour entrer au tableau !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No speeds yet — finish a lesson to set your pace!</source>
+        <translation>Pas encore de vitesse : termine une leçon pour donner le rythme !</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::CourseProgress</name>
+    <message>
+        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <source>Play %1</source>
+        <translation>Commencer : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish the lesson before this one to unlock!</source>
+        <translation>Termine la leçon d&apos;avant pour débloquer celle-ci !</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Hi, %1! %2</source>
+        <translation>Salut %1 ! %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your typing adventure starts today!</source>
+        <translation>Ton aventure au clavier commence aujourd&apos;hui !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next up: %1</source>
+        <translation>À suivre : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You finished the whole quest! Legendary. 🎆</source>
+        <translation>Tu as fini toute la quête ! Légendaire. 🎆</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 world</source>
+        <translation>Monde %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start  ▶</source>
+        <translation>Commencer  ▶</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>🎓  Quest complete!</source>
+        <translation>🎓  Quête accomplie !</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replay lessons</source>
+        <translation>Rejouer des leçons</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 of %2 lessons finished</source>
+        <translation>%1 leçons terminées sur %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Best speed (wpm)</source>
+        <translation>Meilleure vitesse (mots/min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keys typed</source>
+        <translation>Touches tapées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day streak</source>
+        <translation>Jours de suite</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GameFrame</name>
+    <message>
+        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <source>🎁 Bonus Round · %1</source>
+        <translation>🎁 Manche bonus · %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bonus Round!</source>
+        <translation>Manche bonus !</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>all your letters!</source>
+        <translation>toutes tes lettres !</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 NOUVEAU RECORD !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>🎁 Bonus round done!</source>
+        <translation>🎁 Manche bonus terminée !</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GamesHub</name>
+    <message>
+        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <source>High score: %1</source>
+        <translation>Record : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No score yet — go!</source>
+        <translation>Pas encore de score. Vas-y !</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GrownupsGate</name>
+    <message>
+        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <source>What is %1 + %2?</source>
+        <translation>Combien font %1 + %2 ?</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GrownupsView</name>
+    <message>
+        <location line="+88"/>
+        <source>No lessons yet.</source>
+        <translation>Pas encore de leçon.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, latest %2 wpm at %3% accuracy</source>
+        <translation>%1, dernière vitesse %2 mots/min à %3 % de précision</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Under a minute in the last four weeks</source>
+        <translation>Moins d&apos;une minute ces quatre dernières semaines</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in the last four weeks</source>
+        <translation>%1 ces quatre dernières semaines</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>🔥 %1 in a row</source>
+        <translation>🔥 %1 de suite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No streak right now</source>
+        <translation>Pas de série en ce moment</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of %2 ⭐</source>
+        <translation>%1 sur %2 ⭐</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, best score %2</source>
+        <translation>%1, meilleur score %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>best score %1</source>
+        <translation>meilleur score %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation>%1 (%2 % de ratés, souvent %3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation>%1 (%2 % de ratés)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation>Pas encore de touche piège : tape encore un peu pour le savoir.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation>Touches les plus pièges : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message>
+        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <source>Amazing! You earned all three stars!</source>
+        <translation>Génial ! Tu as gagné les trois étoiles !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Great job! Two stars!</source>
+        <translation>Super boulot ! Deux étoiles !</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lesson complete! Nice work — keep practicing and you&apos;ll shine.</source>
+        <translation>Leçon terminée ! Bien joué. Continue à t&apos;entraîner et tu vas briller.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>AMAZING! 🎉</source>
+        <translation>GÉNIAL ! 🎉</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Great job! 🙌</source>
+        <translation>Super boulot ! 🙌</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lesson complete! ✅</source>
+        <translation>Leçon terminée ! ✅</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Drill %1 of %2</source>
+        <translation>Exercice %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::TrickyPractice</name>
+    <message>
+        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two keys of a list: &quot;semicolon, K and L&quot;</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A quick drill on %1, the keys that trip you up most.</source>
+        <translation>Un petit exercice sur %1, les touches qui te font le plus trébucher.</translation>
+    </message>
+</context>
+</TS>
