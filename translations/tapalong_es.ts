@@ -1,0 +1,2011 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Backup</name>
+    <message>
+        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <source>The file could not be opened (%1).</source>
+        <translation>No se pudo abrir el archivo (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is far larger than any household.</source>
+        <translation>El archivo es demasiado grande para ser una copia de Tapalong.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This file is not a Tapalong household, or it is damaged.</source>
+        <translation>Este archivo no es una copia de Tapalong o está dañado.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>No explorers.</source>
+        <translation>Ningún perfil.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 explorer (%2)</source>
+        <translation>%1 perfil (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 explorers (%2)</source>
+        <translation>%1 perfiles (%2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lesson finished</source>
+        <translation>%1 lección terminada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lessons finished</source>
+        <translation>%1 lecciones terminadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1, last played on %2</source>
+        <translation>%1, última práctica el %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupPanel</name>
+    <message>
+        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>💾 Save a copy…</source>
+        <translation>💾 Guardar una copia…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>📂 Restore from a copy…</source>
+        <translation>📂 Recuperar una copia…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Keep things as they are</source>
+        <translation>Dejarlo todo como está</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore this copy</source>
+        <translation>Recuperar esta copia</translation>
+    </message>
+</context>
+<context>
+    <name>Badges</name>
+    <message>
+        <location filename="../src/store/badges.cpp" line="+37"/>
+        <source>First Steps</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finish your first lesson</source>
+        <translation>Termina tu primera lección</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Home Sweet Home</source>
+        <translation>Hogar, dulce hogar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finish every Home Row lesson</source>
+        <translation>Termina todas las lecciones de la fila central</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Alphabet Master</source>
+        <translation>Abecedario completo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Learn every letter key</source>
+        <translation>Aprende todas las teclas de letras</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Triple Star</source>
+        <translation>Triple estrella</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Earn 3 stars on a lesson</source>
+        <translation>Gana 3 estrellas en una lección</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Trail Blazer</source>
+        <translation>Abrecaminos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish 10 lessons</source>
+        <translation>Termina 10 lecciones</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Quest Complete</source>
+        <translation>Misión cumplida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish every lesson</source>
+        <translation>Termina todas las lecciones</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zippy Fingers</source>
+        <translation>Dedos veloces</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reach 10 words per minute</source>
+        <translation>Llega a 10 palabras por minuto</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Speed Rocket</source>
+        <translation>Cohete veloz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reach 20 words per minute</source>
+        <translation>Llega a 20 palabras por minuto</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lightning Hands</source>
+        <translation>Manos de rayo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reach 30 words per minute</source>
+        <translation>Llega a 30 palabras por minuto</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sharpshooter</source>
+        <translation>Puntería perfecta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish a lesson with 98% accuracy</source>
+        <translation>Termina una lección con un 98 % de precisión</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Key Collector</source>
+        <translation>Coleccionista de teclas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type 1,000 correct keys</source>
+        <translation>Acierta 1000 teclas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Key Treasure</source>
+        <translation>Tesoro de teclas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type 10,000 correct keys</source>
+        <translation>Acierta 10 000 teclas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>On Fire</source>
+        <translation>En racha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Practice 3 days in a row</source>
+        <translation>Practica 3 días seguidos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Unstoppable</source>
+        <translation>Imparable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Practice 7 days in a row</source>
+        <translation>Practica 7 días seguidos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Arcade Explorer</source>
+        <translation>Trotamundos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play every arcade game</source>
+        <translation>Prueba todos los juegos</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>High Scorer</source>
+        <translation>Lluvia de puntos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Score 500+ in any game</source>
+        <translation>Consigue 500 puntos o más en un juego</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionRow</name>
+    <message>
+        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <source>YOU</source>
+        <translation>TÚ</translation>
+    </message>
+</context>
+<context>
+    <name>Champions</name>
+    <message>
+        <location filename="../src/store/champions.cpp" line="+42"/>
+        <source>%1 wpm</source>
+        <translation>%1 ppm</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Star Collectors</source>
+        <translation>Cazaestrellas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fastest Typists</source>
+        <translation>Dedos rápidos</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionsView</name>
+    <message>
+        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <source>🏆 Family Champions</source>
+        <translation>🏆 Campeones de la familia</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Print the whole course (units, lessons, drill lines) as JSON and exit.</source>
+        <translation>Muestra todo el curso (unidades, lecciones, líneas de ejercicios) en JSON y termina.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A typing tutor for children: touch typing in 26 lessons,
+with stars, badges and five arcade games.</source>
+        <translation>Un profesor de mecanografía para niños y niñas: escribir sin mirar en 26 lecciones,
+con estrellas, insignias y cinco juegos.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado: «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCatView</name>
+    <message>
+        <location filename="../src/games/copycat/CopyCatView.qml" line="+18"/>
+        <source>Nice work finishing the lesson!
+Watch the parrot&apos;s secret key pattern, then type it back from memory.
+Patterns grow trickier each round — show what you&apos;ve learned!</source>
+        <translation>¡Muy bien, lección terminada!
+Mira la secuencia secreta de teclas del loro y repítela de memoria.
+Cada ronda es más difícil: ¡demuestra todo lo que sabes!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The parrot flashes a secret key pattern — watch and listen!
+Then type it back from memory.
+Patterns grow longer each round!</source>
+        <translation>El loro enciende una secuencia secreta de teclas: ¡mira y escucha!
+Luego escríbela de memoria.
+¡Cada ronda es más larga!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 ¡NUEVO RÉCORD!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Good try! The parrot flew off</source>
+        <translation>¡Buen intento! El loro se fue volando</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Round %1 of %2</source>
+        <translation>Ronda %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You reached round %1 of %2</source>
+        <translation>Llegaste a la ronda %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Your turn!</source>
+        <translation>¡Te toca!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>🎉 Perfect!</source>
+        <translation>🎉 ¡Perfecto!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Watch closely!</source>
+        <translation>¡Mira con atención!</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <source>Home Row</source>
+        <translation>Fila central</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top Row</source>
+        <translation>Fila de arriba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bottom Row</source>
+        <translation>Fila de abajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Big Letters</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Number Lane</source>
+        <translation>Calle de los números</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Story Time</source>
+        <translation>Hora del cuento</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Meet F and J</source>
+        <translation>Hola, F y J</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D and K</source>
+        <translation>D y K</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S and L</source>
+        <translation>S y L</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A and ;</source>
+        <translation>A y ;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>G and H</source>
+        <translation>G y H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Row Hero</source>
+        <translation>As de la fila central</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E and I</source>
+        <translation>E e I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>R and U</source>
+        <translation>R y U</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T and Y</source>
+        <translation>T e Y</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>W and O</source>
+        <translation>W y O</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Q and P</source>
+        <translation>Q y P</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Top Row Champ</source>
+        <translation>As de la fila de arriba</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>N and V</source>
+        <translation>N y V</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>M and C</source>
+        <translation>M y C</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>B and X</source>
+        <translation>B y X</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Z, comma, dot</source>
+        <translation>Z, coma y punto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alphabet Master</source>
+        <translation>Todo el abecedario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shift Power</source>
+        <translation>Superpoder Mayús</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Capital Words</source>
+        <translation>Palabras con mayúscula</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Real Sentences</source>
+        <translation>Frases de verdad</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 to 5</source>
+        <translation>Del 1 al 5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6 to 0</source>
+        <translation>Del 6 al 0</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Number Ninja</source>
+        <translation>Ninja de los números</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Little Stories</source>
+        <translation>Cuentos cortitos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bigger Stories</source>
+        <translation>Cuentos más largos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grand Finale</source>
+        <translation>Gran final</translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <source>Tricky keys</source>
+        <translation>Teclas difíciles</translation>
+    </message>
+</context>
+<context>
+    <name>CreateProfileSheet</name>
+    <message>
+        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <source>Create your explorer</source>
+        <translation>¡Únete a la aventura!</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Type your name…</source>
+        <translation>Escribe tu nombre…</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Let&apos;s go!</source>
+        <translation>¡Vamos!</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardView</name>
+    <message>
+        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <source>Badges</source>
+        <translation>Insignias</translation>
+    </message>
+</context>
+<context>
+    <name>GameCard</name>
+    <message>
+        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <source>PLAY  ▶</source>
+        <translation>JUGAR  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>GameFacts</name>
+    <message>
+        <location filename="../src/records/gamefacts.h" line="+38"/>
+        <source>Letter Drop</source>
+        <translation>Lluvia de letras</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Letters are falling! Type them before they splash.</source>
+        <translation>¡Llueven letras! Escríbelas antes del chapuzón.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Word Meteors</source>
+        <translation>Meteoritos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blast word meteors before they hit your planet.</source>
+        <translation>Rompe los meteoritos de palabras antes de que lleguen a tu planeta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rocket Race</source>
+        <translation>Carrera de cohetes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type fast to race your rocket past the bots!</source>
+        <translation>¡Escribe rápido y adelanta a los robots con tu cohete!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Key Moles</source>
+        <translation>Topos de letras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bonk the moles by typing their letters!</source>
+        <translation>¡Escribe la letra de cada topo para darle un toc!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy Cat</source>
+        <translation>Copia al loro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Echo the parrot&apos;s secret key pattern from memory!</source>
+        <translation>¡Repite de memoria la secuencia secreta del loro!</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
+    <message>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <source>Best: %1</source>
+        <translation>Récord: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GamePausedCard</name>
+    <message>
+        <location filename="../src/games/frame/GamePausedCard.qml" line="+20"/>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Resume (esc)</source>
+        <translation>Seguir (esc)</translation>
+    </message>
+</context>
+<context>
+    <name>GameScreenFrame</name>
+    <message>
+        <location filename="../src/games/frame/GameScreenFrame.qml" line="+39"/>
+        <source>Watch for your new keys: </source>
+        <translation>Atención a tus teclas nuevas: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Play again  (space)</source>
+        <translation>Otra vez  (espacio)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>⏱ %1s</source>
+        <extracomment>Seconds left in a game</extracomment>
+        <translation>⏱ %1 s</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>🔥 combo ×%1</source>
+        <translation>🔥 combo ×%1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Playing with: %1</source>
+        <translation>Juegas con: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Back to map</source>
+        <translation>Volver al mapa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All games</source>
+        <translation>Todos los juegos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next: %1  ▶</source>
+        <translation>Siguiente: %1  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>GameStartCard</name>
+    <message>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <source>Start!  (press space)</source>
+        <translation>¡A jugar!  (pulsa espacio)</translation>
+    </message>
+</context>
+<context>
+    <name>GamesHubView</name>
+    <message>
+        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <source>🎮 The Arcade</source>
+        <translation>🎮 Sala de juegos</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Games use the keys you&apos;ve learned: %1</source>
+        <translation>Los juegos usan las teclas que ya sabes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Grownups</name>
+    <message>
+        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
+        <source>%1 lesson</source>
+        <translation>%1 lección</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lessons</source>
+        <translation>%1 lecciones</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 minute</source>
+        <translation>%1 minuto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day</source>
+        <translation>%1 día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 game</source>
+        <translation>%1 partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 games</source>
+        <translation>%1 partidas</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsGatePanel</name>
+    <message>
+        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <source>🔐 For grown-ups</source>
+        <translation>🔐 Para los mayores</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Answer this sum to see each explorer&apos;s progress.</source>
+        <translation>Resuelve esta suma para ver el progreso de cada perfil.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Not quite — here is another one.</source>
+        <translation>Casi… Prueba con esta otra.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsProgressView</name>
+    <message>
+        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <source>📈 Progress for grown-ups</source>
+        <translation>📈 El progreso de cada perfil</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No explorers yet.</source>
+        <translation>Aún no hay perfiles.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Speed (wpm)</source>
+        <translation>Velocidad (ppm)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Accuracy (%)</source>
+        <translation>Precisión (%)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1  ·  dashes: each lesson&apos;s goal</source>
+        <translation>%1  ·  rayas: la meta de cada lección</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Practice per day</source>
+        <translation>Práctica por día</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mint: rarely missed · sunshine: sometimes · coral: often</source>
+        <translation>Menta: casi sin fallos · amarillo: algunos · coral: muchos</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+15"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No games played yet.</source>
+        <translation>Aún no hay partidas.</translation>
+    </message>
+</context>
+<context>
+    <name>GrownupsReport</name>
+    <message>
+        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>semicolon</source>
+        <translation>punto y coma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>full stop</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apostrophe</source>
+        <translation>apóstrofo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 has not practised this week</source>
+        <translation>%1 no ha practicado esta semana</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 practised %2 day this week</source>
+        <translation>%1 ha practicado %2 día esta semana</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 practised %2 days this week</source>
+        <translation>%1 ha practicado %2 días esta semana</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>their speed went from %1 to %2 wpm</source>
+        <translation>su velocidad pasó de %1 a %2 ppm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>their speed was %1 wpm</source>
+        <translation>su velocidad fue de %1 ppm</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>they often type %1 for %2</source>
+        <translation>a menudo escribe %1 en vez de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1.</source>
+        <extracomment>Joins the parts of the report&apos;s sentence: &quot;Mia practised 4 days this week; their speed …&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>HouseholdFileDialog</name>
+    <message>
+        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <source>Save a copy of the household</source>
+        <translation>Guardar una copia de todos los perfiles</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Restore the household from a copy</source>
+        <translation>Recuperar todos los perfiles de una copia</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong household (%1)</source>
+        <translation>Perfiles de Tapalong (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (%1)</source>
+        <translation>Todos los archivos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMolesView</name>
+    <message>
+        <location filename="../src/games/keymoles/KeyMolesView.qml" line="+16"/>
+        <source>Time&apos;s up!</source>
+        <translation>¡Se acabó el tiempo!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nice work finishing the lesson!
+Moles will pop up wearing your lesson keys — you have
+%1 seconds. Bonk them fast to make those keys stronger!</source>
+        <translation>¡Muy bien, lección terminada!
+Van a salir topos con las teclas de tu lección. Tienes
+%1 segundos. ¡Dales un toc rápido y dominarás esas teclas!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moles are popping up with letters!
+Type a mole&apos;s letter to bonk it before it hides.
+How many can you bonk in 60 seconds?</source>
+        <translation>¡Salen topos con letras!
+Escribe la letra de un topo para darle un toc antes de que se esconda.
+¿Cuántos topos puedes tocar en 60 segundos?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>🐹 bonked: %1</source>
+        <translation>🐹 tocados: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bonked %1 moles</source>
+        <translation>topos tocados: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <source>tab</source>
+        <extracomment>A key cap: at most 5 letters, lower case</extracomment>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>caps</source>
+        <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
+        <translation>bloq</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>return</source>
+        <extracomment>A key cap: at most 6 letters, lower case</extracomment>
+        <translation>intro</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>shift</source>
+        <extracomment>A key cap: at most 8 letters, lower case</extracomment>
+        <translation>mayús</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>space</source>
+        <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>left pinky</source>
+        <translation>meñique izquierdo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left ring finger</source>
+        <translation>anular izquierdo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left middle finger</source>
+        <translation>dedo medio izquierdo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>left pointer finger</source>
+        <translation>índice izquierdo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right pointer finger</source>
+        <translation>índice derecho</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right middle finger</source>
+        <translation>dedo medio derecho</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right ring finger</source>
+        <translation>anular derecho</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>right pinky</source>
+        <translation>meñique derecho</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>thumb</source>
+        <translation>pulgar</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Press  %1</source>
+        <translation>Pulsa  %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  with your %1</source>
+        <translation>  con el %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  (hold SHIFT with your other pinky!)</source>
+        <translation>  (¡mantén MAYÚS con el otro meñique!)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>SPACE</source>
+        <translation>ESPACIO</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPlayView</name>
+    <message>
+        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>wpm</source>
+        <translation>ppm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>accuracy</source>
+        <translation>precisión</translation>
+    </message>
+</context>
+<context>
+    <name>LetterDropView</name>
+    <message>
+        <location filename="../src/games/letterdrop/LetterDropView.qml" line="+16"/>
+        <source>Splash! Game over</source>
+        <translation>¡Splash! Fin del juego</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nice work finishing the lesson!
+Now catch your lesson keys as they fall — you have
+%1 seconds. Every catch makes those keys stronger!</source>
+        <translation>¡Muy bien, lección terminada!
+Ahora atrapa las teclas de tu lección cuando caigan. Tienes
+%1 segundos. ¡Cada letra atrapada te hace más fuerte!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Letters are falling from the sky!
+Type each one before it splashes into the sea.
+You have 3 hearts — good luck, hero!</source>
+        <translation>¡Caen letras del cielo!
+Escribe cada una antes de que caiga al mar.
+Tienes 3 corazones. ¡Mucha suerte!</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <location filename="../src/app/MainView.qml" line="+26"/>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Learn</source>
+        <translation>Aprender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Champions</source>
+        <translation>Campeones</translation>
+    </message>
+</context>
+<context>
+    <name>PauseOverlay</name>
+    <message>
+        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <source>Taking a break?</source>
+        <translation>¿Un descansito?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>(esc to pause and resume)</source>
+        <translation>(esc para pausar y seguir)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Leave lesson</source>
+        <translation>Salir de la lección</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep going!</source>
+        <translation>¡A seguir!</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message>
+        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <source>Remove %1</source>
+        <translation>Borrar a %1</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Remove %1? All their stars and scores will be lost.</source>
+        <translation>¿Borrar a %1? Se perderán todas sus estrellas y puntos.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChip</name>
+    <message>
+        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <source>Switch player</source>
+        <translation>Cambiar de perfil</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound: On 🔊</source>
+        <translation>Sonido: sí 🔊</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sound: Off 🔇</source>
+        <translation>Sonido: no 🔇</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Voice: On 🗣️</source>
+        <translation>Voz: sí 🗣️</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Voice: Off 🤫</source>
+        <translation>Voz: no 🤫</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>For grown-ups 🔐</source>
+        <translation>Para los mayores 🔐</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePickerView</name>
+    <message>
+        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <source>Who&apos;s typing today?</source>
+        <translation>¿Quién escribe hoy?</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>For grown-ups 🔐</source>
+        <translation>Para los mayores 🔐</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+30"/>
+        <source>New Explorer</source>
+        <translation>Alguien nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>RaceLane</name>
+    <message>
+        <location filename="../src/games/rocketrace/RaceLane.qml" line="+104"/>
+        <source>done! %1</source>
+        <translation>¡meta! %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message>
+        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <source>words / min</source>
+        <translation>palabras / min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>accuracy</source>
+        <translation>precisión</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>keys typed</source>
+        <translation>teclas pulsadas</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>New badges!</source>
+        <translation>¡Insignias nuevas!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New badge!</source>
+        <translation>¡Insignia nueva!</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
+        <translation>🎁 Elige un juego extra: ¡tus teclas nuevas se harán superfuertes! 💪</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Back to map</source>
+        <translation>Volver al mapa</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Try again</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Next: %1  ▶</source>
+        <translation>Siguiente: %1  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>RocketRace</name>
+    <message>
+        <location filename="../src/games/rocketrace/rocketracemodel.h" line="+28"/>
+        <source>Turbo Turtle</source>
+        <translation>Tortuga Turbo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Comet Cat</source>
+        <translation>Gato Cometa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falcon Flash</source>
+        <translation>Halcón Huracán</translation>
+    </message>
+</context>
+<context>
+    <name>RocketRaceView</name>
+    <message>
+        <location filename="../src/games/rocketrace/RocketRaceView.qml" line="+19"/>
+        <source>Lesson finished — celebrate with a quick race!
+Type the words to make your rocket zoom past the bots.
+The race starts on your first correct letter.</source>
+        <translation>¡Lección terminada! ¡Celébralo con una carrera rápida!
+Escribe las palabras y tu cohete adelantará a los robots.
+La carrera empieza con tu primera letra correcta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Type the words to make your rocket zoom!
+You&apos;re racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.
+The race starts the moment you type your first correct letter.</source>
+        <translation>¡Escribe las palabras y tu cohete saldrá disparado!
+Compites con Tortuga Turbo 🐢, Gato Cometa 🐱 y Halcón Huracán 🦅.
+La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Race again  (space)</source>
+        <translation>Otra carrera  (espacio)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>🥇 1st place!!</source>
+        <translation>🥇 ¡¡Primer puesto!!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>🥈 2nd place!</source>
+        <translation>🥈 ¡Segundo puesto!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>🥉 3rd place!</source>
+        <translation>🥉 ¡Tercer puesto!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4th — you&apos;ll get them next time!</source>
+        <translation>Cuarto puesto: ¡la próxima vez los alcanzas!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+29"/>
+        <source>%1 wpm</source>
+        <translation>%1 ppm</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>%1% acc</source>
+        <translation>%1 % prec.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 ¡NUEVO RÉCORD!</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1% accuracy</source>
+        <translation>%1 % de precisión</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Type it!</source>
+        <translation>¡Escríbelo!</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <location filename="../src/records/savefile.cpp" line="+91"/>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the disk can only be read, not written</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>this user may not write in %1</source>
+        <translation>este usuario no puede escribir en %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the folder %1 is missing</source>
+        <translation>falta la carpeta %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the disk reported an error</source>
+        <translation>el disco ha dado un error</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>the old save file is in the way and cannot be moved aside (%1)</source>
+        <translation>el archivo de progreso antiguo estorba y no se puede apartar (%1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the progress holds a number that cannot be written</source>
+        <translation>el progreso contiene un número que no se puede escribir</translation>
+    </message>
+    <message>
+        <location filename="../src/store/savewriter.h" line="+31"/>
+        <source>the file could not be written</source>
+        <translation>no se pudo escribir el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>SingleHandView</name>
+    <message>
+        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <source>LEFT HAND</source>
+        <translation>MANO IZQUIERDA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>RIGHT HAND</source>
+        <translation>MANO DERECHA</translation>
+    </message>
+</context>
+<context>
+    <name>TrickyKeysCard</name>
+    <message>
+        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <source>🎯 Practise tricky keys</source>
+        <translation>🎯 Practica las teclas difíciles</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Let&apos;s practise ▶</source>
+        <translation>¡A practicar! ▶</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <location filename="../src/curriculum/tutorial.cpp" line="+19"/>
+        <source>Welcome to %1!
+A practice adventure with keys you already know.</source>
+        <translation>¡Empieza la lección «%1»!
+Una aventura para practicar las teclas que ya conoces.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Welcome to %1! This one is all about practicing keys you already know.</source>
+        <translation>¡Empieza la lección %1! Hoy vas a practicar las teclas que ya conoces.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Welcome to %1!
+Today your fingers learn %2.</source>
+        <translation>¡Empieza la lección «%1»!
+Hoy tus dedos aprenden las teclas %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Welcome to %1! Today your fingers will learn %2.</source>
+        <translation>¡Empieza la lección %1! Hoy tus dedos van a aprender las teclas %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Rest your fingers on the glowing HOME ROW.
+Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+        <translation>Apoya los dedos en la FILA CENTRAL, la que brilla.
+¿Notas las rayitas de la F y la J? Ahí van tus dedos índices.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+        <translation>Primero, apoya los dedos en la fila central. ¿Notas las rayitas de la F y la J? Ahí van tus dedos índices.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>This is %1!
+Press it with your %2 — try it right now!</source>
+        <translation>¡Esta es la tecla %1!
+Púlsala con el %2. ¡Pruébala ahora mismo!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is the %1 key. Press it with your %2. Try it now!</source>
+        <translation>Esta es la tecla %1. Púlsala con el %2. ¡Inténtalo ahora!</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>You&apos;ll also meet %1.
+Same trick: reach out from the home row, then hop right back!</source>
+        <translation>También vas a conocer: %1.
+El mismo truco: estira el dedo desde la fila central ¡y vuelve de un salto!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You will also meet %1. Same trick — reach out from the home row, then hop right back.</source>
+        <translation>También vas a conocer: %1. El mismo truco: estira el dedo desde la fila central y vuelve de un salto.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Type each letter when it glows.
+Take your time — happy fingers first, speedy fingers later!</source>
+        <translation>Escribe cada letra cuando brille.
+Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now type each letter when it glows. Take your time. Happy fingers first, speedy fingers later. Ready? Let&apos;s go!</source>
+        <translation>Ahora escribe cada letra cuando brille. Sin prisa. Primero, dedos felices; luego, dedos veloces. ¿Todo listo? ¡Vamos!</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>semicolon</source>
+        <translation>punto y coma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>period</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apostrophe</source>
+        <translation>apóstrofo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exclamation mark</source>
+        <translation>signo de exclamación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>question mark</source>
+        <translation>signo de interrogación</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TutorialOverlay</name>
+    <message>
+        <location filename="../src/ui/TutorialOverlay.qml" line="+37"/>
+        <source>opacity</source>
+        <translation>opacity</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>🔊  Hear it again</source>
+        <translation>🔊  Escuchar otra vez</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Skip tutorial</source>
+        <translation>Saltar el tutorial</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Press the glowing key!</source>
+        <translation>¡Pulsa la tecla que brilla!</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Let&apos;s type!  ▶</source>
+        <translation>¡A escribir!  ▶</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next  ▶</source>
+        <translation>Siguiente  ▶</translation>
+    </message>
+</context>
+<context>
+    <name>WordMeteorsView</name>
+    <message>
+        <location filename="../src/games/wordmeteors/WordMeteorsView.qml" line="+16"/>
+        <source>Boom! Game over</source>
+        <translation>¡Bum! Fin del juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The meteors love your new keys: </source>
+        <translation>A los meteoritos les encantan tus teclas nuevas: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lesson finished — time to blast some meteors!
+Most of them use the keys you just learned.
+You have %1 seconds. Protect your planet!</source>
+        <translation>¡Lección terminada! ¡Hora de romper meteoritos!
+Casi todos llevan las teclas que acabas de aprender.
+Tienes %1 segundos. ¡Protege tu planeta!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Word meteors are zooming toward your planet!
+Type each word, letter by letter, to blast it apart.
+You have 3 hearts — protect your planet, ranger!</source>
+        <translation>¡Vienen meteoritos de palabras hacia tu planeta!
+Escribe cada palabra, letra a letra, para romperla en pedazos.
+Tienes 3 corazones. ¡Protege tu planeta!</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::AppStore</name>
+    <message>
+        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
+        <translation>Tapalong no puede guardar ahora mismo: %1. El progreso está a salvo mientras Tapalong siga abierto y se guardará en cuanto vuelva a funcionar.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::BackupController</name>
+    <message>
+        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <source>The copy could not be saved there. Try another folder.</source>
+        <translation>No se pudo guardar la copia ahí. Prueba con otra carpeta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Saved a copy: %1</source>
+        <translation>Copia guardada: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This copy holds %1 Restoring it replaces everything on this computer.</source>
+        <translation>Esta copia tiene %1 Si la recuperas, reemplaza todo lo que hay en este equipo.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The current household could not be kept aside, so nothing was changed.</source>
+        <translation>No se pudieron apartar los perfiles de ahora, así que no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restored. The household from before is kept beside the save file.</source>
+        <translation>Copia recuperada. Los perfiles de antes se guardan junto al archivo de progreso.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ChampionsBoard</name>
+    <message>
+        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <source>No scores yet — be the first to play!</source>
+        <translation>Aún no hay puntos: ¡juega y sé quien abre el marcador!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No stars yet — finish a lesson to get on the board!</source>
+        <translation>Aún no hay estrellas: ¡termina una lección para salir en el tablero!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No speeds yet — finish a lesson to set your pace!</source>
+        <translation>Aún no hay velocidades: ¡termina una lección y marca tu ritmo!</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::CourseProgress</name>
+    <message>
+        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <source>Play %1</source>
+        <translation>Empezar: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finish the lesson before this one to unlock!</source>
+        <translation>¡Termina la lección anterior para abrir esta!</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Hi, %1! %2</source>
+        <translation>¡Hola, %1! %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your typing adventure starts today!</source>
+        <translation>¡Hoy empieza tu aventura con el teclado!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next up: %1</source>
+        <translation>Ahora toca: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You finished the whole quest! Legendary. 🎆</source>
+        <translation>¡Terminaste toda la aventura! ¡De leyenda! 🎆</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 world</source>
+        <translation>Mundo %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start  ▶</source>
+        <translation>Empezar  ▶</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>🎓  Quest complete!</source>
+        <translation>🎓  ¡Aventura completa!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replay lessons</source>
+        <translation>Repetir lecciones</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 of %2 lessons finished</source>
+        <translation>%1 de %2 lecciones terminadas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Best speed (wpm)</source>
+        <translation>Mejor velocidad (ppm)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keys typed</source>
+        <translation>Teclas pulsadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day streak</source>
+        <translation>Días seguidos</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GameFrame</name>
+    <message>
+        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <source>🎁 Bonus Round · %1</source>
+        <translation>🎁 Ronda extra · %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bonus Round!</source>
+        <translation>¡Ronda extra!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>all your letters!</source>
+        <translation>¡todas tus letras!</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>🏆 NEW HIGH SCORE!</source>
+        <translation>🏆 ¡NUEVO RÉCORD!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>🎁 Bonus round done!</source>
+        <translation>🎁 ¡Ronda extra terminada!</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GamesHub</name>
+    <message>
+        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <source>High score: %1</source>
+        <translation>Récord: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No score yet — go!</source>
+        <translation>Aún sin puntos: ¡adelante!</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GrownupsGate</name>
+    <message>
+        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <source>What is %1 + %2?</source>
+        <translation>¿Cuánto es %1 + %2?</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::GrownupsView</name>
+    <message>
+        <location line="+88"/>
+        <source>No lessons yet.</source>
+        <translation>Aún no hay lecciones.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, latest %2 wpm at %3% accuracy</source>
+        <translation>%1; la última, a %2 ppm con un %3 % de precisión</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Under a minute in the last four weeks</source>
+        <translation>Menos de un minuto en las últimas cuatro semanas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in the last four weeks</source>
+        <translation>%1 en las últimas cuatro semanas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>🔥 %1 in a row</source>
+        <translation>🔥 Racha de %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No streak right now</source>
+        <translation>Ahora no hay racha</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of %2 ⭐</source>
+        <translation>%1 de %2 ⭐</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, best score %2</source>
+        <translation>%1, récord %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>best score %1</source>
+        <translation>récord %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation>%1 (%2 % de fallos, a menudo %3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation>%1 (%2 % de fallos)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation>Aún no hay teclas difíciles: con más práctica se verá.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation>Teclas más difíciles: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message>
+        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <source>Amazing! You earned all three stars!</source>
+        <translation>¡Increíble! ¡Las tres estrellas son tuyas!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Great job! Two stars!</source>
+        <translation>¡Muy bien! ¡Dos estrellas!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lesson complete! Nice work — keep practicing and you&apos;ll shine.</source>
+        <translation>¡Lección terminada! Buen trabajo. Sigue practicando y vas a brillar.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>AMAZING! 🎉</source>
+        <translation>¡INCREÍBLE! 🎉</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Great job! 🙌</source>
+        <translation>¡Muy bien! 🙌</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lesson complete! ✅</source>
+        <translation>¡Lección terminada! ✅</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Drill %1 of %2</source>
+        <translation>Ejercicio %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::TrickyPractice</name>
+    <message>
+        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two keys of a list: &quot;semicolon, K and L&quot;</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A quick drill on %1, the keys that trip you up most.</source>
+        <translation>Un ejercicio rápido con %1, las teclas que más te cuestan.</translation>
+    </message>
+</context>
+</TS>
