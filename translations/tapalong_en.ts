@@ -1598,12 +1598,7 @@ Take your time — happy fingers first, speedy fingers later!</source>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+37"/>
-        <source>opacity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+61"/>
+        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation type="unfinished"></translation>
     </message>

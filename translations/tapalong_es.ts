@@ -1621,12 +1621,7 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+37"/>
-        <source>opacity</source>
-        <translation>opacity</translation>
-    </message>
-    <message>
-        <location line="+61"/>
+        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation>🔊  Escuchar otra vez</translation>
     </message>

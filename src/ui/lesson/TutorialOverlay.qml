@@ -34,7 +34,7 @@ Item {
         PropertyChanges { root.opacity: 1 }
     }
     transitions: Transition {
-        NumberAnimation { property: qsTr("opacity"); duration: 250; easing.type: Easing.InOutQuad }
+        NumberAnimation { property: "opacity"; duration: 250; easing.type: Easing.InOutQuad } // not translated: a property name
     }
 
     Scrim {
