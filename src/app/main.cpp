@@ -20,6 +20,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -75,14 +76,24 @@ void keepLargeBlocksOffTheHeap()
 #endif
 }
 
-// The store while the event loop runs, for the one exit that skips the end of main(): when the
-// display goes away, Qt's X11 connection calls exit().
+// The store and the folder's lock while the event loop runs, for the one exit that skips the
+// end of main(): when the display goes away, Qt's X11 connection calls exit() from inside the
+// event loop. The window and its scene are past use by then, so the store saves without
+// telling anyone: an outcome would reach the save notice, whose text would be laid out into a
+// window Qt is tearing down. (Qt's Wayland connection ends with _exit(), which runs no
+// handler: there only what the writer has already written is kept.)
 tapalong::AppStore *s_storeAtExit = nullptr;
+tapalong::SingleInstance *s_instanceAtExit = nullptr;
 
 void saveAtExit()
 {
-    if (s_storeAtExit)
+    if (!s_storeAtExit)
+        return;
+    {
+        const QSignalBlocker quiet(s_storeAtExit);
         s_storeAtExit->saveIfUnsaved();
+    }
+    s_instanceAtExit->release();
 }
 
 } // namespace
@@ -205,10 +216,12 @@ int main(int argc, char *argv[])
         new tapalong::UiProbe(window, probe);
 
     s_storeAtExit = &store;
+    s_instanceAtExit = &instance;
     std::atexit(saveAtExit);
     const int status = app.exec();
     store.saveIfUnsaved();
     s_storeAtExit = nullptr;
+    s_instanceAtExit = nullptr;
     feedback.setSoundBackend(nullptr);
     feedback.setSpeechBackend(nullptr);
     return status;

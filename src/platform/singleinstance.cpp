@@ -75,6 +75,12 @@ bool SingleInstance::claim()
     return true;
 }
 
+void SingleInstance::release()
+{
+    m_server.close();
+    m_lock.unlock();
+}
+
 bool SingleInstance::askRunningToShow() const
 {
     QLocalSocket socket;

@@ -24,6 +24,8 @@ public:
     // locked at all (the save file then reports its own trouble). False while another running
     // Tapalong holds it.
     bool claim();
+    // Gives the folder up before this object goes: for an exit that skips destructors.
+    void release();
     // From a second start: asks the running one to show its window. Returns whether it heard.
     bool askRunningToShow() const;
 
