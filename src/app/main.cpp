@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "appstore.h"
+#include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
 #include "feedback.h"
@@ -124,9 +125,26 @@ int main(int argc, char *argv[])
     tapalong::SingleInstance instance(QFileInfo(savePath).absolutePath());
     if (!instance.claim()) {
         // A second click on the icon: the household is already open in a window.
-        const bool heard = instance.askRunningToShow();
-        std::fprintf(stderr, "tapalong: already running%s\n",
-                     heard ? "; its window was asked to come forward" : " (it did not answer)");
+        using Answer = tapalong::SingleInstance::Answer;
+        const Answer answer =
+            instance.askRunningToShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+        const char *outcome = "";
+        switch (answer) {
+        case Answer::none:
+            outcome = " (it did not answer)";
+            break;
+        case Answer::heard:
+            outcome = "; its window was asked to come forward";
+            break;
+        case Answer::shown:
+            outcome = "; its window is in front";
+            break;
+        case Answer::notShown:
+            outcome = "; this desktop does not let it bring its window forward, so switch to "
+                      "Tapalong's window from the taskbar or the window list";
+            break;
+        }
+        std::fprintf(stderr, "tapalong: already running%s\n", outcome);
         return 0;
     }
     // Only now that the folder is ours: another running Tapalong may be saving.
@@ -154,13 +172,13 @@ int main(int argc, char *argv[])
                        : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     if (!window)
         return 1;
-    QObject::connect(&instance, &tapalong::SingleInstance::showRequested, window, [window] {
-        // Out of the taskbar if minimised; a maximised window stays maximised.
-        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
-        window->show();
-        window->raise();
-        window->requestActivate();
-    });
+    QObject::connect(&instance, &tapalong::SingleInstance::showRequested, window,
+                     [window, &instance](const QString &activationToken) {
+                         tapalong::bringForward(window, activationToken,
+                                                [&instance](bool shown) {
+                                                    instance.answerShow(shown);
+                                                });
+                     });
 
     // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
