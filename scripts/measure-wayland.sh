@@ -34,12 +34,13 @@ await() { # seconds, command...
   exit 1
 }
 
-mkdir -p -m 700 "$work/runtime"
+mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
 await 20 test -s "$work/display"
-export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+export DISPLAY
 export WAYLAND_DISPLAY=tapalong-measure-$$
 weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so --xwayland --idle-time=0 \
   --socket="$WAYLAND_DISPLAY" --width=1280 --height=800 >"$work/weston.log" 2>&1 &
@@ -50,7 +51,7 @@ await 20 grep -q 'xserver listening on display' "$work/weston.log"
 xwayland_display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" | head -n 1)
 
 fresh_home() {
-  rm -rf "$work/home"
+  rm -rf "${work:?}/home"
   export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
   export XDG_CACHE_HOME=$work/home/cache
 }

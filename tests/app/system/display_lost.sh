@@ -25,7 +25,7 @@ new_explorer Noa
 await saveNotice/saveNoticeText --containing "cannot save"
 
 rm "$folder"
-mkdir -p -m 700 "$folder"
+mkdir -p -m 700 "$folder" # unless a retry made it first
 kill -KILL "$xvfb_pid"
 wait "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=""
