@@ -29,14 +29,7 @@ await mainView --timeout 20
 sleep 3
 kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
 
-kill -TERM "$pid"
-wait_for 10 program_ended || fail "SIGTERM did not end the program within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
-[ ! -e "$(dirname "$save")/tapalong.lock" ] || fail "the lock file was left behind"
-if grep -nE 'Segmentation|crash|TypeError' "$home/log" >&2; then fail "trouble on standard error"; fi
+end_with_sigterm
 
 python3 - "$home/seed.json" "$save" <<'PY' || fail "the household changed"
 import json, sys

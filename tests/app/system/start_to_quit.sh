@@ -67,14 +67,7 @@ has_lesson() {
 }
 wait_for 10 has_lesson || fail "the lesson was not recorded"
 
-kill -TERM "$pid"
-wait_for 10 program_ended || fail "SIGTERM did not end the program within 10 s"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
-[ ! -e "$(dirname "$save")/tapalong.lock" ] || fail "the lock file was left behind"
-if grep -nE 'Segmentation|crash|TypeError' "$home/log" >&2; then fail "trouble on standard error"; fi
+end_with_sigterm
 
 python3 - "$save" "$home/course.json" <<'PY' || fail "the save file does not hold the explorer's lesson"
 import collections, json, sys
