@@ -39,6 +39,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 list(JOIN TAPALONG_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Qt's Wayland plugin, which apt installs with the package unless told not to: on a Wayland
+# desktop Tapalong is then a native client (docs/ARCHITECTURE.md says why), and without it runs
+# through XWayland as before. scripts/install-deps.sh names it in a run-time section of its own.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # Debian wants a copyright file and a changelog in the package's documentation folder. They
 # belong to the package only, so a plain `cmake --install` leaves them out.

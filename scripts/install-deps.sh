@@ -17,8 +17,11 @@ packages=(
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
-  # tests, benchmarks and screenshots
+  # run time on a Wayland desktop, native rather than through XWayland (the package recommends it)
+  qt6-wayland
+  # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  weston xwayland
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
   # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools

@@ -3,9 +3,10 @@
 # shellcheck shell=bash
 # Shared by the system tests, which drive the real program on the X server xvfb-run provides.
 # Sourcing it gives a throwaway home (removed on exit, with the program stopped), `fail`,
-# `wait_for`, `start_program` and `quit_program` for the program in $program, `save`, the
-# path of the save file, and `click_on`, `await` and `await_gone`, which find the program's
-# controls by name through its UI probe (tests/ui_probe.py) instead of by coordinates.
+# `wait_for`, `start_program`, `quit_program` and `end_with_sigterm` for the program in
+# $program, `save`, the path of the save file, and `click_on`, `await` and `await_gone`, which
+# find the program's controls by name through its UI probe (tests/ui_probe.py) instead of by
+# coordinates.
 home=$(mktemp -d)
 pid=""
 cleanup() {
@@ -38,6 +39,11 @@ export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
 # ctest runs everything else offscreen; these need the X server.
 export QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# A speech-dispatcher started for the program would outlive the test, and with no sound server
+# it never answers, which holds up the program's quit in Qt's speech engine: the narrator
+# speaks through flite instead.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+echo DisableAutoSpawn >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 save=$XDG_DATA_HOME/Tapalong/tapalong.json
 # The program writes where its named controls are to this file (src/app/uiprobe.h).
 export TAPALONG_UI_PROBE=$home/ui.json
@@ -102,4 +108,17 @@ new_explorer() {
   await nameField --focus
   xdotool type --delay 30 "$1"
   xdotool key Return
+}
+
+# SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
+# leave no lock beside the save file and nothing on its standard error that speaks of a crash.
+end_with_sigterm() {
+  kill -TERM "$pid"
+  wait_for 10 program_ended || fail "SIGTERM did not end the program within 10 s"
+  local status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
+  [ ! -e "$(dirname "$save")/tapalong.lock" ] || fail "the lock file was left behind"
+  if grep -nE 'Segmentation|crash|TypeError' "$home/log" >&2; then fail "trouble on standard error"; fi
 }

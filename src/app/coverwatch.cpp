@@ -12,10 +12,14 @@ namespace tapalong {
 
 CoverWatch::CoverWatch(QWindow *window) : m_window(window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window)
+    // Other plugins answer for the X11 interface too (the offscreen one, with no connection
+    // behind it): only Qt's own X11 plugin with a live connection is asked anything.
+    if (!window || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || xcb_connection_has_error(connection))
+        return;
     m_id = quint32(window->winId());
     // Qt's own choice of events stays; visibility changes are added to it.
     xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(

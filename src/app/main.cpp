@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "appstore.h"
+#include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
 #include "feedback.h"
@@ -20,6 +21,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -57,9 +59,29 @@ double wallClockMs()
 // choose otherwise.
 void chooseRenderer()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
-        qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") ||
+        !qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
+        return;
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // Qt's Wayland plugin sets up its EGL buffers at start whether anything draws with them or
+    // not: Mesa's software OpenGL, 56 MB under a nested Weston, for a window the software
+    // renderer draws in shared memory. Naming no integration it has keeps EGL out; the two
+    // warnings that costs are dropped (dropWaylandBufferWarnings).
+    if (qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
+}
+
+QtMessageHandler s_nextMessageHandler = nullptr;
+
+void dropWaylandBufferWarnings(QtMsgType type, const QMessageLogContext &context,
+                               const QString &message)
+{
+    if (qstrcmp(context.category, "qt.qpa.wayland") == 0 &&
+        (message.startsWith(u"Failed to load client buffer integration") ||
+         message.startsWith(u"Available client buffer integrations")) &&
+        qgetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION") == "none")
+        return;
+    s_nextMessageHandler(type, context, message);
 }
 
 // glibc raises its threshold for mapping a large block by itself after the first such block is
@@ -75,14 +97,24 @@ void keepLargeBlocksOffTheHeap()
 #endif
 }
 
-// The store while the event loop runs, for the one exit that skips the end of main(): when the
-// display goes away, Qt's X11 connection calls exit().
+// The store and the folder's lock while the event loop runs, for the one exit that skips the
+// end of main(): when the display goes away, Qt's X11 connection calls exit() from inside the
+// event loop. The window and its scene are past use by then, so the store saves without
+// telling anyone: an outcome would reach the save notice, whose text would be laid out into a
+// window Qt is tearing down. (Qt's Wayland connection ends with _exit(), which runs no
+// handler: there only what the writer has already written is kept.)
 tapalong::AppStore *s_storeAtExit = nullptr;
+tapalong::SingleInstance *s_instanceAtExit = nullptr;
 
 void saveAtExit()
 {
-    if (s_storeAtExit)
+    if (!s_storeAtExit)
+        return;
+    {
+        const QSignalBlocker quiet(s_storeAtExit);
         s_storeAtExit->saveIfUnsaved();
+    }
+    s_instanceAtExit->release();
 }
 
 } // namespace
@@ -96,6 +128,7 @@ int main(int argc, char *argv[])
         return *status;
 
     chooseRenderer();
+    s_nextMessageHandler = qInstallMessageHandler(dropWaylandBufferWarnings);
     QGuiApplication app(argc, argv);
     tapalong::FramePacer::installForSoftwareRenderer();
     // No organisation name: the save file lives in ~/.local/share/Tapalong.
@@ -113,9 +146,26 @@ int main(int argc, char *argv[])
     tapalong::SingleInstance instance(QFileInfo(savePath).absolutePath());
     if (!instance.claim()) {
         // A second click on the icon: the household is already open in a window.
-        const bool heard = instance.askRunningToShow();
-        std::fprintf(stderr, "tapalong: already running%s\n",
-                     heard ? "; its window was asked to come forward" : " (it did not answer)");
+        using Answer = tapalong::SingleInstance::Answer;
+        const Answer answer =
+            instance.askRunningToShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+        const char *outcome = "";
+        switch (answer) {
+        case Answer::none:
+            outcome = " (it did not answer)";
+            break;
+        case Answer::heard:
+            outcome = "; its window was asked to come forward";
+            break;
+        case Answer::shown:
+            outcome = "; its window is in front";
+            break;
+        case Answer::notShown:
+            outcome = "; this desktop does not let it bring its window forward, so switch to "
+                      "Tapalong's window from the taskbar or the window list";
+            break;
+        }
+        std::fprintf(stderr, "tapalong: already running%s\n", outcome);
         return 0;
     }
     // Only now that the folder is ours: another running Tapalong may be saving.
@@ -143,13 +193,13 @@ int main(int argc, char *argv[])
                        : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     if (!window)
         return 1;
-    QObject::connect(&instance, &tapalong::SingleInstance::showRequested, window, [window] {
-        // Out of the taskbar if minimised; a maximised window stays maximised.
-        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
-        window->show();
-        window->raise();
-        window->requestActivate();
-    });
+    QObject::connect(&instance, &tapalong::SingleInstance::showRequested, window,
+                     [window, &instance](const QString &activationToken) {
+                         tapalong::bringForward(window, activationToken,
+                                                [&instance](bool shown) {
+                                                    instance.answerShow(shown);
+                                                });
+                     });
 
     // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
@@ -205,10 +255,12 @@ int main(int argc, char *argv[])
         new tapalong::UiProbe(window, probe);
 
     s_storeAtExit = &store;
+    s_instanceAtExit = &instance;
     std::atexit(saveAtExit);
     const int status = app.exec();
     store.saveIfUnsaved();
     s_storeAtExit = nullptr;
+    s_instanceAtExit = nullptr;
     feedback.setSoundBackend(nullptr);
     feedback.setSpeechBackend(nullptr);
     return status;

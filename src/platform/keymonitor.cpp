@@ -3,6 +3,7 @@
 #include "keymonitor.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTextBoundaryFinder>
 #include <QWindow>
@@ -20,7 +21,11 @@ QString firstGrapheme(const QString &text)
 
 } // namespace
 
-KeyMonitor::KeyMonitor(QObject *parent) : QObject(parent) {}
+KeyMonitor::KeyMonitor(QObject *parent)
+    : QObject(parent),
+      m_pairsReleases(!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+{
+}
 
 KeyMonitor::~KeyMonitor()
 {
@@ -54,8 +59,8 @@ bool KeyMonitor::eventFilter(QObject *watched, QEvent *event)
 
     const auto *key = static_cast<const QKeyEvent *>(event);
     const quint32 scanCode = key->nativeScanCode();
-    const bool releasedJustNow = m_lastWasRelease && scanCode != 0 && m_lastScanCode == scanCode &&
-                                 m_lastTimestamp == key->timestamp();
+    const bool releasedJustNow = m_pairsReleases && m_lastWasRelease && scanCode != 0 &&
+                                 m_lastScanCode == scanCode && m_lastTimestamp == key->timestamp();
     m_lastWasRelease = type == QEvent::KeyRelease;
     m_lastScanCode = scanCode;
     m_lastTimestamp = key->timestamp();

@@ -38,6 +38,10 @@ private:
     // same timestamp, and does not always flag the press, so the last key event seen is kept
     // to recognise the pair. Synthesised keys (tests) carry no scan code and can share a
     // millisecond without being a repeat, so only keys with a scan code are paired.
+    // Not on Wayland, where Qt makes the repeats itself and flags them: a compositor stamps
+    // events when it handles them, and one that is late hands a quick "f f" on in a single
+    // millisecond, which the pairing took for a held key.
+    bool m_pairsReleases = true;
     bool m_lastWasRelease = false;
     quint32 m_lastScanCode = 0;
     quint64 m_lastTimestamp = 0;

@@ -8,11 +8,17 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <utility>
+
 namespace tapalong {
 
 namespace {
 
-constexpr int answerTimeoutMs = 1000;
+// The running one takes up to half a second to see whether its window came forward.
+constexpr int answerTimeoutMs = 2000;
+constexpr qint64 maxRequestBytes = 4096;
+constexpr char shownReply[] = "shown\n";
+constexpr char notShownReply[] = "not shown\n";
 constexpr unsigned long garbledLockGraceMs = 300;
 
 // The socket lives in the user's runtime folder (private to them) when there is one; its name
@@ -39,8 +45,21 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            emit showRequested();
+            // The asker sends one line, its activation token, and waits for the answer.
+            const auto readRequest = [this, socket] {
+                if (!socket->canReadLine()) {
+                    if (socket->bytesAvailable() > maxRequestBytes)
+                        socket->abort();
+                    return;
+                }
+                disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+                const QString token =
+                    QString::fromUtf8(socket->readLine(maxRequestBytes).trimmed());
+                m_asking.append(socket);
+                emit showRequested(token);
+            };
+            connect(socket, &QLocalSocket::readyRead, this, readRequest);
+            readRequest();
         }
     });
 }
@@ -75,15 +94,42 @@ bool SingleInstance::claim()
     return true;
 }
 
-bool SingleInstance::askRunningToShow() const
+void SingleInstance::release()
+{
+    m_server.close();
+    m_lock.unlock();
+}
+
+SingleInstance::Answer SingleInstance::askRunningToShow(const QString &activationToken) const
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(answerTimeoutMs))
-        return false;
-    // The running one answers by closing the connection once it has heard.
-    return socket.state() == QLocalSocket::UnconnectedState ||
-           socket.waitForDisconnected(answerTimeoutMs);
+        return Answer::none;
+    QByteArray request = activationToken.toUtf8();
+    request.replace('\n', QByteArray());
+    socket.write(request + '\n');
+    QByteArray reply;
+    while (!reply.contains('\n') &&
+           (socket.bytesAvailable() > 0 || socket.waitForReadyRead(answerTimeoutMs)))
+        reply += socket.readAll();
+    reply += socket.readAll();
+    if (reply.startsWith(shownReply))
+        return Answer::shown;
+    if (reply.startsWith(notShownReply))
+        return Answer::notShown;
+    // An older Tapalong answers by closing the connection once it has heard.
+    return socket.state() == QLocalSocket::UnconnectedState ? Answer::heard : Answer::none;
+}
+
+void SingleInstance::answerShow(bool shown)
+{
+    for (const QPointer<QLocalSocket> &socket : std::exchange(m_asking, {})) {
+        if (!socket)
+            continue;
+        socket->write(shown ? shownReply : notShownReply);
+        socket->disconnectFromServer(); // once written
+    }
 }
 
 } // namespace tapalong

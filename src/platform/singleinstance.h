@@ -5,9 +5,12 @@
 // show its window and leaves.
 #pragma once
 
+#include <QList>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace tapalong {
@@ -16,6 +19,14 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
+    // What the running one told a second start.
+    enum class Answer {
+        none,     // nothing: it did not answer in time
+        heard,    // it heard, and said no more
+        shown,    // its window is in front
+        notShown, // the desktop kept its window where it was
+    };
+
     // `folder` is the save file's folder; the lock is kept beside the file.
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
 
@@ -24,11 +35,18 @@ public:
     // locked at all (the save file then reports its own trouble). False while another running
     // Tapalong holds it.
     bool claim();
-    // From a second start: asks the running one to show its window. Returns whether it heard.
-    bool askRunningToShow() const;
+    // Gives the folder up before this object goes: for an exit that skips destructors.
+    void release();
+    // From a second start: asks the running one to show its window, handing over the token
+    // with which the desktop lets a program it started bring a window forward (a Wayland
+    // compositor's xdg-activation token, from XDG_ACTIVATION_TOKEN; empty when none).
+    Answer askRunningToShow(const QString &activationToken = {}) const;
+    // From the running one, after showRequested: tells every start that asked since whether
+    // the window came forward.
+    void answerShow(bool shown);
 
 signals:
-    void showRequested();
+    void showRequested(const QString &activationToken);
 
 private:
     // True when the lock file holds no process id, host and name that can be read.
@@ -38,6 +56,7 @@ private:
     QString m_serverName;
     QLockFile m_lock;
     QLocalServer m_server;
+    QList<QPointer<QLocalSocket>> m_asking;
 };
 
 } // namespace tapalong

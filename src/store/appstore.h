@@ -74,9 +74,11 @@ public:
 
     static const Clock &systemClock();
 
-    // A refused save is tried again after these, doubling in between.
+    // A refused save is tried again after these, doubling in between. The longest wait is
+    // short because some ends run no code at all (a Wayland compositor that dies takes the
+    // program with it at once): once the disk has room again, a change is on it within 10 s.
     static constexpr int firstRetryMs = 2000;
-    static constexpr int maxRetryMs = 60000;
+    static constexpr int maxRetryMs = 10000;
 
     // Both load at once. The clock must outlive the store. The save file is written on a
     // worker thread; a test's storage where `thread` says.

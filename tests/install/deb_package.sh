@@ -42,6 +42,9 @@ sed -n '/^  # run time$/,/^  # /{/^  #/d;p}' "$install_deps" | tr -s ' ' '\n' | 
   >"$tmp/runtime"
 [ "$(wc -l <"$tmp/runtime")" -gt 10 ] || fail "no run-time section found in $install_deps"
 while read -r package; do need "$package"; done <"$tmp/runtime"
+# Native on a Wayland desktop where apt installs what a package recommends.
+field Recommends | tr ',' '\n' | grep -qx ' *qt6-wayland *' ||
+  fail "Recommends lacks qt6-wayland: $(field Recommends)"
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
 for file in ./usr/bin/tapalong ./usr/share/applications/$id.desktop \

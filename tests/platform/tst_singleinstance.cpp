@@ -18,8 +18,18 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
-    void aSecondStartAsksTheFirstToShowAndTheFolderFreesOnExit()
+    void aSecondStartAsksTheFirstToShowAndTheFolderFreesOnRelease_data()
     {
+        QTest::addColumn<bool>("cameForward");
+        QTest::newRow("shown") << true;
+        // A Wayland compositor without xdg-activation keeps the window where it is; the second
+        // start says so instead of claiming it came forward.
+        QTest::newRow("kept back") << false;
+    }
+
+    void aSecondStartAsksTheFirstToShowAndTheFolderFreesOnRelease()
+    {
+        QFETCH(bool, cameForward);
         QTemporaryDir dir;
         const QString folder = dir.filePath("Tapalong"); // made by the first claim
         auto first = std::make_unique<SingleInstance>(folder);
@@ -29,14 +39,24 @@ private slots:
         SingleInstance second(folder);
         QVERIFY(!second.claim());
         // A thread stands in for the asking process, so that this one can answer meanwhile.
-        std::atomic<bool> heard = false;
-        std::thread asker([&] { heard = SingleInstance(folder).askRunningToShow(); });
+        std::atomic<SingleInstance::Answer> answer = SingleInstance::Answer::none;
+        std::atomic<bool> done = false;
+        std::thread asker([&] {
+            answer = SingleInstance(folder).askRunningToShow(QStringLiteral("token-7"));
+            done = true;
+        });
         QTRY_COMPARE(shown.count(), 1);
+        // The desktop's token travels with the request, for the window to come forward with.
+        QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("token-7"));
+        first->answerShow(cameForward);
+        QTRY_VERIFY(done);
         asker.join();
-        QVERIFY(heard);
+        QCOMPARE(answer.load(),
+                 cameForward ? SingleInstance::Answer::shown : SingleInstance::Answer::notShown);
 
         QVERIFY(SingleInstance(dir.filePath("Other")).claim()); // another household: no clash
-        first.reset();
+        // As on the way out through exit(), which skips the destructors.
+        first->release();
         QVERIFY(second.claim());
     }
 
