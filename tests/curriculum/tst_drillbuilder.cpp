@@ -129,7 +129,10 @@ private slots:
         for (const bool sentences : {false, true}) {
             const QStringList &list =
                 sentences ? WordBankData::sentences() : WordBankData::easyPhrases();
-            const auto drill = sentences ? DrillBuilder::sentenceDrill : DrillBuilder::phraseDrill;
+            const auto drill = [&](SeededRNG &rng, QSet<int> &used) {
+                return sentences ? DrillBuilder::sentenceDrill(rng, used)
+                                 : DrillBuilder::phraseDrill(rng, used);
+            };
             SeededRNG rng(8);
             QSet<int> used;
             QSet<QString> lines;
