@@ -250,7 +250,8 @@ QString titleFor(const LessonRow &row, const QString &newKeys)
     if (row.naming == Naming::meet)
         //: A first lesson's title: its keys, "F and J"
         return QCoreApplication::translate("Course", "Meet %1").arg(list);
-    return list;
+    // "Comma and C": a title starts with a capital.
+    return list.front().toUpper() + list.sliced(1);
 }
 
 } // namespace

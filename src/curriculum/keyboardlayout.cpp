@@ -375,7 +375,6 @@ Keyboard Keyboard::fromKeymap(const Xkb::Keymap &keymap)
     for (const Xkb::PhysicalKey &physical : keymap.keys) {
         const KeyDef key = keyFrom(physical);
         keys.insert(key.position, key);
-        data->altGr = data->altGr || key.altGr || key.shiftAltGr || key.isDead(2) || key.isDead(3);
     }
 
     const KeyDef extra = keys.value(QStringLiteral("LSGT"));
@@ -429,6 +428,13 @@ Keyboard Keyboard::fromKeymap(const Xkb::Keymap &keymap)
     bottom.append(withPosition(
         controlKey(QStringLiteral("shift "), shiftLabel, hasAb11 ? 1.45 : 2.45), "RTSH"));
 
+    // AltGr is drawn where a drawn key has something for it.
+    for (const QList<KeyDef> *row : {&numbers, &top, &home, &bottom}) {
+        for (const KeyDef &key : *row) {
+            data->altGr = data->altGr || key.altGr || key.shiftAltGr || key.isDead(2) ||
+                          key.isDead(3);
+        }
+    }
     QList<KeyDef> spaceRow{spaceKey()};
     if (data->altGr) {
         //: The AltGr key's cap: at most 6 letters
