@@ -55,7 +55,7 @@ public:
     bool isUnlocked(const Lesson &lesson, const Profile &profile) const;
     QString learnedKeys(const Profile &profile) const; // the letters free-play games drill
 
-    struct Data;
+    struct Data; // what a course shares among its copies
 
 private:
     explicit Course(std::shared_ptr<const Data> data);

@@ -26,7 +26,8 @@ QString numberDrill(QStringView digits, SeededRNG &rng);
 QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized);
 
 // One entry not yet in used, which it then joins; entry 0 again once all are used. With
-// `typeable`, only entries made of those characters are candidates, and none is an empty line.
+// `typeable`, only entries made of those characters are candidates, and the line is empty
+// rather than one the keyboard cannot type.
 QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
 QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
 

@@ -132,7 +132,8 @@ enum class KeyboardProblem { none, badName, unknownLayout, otherScript };
 // own, which the keyboard data agrees with; every other one is read from the keyboard data.
 class Keyboard {
 public:
-    struct Data;
+    struct Data; // what a keyboard shares among its copies
+
 
     static const Keyboard &us();
     // "us" without a variant is us(); a layout whose letters are not Latin is refused, since
@@ -147,13 +148,16 @@ public:
     bool isIso() const;
     bool hasAltGr() const;
 
-    // Five rows, top to bottom, keys left to right.
+    // Five rows, top to bottom, keys left to right. An ISO keyboard's tall Return is two
+    // pieces, "return" at the end of the top row and "return " (no cap) at the end of the home
+    // row; a layout with AltGr levels has an "altgr" key after the space bar.
     const QList<QList<KeyDef>> &rows() const;
     std::optional<KeyDef> keyAt(QStringView position) const;
     // What the key at a position types without modifiers; empty for a dead key or none.
     QString plainAt(QStringView position) const;
 
-    // How to type ch: the fewest modifiers, directly before through a dead key.
+    // How to type ch: with one key where one types it (the fewest modifiers first), else a dead
+    // key and then another.
     std::optional<KeyboardLayout::Match> find(QChar ch) const;
     QStringList litKeys(std::optional<QChar> highlight, QStringView extra = {}) const;
     std::optional<QString> hintText(QChar highlight) const;
@@ -170,14 +174,16 @@ private:
 namespace KeyboardLayout {
 
 // The keyboard the course in use was built for (US until another is chosen). Earlier ones stay
-// alive, so a reference taken from one never dangles.
+// alive, so a reference taken from one never dangles. Curriculum::setActive sets it with the
+// course, so the two always agree.
 const Keyboard &active();
 void setActive(const Keyboard &keyboard);
 
 // The active keyboard's five rows, top to bottom, keys left to right.
 const QList<QList<KeyDef>> &rows();
 
-// The key that types ch, and whether Shift must be held; none when no key types it.
+// On the active keyboard: the key that types ch, and what must be held or pressed first; none
+// when the keyboard cannot type it.
 std::optional<Match> find(QChar ch);
 
 // Ids of the keys lit for a highlighted character and further keys, in layout order. The
