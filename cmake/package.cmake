@@ -11,7 +11,7 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data)
 
 # The project's own people; whoever builds the package for others sets theirs (README).
 set(TAPALONG_MAINTAINER "The Tapalong developers <developers@tapalong.invalid>"

@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "coursejson.h"
+#include "curriculum.h"
 #include "translation.h"
 
 #include <QCommandLineParser>
@@ -56,6 +57,12 @@ struct Options {
         QCoreApplication::translate(
             "CommandLine",
             "Print the whole course (units, lessons, drill lines) as JSON and exit.")};
+    const QCommandLineOption layout{
+        QStringLiteral("layout"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --print-course: the course and keyboard of this "
+                                    "keyboard layout, such as de or us(intl)."),
+        QCoreApplication::translate("CommandLine", "layout")};
 
     Options()
     {
@@ -67,9 +74,44 @@ struct Options {
                            "with stars, badges and five arcade games."));
         parser.addOptions({help, version});
         parser.addOption(printCourse);
+        parser.addOption(layout);
         acceptQtOptions(parser);
     }
 };
+
+// The course of a layout read from the keyboard data; 2, with the reason, when there is none.
+int printLayoutCourse(const QString &text)
+{
+    const auto refuse = [](const QString &why) {
+        print(stderr, QStringLiteral("tapalong: %1\n").arg(why).toLocal8Bit());
+        return 2;
+    };
+    const std::optional<LayoutName> name = LayoutName::parse(text);
+    KeyboardProblem problem = KeyboardProblem::badName;
+    const std::optional<Keyboard> keyboard =
+        name ? Keyboard::load(*name, &problem) : std::nullopt;
+    if (!keyboard) {
+        switch (problem) {
+        case KeyboardProblem::otherScript:
+            return refuse(
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "There is no course for the layout '%1' yet: Tapalong teaches Latin letters.")
+                    .arg(text));
+        case KeyboardProblem::unknownLayout:
+            return refuse(QCoreApplication::translate(
+                              "CommandLine", "The keyboard data knows no layout '%1'.")
+                              .arg(text));
+        default:
+            return refuse(QCoreApplication::translate(
+                              "CommandLine",
+                              "'%1' is not a layout name: a layout is written like de or "
+                              "us(intl).")
+                              .arg(text));
+        }
+    }
+    return print(stdout, layoutJson(Course::build(*keyboard))) ? 0 : 1;
+}
 
 } // namespace
 
@@ -125,7 +167,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
                                  .toLocal8Bit())
                    ? 0
                    : 1;
-    return print(stdout, courseJson()) ? 0 : 1;
+    if (!parser.isSet(translated.layout))
+        return print(stdout, courseJson()) ? 0 : 1;
+    return printLayoutCourse(parser.value(translated.layout));
 }
 
 } // namespace tapalong

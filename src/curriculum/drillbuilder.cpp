@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tapalong::DrillBuilder {
 
 namespace {
@@ -26,18 +28,23 @@ QString chunkDrill(QStringView keys, int chunkCount, SeededRNG &rng)
     return fitLine(chunks.join(u' '));
 }
 
-QString unusedEntry(const QStringList &list, SeededRNG &rng, QSet<int> &used)
+QString unusedEntry(const QStringList &list, SeededRNG &rng, QSet<int> &used,
+                    const QSet<QChar> *typeable)
 {
     if (list.isEmpty())
         return {};
+    const auto fits = [&](const QString &entry) {
+        return !typeable || std::all_of(entry.cbegin(), entry.cend(),
+                                        [&](QChar c) { return typeable->contains(c); });
+    };
     QList<int> candidates;
     for (int i = 0; i < list.size(); ++i) {
-        if (!used.contains(i))
+        if (!used.contains(i) && fits(list.at(i)))
             candidates.append(i);
     }
     const int k = candidates.isEmpty() ? 0 : rng.randomElement(candidates);
     used.insert(k);
-    return fitLine(list.at(k));
+    return fits(list.at(k)) ? fitLine(list.at(k)) : QString();
 }
 
 } // namespace
@@ -96,14 +103,14 @@ QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized)
     return line;
 }
 
-QString phraseDrill(SeededRNG &rng, QSet<int> &used)
+QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable)
 {
-    return unusedEntry(WordBankData::easyPhrases(), rng, used);
+    return unusedEntry(WordBankData::easyPhrases(), rng, used, typeable);
 }
 
-QString sentenceDrill(SeededRNG &rng, QSet<int> &used)
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable)
 {
-    return unusedEntry(WordBankData::sentences(), rng, used);
+    return unusedEntry(WordBankData::sentences(), rng, used, typeable);
 }
 
 } // namespace tapalong::DrillBuilder

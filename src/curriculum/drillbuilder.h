@@ -25,8 +25,10 @@ QString numberDrill(QStringView digits, SeededRNG &rng);
 // Falls back to mixDrill over the same pool when fewer than five words can be typed with it.
 QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized);
 
-// One entry not yet in used, which it then joins; entry 0 again once all are used.
-QString phraseDrill(SeededRNG &rng, QSet<int> &used);
-QString sentenceDrill(SeededRNG &rng, QSet<int> &used);
+// One entry not yet in used, which it then joins; entry 0 again once all are used. With
+// `typeable`, only entries made of those characters are candidates, and the line is empty
+// rather than one the keyboard cannot type.
+QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
 
 } // namespace tapalong::DrillBuilder

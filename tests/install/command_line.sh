@@ -43,6 +43,18 @@ run --print-course
 python3 -c 'import json, sys; assert len(json.load(sys.stdin)) > 0' <"$tmp/out" ||
   fail "--print-course printed no course"
 
+# Another layout's keyboard and course; a layout there is no course for, or no layout at all,
+# is an error.
+run --print-course --layout 'de'
+[ "$status" -eq 0 ] || fail "--print-course --layout de exited with $status"
+python3 -c 'import json, sys; d = json.load(sys.stdin); assert d["layout"] == "de" and d["units"]' \
+  <"$tmp/out" || fail "--layout de printed no German course"
+for layout in ru xx '../../etc/passwd'; do
+  run --print-course --layout "$layout"
+  [ "$status" -eq 2 ] || fail "--layout $layout exited with $status"
+  [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--layout $layout: no one-line error"
+done
+
 # Qt's own options pass through to Qt, with their values.
 run -platform offscreen -style Basic -reverse --version
 [ "$status" -eq 0 ] || fail "Qt's own options were refused ($status)"
