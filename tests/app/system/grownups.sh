@@ -78,7 +78,7 @@ description=$(python3 "$ui_probe" list trickyKeysDescription | cut -f3)
 [[ $description == "A quick drill on J, "* ]] || fail "the practice card does not lead with J: \"$description\""
 click_on trickyKeysButton
 await drillLabel --text "Drill 1 of 4"
-python3 "$ui_probe" wait 'keyboard/key:[JFD]' --lit >/dev/null || fail "the drill does not start on a tricky key"
+python3 "$ui_probe" wait 'keyboard/key:J' --lit >/dev/null || fail "the drill does not start on a tricky key"
 
 quit_program
-echo "PASS: J named in the grown-ups' view, one speed point, tricky-key practice on J"
+echo "PASS: J named in the grown-ups' view, one speed point, a copy saved through the dialog, tricky-key practice on J"

@@ -79,7 +79,7 @@ TestCase {
         UiTestSupport.recordTypedLesson("u1l2", 9, "fjdk", 30, "d", "s", 4)
         verify(card.visible)
         compare(findChild(card, "trickyKeysDescription").text,
-                "A quick drill on D, J and F, the keys that trip you up most.")
+                "A quick drill on J, the key that trips you up most.")
     }
 
     function test_bothBackupButtonsOpenAFileDialog() {
