@@ -56,6 +56,13 @@ public:
         if (const auto lesson = Curriculum::lessonById(lessonId))
             store->recordLesson(*lesson, 2, wpm, 90, right, details);
     }
+    // A tricky-key practice of the current explorer.
+    Q_INVOKABLE void recordPractice(double wpm)
+    {
+        AttemptDetails details;
+        details.seconds = 60;
+        store->recordTrickyPractice(2, wpm, 80, 30, details);
+    }
     // A file of that name in a folder of this run's own.
     Q_INVOKABLE QUrl scratchFile(const QString &name) const
     {

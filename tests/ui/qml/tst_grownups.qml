@@ -61,12 +61,37 @@ TestCase {
         compare(findChild(view, "trickyText").text, "Trickiest keys: J (17% missed, often K)")
         compare(findChild(view, "speedText").text,
                 "1 lesson, latest 10 wpm at 90% accuracy  ·  dashes: each lesson's goal")
+        // One lesson: its goal is drawn across the chart, as the legend says.
+        compare(findChild(view, "speedChart").line("goal").length, 2)
         let points = 0
         const chart = findChild(view, "speedChart")
         for (let i = 0; i < chart.children.length; ++i)
             if (chart.children[i].objectName === "speedPoint")
                 ++points
         compare(points, 1)
+    }
+
+    // Guards a goal line that fell to zero at a practice drill, which has no goal.
+    function test_practiceIsMarkedApartFromTheLessonsLine() {
+        AppStore.addProfile("Ada", "🦊")
+        UiTestSupport.recordTypedLesson("u1l1", 9.6, "fj", 30, "j", "k", 6)
+        UiTestSupport.recordPractice(6)
+        UiTestSupport.recordTypedLesson("u1l2", 11, "fjdk", 30, "d", "s", 2)
+        const view = createTemporaryObject(progressComponent, testCase, { width: width, height: height })
+        const chart = findChild(view, "speedChart")
+        const goal = chart.line("goal")
+        compare(goal.length, 2, "the goal joins the two lessons only")
+        for (let i = 0; i < goal.length; ++i)
+            verify(goal[i].y < chart.chartHeight - 1, "no goal at zero")
+        compare(chart.line("wpm").length, 2)
+        let rings = 0
+        for (let i = 0; i < chart.children.length; ++i)
+            if (chart.children[i].objectName === "speedPointPractice")
+                ++rings
+        compare(rings, 1)
+        compare(findChild(view, "speedText").text,
+                "2 lessons, latest 11 wpm at 90% accuracy  ·  dashes: each lesson's goal  ·  "
+                + "rings: tricky-key practice (1 drill)")
     }
 
     function test_thePracticeCardShowsOnlyWithEnoughStatistics() {
