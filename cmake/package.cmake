@@ -13,6 +13,12 @@ set(TAPALONG_RUNTIME_PACKAGES
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
 
+# Not needed to run, but where they are, Qt offers the desktop's own file dialog (the XDG
+# portal's, GTK's) for backups instead of Qt Quick's. The same list as the recommended section
+# of scripts/install-deps.sh.
+set(TAPALONG_RECOMMENDED_PACKAGES
+  qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme)
+
 set(TAPALONG_MAINTAINER "The Tapalong developers <maintainers@users.noreply.c-seed-16c08fe8.example>"
   CACHE STRING "The Maintainer field of the Debian package")
 
@@ -38,6 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 list(JOIN TAPALONG_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+list(JOIN TAPALONG_RECOMMENDED_PACKAGES ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 
 # Debian wants a copyright file and a changelog in the package's documentation folder. They
 # belong to the package only, so a plain `cmake --install` leaves them out.

@@ -17,6 +17,8 @@ packages=(
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
+  # run time, recommended: the desktop's own file dialog (XDG portal, GTK) for backups
+  qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   # man page, desktop and AppStream validators, the Debian package and its checks

@@ -42,6 +42,14 @@ sed -n '/^  # run time$/,/^  # /{/^  #/d;p}' "$install_deps" | tr -s ' ' '\n' | 
   >"$tmp/runtime"
 [ "$(wc -l <"$tmp/runtime")" -gt 10 ] || fail "no run-time section found in $install_deps"
 while read -r package; do need "$package"; done <"$tmp/runtime"
+# The desktop's file dialogs are recommended, not required.
+sed -n '/^  # run time, recommended/,/^  # /{/^  #/d;p}' "$install_deps" | tr -s ' ' '\n' | sed '/^$/d' \
+  >"$tmp/recommended"
+[ -s "$tmp/recommended" ] || fail "no recommended section found in $install_deps"
+while read -r package; do
+  field Recommends | tr ',' '\n' | sed 's/ //g' | grep -qx "$package" ||
+    fail "Recommends lacks $package: $(field Recommends)"
+done <"$tmp/recommended"
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
 for file in ./usr/bin/tapalong ./usr/share/applications/$id.desktop \

@@ -4,7 +4,9 @@
 # The grown-ups' view and tricky-key practice end to end in the real program: an explorer who
 # has finished "D and K" types "Meet F and J" pressing H before every J; the grown-ups' view,
 # behind its sum, then names J as the trickiest key and shows one point on the speed chart;
-# the dashboard offers tricky-key practice on J, and it starts.
+# a copy of the household is saved through the file dialog as a grown-up would (a folder
+# highlighted, a name typed, Return); the dashboard offers tricky-key practice on J, and it
+# starts.
 #   xvfb-run -a grownups.sh path/to/tapalong
 set -euo pipefail
 
@@ -70,6 +72,30 @@ tricky=$(python3 "$ui_probe" list trickyText | cut -f3)
 python3 "$ui_probe" wait speedPoint --count 1 >/dev/null || fail "no point on the speed chart"
 points=$(python3 "$ui_probe" list speedPoint | wc -l)
 [ "$points" -eq 1 ] || fail "$points points on the speed chart, expected 1"
+
+# Save a copy: the dialog opens in Documents; a folder is highlighted, a name typed over the
+# offered one, Return.
+mkdir -p "$HOME/Documents/School"
+for ((page = 0; page < 6; page++)); do
+  python3 "$ui_probe" wait grownupsMoreBelow --timeout 1 >/dev/null 2>&1 || break
+  click_on grownupsMoreBelow
+done
+click_on saveCopyButton
+await saveDialogName --focus
+click_on "saveDialogFolder School"
+xdotool type --delay 30 "mia-backup"
+xdotool key Return
+await_gone saveDialogName
+copy=$HOME/Documents/mia-backup.json
+wait_for 5 test -s "$copy" || fail "no copy at $copy: $(ls -R "$HOME/Documents")"
+python3 - "$copy" <<'PY' || fail "the copy is not the household"
+import json, sys
+household = json.load(open(sys.argv[1], encoding="utf-8"))
+sys.exit(0 if [p["name"] for p in household["profiles"]] == ["Mia"] else 1)
+PY
+message=$(python3 "$ui_probe" list backupMessage | cut -f3)
+[[ $message == "Saved a copy: "* ]] || fail "the view said \"$message\" after saving"
+
 click_on grownupsClose
 await_gone grownupsScreen
 
