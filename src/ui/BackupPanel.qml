@@ -38,8 +38,11 @@ Item {
                          { backup: backup, saving: saving })
         // Without a desktop dialog, saving goes through our own: Qt Quick's loses typed
         // names. Swapped before a frame is drawn, so only one dialog is ever seen.
-        if (saving && backup.isQtQuickDialog(dialog.item))
+        // Closed first: Qt 6.4 leaves its dialog on screen when the FileDialog is destroyed.
+        if (saving && backup.isQtQuickDialog(dialog.item)) {
+            (dialog.item as HouseholdFileDialog).close()
             dialog.setSource(Qt.resolvedUrl("SaveCopyDialog.qml"), { backup: backup })
+        }
     }
 
     CardBackground {

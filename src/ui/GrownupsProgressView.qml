@@ -151,14 +151,17 @@ Item {
                     id: practicePanel
                     width: (page.width - 16) / 2
                     height: Math.max(implicitHeight, speedPanel.implicitHeight)
-                    Heading { text: qsTr("Practice per day") }
+                    Heading { id: practiceHeading; text: qsTr("Practice per day") }
+                    // As tall as the panel beside it allows: the bars fill it rather than a gap.
                     DaysChart {
                         width: parent.width
                         days: report.days
                         maxValue: report.dayScale
-                        chartHeight: 100
+                        chartHeight: Math.max(100, speedPanel.implicitHeight - 2 * 18 - 3 * 10
+                                              - practiceHeading.height - practiceNote.height - 20)
                     }
                     Note {
+                        id: practiceNote
                         objectName: "practiceText"
                         width: parent.width
                         text: report.practiceText + "  ·  " + report.streakText
@@ -240,7 +243,7 @@ Item {
         opacity: 0.5
         visible: flick.contentHeight > flick.height
     }
-    GhostButton {
+    BigButton {
         objectName: "grownupsMoreBelow"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
@@ -248,6 +251,7 @@ Item {
         visible: flick.contentHeight > flick.height && !flick.atYEnd
         text: qsTr("▼ More below")
         size: 13
+        color: Theme.lavender
         // A page further, as far as the page goes.
         onClicked: flick.contentY = Math.min(flick.contentHeight - flick.height,
                                              flick.contentY + flick.height * 0.8)

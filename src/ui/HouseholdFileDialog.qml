@@ -25,7 +25,7 @@ FileDialog {
     onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
     Component.onCompleted: {
         if (saving)
-            selectedFile = backup.target(backup.startFolder, backup.suggestedName())
+            selectedFile = backup.suggestedFile()
         open()
     }
 }

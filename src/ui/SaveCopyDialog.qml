@@ -18,17 +18,17 @@ T.Popup {
 
     property url folder: backup.startFolder
     // The file the grown-up is asked about before it is replaced; empty otherwise.
-    property url replacing
+    property string replacing
 
     function save() {
         const target = root.backup.target(root.folder, nameField.text)
-        if (target.toString() === "")
+        if (target === "")
             return
-        if (root.replacing.toString() === "" && root.backup.exists(target)) {
+        if (root.replacing === "" && root.backup.exists(target)) {
             root.replacing = target
             return
         }
-        root.backup.saveCopy(target)
+        root.backup.saveCopyAs(target)
         root.close()
     }
     function openFolder(folder: url) {
@@ -48,11 +48,18 @@ T.Popup {
 
     T.Overlay.modal: Scrim { strength: 0.5 }
 
-    background: CardBackground {
+    // The sky's own colour under the card's, so that nothing behind shows through.
+    background: Rectangle {
         radius: 22
+        color: Theme.bgMid
+        CardBackground {
+            anchors.fill: parent
+            radius: parent.radius
+        }
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
         Text {
             id: heading
             width: parent.width
@@ -74,7 +81,7 @@ T.Popup {
                 objectName: "saveDialogUp"
                 text: qsTr("⬆ Up")
                 size: 13
-                enabled: folders.parentFolder.toString() !== ""
+                enabled: root.backup.localPath(folders.parentFolder) !== ""
                 onClicked: root.openFolder(folders.parentFolder)
             }
             Text {
@@ -83,7 +90,7 @@ T.Popup {
                 anchors.leftMargin: 12
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                text: qsTr("In %1").arg(decodeURIComponent(root.folder.toString().replace(/^file:\/\//, "")))
+                text: qsTr("In %1").arg(root.backup.localPath(root.folder))
                 font: Theme.rounded(14, Font.DemiBold)
                 color: Theme.textDim
                 elide: Text.ElideMiddle
@@ -126,7 +133,8 @@ T.Popup {
                 required property int index
 
                 objectName: (fileIsDir ? "saveDialogFolder " : "saveDialogFile ") + fileName
-                width: ListView.view.width
+                width: list.width
+                implicitHeight: implicitContentHeight + topPadding + bottomPadding
                 focusPolicy: Qt.NoFocus
                 padding: 8
                 leftPadding: 12
@@ -174,7 +182,7 @@ T.Popup {
             Row {
                 width: parent.width
                 spacing: 10
-                visible: root.replacing.toString() === ""
+                visible: root.replacing === ""
 
                 Text {
                     id: nameLabel
@@ -218,7 +226,7 @@ T.Popup {
             Text {
                 objectName: "saveDialogReplaceQuestion"
                 width: parent.width
-                visible: root.replacing.toString() !== ""
+                visible: root.replacing !== ""
                 text: qsTr("“%1” is already there. Replace it with this copy?")
                           .arg(nameField.text.trim())
                 font: Theme.rounded(15, Font.DemiBold)
@@ -231,12 +239,12 @@ T.Popup {
                 spacing: 12
 
                 GhostButton {
-                    objectName: root.replacing.toString() === "" ? "saveDialogCancel" : "saveDialogKeep"
+                    objectName: root.replacing === "" ? "saveDialogCancel" : "saveDialogKeep"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: root.replacing.toString() === "" ? qsTr("Cancel") : qsTr("Keep it")
+                    text: root.replacing === "" ? qsTr("Cancel") : qsTr("Keep it")
                     size: 14
                     onClicked: {
-                        if (root.replacing.toString() === "") {
+                        if (root.replacing === "") {
                             root.close()
                         } else {
                             root.replacing = ""
@@ -245,11 +253,11 @@ T.Popup {
                     }
                 }
                 BigButton {
-                    objectName: root.replacing.toString() === "" ? "saveDialogSave" : "saveDialogReplace"
+                    objectName: root.replacing === "" ? "saveDialogSave" : "saveDialogReplace"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: root.replacing.toString() === "" ? qsTr("Save") : qsTr("Replace")
+                    text: root.replacing === "" ? qsTr("Save") : qsTr("Replace")
                     size: 15
-                    color: root.replacing.toString() === "" ? Theme.mint : Theme.coral
+                    color: root.replacing === "" ? Theme.mint : Theme.coral
                     enabled: nameField.text.trim() !== ""
                     onClicked: root.save()
                 }
@@ -269,5 +277,5 @@ T.Popup {
     }
 
     Component.onCompleted: open()
-    onReplacingChanged: if (root.replacing.toString() !== "") question.forceActiveFocus()
+    onReplacingChanged: if (root.replacing !== "") question.forceActiveFocus()
 }

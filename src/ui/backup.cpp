@@ -160,15 +160,24 @@ QString BackupController::suggestedName() const
     return Backup::suggestedName(m_store ? m_store->clock() : AppStore::systemClock());
 }
 
-QUrl BackupController::target(const QUrl &folder, const QString &typedName) const
+QUrl BackupController::suggestedFile() const
 {
-    const QString path = Backup::targetPath(folder.toLocalFile(), typedName);
-    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
+    return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(suggestedName()));
 }
 
-bool BackupController::exists(const QUrl &file)
+QString BackupController::target(const QUrl &folder, const QString &typedName)
 {
-    return QFileInfo::exists(file.toLocalFile());
+    return Backup::targetPath(folder.toLocalFile(), typedName);
+}
+
+bool BackupController::exists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QString BackupController::localPath(const QUrl &url)
+{
+    return url.toLocalFile();
 }
 
 bool BackupController::isQtQuickDialog(QObject *dialog)

@@ -68,11 +68,15 @@ public:
     static QUrl startFolder();
 
     Q_INVOKABLE bool saveCopy(const QUrl &file);
-    // For the save dialog: the name it offers, where a typed name goes (an empty URL for
-    // none), and whether saving there would replace a file.
+    // For the save dialogs: the name offered and that name in startFolder, where a typed
+    // name goes (a path, empty for none), whether saving there would replace a file, and the
+    // path of a folder's URL (empty for none).
     Q_INVOKABLE QString suggestedName() const;
-    Q_INVOKABLE QUrl target(const QUrl &folder, const QString &typedName) const;
-    Q_INVOKABLE static bool exists(const QUrl &file);
+    Q_INVOKABLE QUrl suggestedFile() const;
+    Q_INVOKABLE static QString target(const QUrl &folder, const QString &typedName);
+    Q_INVOKABLE static bool exists(const QString &path);
+    Q_INVOKABLE static QString localPath(const QUrl &url);
+    Q_INVOKABLE bool saveCopyAs(const QString &path) { return saveCopy(QUrl::fromLocalFile(path)); }
     // True when `dialog`, a QtQuick.Dialogs FileDialog that has been opened, is drawn by Qt
     // Quick itself rather than by the desktop (GTK, the XDG portal).
     Q_INVOKABLE static bool isQtQuickDialog(QObject *dialog);

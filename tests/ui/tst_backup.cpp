@@ -186,10 +186,10 @@ private slots:
         QCOMPARE(backup.suggestedName(), "Tapalong backup 2026-12-07.json");
 
         const QUrl folder = QUrl::fromLocalFile(dir.path());
-        const QUrl target = backup.target(folder, "Tapalong backup 2026-12-07");
-        QCOMPARE(target, QUrl::fromLocalFile(dir.filePath("Tapalong backup 2026-12-07.json")));
+        const QString target = backup.target(folder, "Tapalong backup 2026-12-07");
+        QCOMPARE(target, dir.filePath("Tapalong backup 2026-12-07.json"));
         QVERIFY(!BackupController::exists(target));
-        QVERIFY(backup.saveCopy(target));
+        QVERIFY(backup.saveCopyAs(target));
         QVERIFY(BackupController::exists(target));
         QVERIFY(backup.target(folder, " ").isEmpty());
     }
