@@ -37,8 +37,8 @@ Item {
         dialog.setSource(Qt.resolvedUrl("HouseholdFileDialog.qml"),
                          { backup: backup, saving: saving })
         // Without a desktop dialog, saving goes through our own: Qt Quick's loses typed
-        // names. Swapped before a frame is drawn, so only one dialog is ever seen.
-        // Closed first: Qt 6.4 leaves its dialog on screen when the FileDialog is destroyed.
+        // names. Swapped before a frame is drawn, so only one dialog is ever seen, and Qt's
+        // closed first, since Qt 6.4 leaves it on screen when its FileDialog is destroyed.
         if (saving && backup.isQtQuickDialog(dialog.item)) {
             (dialog.item as HouseholdFileDialog).close()
             dialog.setSource(Qt.resolvedUrl("SaveCopyDialog.qml"), { backup: backup })

@@ -98,9 +98,10 @@ bool keepAside(const QString &path, const Clock &clock)
 
 QString suggestedName(const Clock &clock)
 {
-    //: The name a backup file is offered under; %1 is the date, 2026-12-07
-    return QCoreApplication::translate("Backup", "Tapalong backup %1.json")
-        .arg(clock.now().localDate().toString(Qt::ISODate));
+    //: The name a backup file is offered under, before ".json"; %1 is the date, 2026-12-07
+    return QCoreApplication::translate("Backup", "Tapalong backup %1")
+               .arg(clock.now().localDate().toString(Qt::ISODate)) +
+           QStringLiteral(".json");
 }
 
 QString targetPath(const QString &folder, const QString &typedName)
