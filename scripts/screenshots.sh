@@ -218,9 +218,12 @@ shot grownups-progress grownupsSummary
 for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
 shot grownups-keys-and-backup saveCopyButton
 click_on saveCopyButton
-shot grownups-save-dialog dialogTitleBarLabel
-xdotool key Escape
-await_gone dialogTitleBarLabel
+shot grownups-save-dialog saveDialogName --focus
+# A copy saved as a grown-up would: a name typed over the one offered, Return.
+xdotool type --delay 20 "leo-backup"
+xdotool key Return
+await_gone saveDialogName
+shot grownups-saved backupMessage
 # The household as it stands, copied aside and read back: its path is typed into the dialog's
 # location field (Ctrl+L), and the preview says what the copy holds before anything changes.
 cp "$save" "$home/household-copy.json"

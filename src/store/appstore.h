@@ -88,6 +88,9 @@ public:
     // Waits for the last write.
     ~AppStore() override;
 
+    // The clock the store dates things by; others that date things for it read the same.
+    const Clock &clock() const { return m_clock; }
+
     // QML's singleton is the store handed to setInstance(), which must happen before the first
     // QML file that uses it is loaded; the caller keeps ownership.
     static void setInstance(AppStore *store);

@@ -255,7 +255,7 @@ private slots:
         const auto resultsBefore = h.store.currentProfile()->lessonResults;
         h.lesson->setLessonId(u"tricky"_qs);
         QVERIFY(h.lesson->session());
-        QCOMPARE(h.session().lesson().newKeys, u"kfj"_qs);
+        QCOMPARE(h.session().lesson().newKeys, u"k"_qs); // f, j and d were never missed
         QVERIFY(!h.lesson->tutorialActive());
         QVERIFY(!h.lesson->hasNextLesson());
         QVERIFY(h.lesson->bonusChoices().isEmpty());

@@ -6,6 +6,10 @@
 #include "appstore.h"
 #include "curriculum.h"
 #include "recordingsound.h"
+#include "savecodec.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -56,10 +60,42 @@ public:
         if (const auto lesson = Curriculum::lessonById(lessonId))
             store->recordLesson(*lesson, 2, wpm, 90, right, details);
     }
+    // A tricky-key practice of the current explorer.
+    Q_INVOKABLE void recordPractice(double wpm)
+    {
+        AttemptDetails details;
+        details.seconds = 60;
+        store->recordTrickyPractice(2, wpm, 80, 30, details);
+    }
     // A file of that name in a folder of this run's own.
     Q_INVOKABLE QUrl scratchFile(const QString &name) const
     {
         return QUrl::fromLocalFile(m_dir.filePath(name));
+    }
+
+    // A fresh folder of this run's own, with the folders named in `inside` made in it.
+    Q_INVOKABLE QUrl scratchFolder(const QString &name, const QStringList &inside = {}) const
+    {
+        QDir folder(m_dir.filePath(name));
+        folder.mkpath(QStringLiteral("."));
+        for (const QString &sub : inside)
+            folder.mkpath(sub);
+        return QUrl::fromLocalFile(folder.path());
+    }
+    // The household in a file, or none when it is not one.
+    Q_INVOKABLE int explorersIn(const QUrl &file) const
+    {
+        QFile in(file.toLocalFile());
+        if (!in.open(QIODevice::ReadOnly))
+            return -1;
+        const std::optional<AppData> data = SaveCodec::decode(in.readAll());
+        return data ? int(data->profiles.size()) : -1;
+    }
+    Q_INVOKABLE void writeFile(const QUrl &file, const QString &text) const
+    {
+        QFile out(file.toLocalFile());
+        if (out.open(QIODevice::WriteOnly))
+            out.write(text.toUtf8());
     }
 
 private:

@@ -14,4 +14,5 @@ tapalong_ui_folder(
     DaysChart.qml
     BackupPanel.qml
     HouseholdFileDialog.qml
+    SaveCopyDialog.qml
 )

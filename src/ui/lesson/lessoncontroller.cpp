@@ -93,7 +93,7 @@ std::optional<Lesson> LessonController::lessonToPlay() const
     if (!isTrickyPractice())
         return Curriculum::lessonById(m_lessonId);
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
-    if (!profile || !TrickyKeys::hasEnoughStatistics(*profile))
+    if (!profile || !TrickyKeys::hasTrickyKeys(*profile))
         return std::nullopt;
     return TrickyKeys::drill(*profile, m_clock.now().localDate());
 }
