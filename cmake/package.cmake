@@ -11,7 +11,7 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data)
 
 set(TAPALONG_MAINTAINER "The Tapalong developers <maintainers@users.noreply.c-seed-16c08fe8.example>"
   CACHE STRING "The Maintainer field of the Debian package")

@@ -10,15 +10,18 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
   libxcb1-dev
+  # keyboard layouts: the keyboard data's list, the desktop's layout and group on X11
+  libxkbcommon-dev libxkbregistry-dev libxcb-xkb-dev
   # run time
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data
   # tests, benchmarks and screenshots
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  x11-xkb-utils
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
   # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools
