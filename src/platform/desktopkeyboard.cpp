@@ -57,7 +57,9 @@ QString layoutName(const QString &layout, const QString &variant)
 std::optional<XkbRulesNames> XkbRulesNames::parse(const QByteArray &property)
 {
     const QList<QByteArray> fields = property.split('\0');
-    const auto field = [&](qsizetype i) { return QString::fromUtf8(fields.value(i)).trimmed(); };
+    const auto field = [&](qsizetype i) {
+        return QString::fromUtf8(fields.value(i)).trimmed();
+    };
     XkbRulesNames names{field(0), field(1), commaList(field(2)), commaList(field(3)), field(4)};
     if (names.layouts.contains(QString()))
         return std::nullopt;
@@ -99,8 +101,8 @@ public:
             std::free(atom);
         }
         // Qt watches the root window's properties already; if it ever stops, this keeps ours.
-        if (auto *attributes = xcb_get_window_attributes_reply(connection, attributesCookie,
-                                                               nullptr)) {
+        if (auto *attributes =
+                xcb_get_window_attributes_reply(connection, attributesCookie, nullptr)) {
             if (!(attributes->your_event_mask & XCB_EVENT_MASK_PROPERTY_CHANGE)) {
                 const quint32 mask = attributes->your_event_mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
                 xcb_change_window_attributes(connection, m_root, XCB_CW_EVENT_MASK, &mask);
@@ -168,8 +170,7 @@ private:
             xcb_get_property(m_connection, 0, m_root, m_namesAtom, XCB_ATOM_STRING, 0, 1024);
         if (auto *reply = xcb_get_property_reply(m_connection, cookie, nullptr)) {
             const auto *bytes = static_cast<const char *>(xcb_get_property_value(reply));
-            m_names = XkbRulesNames::parse(
-                QByteArray(bytes, xcb_get_property_value_length(reply)));
+            m_names = XkbRulesNames::parse(QByteArray(bytes, xcb_get_property_value_length(reply)));
             std::free(reply);
         }
     }

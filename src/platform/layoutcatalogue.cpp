@@ -25,10 +25,10 @@ using XkbContext = std::unique_ptr<xkb_context, Unref>;
 using Keymap = std::unique_ptr<xkb_keymap, Unref>;
 
 // The letter keys of the main block, by their position names.
-constexpr const char *letterKeys[] = {
-    "AD01", "AD02", "AD03", "AD04", "AD05", "AD06", "AD07", "AD08", "AD09", "AD10",
-    "AC01", "AC02", "AC03", "AC04", "AC05", "AC06", "AC07", "AC08", "AC09",
-    "AB01", "AB02", "AB03", "AB04", "AB05", "AB06", "AB07"};
+constexpr const char *letterKeys[] = {"AD01", "AD02", "AD03", "AD04", "AD05", "AD06", "AD07",
+                                      "AD08", "AD09", "AD10", "AC01", "AC02", "AC03", "AC04",
+                                      "AC05", "AC06", "AC07", "AC08", "AC09", "AB01", "AB02",
+                                      "AB03", "AB04", "AB05", "AB06", "AB07"};
 
 } // namespace
 
@@ -83,8 +83,8 @@ LayoutCatalogue::Letters LayoutCatalogue::lettersOf(const QString &layoutName)
     xkb_context_set_log_level(context.get(), XKB_LOG_LEVEL_CRITICAL);
     const QByteArray layoutBytes = layout.toUtf8();
     const QByteArray variantBytes = variant.toUtf8();
-    const xkb_rule_names names{"evdev", "pc105", layoutBytes.constData(),
-                               variantBytes.constData(), nullptr};
+    const xkb_rule_names names{"evdev", "pc105", layoutBytes.constData(), variantBytes.constData(),
+                               nullptr};
     const Keymap keymap(
         xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
     if (!keymap)
