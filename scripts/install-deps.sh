@@ -9,7 +9,9 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
-  libxcb1-dev libxkbcommon-dev
+  libxcb1-dev
+  # keyboard layouts: the keyboard data itself, its list, the desktop's layout and group on X11
+  libxkbcommon-dev libxkbregistry-dev libxcb-xkb-dev
   # run time
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window

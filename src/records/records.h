@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gamefacts.h"
+#include "layoutname.h"
 
 #include <QDateTime>
 #include <QList>
@@ -58,6 +59,8 @@ private:
 struct AppSettings {
     bool soundEnabled = true;
     bool voiceEnabled = true;
+    // The household's keyboard; files from before the choice existed mean US.
+    LayoutName keyboardLayout;
 
     bool operator==(const AppSettings &) const = default;
 };

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QLoggingCategory>
 
 #include <charconv>
 #include <cmath>
@@ -17,6 +18,8 @@
 namespace tapalong::SaveCodec {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSaveCodec, "tapalong.save")
 
 // Writes compact JSON. Our own writer, because numbers must use the shortest form that
 // reads back bit for bit, and a number JSON cannot hold must fail instead of becoming null.
@@ -397,6 +400,20 @@ Profile readProfile(const QJsonValue &value, bool &ok)
     return profile;
 }
 
+// Read leniently, like the history: a household whose choice was damaged is better off typing
+// on the US course than losing every explorer's progress.
+LayoutName readKeyboardLayout(const QJsonValue &value)
+{
+    if (value.isUndefined() || value.isNull())
+        return LayoutName::us();
+    const auto name = LayoutName::parse(value.toString());
+    if (!value.isString() || !name) {
+        qCWarning(lcSaveCodec) << "The keyboard layout" << value << "is no layout name; US it is.";
+        return LayoutName::us();
+    }
+    return *name;
+}
+
 } // namespace
 
 QByteArray encode(const AppData &data)
@@ -414,6 +431,8 @@ QByteArray encode(const AppData &data)
     w.beginObject();
     w.field(Key::soundEnabled, data.settings.soundEnabled);
     w.field(Key::voiceEnabled, data.settings.voiceEnabled);
+    if (data.settings.keyboardLayout != LayoutName::us())
+        w.field(Key::keyboardLayout, data.settings.keyboardLayout.text());
     w.endObject();
     w.endObject();
     return w.result();
@@ -438,6 +457,7 @@ std::optional<AppData> decode(const QByteArray &json)
     const ObjectReader settings(root.entry(Key::settings), ok);
     data.settings.soundEnabled = settings.flagOrTrue(Key::soundEnabled);
     data.settings.voiceEnabled = settings.flagOrTrue(Key::voiceEnabled);
+    data.settings.keyboardLayout = readKeyboardLayout(settings.entry(Key::keyboardLayout));
 
     if (!ok)
         return std::nullopt;

@@ -20,6 +20,8 @@ inline constexpr QLatin1StringView settings{"settings"};
 
 inline constexpr QLatin1StringView soundEnabled{"soundEnabled"};
 inline constexpr QLatin1StringView voiceEnabled{"voiceEnabled"};
+// Written only when it is not US, so a file from before the choice writes back byte for byte.
+inline constexpr QLatin1StringView keyboardLayout{"keyboardLayout"};
 
 inline constexpr QLatin1StringView id{"id"};
 inline constexpr QLatin1StringView name{"name"};

@@ -223,6 +223,19 @@ void AppStore::toggleSound()
     setData(std::move(next));
 }
 
+bool AppStore::setKeyboardLayout(const QString &name)
+{
+    const auto layout = LayoutName::parse(name);
+    if (!layout)
+        return false;
+    if (*layout != m_data.settings.keyboardLayout) {
+        AppData next = m_data;
+        next.settings.keyboardLayout = *layout;
+        setData(std::move(next));
+    }
+    return true;
+}
+
 void AppStore::chooseProfile(const QString &id)
 {
     const QUuid uuid = QUuid::fromString(id);

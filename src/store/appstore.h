@@ -58,6 +58,8 @@ class AppStore : public QObject {
     Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
+    // The household's keyboard, "LAYOUT" or "LAYOUT(VARIANT)": "us", "de", "us(intl)".
+    Q_PROPERTY(QString keyboardLayout READ keyboardLayout NOTIFY dataChanged)
     // In creation order.
     Q_PROPERTY(QList<tapalong::ProfileSummary> profiles READ profileList NOTIFY dataChanged)
     // Empty, empty and "🙂" while there is no current profile.
@@ -121,6 +123,9 @@ public:
     Q_INVOKABLE void deleteProfile(const QString &id);
     Q_INVOKABLE void toggleVoice();
     Q_INVOKABLE void toggleSound();
+    // Saves a layout name of the right shape and answers true; anything else changes nothing.
+    // Whether the keyboard data knows the layout is the caller's to check.
+    Q_INVOKABLE bool setKeyboardLayout(const QString &name);
     // An id that names no profile changes nothing.
     Q_INVOKABLE void chooseProfile(const QString &id);
     Q_INVOKABLE void switchPlayer();
@@ -145,6 +150,7 @@ public:
     bool hasCurrentProfile() const { return currentProfile() != nullptr; }
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
+    QString keyboardLayout() const { return m_data.settings.keyboardLayout.text(); }
 
     QList<ProfileSummary> profileList() const;
     QString currentProfileId() const;
@@ -162,8 +168,8 @@ private:
     void saved(bool ok, const QString &problem);
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
-    static void addToHistory(Profile &profile, const QString &lessonId,
-                             const LessonResult &result, const AttemptDetails &details);
+    static void addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,
+                             const AttemptDetails &details);
 
     SaveWriter m_writer;
     const Clock &m_clock;

@@ -233,6 +233,14 @@ private slots:
         run([](AppStore &s) { s.chooseProfile(QUuid::createUuid().toString()); }, 0, "Mia");
         run([=](AppStore &s) { s.recordLesson(l, 3, 30, 100, 500); }, 1, "Mia");
         run(
+            [](AppStore &s) { // a layout is saved once; the same one or a malformed name never
+                QVERIFY(s.setKeyboardLayout("de(nodeadkeys)"));
+                QVERIFY(s.setKeyboardLayout("de(nodeadkeys)"));
+                QVERIFY(!s.setKeyboardLayout("de nodeadkeys"));
+                QCOMPARE(s.keyboardLayout(), "de(nodeadkeys)");
+            },
+            1, "Mia");
+        run(
             [=](AppStore &s) { // without a player nothing is recorded
                 s.switchPlayer();
                 QVERIFY(s.recordLesson(l, 3, 30, 100, 500).isEmpty());

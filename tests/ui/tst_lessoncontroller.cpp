@@ -7,6 +7,8 @@
 #include "recordingsound.h"
 #include "recordingspeech.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,6 +168,40 @@ private slots:
         }
     }
 
+    // Through the real key path: a dead key is no key and no mistake; what it composes is one
+    // key, and a dead key that did not combine is one mistake however the platform delivers it.
+    void composedKeysCountOnce()
+    {
+        Harness h;
+        h.lesson->endTutorial();
+        QWindow window;
+        QObject focusItem; // where the composer commits
+        const auto press = [&](int qtKey, const QString &text) {
+            QKeyEvent event(QEvent::KeyPress, qtKey, {}, text);
+            QCoreApplication::sendEvent(&window, &event);
+        };
+        const auto commit = [&](const QString &text) {
+            QInputMethodEvent event;
+            event.setCommitString(text);
+            QCoreApplication::sendEvent(&focusItem, &event);
+        };
+        const auto counts = [&] {
+            return std::pair(h.session().correct(), h.session().wrong());
+        };
+        QCOMPARE(h.session().expectedText(), u"j"_qs);
+
+        press(Qt::Key_Dead_Acute, {});
+        QCOMPARE(counts(), std::pair(0, 0));
+        commit(u"é"_qs);
+        QCOMPARE(counts(), std::pair(0, 1));
+        press(Qt::Key_Q, u"q"_qs); // Qt's composer swallows the dead key and passes this on
+        QCOMPARE(counts(), std::pair(0, 2));
+        commit(u"´j"_qs); // an input method committing both characters
+        QCOMPARE(counts(), std::pair(0, 3));
+        commit(u"j"_qs);
+        QCOMPARE(counts(), std::pair(1, 3));
+    }
+
     // Fault guarded: a screen that observes `finished` more than once must not record twice.
     void finishRecordsOncePerAttemptAndRetryRecordsAgain()
     {
@@ -267,7 +303,8 @@ private slots:
         QCOMPARE(ada.lessonResults, resultsBefore);
         QCOMPARE(ada.history.size(), 1);
         QCOMPARE(ada.history.front().lessonId, u"tricky"_qs);
-        QCOMPARE(ada.keyStats.value(u'k').right, 30 + h.session().lesson().drills.join(QString()).count(u'k'));
+        QCOMPARE(ada.keyStats.value(u'k').right,
+                 30 + h.session().lesson().drills.join(QString()).count(u'k'));
         QCOMPARE(ada.totalStars(), 2);
     }
 

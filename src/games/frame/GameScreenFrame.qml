@@ -64,6 +64,9 @@ Item {
     signal exit()
     signal openLesson(string lessonId)
 
+    // Dead keys and input methods compose only for a focused item that accepts them.
+    TypingFocus {}
+
     GameFrame {
         id: frame
         model: root.model

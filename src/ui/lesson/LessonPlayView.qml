@@ -23,6 +23,9 @@ Item {
     readonly property LessonSession session: lesson.session
     readonly property bool finished: session?.finished ?? false
 
+    // Dead keys and input methods compose only for a focused item that accepts them.
+    TypingFocus {}
+
     LessonController {
         id: lesson
         lessonId: root.lessonId
