@@ -240,7 +240,7 @@ TestCase {
         mouseClick(start)
         compare(root.navigation.screenKey, "lesson-tricky")
         const screen = shownScreen(root)
-        verify(!screen.controller.tutorialActive)
+        verify(!screen.controller.tutorial.active)
         const first = typeThrough(screen)
         verify(first.includes("k"))
 
