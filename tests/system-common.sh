@@ -103,3 +103,10 @@ new_explorer() {
   xdotool type --delay 30 "$1"
   xdotool key Return
 }
+
+# The games' ids, one a line, in the order of the game table (src/records/gamefacts.h), so a
+# script that plays every game plays a new one too.
+game_ids() {
+  sed -n 's/^ *{GameKind::[A-Za-z]*, u"\([A-Za-z]*\)".*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../src/records/gamefacts.h"
+}

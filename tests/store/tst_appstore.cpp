@@ -170,7 +170,7 @@ private slots:
         };
         QList<GameScore> scores;
         for (int i = 0; i < 60; ++i) // 10 … 300, each score twice, all kinds mixed
-            scores = play(1000 + i, allGameKinds[i % 5], 10 * (i % 30) + 10);
+            scores = play(1000 + i, allGameKinds[i % allGameKinds.size()], 10 * (i % 30) + 10);
         QCOMPARE(scores.size(), 60);
         QCOMPARE(scores.first().date, Timestamp{1029}); // equal scores: the older first
         QCOMPARE(scores.at(1).date, Timestamp{1059});
