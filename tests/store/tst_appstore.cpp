@@ -242,16 +242,12 @@ private slots:
             1, "");
     }
 
-    void theLessonClockStartsAtTheWallTimeAndNeverGoesBack()
+    // Guards lesson entries dated near the clock's own zero instead of today.
+    void theLessonClockStartsAtTheWallTime()
     {
         const SteadyClock clock;
-        Timestamp last = clock.now();
-        QVERIFY(qAbs(last.secondsSinceReference - SystemClock().now().secondsSinceReference) < 1);
-        for (int i = 0; i < 1000; ++i) {
-            const Timestamp next = clock.now();
-            QVERIFY(next >= last);
-            last = next;
-        }
+        QVERIFY(qAbs(clock.now().secondsSinceReference -
+                     SystemClock().now().secondsSinceReference) < 1);
     }
 
     void aChangeTheDiskRefusedIsWrittenOnTheWayOut()
