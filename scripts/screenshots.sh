@@ -304,6 +304,17 @@ lose_copy_cat
 shot copy-cat-game-over overCard/replayButton
 stop
 
+# A game the tour has no steps for yet still shows its start card and a moment of play.
+for kind in $(game_ids); do
+  case $kind in
+  letterDrop | wordMeteors | keyMoles | rocketRace | copyCat) ;;
+  *)
+    play "$kind" "$kind" '' hud
+    stop
+    ;;
+  esac
+done
+
 # --- A refused save: a file where the save folder belongs makes every write fail (for root
 # too), so the explorer made here brings up the notice at the foot of the window. Keys only.
 XDG_DATA_HOME=$home/refused

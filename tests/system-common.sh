@@ -122,3 +122,10 @@ end_with_sigterm() {
   [ ! -e "$(dirname "$save")/tapalong.lock" ] || fail "the lock file was left behind"
   if grep -nE 'Segmentation|crash|TypeError' "$home/log" >&2; then fail "trouble on standard error"; fi
 }
+
+# The games' ids, one a line, in the order of the game table (src/records/gamefacts.h), so a
+# script that plays every game plays a new one too.
+game_ids() {
+  sed -n 's/^ *{GameKind::[A-Za-z]*, u"\([A-Za-z]*\)".*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../src/records/gamefacts.h"
+}

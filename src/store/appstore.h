@@ -71,7 +71,7 @@ class AppStore : public QObject {
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
 
 public:
-    // All five kinds together.
+    // All kinds together.
     static constexpr qsizetype maxGameScores = 60;
 
     static const Clock &systemClock();

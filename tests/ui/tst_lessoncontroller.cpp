@@ -77,7 +77,7 @@ private slots:
         Harness h;
         h.press(key(QStringLiteral("f"))); // the welcome step types nothing
         h.press(escape);
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         QVERIFY(!h.lesson->paused());
 
@@ -95,25 +95,25 @@ private slots:
         h.press(key(u" "_qs, KeyInput::unknownKey, true));
         h.press(key(u"\r"_qs, KeyInput::returnKey, true));
         h.press(key(QStringLiteral("x")));
-        QCOMPARE(h.lesson->tutorialIndex(), 0);
+        QCOMPARE(h.lesson->tutorial()->index(), 0);
         h.press(space);
-        QCOMPARE(h.lesson->tutorialIndex(), 1);
+        QCOMPARE(h.lesson->tutorial()->index(), 1);
         h.press(returnKey);
-        QCOMPARE(h.lesson->tutorialIndex(), 2);
+        QCOMPARE(h.lesson->tutorial()->index(), 2);
 
         // A wrong key on a step that asks for one is simply ignored, and so is Shift.
         h.press(key(QStringLiteral("j")));
         h.press(key(QStringLiteral("F")));
-        QCOMPARE(h.lesson->tutorialIndex(), 2);
+        QCOMPARE(h.lesson->tutorial()->index(), 2);
 
         h.press(key(QStringLiteral("f")));
         QCOMPARE(h.sound.played, QStringList{u"Pop"_qs});
-        QCOMPARE(h.lesson->tutorialIndex(), 3);
-        QCOMPARE(h.speech.spoken.constLast(), h.lesson->currentStep().speech);
+        QCOMPARE(h.lesson->tutorial()->index(), 3);
+        QCOMPARE(h.speech.spoken.constLast(), h.lesson->tutorial()->step().speech);
 
-        h.lesson->advanceTutorial();
+        h.lesson->tutorial()->advance();
         h.press(space); // on the last step: off to type
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         QCOMPARE(h.session().correct() + h.session().wrong(), 0);
     }
@@ -121,7 +121,7 @@ private slots:
     void speedShowsADashUntilTheFirstRightKeyAndPauseHoldsTheKeys()
     {
         Harness h;
-        h.lesson->endTutorial();
+        h.lesson->tutorial()->end();
         h.press(wrongKey);
         QCOMPARE(h.lesson->wpmText(), u"–"_qs);
         QCOMPARE(h.lesson->accuracyText(), u"0%"_qs);
@@ -161,7 +161,7 @@ private slots:
                                                      {u"J"_qs, 1},  {u"é"_qs, 1}};
         for (const auto &[ch, wrong] : keys) {
             Harness h;
-            h.lesson->endTutorial();
+            h.lesson->tutorial()->end();
             QCOMPARE(h.session().expectedText(), u"j"_qs);
             h.press(key(ch));
             QVERIFY2(h.session().wrong() == wrong && h.session().correct() == 0, qPrintable(ch));
@@ -206,7 +206,7 @@ private slots:
     void finishRecordsOncePerAttemptAndRetryRecordsAgain()
     {
         Harness h;
-        h.lesson->endTutorial();
+        h.lesson->tutorial()->end();
         QSignalSpy saves(&h.store, &AppStore::dataChanged);
         h.typeRest();
         h.lesson->finish();
@@ -224,7 +224,7 @@ private slots:
 
         h.lesson->restart();
         QVERIFY(!h.lesson->recorded());
-        QVERIFY2(!h.lesson->tutorialActive(), "a retry goes straight to typing");
+        QVERIFY2(!h.lesson->tutorial()->isActive(), "a retry goes straight to typing");
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         h.sound.played.clear();
         h.typeRest();
@@ -244,7 +244,7 @@ private slots:
              u"Lesson complete! Nice work — keep practicing and you'll shine."_qs}};
         for (const auto &[wrongKeys, minutes, stars, title, speech] : cases) {
             Harness h;
-            h.lesson->endTutorial();
+            h.lesson->tutorial()->end();
             for (int i = 0; i < wrongKeys; ++i)
                 h.press(wrongKey);
             h.typeExpected();
@@ -292,7 +292,7 @@ private slots:
         h.lesson->setLessonId(u"tricky"_qs);
         QVERIFY(h.lesson->session());
         QCOMPARE(h.session().lesson().newKeys, u"k"_qs); // f, j and d were never missed
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QVERIFY(!h.lesson->hasNextLesson());
         QVERIFY(h.lesson->bonusChoices().isEmpty());
 
@@ -317,7 +317,7 @@ private slots:
         QVERIFY(!h.lesson->isListening());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         h.press(escape);
-        QVERIFY2(h.lesson->tutorialActive(), "a leaving screen takes no more keys");
+        QVERIFY2(h.lesson->tutorial()->isActive(), "a leaving screen takes no more keys");
         h.lesson->setActive(false);
         h.lesson->setActive(true);
         QVERIFY(!h.lesson->isListening());
