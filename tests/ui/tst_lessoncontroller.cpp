@@ -173,7 +173,7 @@ private slots:
     void composedKeysCountOnce()
     {
         Harness h;
-        h.lesson->endTutorial();
+        h.lesson->tutorial()->end();
         QWindow window;
         QObject focusItem; // where the composer commits
         const auto press = [&](int qtKey, const QString &text) {
