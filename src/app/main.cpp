@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
@@ -136,7 +137,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
     // Before the store and the engine: the course, the badges and the screens translate once.
-    tapalong::installTranslation(app);
+    // The narrator's voices are English ones: a line of another language is shown, not read
+    // out in an English voice, until the narrator can speak that language.
+    const QString language = tapalong::installTranslation(app);
+    const bool voiceSpeaksIt =
+        language.isEmpty() || QLocale(language).language() == QLocale::English;
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -229,8 +234,10 @@ int main(int argc, char *argv[])
         // the sound and the voice are set up once the first screen is on show.
         QTimer::singleShot(0, &app, [&] {
             sound = std::make_unique<tapalong::QtSoundBackend>();
-            speech = std::make_unique<tapalong::QtSpeechBackend>();
             feedback.setSoundBackend(sound.get());
+            if (!voiceSpeaksIt)
+                return;
+            speech = std::make_unique<tapalong::QtSpeechBackend>();
             feedback.setSpeechBackend(speech.get());
             // Starting the speech engine blocks for tens of milliseconds or more: better now,
             // while the child looks at the first screen, than in the first line the tutorial
