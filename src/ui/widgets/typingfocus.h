@@ -23,6 +23,9 @@ class TypingFocus : public QQuickItem {
 
 public:
     explicit TypingFocus(QQuickItem *parent = nullptr);
+    // QQuickItem's destructor moves the window's focus, whose signal must no longer reach a
+    // TypingFocus that is already gone.
+    ~TypingFocus() override { disconnect(m_focusWatch); }
 
     bool isActive() const { return m_active; }
     void setActive(bool active);
