@@ -34,6 +34,20 @@ wait_for() {
   return 1
 }
 
+# Runs a check every 0.1 s for at most $1 seconds while it answers 1 (not yet there); ends with
+# its last status: 0 when it held, 2 (or any other) when it looked and found something wrong.
+settle() {
+  local seconds=$1 status=1
+  shift
+  for ((i = 0; i < seconds * 10; i++)); do
+    status=0
+    "$@" || status=$?
+    [ "$status" -eq 1 ] || break
+    sleep 0.1
+  done
+  return "$status"
+}
+
 export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
 export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
 # ctest runs everything else offscreen; these need the X server.
