@@ -154,7 +154,8 @@ QStringList drillLines(Style style, const QString &newKeys, const QString &pool,
         return {mixDrill(pool, rng), wordDrill(poolAndSpace, rng, false, language),
                 wordDrill(poolAndSpace, rng, false, language)};
     case Style::capitals:
-        return {wordDrill(poolAndSpace, rng, true, language), wordDrill(poolAndSpace, rng, true, language),
+        return {wordDrill(poolAndSpace, rng, true, language),
+                wordDrill(poolAndSpace, rng, true, language),
                 phraseDrill(rng, usedPhrases, &typeable, language)};
     case Style::punctuation:
         return {sentenceDrill(rng, usedSentences, &typeable, language),
