@@ -16,7 +16,8 @@ here=$(dirname "$(realpath "$0")")
 
 if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   export TAPALONG_SHOTS_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program" "$out"
+  # -noreset: the keyboard layout setxkbmap gives the server lasts after setxkbmap leaves.
+  exec xvfb-run -a -s "-screen 0 1280x860x24 -noreset" "$0" "$program" "$out"
 fi
 
 # A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`.
@@ -300,6 +301,30 @@ play copyCat copy-cat '' shownKey
 lose_copy_cat
 shot copy-cat-game-over overCard/replayButton
 stop
+
+# --- Other keyboards: Leo types on a German, a French and a Dvorak keyboard, set on the X
+# server as on his computer, and his next lesson shows it (TAPALONG_LAYOUT).
+keyboard_lesson() { # layout as the program names it, setxkbmap's arguments, title
+  local xkb=$2 title=$3
+  export TAPALONG_LAYOUT=$1
+  # shellcheck disable=SC2086 # a layout and its variant
+  setxkbmap $xkb
+  start
+  click_on continueButton
+  await drillLabel
+  python3 "$ui_probe" still || true
+  if python3 "$ui_probe" list tutorial/nextButton | grep -q .; then
+    xdotool key Escape
+    await_gone tutorial
+  fi
+  shot "lesson-$title"
+  stop
+  unset TAPALONG_LAYOUT
+}
+keyboard_lesson de de german
+keyboard_lesson fr fr french
+keyboard_lesson 'us(dvorak)' '-layout us -variant dvorak' dvorak
+setxkbmap us
 
 # --- A refused save: a file where the save folder belongs makes every write fail (for root
 # too), so the explorer made here brings up the notice at the foot of the window. Keys only.
