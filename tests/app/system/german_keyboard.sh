@@ -90,13 +90,7 @@ json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
 umlaut=$(cat "$home/umlaut-id")
 start_program
-click_on continueButton
-await drillLabel
-python3 "$ui_probe" still || true
-if python3 "$ui_probe" list tutorial/nextButton | grep -q .; then
-  xdotool key Escape
-  await_gone tutorial
-fi
+start_next_lesson
 type_lines "$home/umlaut"
 wait_for 10 lesson_done "$umlaut" || fail "$umlaut (with ö) was not finished by typing it"
 quit_program
