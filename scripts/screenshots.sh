@@ -20,7 +20,8 @@ if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x860x24 -noreset" "$0" "$program" "$out"
 fi
 
-# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`.
+# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`,
+# `start_next_lesson`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$here/../tests/system-common.sh"
 mkdir -p "$out"
@@ -310,13 +311,7 @@ keyboard_lesson() { # layout as the program names it, setxkbmap's arguments, tit
   # shellcheck disable=SC2086 # a layout and its variant
   setxkbmap $xkb
   start
-  click_on continueButton
-  await drillLabel
-  python3 "$ui_probe" still || true
-  if python3 "$ui_probe" list tutorial/nextButton | grep -q .; then
-    xdotool key Escape
-    await_gone tutorial
-  fi
+  start_next_lesson
   shot "lesson-$title"
   stop
   unset TAPALONG_LAYOUT
