@@ -124,6 +124,17 @@ new_explorer() {
   xdotool key Return
 }
 
+# Clicks "Start  ▶" on the dashboard and ends the next lesson's tutorial, if it has one.
+start_next_lesson() {
+  click_on continueButton
+  await drillLabel
+  python3 "$ui_probe" still || true
+  if python3 "$ui_probe" list tutorial/nextButton | grep -q .; then
+    xdotool key Escape
+    await_gone tutorial
+  fi
+}
+
 # SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
 # leave no lock beside the save file and nothing on its standard error that speaks of a crash.
 end_with_sigterm() {

@@ -4,8 +4,10 @@
 #include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
+#include "curriculum.h"
 #include "feedback.h"
 #include "framepacer.h"
+#include "keyboardlayout.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -118,6 +120,25 @@ void saveAtExit()
     s_instanceAtExit->release();
 }
 
+// TAPALONG_LAYOUT ("de", "us(dvorak)") starts on that layout's course and keyboard, whatever
+// the household's: the screenshot tour shows other keyboards with it. Before any screen exists,
+// since the screens read the course as they are made.
+void useLayoutFromEnvironment()
+{
+    const QString wanted = qEnvironmentVariable("TAPALONG_LAYOUT");
+    if (wanted.isEmpty())
+        return;
+    const std::optional<tapalong::LayoutName> name = tapalong::LayoutName::parse(wanted);
+    const std::optional<tapalong::Keyboard> keyboard =
+        name ? tapalong::Keyboard::load(*name) : std::nullopt;
+    if (!keyboard) {
+        std::fprintf(stderr, "tapalong: no course for the layout %s in TAPALONG_LAYOUT\n",
+                     qPrintable(wanted));
+        return;
+    }
+    tapalong::Curriculum::setActive(tapalong::Course::build(*keyboard));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -142,6 +163,7 @@ int main(int argc, char *argv[])
     const QString language = tapalong::installTranslation(app);
     const bool voiceSpeaksIt =
         language.isEmpty() || QLocale(language).language() == QLocale::English;
+    useLayoutFromEnvironment();
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
