@@ -21,6 +21,8 @@ packages=(
   qt6-wayland
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
+  # pdftotext and pdfinfo read the printed report back in its tests
+  poppler-utils
   weston xwayland
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
