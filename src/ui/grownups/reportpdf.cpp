@@ -31,6 +31,8 @@ QString tr(const char *text, const char *comment = nullptr, int n = -1)
 constexpr qreal pageWidth = 595; // A4 in points
 constexpr qreal margin = 42;
 constexpr qreal column = pageWidth - 2 * margin;
+// Lessons on the paper's charts: more than this and the line becomes a band.
+constexpr qsizetype chartedLessons = 60;
 
 QString longDate(QDate day)
 {
@@ -100,9 +102,14 @@ void lineChart(QPainter &painter, const QRectF &box, const QList<double> &values
     }
 }
 
+QList<R::SpeedPoint> latest(const QList<R::SpeedPoint> &points)
+{
+    return points.mid(std::max<qsizetype>(0, points.size() - chartedLessons));
+}
+
 qreal speedAndAccuracy(QPainter &painter, qreal y, const Profile &profile)
 {
-    const QList<R::SpeedPoint> points = R::speedPoints(profile);
+    const QList<R::SpeedPoint> points = latest(R::speedPoints(profile));
     QList<double> speeds, accuracies;
     double top = 10, lowest = 100;
     for (const R::SpeedPoint &point : points) {
@@ -144,7 +151,7 @@ qreal speedAndAccuracy(QPainter &painter, qreal y, const Profile &profile)
     const QFont note = face(8.5);
     const QString order = points.isEmpty()
                               ? tr("No lessons yet.")
-                              : tr("%n lesson(s) and practices, oldest on the left.", nullptr,
+                              : tr("The latest %n lesson(s) and practices, oldest on the left.", nullptr,
                                    int(points.size()));
     Paper::text(painter, QRectF(margin, y, half, 24),
                 points.isEmpty() ? order : order + QLatin1Char(' ') + tr("Dashes: each lesson's goal."),
@@ -180,9 +187,10 @@ qreal practicePerDay(QPainter &painter, qreal y, const Profile &profile, QDate t
         painter.setPen(Qt::NoPen);
         painter.setBrush(Theme::lavender());
         painter.drawRect(QRectF(box.left() + slot * i + 2, box.bottom() - h, slot - 4, h));
-        // The first of each week with its month, the others by the day alone.
-        const QString label = i % 7 == 0 ? QLocale().toString(days[i].day, QStringLiteral("d MMM"))
-                                         : QString::number(days[i].day.day());
+        // A date a week, counted back from today, so that the labels never crowd.
+        if ((days.size() - 1 - i) % 7 != 0)
+            continue;
+        const QString label = QLocale().toString(days[i].day, QStringLiteral("d MMM"));
         Paper::text(painter, QRectF(box.left() + slot * i - 10, box.bottom() + 2, slot + 20, 10),
                     label, small, Paper::ink(), Qt::AlignHCenter | Qt::AlignTop);
     }
