@@ -65,7 +65,7 @@ Item {
                 objectName: "printButton"
                 text: qsTr("🖨️ Print…")
                 size: 14
-                enabled: !printouts.busy && printouts.savedFile.toString() !== ""
+                enabled: !printouts.busy && printouts.hasSaved
                 opacity: enabled ? 1 : 0.4
                 onClicked: printouts.openSaved()
             }

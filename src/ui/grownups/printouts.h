@@ -50,6 +50,7 @@ class Printouts : public QObject {
     Q_PROPERTY(bool failed READ failed NOTIFY busyChanged FINAL)
     // The last file written, for "Print…"; empty until one is.
     Q_PROPERTY(QUrl savedFile READ savedFile NOTIFY busyChanged FINAL)
+    Q_PROPERTY(bool hasSaved READ hasSaved NOTIFY busyChanged FINAL)
     // "Tapalong report Mia 2026-12-07.pdf": the name the file dialog suggests.
     Q_PROPERTY(QString reportName READ reportName NOTIFY changed FINAL)
     // Where the file dialog opens: the same folder as a backup's.
@@ -70,6 +71,7 @@ public:
     QString message() const { return m_message; }
     bool failed() const { return m_failed; }
     QUrl savedFile() const { return m_savedFile; }
+    bool hasSaved() const { return !m_savedFile.isEmpty(); }
     QString reportName() const;
     static QUrl startFolder();
     Q_INVOKABLE QString certificateName(const QString &unitId) const;
