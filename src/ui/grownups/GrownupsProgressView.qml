@@ -220,6 +220,11 @@ Item {
                 }
             }
 
+            PrintoutsPanel {
+                width: page.width
+                explorer: report.selected
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

@@ -1,11 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# The grown-ups' view: its door and sum, the report and its charts, backup and restore.
+# The grown-ups' view: its door and sum, the report and its charts, backup and restore, and
+# the report and certificates on paper.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
     grownupsreport.h grownupsreport.cpp
     backup.h backup.cpp
+    paper.h paper.cpp
+    reportpdf.h reportpdf.cpp
+    printouts.h printouts.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -15,4 +19,6 @@ tapalong_ui_folder(
     BackupPanel.qml
     HouseholdFileDialog.qml
     SaveCopyDialog.qml
+    PrintoutsPanel.qml
+    PrintoutFileDialog.qml
 )
