@@ -220,6 +220,14 @@ Item {
                 }
             }
 
+            PracticeTextsPanel {
+                objectName: "practiceTexts"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

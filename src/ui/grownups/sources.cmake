@@ -1,11 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# The grown-ups' view: its door and sum, the report and its charts, backup and restore.
+# The grown-ups' view: its door and sum, the report and its charts, backup and restore, texts from home.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
     grownupsreport.h grownupsreport.cpp
     backup.h backup.cpp
+    practicetexteditor.h practicetexteditor.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -15,4 +16,6 @@ tapalong_ui_folder(
     BackupPanel.qml
     HouseholdFileDialog.qml
     SaveCopyDialog.qml
+    PracticeTextsPanel.qml
+    PracticeTextFileDialog.qml
 )
