@@ -99,7 +99,7 @@ using KeyStats = QMap<QChar, KeyStat>;
 struct PracticeEntry {
     Timestamp date;
     std::optional<GameKind> game;
-    QString lessonId; // a Lesson.id, or "tricky" for tricky-key practice
+    QString lessonId; // a Lesson.id, "tricky" for tricky-key practice, "home" for a text from home
     double wpm = 0;
     double accuracy = 0;
     qint64 stars = 0;
@@ -109,6 +109,16 @@ struct PracticeEntry {
 
     bool isGame() const { return game.has_value(); }
     bool operator==(const PracticeEntry &) const = default;
+};
+
+// A text a grown-up gave an explorer to type, as it was saved: already checked against the
+// keyboard and within the limits of PracticeTexts (practicetexts.h).
+struct PracticeText {
+    QUuid id;
+    QString text;
+    Timestamp added;
+
+    bool operator==(const PracticeText &) const = default;
 };
 
 struct Profile {
@@ -124,6 +134,7 @@ struct Profile {
     std::optional<Timestamp> lastActiveDay;
     QList<PracticeEntry> history; // oldest first, at most History::maxEntries
     KeyStats keyStats;
+    QList<PracticeText> practiceTexts; // in the order they were added
 
     qint64 totalStars() const;
     double bestWPM() const;

@@ -3,6 +3,7 @@
 #include "savecodec.h"
 
 #include "history.h"
+#include "practicetexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -225,6 +226,18 @@ void writeProfile(JsonWriter &w, const Profile &profile)
         w.key(Key::keyStats);
         w.preEncoded(History::encodeKeyStats(profile.keyStats));
     }
+    if (!profile.practiceTexts.isEmpty()) {
+        w.key(Key::practiceTexts);
+        w.beginArray();
+        for (const PracticeText &text : profile.practiceTexts) {
+            w.beginObject();
+            w.field(Key::id, text.id);
+            w.field(Key::text, text.text);
+            w.field(Key::added, text.added);
+            w.endObject();
+        }
+        w.endArray();
+    }
     w.endObject();
 }
 
@@ -236,25 +249,6 @@ std::optional<qint64> toInt(const QJsonValue &value)
     if (number != 0 || value.toInteger(1) == 0)
         return number;
     return std::nullopt;
-}
-
-std::optional<QUuid> toUuid(const QJsonValue &value)
-{
-    // Only the canonical 8-4-4-4-12 form; QUuid alone would also take braces and other shapes.
-    if (!value.isString())
-        return std::nullopt;
-    const QString text = value.toString();
-    if (text.size() != 36)
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const bool hyphenPlace = i == 8 || i == 13 || i == 18 || i == 23;
-        const bool isHex =
-            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-        if (hyphenPlace ? c != u'-' : !isHex)
-            return std::nullopt;
-    }
-    return QUuid::fromString(text);
 }
 
 // Reads the fields of one JSON object. The first fault clears the shared flag; the values
@@ -297,7 +291,7 @@ public:
         return value.toDouble();
     }
     Timestamp date(QLatin1StringView key) const { return {number(key)}; }
-    QUuid uuid(QLatin1StringView key) const { return need(toUuid(object_.value(key))); }
+    QUuid uuid(QLatin1StringView key) const { return need(readUuid(object_.value(key))); }
 
     std::optional<double> optionalNumber(QLatin1StringView key) const
     {
@@ -397,6 +391,7 @@ Profile readProfile(const QJsonValue &value, bool &ok)
         profile.lastActiveDay = Timestamp{*last};
     profile.history = History::readHistory(fields.entry(Key::history));
     profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
+    profile.practiceTexts = PracticeTexts::read(fields.entry(Key::practiceTexts));
     return profile;
 }
 
@@ -415,6 +410,25 @@ LayoutName readKeyboardLayout(const QJsonValue &value)
 }
 
 } // namespace
+
+std::optional<QUuid> readUuid(const QJsonValue &value)
+{
+    // Only the canonical 8-4-4-4-12 form; QUuid alone would also take braces and other shapes.
+    if (!value.isString())
+        return std::nullopt;
+    const QString text = value.toString();
+    if (text.size() != 36)
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool hyphenPlace = i == 8 || i == 13 || i == 18 || i == 23;
+        const bool isHex =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (hyphenPlace ? c != u'-' : !isHex)
+            return std::nullopt;
+    }
+    return QUuid::fromString(text);
+}
 
 QByteArray encode(const AppData &data)
 {

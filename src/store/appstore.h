@@ -142,6 +142,16 @@ public:
     // Tricky-key practice counts as play (streak, keys, badges) but never as a lesson result.
     QList<Badge> recordTrickyPractice(int stars, double wpm, double accuracy, int correctKeys,
                                       const AttemptDetails &details);
+    // A text from home counts exactly as tricky-key practice does.
+    QList<Badge> recordTextPractice(int stars, double wpm, double accuracy, int correctKeys,
+                                    const AttemptDetails &details);
+
+    // Texts from home, for any explorer. The text must come from TextCheck::prepare (typeable,
+    // within the limits); an empty one, one over PracticeTexts::maxChars, an explorer who has
+    // PracticeTexts::maxTexts already or an id that names no explorer change nothing. Returns
+    // the new text's id, null when nothing was added.
+    QUuid addPracticeText(QUuid profileId, const QString &text);
+    void removePracticeText(QUuid profileId, QUuid textId);
 
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
@@ -168,8 +178,11 @@ private:
     void saved(bool ok, const QString &problem);
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
-    static void addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,
-                             const AttemptDetails &details);
+    QList<Badge> recordPractice(QLatin1StringView lessonId, int stars, double wpm,
+                                double accuracy, int correctKeys, const AttemptDetails &details);
+    void updateProfile(QUuid profileId, const std::function<void(Profile &)> &change);
+    static void addToHistory(Profile &profile, const QString &lessonId,
+                             const LessonResult &result, const AttemptDetails &details);
 
     SaveWriter m_writer;
     const Clock &m_clock;

@@ -6,6 +6,8 @@
 #include "lessoncontroller.h"
 #include "recordingsound.h"
 #include "recordingspeech.h"
+#include "textcheck.h"
+#include "history.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -306,6 +308,35 @@ private slots:
         QCOMPARE(ada.keyStats.value(u'k').right,
                  30 + h.session().lesson().drills.join(QString()).count(u'k'));
         QCOMPARE(ada.totalStars(), 2);
+    }
+
+    void aTextFromHomeIsTypedInWrappedLinesAndRecordedAsPractice()
+    {
+        Harness h;
+        const QString text = u"Once upon a time there was a little fox who liked to type.\n\nThe end."_qs;
+        const QUuid id = h.store.addPracticeText(h.store.currentProfile()->id, text);
+        h.lesson->setLessonId(TextCheck::lessonIdFor(id));
+        QVERIFY(h.lesson->session());
+        QCOMPARE(h.session().lesson().drills,
+                 (QStringList{u"Once upon a time there was a little fox"_qs,
+                              u"who liked to type."_qs, u"The end."_qs}));
+        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->hasNextLesson());
+        QVERIFY(h.lesson->bonusChoices().isEmpty());
+
+        h.press(key(u"~"_qs));
+        h.typeRest();
+        QVERIFY(h.lesson->recorded());
+        const Profile &ada = *h.store.currentProfile();
+        QVERIFY(ada.lessonResults.isEmpty());
+        QCOMPARE(ada.totalStars(), 0);
+        QCOMPARE(ada.history.size(), 1);
+        QCOMPARE(ada.history.front().lessonId, History::homeTextLessonId);
+        QCOMPARE(ada.keyStats.value(u'O').wrong, 1);
+
+        // A text that was removed opens nothing.
+        h.lesson->setLessonId(TextCheck::lessonIdFor(QUuid::createUuid()));
+        QVERIFY(!h.lesson->session());
     }
 
     void leavingSilencesOnceAndStaysInert()

@@ -225,6 +225,14 @@ Item {
                 explorer: report.selected
             }
 
+            PracticeTextsPanel {
+                objectName: "practiceTexts"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

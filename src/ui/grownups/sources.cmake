@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# The grown-ups' view: its door and sum, the report and its charts, backup and restore, and
-# the report and certificates on paper.
+# The grown-ups' view: its door and sum, the report and its charts, backup and restore, the
+# report and certificates on paper, and texts from home.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
@@ -10,6 +10,7 @@ tapalong_ui_folder(
     paper.h paper.cpp
     reportpdf.h reportpdf.cpp
     printouts.h printouts.cpp
+    practicetexteditor.h practicetexteditor.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -21,4 +22,6 @@ tapalong_ui_folder(
     SaveCopyDialog.qml
     PrintoutsPanel.qml
     PrintoutFileDialog.qml
+    PracticeTextsPanel.qml
+    PracticeTextFileDialog.qml
 )

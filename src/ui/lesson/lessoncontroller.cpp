@@ -7,6 +7,7 @@
 #include "bonusround.h"
 #include "history.h"
 #include "theme.h"
+#include "textcheck.h"
 #include "trickykeys.h"
 
 #include <cmath>
@@ -76,8 +77,8 @@ void LessonController::setStore(AppStore *store)
         return;
     m_store = store;
     emit storeChanged();
-    // Tricky-key practice is built from the store's current profile.
-    if (m_complete && isTrickyPractice()) {
+    // Practice is built from the store's current profile.
+    if (m_complete && isPractice()) {
         build();
         updateListening();
     }
@@ -88,11 +89,27 @@ bool LessonController::isTrickyPractice() const
     return m_lessonId == History::trickyLessonId;
 }
 
+bool LessonController::isPractice() const
+{
+    return isTrickyPractice() || TextCheck::textIdOf(m_lessonId).has_value();
+}
+
 std::optional<Lesson> LessonController::lessonToPlay() const
 {
-    if (!isTrickyPractice())
+    if (!isPractice())
         return Curriculum::lessonById(m_lessonId);
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+    if (const auto textId = TextCheck::textIdOf(m_lessonId)) {
+        if (!profile)
+            return std::nullopt;
+        for (const PracticeText &text : profile->practiceTexts) {
+            if (text.id == *textId) {
+                Lesson lesson = TextCheck::lesson(text, m_lessonId, KeyboardLayout::active());
+                return lesson.drills.isEmpty() ? std::nullopt : std::optional<Lesson>(lesson);
+            }
+        }
+        return std::nullopt;
+    }
     if (!profile || !TrickyKeys::hasTrickyKeys(*profile))
         return std::nullopt;
     return TrickyKeys::drill(*profile, m_clock.now().localDate());
@@ -124,7 +141,7 @@ void LessonController::build()
     if (lesson) {
         m_session = std::make_unique<LessonSession>(*lesson, m_clock);
         // Practice is not a course lesson: no tutorial, no bonus round and no "Next".
-        if (!isTrickyPractice()) {
+        if (!isPractice()) {
             steps = Tutorial::steps(*lesson);
             m_nextLesson = Curriculum::lessonAfter(*lesson);
             m_bonusGames = BonusRound::eligibleGames(*lesson).mid(0, 3);
@@ -263,11 +280,15 @@ void LessonController::finish()
         const AttemptDetails details{m_session->elapsedSeconds(),
                                      m_session->correct() + m_session->wrong(),
                                      m_session->keyStats()};
-        earned = isTrickyPractice()
-                     ? m_store->recordTrickyPractice(stars, m_session->wpm(), m_session->accuracy(),
-                                                     m_session->correct(), details)
-                     : m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
-                                             m_session->accuracy(), m_session->correct(), details);
+        if (isTrickyPractice())
+            earned = m_store->recordTrickyPractice(stars, m_session->wpm(), m_session->accuracy(),
+                                                   m_session->correct(), details);
+        else if (isPractice())
+            earned = m_store->recordTextPractice(stars, m_session->wpm(), m_session->accuracy(),
+                                                 m_session->correct(), details);
+        else
+            earned = m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
+                                           m_session->accuracy(), m_session->correct(), details);
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));

@@ -80,8 +80,9 @@ public:
 // restarting and ending the tutorial silence the narrator at once. When the session finishes,
 // the attempt is recorded in the store once (finish()), `results` holds the card's contents,
 // and 0.3 s later `showStars` lets the card pop its stars in.
-// With lessonId "tricky" it plays the current profile's tricky-key practice instead, recorded
-// as practice and never as a lesson result.
+// With lessonId "tricky" it plays the current profile's tricky-key practice instead, and with
+// "text:<id>" one of its texts from home (TextCheck::lessonIdFor); both are recorded as
+// practice and never as a lesson result.
 // The screen never navigates itself: exit(), openNext() and openBonus() emit the requests,
 // which the root view answers; they also stop listening, so the screen is inert while it fades.
 class LessonController : public QObject, public QQmlParserStatus {
@@ -182,6 +183,7 @@ signals:
 
 private:
     bool isTrickyPractice() const;
+    bool isPractice() const; // tricky keys or a text from home
     std::optional<Lesson> lessonToPlay() const;
     void build();
     // Listening follows `active` once the declaration is complete, and never resumes after
