@@ -63,6 +63,12 @@ private slots:
         QVERIFY(!editor.untypeable()[0].dropped);
         QVERIFY(editor.untypeable()[1].dropped);
         QVERIFY(editor.notes().contains(QStringLiteral("1 invisible control character")));
+        // Singular and plural read right in English, with no catalogue behind them.
+        QCOMPARE(editor.untypeable()[0].text, QStringLiteral("’ (1 time) becomes '"));
+        editor.setDraft(QStringLiteral("“Hi” 🙂 🙂 \u0007\u0007"));
+        QCOMPARE(editor.untypeable()[2].text, QStringLiteral("🙂 (2 times) is left out: no key types it"));
+        QVERIFY(editor.notes().contains(QStringLiteral("2 invisible control characters were")));
+        editor.setDraft(QStringLiteral("It’s sunny 🙂\u0007"));
         QCOMPARE(editor.result(), QStringLiteral("It's sunny"));
         editor.toggle(QStringLiteral("’"));
         QCOMPARE(editor.result(), QStringLiteral("Its sunny"));

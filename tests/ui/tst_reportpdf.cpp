@@ -86,6 +86,9 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("they often type H for J")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("First Steps")), qPrintable(text)); // a badge, on page two
         QCOMPARE(pages(path), 2);
+        // Singular and plural read right in English, with no catalogue behind them.
+        QVERIFY2(text.contains(QStringLiteral("2 minutes in the last four weeks.")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("(s)")), qPrintable(text));
     }
 
     void certificateNamesTheChildTheUnitAndTheDayItWasFinished()

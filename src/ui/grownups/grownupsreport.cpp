@@ -15,6 +15,11 @@
 
 namespace tapalong::GrownupsReport {
 
+QString count(const char *context, qint64 n, const char *one, const char *many)
+{
+    return QCoreApplication::translate(context, n == 1 ? one : many).arg(n);
+}
+
 namespace {
 
 // By lesson id; tricky-key practice and ids from elsewhere have none.

@@ -12,6 +12,11 @@
 
 namespace tapalong::GrownupsReport {
 
+// "1 minute", "3 minutes": `one` or `many` by the count, translated in `context` (mark both with
+// QT_TRANSLATE_NOOP), with the count for %1. Chosen here rather than by Qt's %n, which needs a
+// catalogue even in English to read right.
+QString count(const char *context, qint64 n, const char *one, const char *many);
+
 // The practice days shown, today included.
 inline constexpr int shownDays = 28;
 // A key is named as tricky only once it has been typed this often.

@@ -17,11 +17,9 @@ namespace tapalong {
 
 namespace {
 
-// Singular and plural chosen here rather than by Qt's %n, which needs a catalogue even in
-// English to read right.
 QString count(qint64 n, const char *one, const char *many)
 {
-    return QCoreApplication::translate("Grownups", n == 1 ? one : many).arg(n);
+    return GrownupsReport::count("Grownups", n, one, many);
 }
 
 // "7 Dec". Written the English way for now, as the backup's dates are: a month's name in the

@@ -3,6 +3,7 @@
 #include "practicetexteditor.h"
 #include "storebinding.h"
 
+#include "grownupsreport.h"
 #include "practicetexts.h"
 
 #include <QDir>
@@ -11,6 +12,15 @@
 #include <QStringDecoder>
 
 namespace tapalong {
+
+namespace {
+
+QString count(qint64 n, const char *one, const char *many)
+{
+    return GrownupsReport::count("tapalong::PracticeTextEditor", n, one, many);
+}
+
+} // namespace
 
 PracticeTextEditor::FileText PracticeTextEditor::readFile(const QString &path)
 {
@@ -87,12 +97,16 @@ QList<DraftCharacter> PracticeTextEditor::untypeable() const
         const bool dropped = u.replacement.isEmpty() || m_dropped.contains(u.character);
         QString text;
         if (u.replacement.isEmpty())
-            text = tr("%1 (%n time(s)) is left out: no key types it", nullptr, int(u.count))
+            text = count(u.count, QT_TR_NOOP("%2 (%1 time) is left out: no key types it"),
+                         QT_TR_NOOP("%2 (%1 times) is left out: no key types it"))
                        .arg(u.character);
         else if (dropped)
-            text = tr("%1 (%n time(s)) is left out", nullptr, int(u.count)).arg(u.character);
+            text = count(u.count, QT_TR_NOOP("%2 (%1 time) is left out"),
+                         QT_TR_NOOP("%2 (%1 times) is left out"))
+                       .arg(u.character);
         else
-            text = tr("%1 (%n time(s)) becomes %2", nullptr, int(u.count))
+            text = count(u.count, QT_TR_NOOP("%2 (%1 time) becomes %3"),
+                         QT_TR_NOOP("%2 (%1 times) becomes %3"))
                        .arg(u.character, u.replacement);
         list.append({u.character, text, !u.replacement.isEmpty(), dropped});
     }
@@ -106,8 +120,9 @@ QString PracticeTextEditor::notes() const
         notes << tr("Some characters cannot be typed on this keyboard; each is shown below with "
                     "what happens to it.");
     if (m_prepared.controlsRemoved > 0)
-        notes << tr("%n invisible control character(s) were taken out.", nullptr,
-                    int(m_prepared.controlsRemoved));
+        notes << count(m_prepared.controlsRemoved,
+                       QT_TR_NOOP("%1 invisible control character was taken out."),
+                       QT_TR_NOOP("%1 invisible control characters were taken out."));
     if (m_prepared.trimmedFrom > 0)
         notes << tr("The text is %1 characters long; a text from home holds at most %2, so it "
                     "ends at \"%3\".")

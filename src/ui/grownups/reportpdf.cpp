@@ -151,8 +151,9 @@ qreal speedAndAccuracy(QPainter &painter, qreal y, const Profile &profile)
     const QFont note = face(8.5);
     const QString order = points.isEmpty()
                               ? tr("No lessons yet.")
-                              : tr("The latest %n lesson(s) and practices, oldest on the left.", nullptr,
-                                   int(points.size()));
+                              : R::count("ReportPdf", points.size(),
+                                         QT_TRANSLATE_NOOP("ReportPdf", "The latest lesson or practice."),
+                                         QT_TRANSLATE_NOOP("ReportPdf", "The latest %1 lessons and practices, oldest on the left."));
     Paper::text(painter, QRectF(margin, y, half, 24),
                 points.isEmpty() ? order : order + QLatin1Char(' ') + tr("Dashes: each lesson's goal."),
                 note, Paper::ink());
@@ -198,9 +199,13 @@ qreal practicePerDay(QPainter &painter, qreal y, const Profile &profile, QDate t
     const qint64 minutes = std::llround(total);
     const QString sum = total > 0 && minutes == 0
                             ? tr("Under a minute in the last four weeks.")
-                            : tr("%n minute(s) in the last four weeks.", nullptr, int(minutes));
+                            : R::count("ReportPdf", minutes,
+                                       QT_TRANSLATE_NOOP("ReportPdf", "%1 minute in the last four weeks."),
+                                       QT_TRANSLATE_NOOP("ReportPdf", "%1 minutes in the last four weeks."));
     const qint64 streak = R::currentStreak(profile, today);
-    const QString streakText = streak > 0 ? tr("%n day(s) in a row.", nullptr, int(streak))
+    const QString streakText = streak > 0 ? R::count("ReportPdf", streak,
+                                                   QT_TRANSLATE_NOOP("ReportPdf", "%1 day in a row."),
+                                                   QT_TRANSLATE_NOOP("ReportPdf", "%1 days in a row."))
                                           : tr("No streak right now.");
     return y + Paper::text(painter, QRectF(margin, y, column, 30),
                            sum + QLatin1Char(' ') + streakText, face(9), Paper::ink()) +
