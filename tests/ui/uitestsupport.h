@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -101,6 +102,10 @@ public:
             return -1;
         const std::optional<AppData> data = SaveCodec::decode(in.readAll());
         return data ? int(data->profiles.size()) : -1;
+    }
+    Q_INVOKABLE qint64 sizeOf(const QUrl &file) const
+    {
+        return QFileInfo(file.toLocalFile()).size();
     }
     Q_INVOKABLE void writeFile(const QUrl &file, const QString &text) const
     {

@@ -23,6 +23,11 @@ Item {
         explorer: root.explorer
     }
 
+    // Lends the save dialog its file helpers.
+    BackupController {
+        id: files
+    }
+
     Loader {
         id: dialog
         objectName: "printoutDialogLoader"
@@ -32,6 +37,23 @@ Item {
         dialog.source = ""
         dialog.setSource(Qt.resolvedUrl("PrintoutFileDialog.qml"),
                          { printouts: printouts, unitId: unitId })
+        // Without a desktop dialog, through our own, as BackupPanel does: Qt Quick's loses
+        // typed names and ignores Return.
+        if (files.isQtQuickDialog(dialog.item)) {
+            (dialog.item as PrintoutFileDialog).close()
+            dialog.setSource(Qt.resolvedUrl("SaveCopyDialog.qml"), {
+                backup: files,
+                folder: printouts.startFolder,
+                heading: unitId === "" ? qsTr("Save a report") : qsTr("Save a certificate"),
+                suffix: "pdf",
+                suggestedName: unitId === "" ? printouts.reportName
+                                             : printouts.certificateName(unitId),
+                nameLabel: qsTr("Name of the file"),
+                emptyText: qsTr("No folders or PDF files here yet."),
+                replaceQuestion: qsTr("“%1” is already there. Replace it?"),
+                saveTo: path => printouts.saveAs(unitId, path)
+            })
+        }
     }
 
     CardBackground {

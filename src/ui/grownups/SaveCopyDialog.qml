@@ -7,28 +7,41 @@ import QtQuick.Templates as T
 import Qt.labs.folderlistmodel
 import Tapalong.Ui
 
-// Where a copy of the household goes, when the desktop offers no file dialog of its own: the
-// folder shown, its folders and copies, and a name that is saved into the folder shown
-// whatever is highlighted in the list. Return saves; a file already there is asked about
-// first. Qt Quick's own FileDialog in save mode lost typed names (Qt 6.4), hence this one.
+// Where a copy of the household, a report or a certificate goes, when the desktop offers no
+// file dialog of its own: the folder shown, its folders and files of the kind, and a name that
+// is saved into the folder shown whatever is highlighted in the list. Return saves; a file
+// already there is asked about first. Qt Quick's own FileDialog in save mode lost typed names
+// and ignored Return (Qt 6.4), hence this one.
 T.Popup {
     id: root
 
+    // Its file helpers serve every kind of file.
     required property BackupController backup
 
     property url folder: backup.startFolder
+    property string heading: qsTr("Save a copy of the household")
+    property string suffix: "json" // not translated: a file's suffix
+    property string suggestedName: backup.suggestedName()
+    property string nameLabel: qsTr("Name of the copy")
+    property string emptyText: qsTr("No folders or copies here yet.")
+    property string replaceQuestion: qsTr("“%1” is already there. Replace it with this copy?")
+    // Called with the path chosen; unset, a copy of the household is saved there.
+    property var saveTo: null
     // The file the grown-up is asked about before it is replaced; empty otherwise.
     property string replacing
 
     function save() {
-        const target = root.backup.target(root.folder, nameField.text)
+        const target = root.backup.target(root.folder, nameField.text, root.suffix)
         if (target === "")
             return
         if (root.replacing === "" && root.backup.exists(target)) {
             root.replacing = target
             return
         }
-        root.backup.saveCopyAs(target)
+        if (root.saveTo)
+            root.saveTo(target)
+        else
+            root.backup.saveCopyAs(target)
         root.close()
     }
     function openFolder(folder: url) {
@@ -63,7 +76,7 @@ T.Popup {
         Text {
             id: heading
             width: parent.width
-            text: qsTr("Save a copy of the household")
+            text: root.heading
             font: Theme.rounded(20, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
@@ -122,7 +135,7 @@ T.Popup {
                 showHidden: false
                 showDotAndDotDot: false
                 sortCaseSensitive: false
-                nameFilters: ["*.json"] // not translated: a file pattern
+                nameFilters: ["*." + root.suffix]
             }
 
             delegate: T.ItemDelegate {
@@ -151,7 +164,7 @@ T.Popup {
                     color: entry.highlighted ? Theme.ghostFillPressed : "transparent"
                 }
 
-                // A folder is highlighted by one click and opened by two; a copy's name is
+                // A folder is highlighted by one click and opened by two; a file's name is
                 // taken into the field, to be replaced after asking.
                 onClicked: {
                     list.currentIndex = index
@@ -167,7 +180,7 @@ T.Popup {
             Text {
                 anchors.centerIn: parent
                 visible: folders.status === FolderListModel.Ready && folders.count === 0
-                text: qsTr("No folders or copies here yet.")
+                text: root.emptyText
                 font: Theme.rounded(14, Font.DemiBold)
                 color: Theme.textDim
             }
@@ -205,7 +218,7 @@ T.Popup {
                     color: Theme.textPrimary
                     selectByMouse: true
                     persistentSelection: true
-                    Accessible.name: qsTr("Name of the copy")
+                    Accessible.name: root.nameLabel
                     onTextEdited: root.replacing = ""
                     onAccepted: root.save()
                     Keys.onEscapePressed: root.close()
@@ -216,8 +229,8 @@ T.Popup {
                         opacity: 0.12
                     }
                     Component.onCompleted: {
-                        text = root.backup.suggestedName()
-                        // The name without ".json" is chosen, so typing replaces just that.
+                        text = root.suggestedName
+                        // The name without its suffix is chosen, so typing replaces just that.
                         select(0, Math.max(0, text.lastIndexOf(".")))
                     }
                 }
@@ -227,8 +240,7 @@ T.Popup {
                 objectName: "saveDialogReplaceQuestion"
                 width: parent.width
                 visible: root.replacing !== ""
-                text: qsTr("“%1” is already there. Replace it with this copy?")
-                          .arg(nameField.text.trim())
+                text: root.replaceQuestion.arg(nameField.text.trim())
                 font: Theme.rounded(15, Font.DemiBold)
                 color: Theme.coral
                 wrapMode: Text.Wrap

@@ -104,7 +104,7 @@ QString suggestedName(const Clock &clock)
            QStringLiteral(".json");
 }
 
-QString targetPath(const QString &folder, const QString &typedName)
+QString targetPath(const QString &folder, const QString &typedName, const QString &suffix)
 {
     QString name = typedName.trimmed();
     if (name.startsWith(QStringLiteral("~/")))
@@ -113,7 +113,7 @@ QString targetPath(const QString &folder, const QString &typedName)
         return {};
     QString path = QFileInfo(name).isAbsolute() ? name : QDir(folder).filePath(name);
     if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".json");
+        path += u'.' + suffix;
     return QDir::cleanPath(path);
 }
 
@@ -166,9 +166,10 @@ QUrl BackupController::suggestedFile() const
     return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(suggestedName()));
 }
 
-QString BackupController::target(const QUrl &folder, const QString &typedName)
+QString BackupController::target(const QUrl &folder, const QString &typedName,
+                                 const QString &suffix)
 {
-    return Backup::targetPath(folder.toLocalFile(), typedName);
+    return Backup::targetPath(folder.toLocalFile(), typedName, suffix);
 }
 
 bool BackupController::exists(const QString &path)

@@ -31,9 +31,10 @@ QString describe(const AppData &data);
 bool keepAside(const QString &path, const Clock &clock);
 // The name a copy is offered under: "Tapalong backup 2026-12-07.json", by the local calendar.
 QString suggestedName(const Clock &clock);
-// Where a name typed into the save dialog puts the copy: into `folder` unless it is a whole
-// path of its own, with ".json" added when it has no suffix. Empty for a blank name.
-QString targetPath(const QString &folder, const QString &typedName);
+// Where a name typed into the save dialog puts the file: into `folder` unless it is a whole
+// path of its own, with "." and `suffix` added when it has none. Empty for a blank name.
+QString targetPath(const QString &folder, const QString &typedName,
+                   const QString &suffix = QStringLiteral("json"));
 
 } // namespace Backup
 
@@ -73,7 +74,8 @@ public:
     // path of a folder's URL (empty for none).
     Q_INVOKABLE QString suggestedName() const;
     Q_INVOKABLE QUrl suggestedFile() const;
-    Q_INVOKABLE static QString target(const QUrl &folder, const QString &typedName);
+    Q_INVOKABLE static QString target(const QUrl &folder, const QString &typedName,
+                                      const QString &suffix = QStringLiteral("json"));
     Q_INVOKABLE static bool exists(const QString &path);
     Q_INVOKABLE static QString localPath(const QUrl &url);
     Q_INVOKABLE bool saveCopyAs(const QString &path) { return saveCopy(QUrl::fromLocalFile(path)); }

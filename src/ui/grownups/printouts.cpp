@@ -131,6 +131,12 @@ bool Printouts::saveCertificate(const QString &unitId, const QUrl &file)
     });
 }
 
+bool Printouts::saveAs(const QString &unitId, const QString &path)
+{
+    const QUrl file = QUrl::fromLocalFile(path);
+    return unitId.isEmpty() ? saveReport(file) : saveCertificate(unitId, file);
+}
+
 bool Printouts::start(const QUrl &file, std::function<bool(const QString &)> write)
 {
     if (m_thread || !file.isLocalFile())

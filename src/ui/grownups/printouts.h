@@ -80,6 +80,9 @@ public:
     // that is not local, or a file still being written.
     Q_INVOKABLE bool saveReport(const QUrl &file);
     Q_INVOKABLE bool saveCertificate(const QString &unitId, const QUrl &file);
+    // The report (`unitId` empty) or a unit's certificate, to a path the program's own save
+    // dialog chose.
+    Q_INVOKABLE bool saveAs(const QString &unitId, const QString &path);
     // Hands the last saved file to the desktop, whose viewer prints it.
     Q_INVOKABLE bool openSaved();
 

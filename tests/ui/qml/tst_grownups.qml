@@ -19,6 +19,8 @@ TestCase {
     Component { id: dashboardComponent; DashboardView {} }
     Component { id: backupComponent; BackupPanel { width: 800 } }
     Component { id: progressComponent; GrownupsProgressView {} }
+    Component { id: printoutsComponent; PrintoutsPanel { width: 800; explorer: 0 } }
+    Component { id: textsComponent; PracticeTextsPanel { width: 800 } }
 
     function cleanup() { UiTestSupport.reset() }
 
@@ -184,6 +186,49 @@ TestCase {
         keyClick(Qt.Key_Return)
         tryVerify(() => !dialog.visible)
         compare(UiTestSupport.explorersIn(copy), 1)
+    }
+
+    // Qt Quick's own dialog in save mode did nothing on Return and lost a typed name without a
+    // word: a report and a certificate are saved through the program's own, as a copy is.
+    function test_aPrintoutIsSavedThroughTheDialogAsAPersonSavesIt() {
+        AppStore.addProfile("Ada", "🦊")
+        const panel = createTemporaryObject(printoutsComponent, testCase)
+        const printouts = findChild(panel, "printouts")
+        const loader = findChild(panel, "printoutDialogLoader")
+        const documents = UiTestSupport.scratchFolder("printouts")
+
+        mouseClick(findChild(panel, "saveReportButton"))
+        tryVerify(() => loader.status === Loader.Ready && loader.item.opened)
+        loader.item.folder = documents
+        const field = findChild(loader.item.contentItem, "saveDialogName")
+        compare(field.text, printouts.reportName)
+        verify(field.activeFocus)
+        field.selectAll()
+        type("ada-report")
+        keyClick(Qt.Key_Return)
+        tryVerify(() => !loader.item.visible)
+        tryVerify(() => !printouts.busy && printouts.message !== "")
+        verify(!printouts.failed, printouts.message)
+        verify(UiTestSupport.sizeOf(documents + "/ada-report.pdf") > 0)
+    }
+
+    // A text read from a file is in the box, where it can be read and changed before saving.
+    function test_aTextReadFromAFileShowsInTheBox() {
+        AppStore.addProfile("Ada", "🦊")
+        const panel = createTemporaryObject(textsComponent, testCase,
+                                            { profileId: AppStore.profiles[0].id, explorerName: "Ada" })
+        const editor = findChild(panel, "practiceTextEditor")
+        const input = findChild(panel, "practiceTextInput")
+        verify(findChild(panel, "practiceTextPlaceholder").visible)
+        const file = UiTestSupport.scratchFile("home.txt")
+        UiTestSupport.writeFile(file, "Hop on pop.\nRed fish, blue fish.\n")
+        verify(editor.loadFile(file))
+        compare(input.text, "Hop on pop.\nRed fish, blue fish.\n")
+        verify(!findChild(panel, "practiceTextPlaceholder").visible)
+        input.forceActiveFocus()
+        input.cursorPosition = input.length
+        type("Go")
+        compare(editor.result, "Hop on pop.\nRed fish, blue fish.\nGo")
     }
 
     // A failure must not look like the yellow of success.
