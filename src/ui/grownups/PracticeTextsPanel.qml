@@ -23,8 +23,9 @@ Item {
         store: AppStore
         profileId: root.profileId
         draft: input.text
-        // Saving clears the draft; the box follows.
-        onDraftChanged: if (draft === "" && input.text !== "") input.clear()
+        // Saving clears the draft and a file fills it; the box follows, so that what is
+        // checked is always what the grown-up sees and may change.
+        onDraftChanged: if (draft !== input.text) input.text = draft
     }
 
     Loader {
@@ -91,13 +92,21 @@ Item {
             wrapMode: TextEdit.Wrap
             font: Theme.rounded(15, Font.DemiBold)
             color: Theme.textPrimary
-            placeholderText: qsTr("Type or paste a text here…")
-            placeholderTextColor: Theme.textDim
             clip: true
             background: Rectangle {
                 radius: 12
                 color: Theme.textPrimary
                 opacity: 0.12
+            }
+            // The template draws no placeholder of its own.
+            Text {
+                objectName: "practiceTextPlaceholder"
+                x: input.leftPadding
+                y: input.topPadding
+                visible: input.length === 0 && input.preeditText === ""
+                text: qsTr("Type or paste a text here, or read one from a file…")
+                font: input.font
+                color: Theme.textDim
             }
         }
         Note {
