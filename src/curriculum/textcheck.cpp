@@ -105,6 +105,9 @@ Prepared prepare(const QString &raw, const Keyboard &keyboard, const QSet<QStrin
     out.reserve(text.size());
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     qsizetype from = 0;
+    // Whether the last characters gone left a space right before them behind: "trees 🙂." would
+    // otherwise ask the child for a space before the full stop.
+    bool spaceBeforeGone = false;
     while (from < text.size()) {
         qsizetype to = graphemes.toNextBoundary();
         if (to < 0)
@@ -112,6 +115,10 @@ Prepared prepare(const QString &raw, const Keyboard &keyboard, const QSet<QStrin
         const QString grapheme = text.mid(from, to - from);
         from = to;
         if (typeable(grapheme, keyboard)) {
+            if (spaceBeforeGone && out.endsWith(u' ') && grapheme.size() == 1 &&
+                QStringLiteral(".,;:!?)]}").contains(grapheme.front()))
+                out.chop(1);
+            spaceBeforeGone = false;
             out += grapheme;
             continue;
         }
@@ -122,8 +129,12 @@ Prepared prepare(const QString &raw, const Keyboard &keyboard, const QSet<QStrin
             found = prepared.untypeable.end() - 1;
         }
         ++found->count;
-        if (!dropped.contains(grapheme))
-            out += found->replacement;
+        const QString replacement = dropped.contains(grapheme) ? QString() : found->replacement;
+        if (replacement.isEmpty())
+            spaceBeforeGone = spaceBeforeGone || out.endsWith(u' ');
+        else
+            spaceBeforeGone = false;
+        out += replacement;
     }
     // A dropped character may leave two spaces or an empty line behind.
     qsizetype none = 0;

@@ -45,6 +45,11 @@ private slots:
             TextCheck::prepare(raw, Keyboard::us(), {QStringLiteral("é"), QStringLiteral("–")});
         QCOMPARE(dropped.text, QStringLiteral("\"Hello\" it's my caf... 'ok'"));
         QCOMPARE(dropped.untypeable, expected);
+
+        // Nor does it leave a space for the child to type before the mark that followed it; a
+        // space the grown-up wrote there stays.
+        QCOMPARE(TextCheck::prepare(QStringLiteral("Up in the trees 🙂. Wow 🪁! Oui !"), Keyboard::us()).text,
+                 QStringLiteral("Up in the trees. Wow! Oui !"));
     }
 
     void theHouseholdsKeyboardDecides()
