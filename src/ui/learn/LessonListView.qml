@@ -20,6 +20,12 @@ Item {
         store: AppStore
     }
 
+    FocusNavigation {
+        id: bubbleKeys
+        flickable: flick
+        isCell: item => item.objectName.startsWith("bubble ")
+    }
+
     Flickable {
         id: flick
         anchors.fill: parent
@@ -80,6 +86,8 @@ Item {
 
                             Text {
                                 id: heading
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 anchors.left: parent.left
                                 anchors.right: stars.left
                                 anchors.rightMargin: 12
@@ -91,6 +99,8 @@ Item {
                             }
                             Text {
                                 id: stars
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 objectName: "unitStars"
                                 anchors.right: parent.right
                                 anchors.verticalCenter: parent.verticalCenter
@@ -122,6 +132,8 @@ Item {
                                     Layout.preferredWidth: grid.cellWidth
                                     Layout.fillHeight: true
                                     onOpenLesson: lessonId => view.openLesson(lessonId)
+                                    Keys.onPressed: event => bubbleKeys.handleKey(this, event)
+                                    onActiveFocusChanged: if (activeFocus) bubbleKeys.reveal(this)
                                 }
                             }
                         }

@@ -5,10 +5,13 @@ tapalong_ui_folder(
   SOURCES
     confetti.h confetti.cpp
     emojitext.h emojitext.cpp
+    avatarnames.h avatarnames.cpp
   QML_FILES
     BigButton.qml
     ButtonLabel.qml
     GhostButton.qml
+    FocusRing.qml
+    FocusNavigation.qml
     CardBackground.qml
     Scrim.qml
     Shake.qml
