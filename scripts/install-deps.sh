@@ -22,6 +22,8 @@ packages=(
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   weston xwayland
+  # the screen-reader check: the accessibility bus and its Python client
+  at-spi2-core dbus python3-pyatspi
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
   # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools
