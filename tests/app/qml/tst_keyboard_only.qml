@@ -75,8 +75,7 @@ TestCase {
         compare(findChild(main, "profileChip").Accessible.name, "Mia the panda: switch player, sound and voice")
 
         // Escape steps back from another tab to Home.
-        walk(4, true)
-        compare(focused().objectName, "tab Champions")
+        compare(walk(3, true), ["continueButton", "profileChip", "tab Champions"])
         keyClick(Qt.Key_Return)
         compare(main.tab, "Champions")
         keyClick(Qt.Key_Escape)
