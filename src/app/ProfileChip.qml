@@ -19,6 +19,7 @@ T.Button {
     Accessible.name: qsTr("%1 the %2: switch player, sound and voice").arg(AppStore.currentName)
                          .arg(AvatarNames.nameOf(AppStore.currentAvatar))
     Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
     leftPadding: 14
     rightPadding: 14

@@ -19,6 +19,7 @@ T.Button {
     Accessible.name: control.title
     Accessible.selected: control.selected
     Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
     leftPadding: 13
     rightPadding: 13

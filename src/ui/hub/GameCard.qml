@@ -16,6 +16,7 @@ T.Button {
     Accessible.name: qsTr("Play %1").arg(card.game.title)
     Accessible.description: card.game.tagline + "\n" + card.game.scoreLine
     Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
     padding: 26
     implicitWidth: implicitContentWidth + leftPadding + rightPadding

@@ -27,6 +27,7 @@ T.AbstractButton {
                               : qsTr("Locked lesson: %1").arg(lesson.title)
     Accessible.description: lesson.tooltip
     Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
     hoverEnabled: true
     opacity: unlocked ? 1 : 0.55

@@ -134,12 +134,13 @@ T.Popup {
                         // The name field keeps the keyboard while a child clicks around here.
                         // Tab reaches the chosen animal alone, as in a group of radio buttons,
                         // and the arrows choose another, which takes the focus with it.
-                        focusPolicy: chosen ? Qt.TabFocus : Qt.NoFocus
+                        focusPolicy: choice.chosen ? Qt.TabFocus : Qt.NoFocus
                         Accessible.role: Accessible.RadioButton
                         Accessible.name: AvatarNames.nameOf(cell.modelData)
                         Accessible.checkable: true
-                        Accessible.checked: chosen
+                        Accessible.checked: choice.chosen
                         Keys.onPressed: event => event.accepted = sheet.moveChoice(event.key)
+                        Accessible.onPressAction: clicked()
                         padding: 6
                         width: height
                         height: implicitContentHeight + topPadding + bottomPadding

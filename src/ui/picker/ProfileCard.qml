@@ -27,6 +27,7 @@ T.Button {
                                 .arg(card.profile.bestWPM)
     onClicked: select()
     Keys.onReturnPressed: select()
+    Accessible.onPressAction: select()
     Keys.onEnterPressed: select()
 
     onConfirmingDeleteChanged: confirmingDelete ? confirmation.open() : confirmation.close()

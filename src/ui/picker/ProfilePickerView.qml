@@ -133,6 +133,7 @@ Item {
         Accessible.role: Accessible.Button
         Accessible.name: qsTr("New Explorer")
         Keys.onReturnPressed: clicked()
+        Accessible.onPressAction: clicked()
         Keys.onEnterPressed: clicked()
 
         background: Item {

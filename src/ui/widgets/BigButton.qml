@@ -19,6 +19,8 @@ T.Button {
     Accessible.role: Accessible.Button
     Accessible.name: text
     Keys.onReturnPressed: clicked()
+    // Qt 6.4's buttons do not answer a screen reader's "press" by themselves.
+    Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
     font: Theme.rounded(size, Font.Bold)
     leftPadding: size * 1.3

@@ -90,7 +90,7 @@ TestCase {
         const opened = createTemporaryObject(spyComponent, testCase, { target: view, signalName: "openLesson" })
         compare(walk(3), ["bubble u1l1", "bubble u1l2", "bubble u1l3"])
         verifyRing(focused())
-        compare(focused().Accessible.name, "Locked lesson: L and A")
+        compare(focused().Accessible.name, "Locked lesson: S and L")
         keyClick(Qt.Key_Left)
         keyClick(Qt.Key_Left)
         compare(focused().objectName, "bubble u1l1")
