@@ -87,6 +87,7 @@ Item {
         T.ScrollBar.vertical: T.ScrollBar {
             id: scrollBar
             policy: T.ScrollBar.AsNeeded
+            Accessible.name: qsTr("Scroll the board")
             padding: 3
             implicitWidth: implicitContentWidth + leftPadding + rightPadding
             implicitHeight: implicitContentHeight + topPadding + bottomPadding

@@ -37,6 +37,7 @@ Item {
         T.ScrollBar.vertical: T.ScrollBar {
             id: scrollBar
             policy: T.ScrollBar.AsNeeded
+            Accessible.name: qsTr("Scroll the map")
             padding: 3
             implicitWidth: implicitContentWidth + leftPadding + rightPadding
             implicitHeight: implicitContentHeight + topPadding + bottomPadding

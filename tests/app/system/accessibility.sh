@@ -39,7 +39,7 @@ check map "Start lesson: Meet F and J" "Locked lesson: *"
 press Games
 check hub "Play *" "Games use the keys you've learned: *"
 press Champions
-check champions "Letter Drop" "Stars" "🏆 Family Champions"
+check champions "Letter Drop" "Star Collectors" "🏆 Family Champions" "No stars yet*"
 press Home
 press "Start lesson: Meet F and J"
 await tutorial/nextButton
@@ -55,7 +55,7 @@ while read -r keys; do
   xdotool key --delay 30 $keys
 done <"$home/keys"
 await results/nextButton --timeout 10
-check results "Meet F and J*" "* of 3 stars" "accuracy: 100%" "Back to map" "Try again" "Next: D and K*"
+check results "* of 3 stars" "New badge*" "accuracy: 100%" "Back to map" "Try again" "Next: D and K*"
 
 quit_program
 echo "PASS: every control on six screens has a role and a name, and the numbers are readable"
