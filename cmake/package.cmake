@@ -11,7 +11,15 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data)
+
+# Not needed to run, but recommended, so apt installs them with the package: Qt's Wayland
+# plugin, so that on a Wayland desktop Tapalong is a native client (docs/ARCHITECTURE.md says
+# why; without it, it runs through XWayland as before), and the platform themes through which
+# Qt offers the desktop's own file dialog (the XDG portal's, GTK's) for backups instead of Qt
+# Quick's. The same list as the recommended section of scripts/install-deps.sh.
+set(TAPALONG_RECOMMENDED_PACKAGES
+  qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme)
 
 # The project's own people; whoever builds the package for others sets theirs (README).
 set(TAPALONG_MAINTAINER "The Tapalong developers <developers@tapalong.invalid>"
@@ -39,10 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 list(JOIN TAPALONG_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# Qt's Wayland plugin, which apt installs with the package unless told not to: on a Wayland
-# desktop Tapalong is then a native client (docs/ARCHITECTURE.md says why), and without it runs
-# through XWayland as before. scripts/install-deps.sh names it in a run-time section of its own.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+list(JOIN TAPALONG_RECOMMENDED_PACKAGES ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 
 # Debian wants a copyright file and a changelog in the package's documentation folder. They
 # belong to the package only, so a plain `cmake --install` leaves them out.

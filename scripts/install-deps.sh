@@ -10,20 +10,24 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
   libxcb1-dev
+  # keyboard layouts: the keyboard data itself, its list, the desktop's layout and group on X11
+  libxkbcommon-dev libxkbregistry-dev libxcb-xkb-dev
   # run time
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core
-  # run time on a Wayland desktop, native rather than through XWayland (the package recommends it)
-  qt6-wayland
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data
+  # run time, recommended: native Wayland, the desktop's own file dialog (XDG portal, GTK)
+  qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
-  weston xwayland
+  weston xwayland x11-xkb-utils
   # the screen-reader check: the accessibility bus and its Python client
   at-spi2-core dbus python3-pyatspi
+  # pdftotext and pdfinfo read the printed report back in its tests
+  poppler-utils
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
   # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools

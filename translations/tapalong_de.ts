@@ -152,7 +152,7 @@
     <message>
         <location line="+4"/>
         <source>Quest Complete</source>
-        <translation>Abenteuer bestanden</translation>
+        <translation>Abenteuer geschafft</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -692,7 +692,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+9"/>
         <source>🔥 combo ×%1</source>
-        <translation>🔥 Kombo ×%1</translation>
+        <translation>🔥 Combo ×%1</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -789,7 +789,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+6"/>
         <source>Answer this sum to see each explorer&apos;s progress.</source>
-        <translation>Rechne diese Aufgabe, dann siehst du, wie weit jeder Entdecker ist.</translation>
+        <translation>Löse diese Aufgabe, dann siehst du, wie weit jeder Entdecker ist.</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -1363,7 +1363,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
         <source>Lesson finished — celebrate with a quick race!
 Type the words to make your rocket zoom past the bots.
 The race starts on your first correct letter.</source>
-        <translation>Lektion geschafft – feier mit einem schnellen Rennen!
+        <translation>Lektion geschafft – Zeit für ein schnelles Rennen!
 Tipp die Wörter, dann saust deine Rakete an den Bots vorbei.
 Das Rennen startet mit deinem ersten richtigen Buchstaben.</translation>
     </message>
@@ -1533,12 +1533,12 @@ Heute lernen deine Finger %2.</translation>
         <source>Rest your fingers on the glowing HOME ROW.
 Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
         <translation>Leg deine Finger auf die leuchtende GRUNDREIHE.
-Spürst du die kleinen Huckel auf F und J? Genau da liegen deine Zeigefinger.</translation>
+Spürst du die kleinen Knubbel auf F und J? Genau da liegen deine Zeigefinger.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Leg zuerst deine Finger auf die Grundreihe. Spürst du die kleinen Huckel auf F und J? Genau da liegen deine Zeigefinger.</translation>
+        <translation>Leg zuerst deine Finger auf die Grundreihe. Spürst du die kleinen Knubbel auf F und J? Genau da liegen deine Zeigefinger.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1557,12 +1557,12 @@ Drück sie mit deinem %2 – probier es gleich aus!</translation>
         <source>You&apos;ll also meet %1.
 Same trick: reach out from the home row, then hop right back!</source>
         <translation>Du lernst auch noch %1 kennen.
-Gleicher Trick: Greif von der Grundreihe aus hin und hüpf gleich wieder zurück!</translation>
+Gleicher Trick: Streck den Finger von der Grundreihe aus und hüpf gleich wieder zurück!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You will also meet %1. Same trick — reach out from the home row, then hop right back.</source>
-        <translation>Du lernst auch noch %1 kennen. Gleicher Trick: Greif von der Grundreihe aus hin und hüpf gleich wieder zurück.</translation>
+        <translation>Du lernst auch noch %1 kennen. Gleicher Trick: Streck den Finger von der Grundreihe aus und hüpf gleich wieder zurück.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1933,12 +1933,12 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+4"/>
         <source>No tricky keys yet: more typing will tell.</source>
-        <translation>Noch keine kniffligen Tasten: Mehr Tippen wird es zeigen.</translation>
+        <translation>Noch keine kniffligen Tasten – das zeigt sich beim Weitertippen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trickiest keys: %1</source>
-        <translation>Knifflige Tasten: %1</translation>
+        <translation>Die kniffligsten Tasten: %1</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -2000,7 +2000,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+8"/>
         <source>A quick drill on %1, the keys that trip you up most.</source>
-        <translation>Eine kurze Übung mit %1 – den Tasten, bei denen du am meisten stolperst.</translation>
+        <translation>Eine kurze Übung mit %1 – den Tasten, bei denen du am häufigsten stolperst.</translation>
     </message>
 </context>
 </TS>

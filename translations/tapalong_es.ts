@@ -122,7 +122,7 @@
     <message>
         <location line="+5"/>
         <source>Alphabet Master</source>
-        <translation>Abecedario completo</translation>
+        <translation>As del abecedario</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -152,7 +152,7 @@
     <message>
         <location line="+4"/>
         <source>Quest Complete</source>
-        <translation>Misión cumplida</translation>
+        <translation>Aventura completa</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -182,7 +182,7 @@
     <message>
         <location line="+4"/>
         <source>Lightning Hands</source>
-        <translation>Manos de rayo</translation>
+        <translation>Manos relámpago</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -340,7 +340,7 @@ Cada ronda es más difícil: ¡demuestra todo lo que sabes!</translation>
         <source>The parrot flashes a secret key pattern — watch and listen!
 Then type it back from memory.
 Patterns grow longer each round!</source>
-        <translation>El loro enciende una secuencia secreta de teclas: ¡mira y escucha!
+        <translation>El loro ilumina una secuencia secreta de teclas: ¡mira y escucha!
 Luego escríbela de memoria.
 ¡Cada ronda es más larga!</translation>
     </message>
@@ -455,7 +455,7 @@ Luego escríbela de memoria.
     <message>
         <location line="+2"/>
         <source>T and Y</source>
-        <translation>T e Y</translation>
+        <translation>T y Y</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -495,7 +495,7 @@ Luego escríbela de memoria.
     <message>
         <location line="+2"/>
         <source>Alphabet Master</source>
-        <translation>Todo el abecedario</translation>
+        <translation>As del abecedario</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -627,7 +627,7 @@ Luego escríbela de memoria.
     <message>
         <location line="+1"/>
         <source>Bonk the moles by typing their letters!</source>
-        <translation>¡Escribe la letra de cada topo para darle un toc!</translation>
+        <translation>¡Escribe la letra de cada topo para darle un golpecito!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -997,7 +997,7 @@ Moles will pop up wearing your lesson keys — you have
 %1 seconds. Bonk them fast to make those keys stronger!</source>
         <translation>¡Muy bien, lección terminada!
 Van a salir topos con las teclas de tu lección. Tienes
-%1 segundos. ¡Dales un toc rápido y dominarás esas teclas!</translation>
+%1 segundos. ¡Dales un golpecito rápido y dominarás esas teclas!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1005,7 +1005,7 @@ Van a salir topos con las teclas de tu lección. Tienes
 Type a mole&apos;s letter to bonk it before it hides.
 How many can you bonk in 60 seconds?</source>
         <translation>¡Salen topos con letras!
-Escribe la letra de un topo para darle un toc antes de que se esconda.
+Escribe la letra de un topo para darle un golpecito antes de que se esconda.
 ¿Cuántos topos puedes tocar en 60 segundos?</translation>
     </message>
     <message>
@@ -1149,7 +1149,7 @@ Now catch your lesson keys as they fall — you have
 %1 seconds. Every catch makes those keys stronger!</source>
         <translation>¡Muy bien, lección terminada!
 Ahora atrapa las teclas de tu lección cuando caigan. Tienes
-%1 segundos. ¡Cada letra atrapada te hace más fuerte!</translation>
+%1 segundos. ¡Cada letra atrapada hace más fuertes esas teclas!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1705,7 +1705,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+3"/>
         <source>This copy holds %1 Restoring it replaces everything on this computer.</source>
-        <translation>Esta copia tiene %1 Si la recuperas, reemplaza todo lo que hay en este equipo.</translation>
+        <translation>Esta copia tiene %1 Si la recuperas, se reemplazará todo lo que hay en este equipo.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1723,7 +1723,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location filename="../src/ui/championsboard.cpp" line="+52"/>
         <source>No scores yet — be the first to play!</source>
-        <translation>Aún no hay puntos: ¡juega y sé quien abre el marcador!</translation>
+        <translation>Aún no hay puntos: ¡juega y estrena el marcador!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1923,7 +1923,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2 % de fallos, a menudo %3)</translation>
+        <translation>%1 (%2 % de fallos, a menudo escribe %3)</translation>
     </message>
     <message>
         <location line="+4"/>

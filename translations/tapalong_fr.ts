@@ -11,7 +11,7 @@
     <message>
         <location line="+3"/>
         <source>The file is far larger than any household.</source>
-        <translation>Ce fichier est bien trop gros pour une famille.</translation>
+        <translation>Ce fichier est bien trop gros pour être une famille Tapalong.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -122,7 +122,7 @@
     <message>
         <location line="+5"/>
         <source>Alphabet Master</source>
-        <translation>Roi de l&apos;alphabet</translation>
+        <translation>Pro de l&apos;alphabet</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -137,7 +137,7 @@
     <message>
         <location line="+2"/>
         <source>Earn 3 stars on a lesson</source>
-        <translation>Gagne 3 étoiles à une leçon</translation>
+        <translation>Gagne 3 étoiles dans une leçon</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -278,7 +278,7 @@
     <message>
         <location line="+48"/>
         <source>Star Collectors</source>
-        <translation>Collection d&apos;étoiles</translation>
+        <translation>Chasseurs d&apos;étoiles</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -495,7 +495,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+2"/>
         <source>Alphabet Master</source>
-        <translation>Roi de l&apos;alphabet</translation>
+        <translation>Pro de l&apos;alphabet</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -505,7 +505,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+2"/>
         <source>Capital Words</source>
-        <translation>Mots en majuscules</translation>
+        <translation>Mots avec majuscule</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -794,7 +794,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+37"/>
         <source>Not quite — here is another one.</source>
-        <translation>Pas tout à fait. En voici une autre.</translation>
+        <translation>Pas tout à fait. En voici un autre.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -996,7 +996,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
 Moles will pop up wearing your lesson keys — you have
 %1 seconds. Bonk them fast to make those keys stronger!</source>
         <translation>Bravo, tu as fini la leçon !
-Les taupes sortent avec tes touches de la leçon. Tu as
+Les taupes sortent avec les touches de ta leçon. Tu as
 %1 secondes. Attrape-les vite pour muscler ces touches !</translation>
     </message>
     <message>
@@ -1016,7 +1016,7 @@ Combien en attraperas-tu en 60 secondes ?</translation>
     <message>
         <location line="+6"/>
         <source>bonked %1 moles</source>
-        <translation>%1 taupes attrapées</translation>
+        <translation>Taupes attrapées : %1</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1148,7 @@ Combien en attraperas-tu en 60 secondes ?</translation>
 Now catch your lesson keys as they fall — you have
 %1 seconds. Every catch makes those keys stronger!</source>
         <translation>Bravo, tu as fini la leçon !
-Attrape maintenant tes touches de la leçon qui tombent. Tu as
+Maintenant, attrape les touches de ta leçon quand elles tombent. Tu as
 %1 secondes. Chaque prise rend ces touches plus fortes !</translation>
     </message>
     <message>
@@ -1508,25 +1508,25 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
         <location filename="../src/curriculum/tutorial.cpp" line="+19"/>
         <source>Welcome to %1!
 A practice adventure with keys you already know.</source>
-        <translation>Bienvenue ! Leçon du jour : %1.
-Une aventure pour t&apos;entraîner avec les touches que tu connais.</translation>
+        <translation>Bienvenue dans la leçon « %1 » !
+Une aventure pour t&apos;entraîner avec les touches que tu connais déjà.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Welcome to %1! This one is all about practicing keys you already know.</source>
-        <translation>Bienvenue ! Leçon du jour : %1. Aujourd&apos;hui, tu t&apos;entraînes avec les touches que tu connais déjà.</translation>
+        <translation>Bienvenue dans la leçon %1 ! Ici, tu t&apos;entraînes avec les touches que tu connais déjà.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Welcome to %1!
 Today your fingers learn %2.</source>
-        <translation>Bienvenue ! Leçon du jour : %1.
+        <translation>Bienvenue dans la leçon « %1 » !
 Aujourd&apos;hui, tes doigts apprennent %2.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Welcome to %1! Today your fingers will learn %2.</source>
-        <translation>Bienvenue ! Leçon du jour : %1. Aujourd&apos;hui, tes doigts vont apprendre %2.</translation>
+        <translation>Bienvenue dans la leçon %1 ! Aujourd&apos;hui, tes doigts vont apprendre %2.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1728,12 +1728,12 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+2"/>
         <source>No stars yet — finish a lesson to get on the board!</source>
-        <translation>Pas encore d&apos;étoiles : termine une leçon pour entrer au tableau !</translation>
+        <translation>Pas encore d&apos;étoiles : termine une leçon pour entrer dans le classement !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No speeds yet — finish a lesson to set your pace!</source>
-        <translation>Pas encore de vitesse : termine une leçon pour donner le rythme !</translation>
+        <translation>Pas encore de vitesse : termine une leçon pour voir à quelle allure tu tapes !</translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1796,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+3"/>
         <source>%1 of %2 lessons finished</source>
-        <translation>%1 leçons terminées sur %2</translation>
+        <translation>Leçons terminées : %1 sur %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1883,7 +1883,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+1"/>
         <source>%1, latest %2 wpm at %3% accuracy</source>
-        <translation>%1, dernière vitesse %2 mots/min à %3 % de précision</translation>
+        <translation>%1, dernière vitesse %2 mots/min avec %3 % de précision</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1933,7 +1933,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+4"/>
         <source>No tricky keys yet: more typing will tell.</source>
-        <translation>Pas encore de touche piège : tape encore un peu pour le savoir.</translation>
+        <translation>Pas encore de touche piège : quelques leçons de plus le diront.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1956,7 +1956,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+2"/>
         <source>Great job! Two stars!</source>
-        <translation>Super boulot ! Deux étoiles !</translation>
+        <translation>Beau travail ! Deux étoiles !</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1971,7 +1971,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+2"/>
         <source>Great job! 🙌</source>
-        <translation>Super boulot ! 🙌</translation>
+        <translation>Beau travail ! 🙌</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -3,11 +3,14 @@
 #include "commandline.h"
 
 #include "coursejson.h"
+#include "curriculum.h"
 #include "translation.h"
+#include "wordbankdata.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <vector>
@@ -56,6 +59,18 @@ struct Options {
         QCoreApplication::translate(
             "CommandLine",
             "Print the whole course (units, lessons, drill lines) as JSON and exit.")};
+    const QCommandLineOption layout{
+        QStringLiteral("layout"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --print-course: the course and keyboard of this "
+                                    "keyboard layout, such as de or us(intl)."),
+        QCoreApplication::translate("CommandLine", "layout")};
+    const QCommandLineOption language{
+        QStringLiteral("language"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --print-course: the course in this language (en, de, "
+                                    "fr or es), its words and its titles."),
+        QCoreApplication::translate("CommandLine", "language")};
 
     Options()
     {
@@ -67,9 +82,60 @@ struct Options {
                            "with stars, badges and five arcade games."));
         parser.addOptions({help, version});
         parser.addOption(printCourse);
+        parser.addOption(layout);
+        parser.addOption(language);
         acceptQtOptions(parser);
     }
 };
+
+int refuse(const QString &why)
+{
+    print(stderr, QStringLiteral("tapalong: %1\n").arg(why).toLocal8Bit());
+    return 2;
+}
+
+// The titles in the language asked for, whatever the desktop speaks. English is the texts'
+// own language and needs no catalogue.
+void installCatalogue(QCoreApplication &app, const QString &language)
+{
+    if (language == u"en")
+        return;
+    auto *catalogue = new QTranslator(&app);
+    if (catalogue->load(QStringLiteral(":/i18n/tapalong_%1").arg(language)))
+        QCoreApplication::installTranslator(catalogue);
+    else
+        delete catalogue;
+}
+
+// The course of a layout read from the keyboard data; 2, with the reason, when there is none.
+int printLayoutCourse(const QString &text, const QString &language)
+{
+    const std::optional<LayoutName> name = LayoutName::parse(text);
+    KeyboardProblem problem = KeyboardProblem::badName;
+    const std::optional<Keyboard> keyboard =
+        name ? Keyboard::load(*name, &problem) : std::nullopt;
+    if (!keyboard) {
+        switch (problem) {
+        case KeyboardProblem::otherScript:
+            return refuse(
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "There is no course for the layout '%1' yet: Tapalong teaches Latin letters.")
+                    .arg(text));
+        case KeyboardProblem::unknownLayout:
+            return refuse(QCoreApplication::translate(
+                              "CommandLine", "The keyboard data knows no layout '%1'.")
+                              .arg(text));
+        default:
+            return refuse(QCoreApplication::translate(
+                              "CommandLine",
+                              "'%1' is not a layout name: a layout is written like de or "
+                              "us(intl).")
+                              .arg(text));
+        }
+    }
+    return print(stdout, layoutJson(Course::build(*keyboard, language))) ? 0 : 1;
+}
 
 } // namespace
 
@@ -125,7 +191,22 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
                                  .toLocal8Bit())
                    ? 0
                    : 1;
-    return print(stdout, courseJson()) ? 0 : 1;
+    QString language = u"en"_qs;
+    if (parser.isSet(translated.language)) {
+        language = parser.value(translated.language).toLower();
+        if (!WordBankData::hasLanguage(language))
+            return refuse(QCoreApplication::translate(
+                              "CommandLine",
+                              "There is no course in the language '%1': the languages are %2.")
+                              .arg(parser.value(translated.language),
+                                   WordBankData::languages().join(u", ")));
+        installCatalogue(app, language);
+    }
+    if (parser.isSet(translated.layout))
+        return printLayoutCourse(parser.value(translated.layout), language);
+    if (language == u"en")
+        return print(stdout, courseJson()) ? 0 : 1;
+    return print(stdout, courseJson(Course::build(Keyboard::us(), language))) ? 0 : 1;
 }
 
 } // namespace tapalong

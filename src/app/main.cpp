@@ -4,8 +4,10 @@
 #include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
+#include "curriculum.h"
 #include "feedback.h"
 #include "framepacer.h"
+#include "keyboardlayout.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -18,6 +20,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
@@ -117,6 +120,25 @@ void saveAtExit()
     s_instanceAtExit->release();
 }
 
+// TAPALONG_LAYOUT ("de", "us(dvorak)") starts on that layout's course and keyboard, whatever
+// the household's: the screenshot tour shows other keyboards with it. Before any screen exists,
+// since the screens read the course as they are made.
+void useLayoutFromEnvironment()
+{
+    const QString wanted = qEnvironmentVariable("TAPALONG_LAYOUT");
+    if (wanted.isEmpty())
+        return;
+    const std::optional<tapalong::LayoutName> name = tapalong::LayoutName::parse(wanted);
+    const std::optional<tapalong::Keyboard> keyboard =
+        name ? tapalong::Keyboard::load(*name) : std::nullopt;
+    if (!keyboard) {
+        std::fprintf(stderr, "tapalong: no course for the layout %s in TAPALONG_LAYOUT\n",
+                     qPrintable(wanted));
+        return;
+    }
+    tapalong::Curriculum::setActive(tapalong::Course::build(*keyboard));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -136,7 +158,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
     // Before the store and the engine: the course, the badges and the screens translate once.
-    tapalong::installTranslation(app);
+    // The narrator's voices are English ones: a line of another language is shown, not read
+    // out in an English voice, until the narrator can speak that language.
+    const QString language = tapalong::installTranslation(app);
+    const bool voiceSpeaksIt =
+        language.isEmpty() || QLocale(language).language() == QLocale::English;
+    useLayoutFromEnvironment();
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -229,8 +256,10 @@ int main(int argc, char *argv[])
         // the sound and the voice are set up once the first screen is on show.
         QTimer::singleShot(0, &app, [&] {
             sound = std::make_unique<tapalong::QtSoundBackend>();
-            speech = std::make_unique<tapalong::QtSpeechBackend>();
             feedback.setSoundBackend(sound.get());
+            if (!voiceSpeaksIt)
+                return;
+            speech = std::make_unique<tapalong::QtSpeechBackend>();
             feedback.setSpeechBackend(speech.get());
             // Starting the speech engine blocks for tens of milliseconds or more: better now,
             // while the child looks at the first screen, than in the first line the tutorial

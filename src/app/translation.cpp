@@ -14,7 +14,7 @@ namespace {
 Q_LOGGING_CATEGORY(lcTranslation, "tapalong.translation")
 } // namespace
 
-void installTranslation(QCoreApplication &app)
+QString installTranslation(QCoreApplication &app)
 {
     // Qt's own texts first (the file dialog's buttons, the command line's "Usage:"), so that
     // ours win where both have a word.
@@ -34,9 +34,10 @@ void installTranslation(QCoreApplication &app)
         if (!file.isEmpty())
             qCWarning(lcTranslation).noquote() << "Could not load the translation" << file;
         delete ours;
-        return;
+        return {};
     }
     QCoreApplication::installTranslator(ours);
+    return ours->language();
 }
 
 } // namespace tapalong

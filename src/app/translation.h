@@ -4,12 +4,15 @@
 // TAPALONG_TRANSLATION names (a translator's work in progress, the pseudo-translation).
 #pragma once
 
+#include <QString>
+
 class QCoreApplication;
 
 namespace tapalong {
 
 // Installs the program's catalogue and Qt's own into `app`; English, the texts' own language,
 // needs neither. Call before any text is made: the course and the badges translate once.
-void installTranslation(QCoreApplication &app);
+// Answers the language of the catalogue installed ("de_DE"), empty when there is none.
+QString installTranslation(QCoreApplication &app);
 
 } // namespace tapalong

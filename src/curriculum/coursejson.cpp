@@ -35,6 +35,18 @@ public:
         string(text);
     }
 
+    void value(bool yes)
+    {
+        separate();
+        out += yes ? "true" : "false";
+    }
+
+    void null()
+    {
+        separate();
+        out += "null";
+    }
+
     void value(double number)
     {
         separate();
@@ -115,13 +127,10 @@ QStringList keysOf(const QString &keys)
     return list;
 }
 
-} // namespace
-
-QByteArray courseJson()
+void writeUnits(JsonWriter &json, const Course &course)
 {
-    JsonWriter json;
     json.beginArray();
-    for (const LearningUnit &unit : Curriculum::units()) {
+    for (const LearningUnit &unit : course.units()) {
         json.beginObject();
         json.key("id");
         json.value(unit.id);
@@ -153,6 +162,87 @@ QByteArray courseJson()
         json.endObject();
     }
     json.endArray();
+}
+
+const char *fingerKey(Finger finger)
+{
+    static constexpr const char *names[] = {"leftPinky",  "leftRing",    "leftMiddle",
+                                            "leftIndex",  "rightIndex",  "rightMiddle",
+                                            "rightRing",  "rightPinky",  "thumb"};
+    return names[int(finger)];
+}
+
+void writeKey(JsonWriter &json, const KeyDef &key)
+{
+    json.beginObject();
+    json.key("position");
+    json.value(key.position);
+    json.key("id");
+    json.value(key.id);
+    json.key("label");
+    json.value(key.label);
+    json.key("width");
+    json.value(key.width);
+    json.key("finger");
+    if (key.finger)
+        json.value(QString::fromLatin1(fingerKey(*key.finger)));
+    else
+        json.null();
+    // Plain, Shift, AltGr, Shift+AltGr.
+    json.key("levels");
+    json.beginArray();
+    for (int level = 0; level < 4; ++level) {
+        if (const std::optional<QChar> typed = key.level(level))
+            json.value(QString(*typed));
+        else
+            json.null();
+    }
+    json.endArray();
+    json.key("dead");
+    json.beginArray();
+    for (int level = 0; level < 4; ++level)
+        json.value(key.isDead(level));
+    json.endArray();
+    json.endObject();
+}
+
+} // namespace
+
+QByteArray courseJson()
+{
+    return courseJson(Curriculum::active());
+}
+
+QByteArray courseJson(const Course &course)
+{
+    JsonWriter json;
+    writeUnits(json, course);
+    return json.result();
+}
+
+QByteArray layoutJson(const Course &course)
+{
+    const Keyboard &keyboard = course.keyboard();
+    JsonWriter json;
+    json.beginObject();
+    json.key("layout");
+    json.value(keyboard.name().layout);
+    json.key("variant");
+    json.value(keyboard.name().variant);
+    json.key("iso");
+    json.value(keyboard.isIso());
+    json.key("keyboard");
+    json.beginArray();
+    for (const QList<KeyDef> &row : keyboard.rows()) {
+        json.beginArray();
+        for (const KeyDef &key : row)
+            writeKey(json, key);
+        json.endArray();
+    }
+    json.endArray();
+    json.key("units");
+    writeUnits(json, course);
+    json.endObject();
     return json.result();
 }
 

@@ -7,7 +7,13 @@
 
 namespace tapalong {
 
+class Course;
+
 // An array of units in course order; fields keep the order a reader expects (id first).
-QByteArray courseJson();
+QByteArray courseJson(); // the active course
+QByteArray courseJson(const Course &course);
+// One object: the layout's name, its keyboard row by row (each key's position, characters by
+// level, dead keys and finger) and its course as courseJson gives it.
+QByteArray layoutJson(const Course &course);
 
 } // namespace tapalong

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tapalong::DrillBuilder {
 
 namespace {
@@ -26,18 +28,23 @@ QString chunkDrill(QStringView keys, int chunkCount, SeededRNG &rng)
     return fitLine(chunks.join(u' '));
 }
 
-QString unusedEntry(const QStringList &list, SeededRNG &rng, QSet<int> &used)
+QString unusedEntry(const QStringList &list, SeededRNG &rng, QSet<int> &used,
+                    const QSet<QChar> *typeable)
 {
     if (list.isEmpty())
         return {};
+    const auto fits = [&](const QString &entry) {
+        return !typeable || std::all_of(entry.cbegin(), entry.cend(),
+                                        [&](QChar c) { return typeable->contains(c); });
+    };
     QList<int> candidates;
     for (int i = 0; i < list.size(); ++i) {
-        if (!used.contains(i))
+        if (!used.contains(i) && fits(list.at(i)))
             candidates.append(i);
     }
     const int k = candidates.isEmpty() ? 0 : rng.randomElement(candidates);
     used.insert(k);
-    return fitLine(list.at(k));
+    return fits(list.at(k)) ? fitLine(list.at(k)) : QString();
 }
 
 } // namespace
@@ -78,15 +85,16 @@ QString numberDrill(QStringView digits, SeededRNG &rng)
     return chunkDrill(digits, 9, rng);
 }
 
-QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized)
+QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized, QStringView language)
 {
-    QStringList words = WordBank::words(pool);
+    QStringList words = capitalized ? WordBank::capitalizableWords(pool, language)
+                                    : WordBank::words(pool, language);
     if (words.size() < 5)
         return mixDrill(pool, rng);
     rng.shuffle(words);
     QString line;
     for (QString &word : words) {
-        if (capitalized)
+        if (capitalized && word[0].isLower())
             word[0] = word[0].toUpper();
         const QString candidate = line.isEmpty() ? word : line + u' ' + word;
         if (candidate.size() > maxLineLength)
@@ -96,14 +104,16 @@ QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized)
     return line;
 }
 
-QString phraseDrill(SeededRNG &rng, QSet<int> &used)
+QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable,
+                    QStringView language)
 {
-    return unusedEntry(WordBankData::easyPhrases(), rng, used);
+    return unusedEntry(WordBankData::easyPhrases(language), rng, used, typeable);
 }
 
-QString sentenceDrill(SeededRNG &rng, QSet<int> &used)
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable,
+                      QStringView language)
 {
-    return unusedEntry(WordBankData::sentences(), rng, used);
+    return unusedEntry(WordBankData::sentences(language), rng, used, typeable);
 }
 
 } // namespace tapalong::DrillBuilder

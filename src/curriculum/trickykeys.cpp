@@ -98,8 +98,25 @@ bool hasEnoughStatistics(const Profile &profile)
 QString weakestKeys(const Profile &profile, int count)
 {
     QList<Rated> keys = rated(profile);
+    qint64 allAttempts = 0, allWrong = 0;
+    for (const Rated &key : keys) {
+        allAttempts += key.attempts;
+        allWrong += key.wrong;
+    }
+    keys.removeIf([&](const Rated &key) {
+        const qint64 otherAttempts = allAttempts - key.attempts;
+        const double others =
+            otherAttempts > 0 ? double(allWrong - key.wrong) / double(otherAttempts) : 0;
+        const double rate = double(key.wrong) / double(key.attempts);
+        return key.wrong < minMisses || rate < rateFactor * others || rate < others + minRateGap;
+    });
     std::sort(keys.begin(), keys.end(), trickier);
     return firstKeys(keys, count);
+}
+
+bool hasTrickyKeys(const Profile &profile)
+{
+    return hasEnoughStatistics(profile) && !weakestKeys(profile, 1).isEmpty();
 }
 
 QString easiestKeys(const Profile &profile, QStringView excluded, int count)
@@ -124,7 +141,7 @@ Lesson drill(const Profile &profile, QDate day)
     lesson.id = History::trickyLessonId;
     lesson.title = QCoreApplication::translate("Course", "Tricky keys");
     lesson.emoji = QStringLiteral("🎯");
-    if (!hasEnoughStatistics(profile))
+    if (!hasTrickyKeys(profile))
         return lesson;
 
     const QString weak = weakestKeys(profile);
@@ -143,9 +160,13 @@ Lesson drill(const Profile &profile, QDate day)
     }
     SeededRNG rng(Curriculum::seed(seedText));
 
-    // The weak keys twice, so they come up about twice as often as the easy ones.
-    const QString mixPool = weak + weak + easy;
-    QStringList words = WordBank::words(learned);
+    // The weak keys make up two thirds of the mixed lines however few they are, so that a
+    // single tricky key is what the drill is about.
+    QString mixPool;
+    while (mixPool.size() < 2 * easy.size() || mixPool.isEmpty())
+        mixPool += weak;
+    mixPool += easy;
+    QStringList words = WordBank::words(learned, Curriculum::active().language());
     words.removeIf([&](const QString &word) {
         return std::none_of(weak.cbegin(), weak.cend(), [&](QChar c) { return word.contains(c); });
     });

@@ -36,25 +36,28 @@ TutorialStep welcome(const Lesson &lesson)
     return step;
 }
 
-TutorialStep homeRow()
+TutorialStep homeRow(const Keyboard &keyboard)
 {
     TutorialStep step;
+    const QStringList bumps = keyboard.bumpKeys();
     step.text = QCoreApplication::translate(
-        "Tutorial", "Rest your fingers on the glowing HOME ROW.\n"
-                    "Feel the little bumps on F and J? Your pointer fingers sit "
-                    "right there.");
+                    "Tutorial", "Rest your fingers on the glowing HOME ROW.\n"
+                                "Feel the little bumps on %1 and %2? Your pointer fingers sit "
+                                "right there.")
+                    .arg(bumps.value(0), bumps.value(1));
     step.speech = QCoreApplication::translate(
-        "Tutorial", "First, rest your fingers on the home row. "
-                    "Feel the little bumps on F and J? Your pointer fingers "
-                    "sit right there.");
-    step.extraHighlights = u"asdfjkl;"_qs;
+                      "Tutorial", "First, rest your fingers on the home row. "
+                                  "Feel the little bumps on %1 and %2? Your pointer fingers "
+                                  "sit right there.")
+                      .arg(bumps.value(0), bumps.value(1));
+    step.extraHighlights = keyboard.homeRow();
     step.emoji = u"\U0001F3E0"_qs;
     return step;
 }
 
-std::optional<TutorialStep> newKey(QChar key)
+std::optional<TutorialStep> newKey(QChar key, const Keyboard &keyboard)
 {
-    const std::optional<KeyboardLayout::Match> match = KeyboardLayout::find(key);
+    const std::optional<KeyboardLayout::Match> match = keyboard.find(key);
     if (!match || !match->key.finger)
         return std::nullopt;
     const Finger finger = *match->key.finger;
@@ -104,14 +107,132 @@ TutorialStep go()
     return step;
 }
 
+// The names of the marks a layout may put under a child's finger. A voice reads a bare mark
+// as nothing, or as something else.
+std::optional<QString> markName(QChar ch)
+{
+    struct Mark {
+        char16_t ch;
+        const char *name;
+    };
+    static constexpr Mark marks[] = {
+        {u':', QT_TRANSLATE_NOOP("Tutorial", "colon")},
+        {u'"', QT_TRANSLATE_NOOP("Tutorial", "quotation mark")},
+        {u'-', QT_TRANSLATE_NOOP("Tutorial", "minus")},
+        {u'_', QT_TRANSLATE_NOOP("Tutorial", "underscore")},
+        {u'=', QT_TRANSLATE_NOOP("Tutorial", "equals sign")},
+        {u'+', QT_TRANSLATE_NOOP("Tutorial", "plus sign")},
+        {u'/', QT_TRANSLATE_NOOP("Tutorial", "slash")},
+        {u'\\', QT_TRANSLATE_NOOP("Tutorial", "backslash")},
+        {u'|', QT_TRANSLATE_NOOP("Tutorial", "vertical bar")},
+        {u'(', QT_TRANSLATE_NOOP("Tutorial", "left parenthesis")},
+        {u')', QT_TRANSLATE_NOOP("Tutorial", "right parenthesis")},
+        {u'[', QT_TRANSLATE_NOOP("Tutorial", "left bracket")},
+        {u']', QT_TRANSLATE_NOOP("Tutorial", "right bracket")},
+        {u'{', QT_TRANSLATE_NOOP("Tutorial", "left brace")},
+        {u'}', QT_TRANSLATE_NOOP("Tutorial", "right brace")},
+        {u'<', QT_TRANSLATE_NOOP("Tutorial", "less-than sign")},
+        {u'>', QT_TRANSLATE_NOOP("Tutorial", "greater-than sign")},
+        {u'@', QT_TRANSLATE_NOOP("Tutorial", "at sign")},
+        {u'#', QT_TRANSLATE_NOOP("Tutorial", "hash sign")},
+        {u'$', QT_TRANSLATE_NOOP("Tutorial", "dollar sign")},
+        {u'%', QT_TRANSLATE_NOOP("Tutorial", "percent sign")},
+        {u'^', QT_TRANSLATE_NOOP("Tutorial", "caret")},
+        {u'&', QT_TRANSLATE_NOOP("Tutorial", "ampersand")},
+        {u'*', QT_TRANSLATE_NOOP("Tutorial", "asterisk")},
+        {u'`', QT_TRANSLATE_NOOP("Tutorial", "grave accent")},
+        {u'~', QT_TRANSLATE_NOOP("Tutorial", "tilde")},
+        {u'\u00B4', QT_TRANSLATE_NOOP("Tutorial", "acute accent")},
+        {u'\u00A8', QT_TRANSLATE_NOOP("Tutorial", "umlaut")},
+        {u'\u00A7', QT_TRANSLATE_NOOP("Tutorial", "section sign")},
+        {u'\u00B0', QT_TRANSLATE_NOOP("Tutorial", "degree sign")},
+        {u'\u00BD', QT_TRANSLATE_NOOP("Tutorial", "one half")},
+        {u'\u00A3', QT_TRANSLATE_NOOP("Tutorial", "pound sign")},
+        {u'\u20AC', QT_TRANSLATE_NOOP("Tutorial", "euro sign")},
+        {u'\u00BA', QT_TRANSLATE_NOOP("Tutorial", "ordinal indicator")},
+        {u'\u00AA', QT_TRANSLATE_NOOP("Tutorial", "feminine ordinal indicator")},
+        {u'\u00B5', QT_TRANSLATE_NOOP("Tutorial", "micro sign")},
+        {u'\u00A1', QT_TRANSLATE_NOOP("Tutorial", "inverted exclamation mark")},
+        {u'\u00BF', QT_TRANSLATE_NOOP("Tutorial", "inverted question mark")},
+    };
+    for (const Mark &mark : marks) {
+        if (mark.ch == ch.unicode())
+            return QCoreApplication::translate("Tutorial", mark.name);
+    }
+    return std::nullopt;
+}
+
+// A letter with a mark is named by its capital and the mark ("O with umlaut"), so that a voice
+// says it the way a child hears it at school; letters of their own have their own names.
+std::optional<QString> letterName(QChar ch)
+{
+    switch (ch.toLower().unicode()) {
+    case u'\u00DF':
+        //: The German letter ß
+        return QCoreApplication::translate("Tutorial", "sharp S");
+    case u'\u00E6':
+        return QCoreApplication::translate("Tutorial", "A E");
+    case u'\u0153':
+        return QCoreApplication::translate("Tutorial", "O E");
+    case u'\u00F8':
+        return QCoreApplication::translate("Tutorial", "O with stroke");
+    case u'\u0142':
+        return QCoreApplication::translate("Tutorial", "L with stroke");
+    case u'\u0111':
+        return QCoreApplication::translate("Tutorial", "D with stroke");
+    default:
+        break;
+    }
+    const QString decomposed = QString(ch).normalized(QString::NormalizationForm_D);
+    if (decomposed.size() != 2 || !decomposed.front().isLetter())
+        return std::nullopt;
+    const QString base(decomposed.front().toUpper());
+    switch (decomposed.at(1).unicode()) {
+    case 0x0300:
+        return QCoreApplication::translate("Tutorial", "%1 with grave accent").arg(base);
+    case 0x0301:
+        return QCoreApplication::translate("Tutorial", "%1 with acute accent").arg(base);
+    case 0x0302:
+        return QCoreApplication::translate("Tutorial", "%1 with circumflex").arg(base);
+    case 0x0303:
+        return QCoreApplication::translate("Tutorial", "%1 with tilde").arg(base);
+    case 0x0308:
+        //: "O with umlaut" for ö: a German child calls it O-Umlaut
+        return QCoreApplication::translate("Tutorial", "%1 with umlaut").arg(base);
+    case 0x030A:
+        return QCoreApplication::translate("Tutorial", "%1 with ring").arg(base);
+    case 0x030B:
+        return QCoreApplication::translate("Tutorial", "%1 with double acute").arg(base);
+    case 0x030C:
+        return QCoreApplication::translate("Tutorial", "%1 with caron").arg(base);
+    case 0x0327:
+        return QCoreApplication::translate("Tutorial", "%1 with cedilla").arg(base);
+    case 0x0328:
+        return QCoreApplication::translate("Tutorial", "%1 with ogonek").arg(base);
+    case 0x0307:
+        return QCoreApplication::translate("Tutorial", "%1 with dot").arg(base);
+    case 0x0306:
+        return QCoreApplication::translate("Tutorial", "%1 with breve").arg(base);
+    case 0x0304:
+        return QCoreApplication::translate("Tutorial", "%1 with macron").arg(base);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 QList<TutorialStep> steps(const Lesson &lesson)
 {
+    return steps(lesson, KeyboardLayout::active());
+}
+
+QList<TutorialStep> steps(const Lesson &lesson, const Keyboard &keyboard)
+{
     const QStringView keys = lesson.newKeys;
-    QList<TutorialStep> script = {welcome(lesson), homeRow()};
+    QList<TutorialStep> script = {welcome(lesson), homeRow(keyboard)};
     for (QChar key : keys.first(qMin(keys.size(), qsizetype(2)))) {
-        if (std::optional<TutorialStep> step = newKey(key))
+        if (std::optional<TutorialStep> step = newKey(key, keyboard))
             script.append(*step);
     }
     if (keys.size() > 2)
@@ -136,8 +257,13 @@ QString charName(QChar ch)
     case u'?':
         return QCoreApplication::translate("Tutorial", "question mark");
     default:
-        return QString(ch.toUpper());
+        break;
     }
+    if (const std::optional<QString> name = markName(ch))
+        return *name;
+    if (const std::optional<QString> name = letterName(ch))
+        return *name;
+    return QString(ch.toUpper());
 }
 
 QString listNames(QStringView keys)
@@ -159,11 +285,6 @@ QList<TutorialStep> TutorialScript::steps(const QString &lessonId)
 {
     const std::optional<Lesson> lesson = Curriculum::lessonById(lessonId);
     return lesson ? Tutorial::steps(*lesson) : QList<TutorialStep>();
-}
-
-QString TutorialScript::charName(const QString &ch)
-{
-    return ch.size() == 1 ? Tutorial::charName(ch.front()) : ch.toUpper();
 }
 
 } // namespace tapalong

@@ -51,9 +51,10 @@ public:
 namespace Tutorial {
 
 // Welcome, home row, the first two new keys one by one, the rest in one step, and off you go.
-QList<TutorialStep> steps(const Lesson &lesson);
+QList<TutorialStep> steps(const Lesson &lesson); // on the active keyboard
+QList<TutorialStep> steps(const Lesson &lesson, const Keyboard &keyboard);
 
-// "semicolon" for ";", "F" for "f": what the narrator says for a key.
+// "semicolon" for ";", "F" for "f", "O with umlaut" for "ö": what the narrator says for a key.
 QString charName(QChar ch);
 // The keys' names as an English list: "Z, comma and period".
 QString listNames(QStringView keys);
@@ -72,8 +73,6 @@ public:
 
     // Empty for an id that is not in the course.
     Q_INVOKABLE static QList<tapalong::TutorialStep> steps(const QString &lessonId);
-    // Anything but one character is simply upper-cased.
-    Q_INVOKABLE static QString charName(const QString &ch);
 };
 
 } // namespace tapalong

@@ -38,6 +38,8 @@ public:
     // thread, some 20 ms of work, and the key that asked for the line (a lesson's last key, a
     // step of the tutorial) is drawn first, within a few ms. Nobody hears the difference.
     static constexpr int sayAfterMs = 20;
+    // Whether a line is still waiting for its turn.
+    bool hasWaitingLine() const { return m_sayLater.isActive(); }
 
 private:
     QString m_requested;

@@ -123,13 +123,32 @@ private slots:
         }
     }
 
+    // A sentence the keyboard cannot type is never drawn, not even as the last resort.
+    void entryDrillsKeepToTypeableCharacters()
+    {
+        QSet<QChar> typeable;
+        for (const QString &sentence : WordBankData::sentences())
+            typeable.unite(QSet<QChar>(sentence.cbegin(), sentence.cend()));
+        typeable.remove(u'\'');
+        QVERIFY(WordBankData::sentences().join(QString()).contains(u'\''));
+        SeededRNG rng(8);
+        QSet<int> used;
+        for (qsizetype i = 0; i <= WordBankData::sentences().size(); ++i) {
+            const QString line = DrillBuilder::sentenceDrill(rng, used, &typeable);
+            QVERIFY2(!line.isEmpty() && !line.contains(u'\''), qPrintable(line));
+        }
+    }
+
     // Each entry once while any is left, then entry 0 again without a draw.
     void entryDrills()
     {
         for (const bool sentences : {false, true}) {
             const QStringList &list =
                 sentences ? WordBankData::sentences() : WordBankData::easyPhrases();
-            const auto drill = sentences ? DrillBuilder::sentenceDrill : DrillBuilder::phraseDrill;
+            const auto drill = [&](SeededRNG &rng, QSet<int> &used) {
+                return sentences ? DrillBuilder::sentenceDrill(rng, used)
+                                 : DrillBuilder::phraseDrill(rng, used);
+            };
             SeededRNG rng(8);
             QSet<int> used;
             QSet<QString> lines;

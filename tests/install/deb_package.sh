@@ -42,9 +42,14 @@ sed -n '/^  # run time$/,/^  # /{/^  #/d;p}' "$install_deps" | tr -s ' ' '\n' | 
   >"$tmp/runtime"
 [ "$(wc -l <"$tmp/runtime")" -gt 10 ] || fail "no run-time section found in $install_deps"
 while read -r package; do need "$package"; done <"$tmp/runtime"
-# Native on a Wayland desktop where apt installs what a package recommends.
-field Recommends | tr ',' '\n' | grep -qx ' *qt6-wayland *' ||
-  fail "Recommends lacks qt6-wayland: $(field Recommends)"
+# Recommended, not required: Qt's Wayland plugin and the desktop's file dialogs.
+sed -n '/^  # run time, recommended/,/^  # /{/^  #/d;p}' "$install_deps" | tr -s ' ' '\n' | sed '/^$/d' \
+  >"$tmp/recommended"
+[ -s "$tmp/recommended" ] || fail "no recommended section found in $install_deps"
+while read -r package; do
+  field Recommends | tr ',' '\n' | sed 's/ //g' | grep -qx "$package" ||
+    fail "Recommends lacks $package: $(field Recommends)"
+done <"$tmp/recommended"
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
 for file in ./usr/bin/tapalong ./usr/share/applications/$id.desktop \

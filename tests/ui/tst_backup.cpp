@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +41,12 @@ Profile explorer(const char *name, int lessons, double lastActive)
     profile.lastActiveDay = Timestamp{lastActive};
     return profile;
 }
+
+class FakeClock : public Clock {
+public:
+    Timestamp now() const override { return moment; }
+    Timestamp moment;
+};
 
 } // namespace
 
@@ -144,6 +151,69 @@ private slots:
         QVERIFY(backup.saveCopy(QUrl::fromLocalFile(target)));
         QCOMPARE(readAll(target), readAll(dir.filePath("tapalong.json")));
         QCOMPARE(backup.message(), "Saved a copy: 1 explorer (Mia), 0 lessons finished.");
+        QVERIFY(!backup.failed());
+    }
+
+    // Guards the save dialog's names: a typed name went nowhere unless it was a whole path.
+    void aTypedNameGoesIntoTheFolderShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("bare name") << "mia-backup" << "/home/mia/Documents/mia-backup.json";
+        QTest::newRow("with suffix") << " mia.json " << "/home/mia/Documents/mia.json";
+        QTest::newRow("other suffix") << "mia.txt" << "/home/mia/Documents/mia.txt";
+        QTest::newRow("in a folder below") << "old/mia" << "/home/mia/Documents/old/mia.json";
+        QTest::newRow("whole path") << "/tmp/x/mia.json" << "/tmp/x/mia.json";
+        QTest::newRow("blank") << "   " << "";
+        QTest::newRow("a folder") << "old/" << "";
+    }
+
+    void aTypedNameGoesIntoTheFolderShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, target);
+        QCOMPARE(Backup::targetPath("/home/mia/Documents", typed), target);
+    }
+
+    void theDialogOffersADatedNameAndAsksBeforeReplacing()
+    {
+        FakeClock clock;
+        clock.moment = Timestamp::fromDateTime(QDateTime(QDate(2026, 12, 7), QTime(23, 30)));
+        QTemporaryDir dir;
+        AppStore store{SaveFile(dir.filePath("tapalong.json")), clock};
+        BackupController backup;
+        backup.setStore(&store);
+        QCOMPARE(backup.suggestedName(), "Tapalong backup 2026-12-07.json");
+
+        const QUrl folder = QUrl::fromLocalFile(dir.path());
+        const QString target = backup.target(folder, "Tapalong backup 2026-12-07");
+        QCOMPARE(target, dir.filePath("Tapalong backup 2026-12-07.json"));
+        QVERIFY(!BackupController::exists(target));
+        QVERIFY(backup.saveCopyAs(target));
+        QVERIFY(BackupController::exists(target));
+        QVERIFY(backup.target(folder, " ").isEmpty());
+    }
+
+    // Guards failures that looked like successes: every message had the same colour.
+    void aFailureIsMarkedAsOne()
+    {
+        QTemporaryDir dir;
+        AppStore store{SaveFile(dir.filePath("tapalong.json"))};
+        store.addProfile("Mia", "🦊");
+        BackupController backup;
+        backup.setStore(&store);
+        QSignalSpy changed(&backup, &BackupController::changed);
+        writeAll(dir.filePath("a file"), "x");
+        QVERIFY(!backup.saveCopy(QUrl::fromLocalFile(dir.filePath("a file/mia.json"))));
+        QVERIFY(backup.failed());
+        QCOMPARE(backup.message(), "The copy could not be saved there. Try another folder.");
+        QVERIFY(backup.saveCopy(QUrl::fromLocalFile(dir.filePath("mia.json"))));
+        QVERIFY(!backup.failed());
+        QVERIFY(!backup.inspect(QUrl::fromLocalFile(dir.filePath("a file"))));
+        QVERIFY(backup.failed());
+        backup.cancel();
+        QVERIFY(!backup.failed());
+        QCOMPARE(changed.count(), 4);
     }
 };
 

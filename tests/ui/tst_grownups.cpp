@@ -90,6 +90,20 @@ private slots:
                  "Mia practised 1 day this week; their speed was 5 wpm.");
     }
 
+    // Guards "their speed went from 54 to 40 wpm", a lesson compared with a practice drill.
+    void theSummaryComparesLessonsOnly()
+    {
+        Profile ada;
+        ada.name = QStringLiteral("Ada");
+        ada.history << lessonAt("2026-12-05T10:00:00", "u1l1", 54, 34)
+                    << lessonAt("2026-12-06T10:00:00", "tricky", 40, 60);
+        QCOMPARE(GrownupsReport::summary(ada, today),
+                 "Ada practised 2 days this week; their speed was 54 wpm.");
+        ada.history << lessonAt("2026-12-06T11:00:00", "u1l2", 50, 30);
+        QCOMPARE(GrownupsReport::summary(ada, today),
+                 "Ada practised 2 days this week; their speed went from 54 to 50 wpm.");
+    }
+
     void practiceDaysAddUpMinutesByTheLocalCalendar()
     {
         const auto days = GrownupsReport::practiceDays(mia(), today);
@@ -110,6 +124,23 @@ private slots:
         QCOMPARE(points.size(), 6); // the game is not a point
         QCOMPARE(points.front().goal, 8.0);
         QCOMPARE(points[3].goal, 0.0); // tricky-key practice has no goal
+        QVERIFY(points[3].practice);
+        QVERIFY(!points[2].practice);
+        QCOMPARE(points[4].day, QDate(2026, 12, 5)); // 23:30 local
+    }
+
+    // Guards an accuracy chart on which 88 % and 95 % looked the same.
+    void theAccuracyChartStartsJustBelowTheLowestPoint()
+    {
+        const auto at = [](double accuracy) {
+            GrownupsReport::SpeedPoint point;
+            point.accuracy = accuracy;
+            return point;
+        };
+        QCOMPARE(GrownupsReport::accuracyFloor({at(88), at(95)}), 70.0);
+        QCOMPARE(GrownupsReport::accuracyFloor({at(100)}), 80.0);
+        QCOMPARE(GrownupsReport::accuracyFloor({at(15)}), 0.0);
+        QCOMPARE(GrownupsReport::accuracyFloor({}), 80.0);
     }
 
     void theTrickiestKeysNeedEnoughPresses()
@@ -144,6 +175,19 @@ private slots:
         QCOMPARE(view.explorers().size(), 2);
         QCOMPARE(view.speedPoints().size(), 6);
         QCOMPARE(view.speedScale(), 15.0);
+        // The practice drill is marked and neither counted nor quoted as a lesson.
+        QCOMPARE(view.speedText(), "5 lessons, latest 12 wpm at 90% accuracy");
+        QCOMPARE(view.speedLegend(),
+                 "dashes: each lesson's goal  ·  rings: tricky-key practice (1 drill)");
+        QVERIFY(view.speedPoints()[3].practice);
+        QCOMPARE(view.accuracyFloor(), 80.0);
+        // Dates along the axis: the first point of each day carries its date.
+        QStringList labels;
+        for (const ChartPoint &point : view.speedPoints())
+            labels << point.label;
+        QCOMPARE(labels, (QStringList{"20 Nov", "1 Dec", "2 Dec", "", "5 Dec", "6 Dec"}));
+        QCOMPARE(view.days().front().label, "9 Nov");
+        QCOMPARE(view.days().back().label, "6 Dec");
         QCOMPARE(view.practiceText(), "15 minutes in the last four weeks");
         QCOMPARE(view.streakText(), "🔥 2 days in a row");
         QCOMPARE(view.trickyText(),
@@ -171,6 +215,7 @@ private slots:
         QCOMPARE(fresh.selected(), 1);
         view.setSelected(1);
         QCOMPARE(view.speedText(), "No lessons yet.");
+        QCOMPARE(view.speedLegend(), "");
         QCOMPARE(view.trickyText(), "No tricky keys yet: more typing will tell.");
         QVERIFY(view.games().isEmpty());
     }
@@ -198,7 +243,7 @@ private slots:
         QVERIFY(gate.passed());
     }
 
-    void thePracticeCardNamesTheWeakKeysOnlyWithEnoughStatistics()
+    void thePracticeCardNamesOnlyTheKeysThatStandOut()
     {
         QTemporaryDir dir;
         AppStore store{SaveFile(dir.filePath("tapalong.json"))};
@@ -214,7 +259,18 @@ private slots:
             p.keyStats[u'd'].wrong = 3;
         });
         QVERIFY(card.available());
-        QCOMPARE(card.description(), "A quick drill on J, D and F, the keys that trip you up most.");
+        // D's three slips are too few to call it tricky; F and K were never missed.
+        QCOMPARE(card.description(), "A quick drill on J, the key that trips you up most.");
+        store.updateCurrent([](Profile &p) {
+            p.keyStats[u'k'].wrong = 8;
+            p.keyStats[u'f'].right = 200;
+        });
+        QCOMPARE(card.description(), "A quick drill on J and K, the keys that trip you up most.");
+        store.updateCurrent([](Profile &p) {
+            p.keyStats[u'j'].wrong = 1;
+            p.keyStats[u'k'].wrong = 1;
+        });
+        QVERIFY(!card.available()); // nothing stands out: nothing to drill
         QCOMPARE(TrickyPractice::keyList("t"), "T");
         QCOMPARE(TrickyPractice::keyList(";kl"), "semicolon, K and L");
     }

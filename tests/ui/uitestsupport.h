@@ -6,6 +6,10 @@
 #include "appstore.h"
 #include "curriculum.h"
 #include "recordingsound.h"
+#include "savecodec.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -26,11 +30,22 @@ public:
     static inline RecordingSoundBackend *sounds = nullptr;
 
     QStringList played() const { return sounds->played; }
-    // No profiles, both settings on, nothing heard yet.
+    // No profiles, both settings on, nothing heard yet, the US course.
     Q_INVOKABLE void reset()
     {
         store->setData(AppData{});
         sounds->played.clear();
+        if (!Curriculum::active().keyboard().name().isUs())
+            Curriculum::setActive(Course::us());
+    }
+    // The course and keyboard of a layout, "de" or "us(dvorak)"; false when there is none.
+    Q_INVOKABLE bool useKeyboard(const QString &layout)
+    {
+        const std::optional<LayoutName> name = LayoutName::parse(layout);
+        const std::optional<Keyboard> keyboard = name ? Keyboard::load(*name) : std::nullopt;
+        if (keyboard)
+            Curriculum::setActive(Course::build(*keyboard));
+        return keyboard.has_value();
     }
     // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)
@@ -56,10 +71,42 @@ public:
         if (const auto lesson = Curriculum::lessonById(lessonId))
             store->recordLesson(*lesson, 2, wpm, 90, right, details);
     }
+    // A tricky-key practice of the current explorer.
+    Q_INVOKABLE void recordPractice(double wpm)
+    {
+        AttemptDetails details;
+        details.seconds = 60;
+        store->recordTrickyPractice(2, wpm, 80, 30, details);
+    }
     // A file of that name in a folder of this run's own.
     Q_INVOKABLE QUrl scratchFile(const QString &name) const
     {
         return QUrl::fromLocalFile(m_dir.filePath(name));
+    }
+
+    // A fresh folder of this run's own, with the folders named in `inside` made in it.
+    Q_INVOKABLE QUrl scratchFolder(const QString &name, const QStringList &inside = {}) const
+    {
+        QDir folder(m_dir.filePath(name));
+        folder.mkpath(QStringLiteral("."));
+        for (const QString &sub : inside)
+            folder.mkpath(sub);
+        return QUrl::fromLocalFile(folder.path());
+    }
+    // The household in a file, or none when it is not one.
+    Q_INVOKABLE int explorersIn(const QUrl &file) const
+    {
+        QFile in(file.toLocalFile());
+        if (!in.open(QIODevice::ReadOnly))
+            return -1;
+        const std::optional<AppData> data = SaveCodec::decode(in.readAll());
+        return data ? int(data->profiles.size()) : -1;
+    }
+    Q_INVOKABLE void writeFile(const QUrl &file, const QString &text) const
+    {
+        QFile out(file.toLocalFile());
+        if (out.open(QIODevice::WriteOnly))
+            out.write(text.toUtf8());
     }
 
 private:

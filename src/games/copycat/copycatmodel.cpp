@@ -172,7 +172,7 @@ QString CopyCatModel::showKey() const
 
 QString CopyCatModel::makeSequence(int length) const
 {
-    const QString keys = pool().isEmpty() ? QString::fromUtf16(defaultPool) : pool();
+    const QString keys = pool().isEmpty() ? defaultPool() : pool();
     const bool canVary = keys.size() + focus().size() >= 2;
     QString sequence;
     sequence.reserve(length);
@@ -235,7 +235,7 @@ QChar CopyCatModel::drawKey() const
 {
     if (!focus().isEmpty() && rng().bounded(2) == 0)
         return randomKey(focus());
-    return randomKey(pool().isEmpty() ? QString::fromUtf16(defaultPool) : pool());
+    return randomKey(pool().isEmpty() ? defaultPool() : pool());
 }
 
 void CopyCatModel::setPhase(Phase phase)

@@ -4,6 +4,7 @@
 
 #include "bonusround.h"
 #include "history.h"
+#include "keyboardlayout.h"
 
 #include <QRandomGenerator>
 
@@ -15,6 +16,11 @@ namespace tapalong {
 GameModel::GameModel(QRandomGenerator &rng, QObject *parent) : QObject(parent), m_rng(rng) {}
 
 GameModel::~GameModel() = default;
+
+QString GameModel::defaultPool()
+{
+    return KeyboardLayout::active().gamePool();
+}
 
 bool GameModel::accepts(QChar ch) const
 {

@@ -56,7 +56,8 @@ public:
     enum class State { Ready, Playing, Paused, Over };
     Q_ENUM(State)
 
-    static constexpr auto defaultPool = u"asdfjkl";
+    // The resting keys of the active keyboard's home row, "asdfjkl" on US.
+    static QString defaultPool();
 
     ~GameModel() override;
 
@@ -162,7 +163,7 @@ private:
     int m_combo = 0;
     int m_misses = 0;
     int m_hearts = 0;
-    QString m_pool = QString::fromUtf16(defaultPool);
+    QString m_pool = defaultPool();
     QString m_focus;
     std::optional<double> m_timeLimit;
     std::optional<double> m_timeLeft;

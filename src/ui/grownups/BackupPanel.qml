@@ -36,6 +36,13 @@ Item {
         dialog.source = ""
         dialog.setSource(Qt.resolvedUrl("HouseholdFileDialog.qml"),
                          { backup: backup, saving: saving })
+        // Without a desktop dialog, saving goes through our own: Qt Quick's loses typed
+        // names. Swapped before a frame is drawn, so only one dialog is ever seen, and Qt's
+        // closed first, since Qt 6.4 leaves it on screen when its FileDialog is destroyed.
+        if (saving && backup.isQtQuickDialog(dialog.item)) {
+            (dialog.item as HouseholdFileDialog).close()
+            dialog.setSource(Qt.resolvedUrl("SaveCopyDialog.qml"), { backup: backup })
+        }
     }
 
     CardBackground {
@@ -100,14 +107,28 @@ Item {
                 onClicked: backup.restore()
             }
         }
-        Text {
-            objectName: "backupMessage"
+        // A failure in coral behind a warning sign, so that it never reads as done.
+        Row {
             width: content.width
-            visible: text !== ""
-            text: backup.message
-            font: Theme.rounded(14, Font.DemiBold)
-            color: Theme.sunshine
-            wrapMode: Text.Wrap
+            spacing: 8
+            visible: backup.message !== ""
+
+            Text {
+                id: sign
+                objectName: "backupMessageSign"
+                text: backup.failed ? "⚠️" : "✅" // not translated: a sign
+                font: Theme.rounded(16, Font.DemiBold)
+            }
+            Text {
+                objectName: "backupMessage"
+                width: content.width - sign.width - 8
+                text: backup.message
+                font: Theme.rounded(14, Font.DemiBold)
+                color: backup.failed ? Theme.coral : Theme.mint
+                wrapMode: Text.Wrap
+                Accessible.role: Accessible.StaticText
+                Accessible.name: (backup.failed ? qsTr("Problem: %1") : "%1").arg(text)
+            }
         }
     }
 }

@@ -27,9 +27,11 @@ Item {
         color: Theme.textDim
         wrapMode: Text.Wrap
     }
+    // Two panels side by side take the taller one's height: see `row`.
     component Panel: Item {
         default property alias content: inner.data
-        height: inner.implicitHeight + 2 * 18
+        implicitHeight: inner.implicitHeight + 2 * 18
+        height: implicitHeight
         CardBackground { anchors.fill: parent; radius: 20 }
         Column {
             id: inner
@@ -110,13 +112,15 @@ Item {
                 spacing: 16
 
                 Panel {
+                    id: speedPanel
                     width: (page.width - 16) / 2
+                    height: Math.max(implicitHeight, practicePanel.implicitHeight)
                     Heading { text: qsTr("Speed (wpm)") }
                     LineChart {
                         objectName: "speedChart"
                         x: 24
                         width: parent.width - 32
-                        height: 80
+                        chartHeight: 90
                         points: report.speedPoints
                         key: "wpm"
                         referenceKey: "goal"
@@ -128,9 +132,10 @@ Item {
                         objectName: "accuracyChart"
                         x: 24
                         width: parent.width - 32
-                        height: 40
+                        chartHeight: 90
                         points: report.speedPoints
                         key: "accuracy"
+                        minValue: report.accuracyFloor
                         maxValue: 100
                         color: Theme.mint
                         pointName: "accuracyPoint"
@@ -138,19 +143,25 @@ Item {
                     Note {
                         objectName: "speedText"
                         width: parent.width
-                        text: qsTr("%1  ·  dashes: each lesson's goal").arg(report.speedText)
+                        text: report.speedLegend === "" ? report.speedText
+                                                        : qsTr("%1  ·  %2").arg(report.speedText).arg(report.speedLegend)
                     }
                 }
                 Panel {
+                    id: practicePanel
                     width: (page.width - 16) / 2
-                    Heading { text: qsTr("Practice per day") }
+                    height: Math.max(implicitHeight, speedPanel.implicitHeight)
+                    Heading { id: practiceHeading; text: qsTr("Practice per day") }
+                    // As tall as the panel beside it allows: the bars fill it rather than a gap.
                     DaysChart {
                         width: parent.width
                         days: report.days
                         maxValue: report.dayScale
-                        chartHeight: 100
+                        chartHeight: Math.max(100, speedPanel.implicitHeight - 2 * 18 - 3 * 10
+                                              - practiceHeading.height - practiceNote.height - 20)
                     }
                     Note {
+                        id: practiceNote
                         objectName: "practiceText"
                         width: parent.width
                         text: report.practiceText + "  ·  " + report.streakText
@@ -178,7 +189,9 @@ Item {
                 spacing: 16
 
                 Panel {
+                    id: starsPanel
                     width: (page.width - 16) / 2
+                    height: Math.max(implicitHeight, gamesPanel.implicitHeight)
                     Heading { text: qsTr("Stars") }
                     Repeater {
                         model: report.units
@@ -189,7 +202,9 @@ Item {
                     }
                 }
                 Panel {
+                    id: gamesPanel
                     width: (page.width - 16) / 2
+                    height: Math.max(implicitHeight, starsPanel.implicitHeight)
                     Heading { text: qsTr("Games") }
                     Note {
                         visible: report.games.length === 0
@@ -205,6 +220,19 @@ Item {
                 }
             }
 
+            PrintoutsPanel {
+                width: page.width
+                explorer: report.selected
+            }
+
+            PracticeTextsPanel {
+                objectName: "practiceTexts"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width
@@ -213,5 +241,32 @@ Item {
                                                   page.y + y + height + page.y - flick.height)
             }
         }
+    }
+
+    // The page is longer than most windows: a bar at the edge shows how far down one is, and
+    // a note at the foot says there is more until the end is reached.
+    Rectangle {
+        objectName: "grownupsScrollBar"
+        x: root.width - width - 6
+        y: 6 + flick.visibleArea.yPosition * (root.height - 12)
+        width: 6
+        height: Math.max(24, flick.visibleArea.heightRatio * (root.height - 12))
+        radius: 3
+        color: Theme.textDim
+        opacity: 0.5
+        visible: flick.contentHeight > flick.height
+    }
+    BigButton {
+        objectName: "grownupsMoreBelow"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 12
+        visible: flick.contentHeight > flick.height && !flick.atYEnd
+        text: qsTr("▼ More below")
+        size: 13
+        color: Theme.lavender
+        // A page further, as far as the page goes.
+        onClicked: flick.contentY = Math.min(flick.contentHeight - flick.height,
+                                             flick.contentY + flick.height * 0.8)
     }
 }

@@ -4,9 +4,10 @@ import QtQuick
 import QtQuick.Dialogs
 import Tapalong.Ui
 
-// The file dialog of backup and restore, open from the moment it is made. Its own file,
-// loaded by URL when first needed, so that opening the grown-ups' view does not load the
-// dialogs module.
+// The file dialog of backup and restore, open from the moment it is made: the desktop's own
+// where it offers one (GTK, the XDG portal), otherwise Qt Quick's, which BackupPanel swaps for
+// SaveCopyDialog when saving. Its own file, loaded by URL when first needed, so that opening
+// the grown-ups' view does not load the dialogs module.
 FileDialog {
     required property BackupController backup
     // True to choose where a copy goes, false to choose a copy to read.
@@ -22,5 +23,9 @@ FileDialog {
     defaultSuffix: "json"
     currentFolder: backup.startFolder
     onAccepted: saving ? backup.saveCopy(selectedFile) : backup.inspect(selectedFile)
-    Component.onCompleted: open()
+    Component.onCompleted: {
+        if (saving)
+            selectedFile = backup.suggestedFile()
+        open()
+    }
 }

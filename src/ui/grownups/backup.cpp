@@ -6,12 +6,15 @@
 #include "savefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace tapalong {
 
@@ -93,6 +96,27 @@ bool keepAside(const QString &path, const Clock &clock)
     return false;
 }
 
+QString suggestedName(const Clock &clock)
+{
+    //: The name a backup file is offered under, before ".json"; %1 is the date, 2026-12-07
+    return QCoreApplication::translate("Backup", "Tapalong backup %1")
+               .arg(clock.now().localDate().toString(Qt::ISODate)) +
+           QStringLiteral(".json");
+}
+
+QString targetPath(const QString &folder, const QString &typedName)
+{
+    QString name = typedName.trimmed();
+    if (name.startsWith(QStringLiteral("~/")))
+        name = QDir::homePath() + name.mid(1);
+    if (name.isEmpty() || name.endsWith(u'/'))
+        return {};
+    QString path = QFileInfo(name).isAbsolute() ? name : QDir(folder).filePath(name);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return QDir::cleanPath(path);
+}
+
 } // namespace Backup
 
 BackupController::BackupController(QObject *parent)
@@ -125,10 +149,48 @@ QUrl BackupController::startFolder()
     return QUrl::fromLocalFile(folder);
 }
 
-void BackupController::setMessage(const QString &message)
+void BackupController::setMessage(const QString &message, bool failed)
 {
     m_message = message;
+    m_failed = failed;
     emit changed();
+}
+
+QString BackupController::suggestedName() const
+{
+    return Backup::suggestedName(m_store ? m_store->clock() : AppStore::systemClock());
+}
+
+QUrl BackupController::suggestedFile() const
+{
+    return QUrl::fromLocalFile(QDir(startFolder().toLocalFile()).filePath(suggestedName()));
+}
+
+QString BackupController::target(const QUrl &folder, const QString &typedName)
+{
+    return Backup::targetPath(folder.toLocalFile(), typedName);
+}
+
+bool BackupController::exists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QString BackupController::localPath(const QUrl &url)
+{
+    return url.toLocalFile();
+}
+
+bool BackupController::isQtQuickDialog(QObject *dialog)
+{
+    // Qt 6.4 makes the helper of its own dialog, QQuickPlatformFileDialog, a child of the
+    // FileDialog once it opens; a desktop's helper comes from the platform theme instead.
+    if (!dialog)
+        return false;
+    const QObjectList children = dialog->children();
+    return std::any_of(children.cbegin(), children.cend(), [](const QObject *child) {
+        return child->inherits("QQuickPlatformFileDialog");
+    });
 }
 
 bool BackupController::saveCopy(const QUrl &file)
@@ -137,7 +199,7 @@ bool BackupController::saveCopy(const QUrl &file)
         return false;
     const QString path = file.toLocalFile();
     if (path.isEmpty() || !SaveFile(path).save(m_store->data())) {
-        setMessage(tr("The copy could not be saved there. Try another folder."));
+        setMessage(tr("The copy could not be saved there. Try another folder."), true);
         return false;
     }
     setMessage(tr("Saved a copy: %1").arg(Backup::describe(m_store->data())));
@@ -150,7 +212,7 @@ bool BackupController::inspect(const QUrl &file)
     m_preview.clear();
     Backup::ReadResult result = Backup::read(file.toLocalFile());
     if (!result.data) {
-        setMessage(tr("%1 Nothing was changed.").arg(result.problem));
+        setMessage(tr("%1 Nothing was changed.").arg(result.problem), true);
         return false;
     }
     m_preview = tr("This copy holds %1 Restoring it replaces everything on this computer.")
@@ -168,7 +230,8 @@ bool BackupController::restore()
     m_store->saveIfUnsaved();
     if (!Backup::keepAside(m_savePath, AppStore::systemClock())) {
         m_pending.reset();
-        setMessage(tr("The current household could not be kept aside, so nothing was changed."));
+        setMessage(tr("The current household could not be kept aside, so nothing was changed."),
+                   true);
         return false;
     }
     m_store->setData(std::move(*m_pending));

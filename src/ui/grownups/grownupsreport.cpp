@@ -52,7 +52,8 @@ QList<SpeedPoint> speedPoints(const Profile &profile)
     QList<SpeedPoint> points;
     for (const PracticeEntry &entry : profile.history) {
         if (!entry.isGame())
-            points.append({entry.wpm, entry.accuracy, goals.value(entry.lessonId)});
+            points.append({entry.wpm, entry.accuracy, goals.value(entry.lessonId),
+                           History::isPractice(entry.lessonId), entry.date.localDate()});
     }
     return points;
 }
@@ -184,7 +185,8 @@ QString summary(const Profile &profile, QDate today)
 
     QList<double> speeds;
     for (const PracticeEntry &entry : profile.history) {
-        if (!entry.isGame() && entry.date.localDate().daysTo(today) <= 6 &&
+        if (!entry.isGame() && !History::isPractice(entry.lessonId) &&
+            entry.date.localDate().daysTo(today) <= 6 &&
             entry.date.localDate().daysTo(today) >= 0)
             speeds.append(entry.wpm);
     }
@@ -214,6 +216,15 @@ QString summary(const Profile &profile, QDate today)
     //: Joins the parts of the report's sentence: "Mia practised 4 days this week; their speed …"
     return QCoreApplication::translate("GrownupsReport", "%1.")
         .arg(parts.join(QCoreApplication::translate("GrownupsReport", "; ")));
+}
+
+double accuracyFloor(const QList<SpeedPoint> &points)
+{
+    double lowest = 100;
+    for (const SpeedPoint &point : points)
+        lowest = std::min(lowest, point.accuracy);
+    // Ten points of room below the lowest, so that no dot sits on the axis.
+    return std::clamp(std::floor((lowest - 10) / 10) * 10, 0.0, 80.0);
 }
 
 } // namespace tapalong::GrownupsReport

@@ -21,6 +21,8 @@ struct SpeedPoint {
     double wpm = 0;
     double accuracy = 0;
     double goal = 0; // the lesson's goal speed; 0 for tricky-key practice
+    bool practice = false; // tricky-key practice, which has no goal and is no lesson
+    QDate day;             // by the local calendar
 };
 struct DayMinutes {
     QDate day;
@@ -62,6 +64,10 @@ QMap<QChar, double> errorRates(const Profile &profile);
 // otherwise the character as its key cap shows it.
 QString keyName(QChar key);
 // "Mia practised 4 days this week; their speed went from 8 to 12 wpm; they often type R for T."
+// The speed is the lessons' alone: a practice drill of tricky keys is slower by design.
 QString summary(const Profile &profile, QDate today);
+// The bottom of the accuracy chart, a multiple of ten: low enough for every point, and no
+// lower than needed, so that 88 % and 95 % stand apart.
+double accuracyFloor(const QList<SpeedPoint> &points);
 
 } // namespace tapalong::GrownupsReport

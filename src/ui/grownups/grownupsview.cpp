@@ -6,6 +6,7 @@
 #include "grownupsreport.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -21,6 +22,13 @@ namespace {
 QString count(qint64 n, const char *one, const char *many)
 {
     return QCoreApplication::translate("Grownups", n == 1 ? one : many).arg(n);
+}
+
+// "7 Dec". Written the English way for now, as the backup's dates are: a month's name in the
+// translation's language needs that language's QLocale.
+QString shortDate(QDate day)
+{
+    return QLocale(QLocale::English).toString(day, QStringLiteral("d MMM"));
 }
 
 } // namespace
@@ -122,25 +130,43 @@ void GrownupsView::refresh()
 
     const QList<R::SpeedPoint> points = R::speedPoints(profile);
     m_speedScale = 10;
+    qint64 lessons = 0;
+    const R::SpeedPoint *latestLesson = nullptr;
+    QDate lastDay;
     for (const R::SpeedPoint &point : points) {
         m_speedScale = std::max({m_speedScale, point.wpm, point.goal});
-        m_speedPoints.append({point.wpm, point.accuracy, point.goal});
+        m_speedPoints.append({point.wpm, point.accuracy, point.goal, point.practice,
+                              point.day == lastDay ? QString() : shortDate(point.day)});
+        lastDay = point.day;
+        if (!point.practice) {
+            ++lessons;
+            latestLesson = &point;
+        }
     }
     m_speedScale = std::ceil(m_speedScale / 5) * 5;
-    m_speedText = points.isEmpty()
+    m_accuracyFloor = R::accuracyFloor(points);
+    m_speedText = !latestLesson
                       ? tr("No lessons yet.")
                       : tr("%1, latest %2 wpm at %3% accuracy")
-                            .arg(count(points.size(), QT_TRANSLATE_NOOP("Grownups", "%1 lesson"),
+                            .arg(count(lessons, QT_TRANSLATE_NOOP("Grownups", "%1 lesson"),
                                        QT_TRANSLATE_NOOP("Grownups", "%1 lessons")))
-                            .arg(std::llround(points.back().wpm))
-                            .arg(std::llround(points.back().accuracy));
+                            .arg(std::llround(latestLesson->wpm))
+                            .arg(std::llround(latestLesson->accuracy));
+    QStringList legend;
+    if (lessons > 0)
+        legend << tr("dashes: each lesson's goal");
+    if (const qint64 drills = qint64(points.size()) - lessons; drills > 0)
+        legend << tr("rings: tricky-key practice (%1)")
+                      .arg(count(drills, QT_TRANSLATE_NOOP("Grownups", "%1 drill"),
+                                 QT_TRANSLATE_NOOP("Grownups", "%1 drills")));
+    m_speedLegend = legend.join(tr("  ·  "));
 
     double totalMinutes = 0;
     m_dayScale = 10;
     for (const R::DayMinutes &day : R::practiceDays(profile, m_today)) {
         totalMinutes += day.minutes;
         m_dayScale = std::max(m_dayScale, day.minutes);
-        m_days.append({day.minutes, QString::number(day.day.day())});
+        m_days.append({day.minutes, shortDate(day.day)});
     }
     m_dayScale = std::ceil(m_dayScale / 5) * 5;
     const qint64 wholeMinutes = std::llround(totalMinutes);

@@ -81,7 +81,7 @@ private:
     bool m_passed = false;
 };
 
-// One lesson on the speed chart.
+// One lesson or tricky-key practice on the speed and accuracy charts.
 struct ChartPoint {
     Q_GADGET
     QML_VALUE_TYPE(chartPoint)
@@ -89,11 +89,17 @@ struct ChartPoint {
     Q_PROPERTY(double accuracy MEMBER accuracy)
     // The lesson's goal speed; 0 for tricky-key practice.
     Q_PROPERTY(double goal MEMBER goal)
+    // Tricky-key practice: marked apart, and left out of the lessons' line.
+    Q_PROPERTY(bool practice MEMBER practice)
+    // The day, "7 Dec", on the first point of each day; empty on the others.
+    Q_PROPERTY(QString label MEMBER label)
 
 public:
     double wpm = 0;
     double accuracy = 0;
     double goal = 0;
+    bool practice = false;
+    QString label;
 
     bool operator==(const ChartPoint &) const = default;
 };
@@ -103,7 +109,7 @@ struct ChartDay {
     Q_GADGET
     QML_VALUE_TYPE(chartDay)
     Q_PROPERTY(double minutes MEMBER minutes)
-    // The day of the month.
+    // The day, "7 Dec".
     Q_PROPERTY(QString label MEMBER label)
 
 public:
@@ -146,6 +152,10 @@ class GrownupsView : public QObject {
     Q_PROPERTY(QList<tapalong::ChartPoint> speedPoints READ speedPoints NOTIFY updated FINAL)
     Q_PROPERTY(double speedScale READ speedScale NOTIFY updated FINAL)
     Q_PROPERTY(QString speedText READ speedText NOTIFY updated FINAL)
+    // What the marks on the speed chart mean, only those drawn.
+    Q_PROPERTY(QString speedLegend READ speedLegend NOTIFY updated FINAL)
+    // The bottom of the accuracy chart in percent.
+    Q_PROPERTY(double accuracyFloor READ accuracyFloor NOTIFY updated FINAL)
     // The scale is the top of the chart in minutes.
     Q_PROPERTY(QList<tapalong::ChartDay> days READ days NOTIFY updated FINAL)
     Q_PROPERTY(double dayScale READ dayScale NOTIFY updated FINAL)
@@ -172,6 +182,8 @@ public:
     QList<ChartPoint> speedPoints() const { return m_speedPoints; }
     double speedScale() const { return m_speedScale; }
     QString speedText() const { return m_speedText; }
+    QString speedLegend() const { return m_speedLegend; }
+    double accuracyFloor() const { return m_accuracyFloor; }
     QList<ChartDay> days() const { return m_days; }
     double dayScale() const { return m_dayScale; }
     QString practiceText() const { return m_practiceText; }
@@ -197,6 +209,8 @@ private:
     QList<ChartPoint> m_speedPoints;
     double m_speedScale = 10;
     QString m_speedText;
+    QString m_speedLegend;
+    double m_accuracyFloor = 0;
     QList<ChartDay> m_days;
     double m_dayScale = 10;
     QString m_practiceText;

@@ -1,11 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# The grown-ups' view: its door and sum, the report and its charts, backup and restore.
+# The grown-ups' view: its door and sum, the report and its charts, backup and restore, the
+# report and certificates on paper, and texts from home.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
     grownupsreport.h grownupsreport.cpp
     backup.h backup.cpp
+    paper.h paper.cpp
+    reportpdf.h reportpdf.cpp
+    printouts.h printouts.cpp
+    practicetexteditor.h practicetexteditor.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -14,4 +19,9 @@ tapalong_ui_folder(
     DaysChart.qml
     BackupPanel.qml
     HouseholdFileDialog.qml
+    SaveCopyDialog.qml
+    PrintoutsPanel.qml
+    PrintoutFileDialog.qml
+    PracticeTextsPanel.qml
+    PracticeTextFileDialog.qml
 )

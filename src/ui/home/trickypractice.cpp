@@ -39,11 +39,16 @@ QString TrickyPractice::keyList(const QString &keys)
 void TrickyPractice::refresh()
 {
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
-    const bool available = profile && TrickyKeys::hasEnoughStatistics(*profile);
-    const QString description = available
-                                    ? tr("A quick drill on %1, the keys that trip you up most.")
-                                          .arg(keyList(TrickyKeys::weakestKeys(*profile)))
-                                    : QString();
+    const bool available = profile && TrickyKeys::hasTrickyKeys(*profile);
+    QString description;
+    if (available) {
+        const QString keys = TrickyKeys::weakestKeys(*profile);
+        description = keys.size() == 1
+                          ? tr("A quick drill on %1, the key that trips you up most.")
+                                .arg(keyList(keys))
+                          : tr("A quick drill on %1, the keys that trip you up most.")
+                                .arg(keyList(keys));
+    }
     if (available == m_available && description == m_description)
         return;
     m_available = available;

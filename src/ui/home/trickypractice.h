@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
-// The dashboard's tricky-key card: whether the current explorer has enough key statistics,
+// The dashboard's tricky-key card: whether the current explorer has a key that trips them,
 // and which keys the drill will work on.
 #pragma once
 
@@ -19,7 +19,7 @@ class TrickyPractice : public QObject {
     QML_ELEMENT
 
     Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged)
-    // False without a current profile or without enough statistics.
+    // False without a current profile, without enough statistics or when no key stands out.
     Q_PROPERTY(bool available READ available NOTIFY updated)
     // The lesson id the lesson screen plays it under.
     Q_PROPERTY(QString lessonId READ lessonId CONSTANT)

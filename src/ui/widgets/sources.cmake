@@ -6,6 +6,7 @@ tapalong_ui_folder(
     confetti.h confetti.cpp
     emojitext.h emojitext.cpp
     avatarnames.h avatarnames.cpp
+    typingfocus.h typingfocus.cpp
   QML_FILES
     BigButton.qml
     ButtonLabel.qml

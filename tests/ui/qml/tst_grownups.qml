@@ -61,12 +61,37 @@ TestCase {
         compare(findChild(view, "trickyText").text, "Trickiest keys: J (17% missed, often K)")
         compare(findChild(view, "speedText").text,
                 "1 lesson, latest 10 wpm at 90% accuracy  ·  dashes: each lesson's goal")
+        // One lesson: its goal is drawn across the chart, as the legend says.
+        compare(findChild(view, "speedChart").line("goal").length, 2)
         let points = 0
         const chart = findChild(view, "speedChart")
         for (let i = 0; i < chart.children.length; ++i)
             if (chart.children[i].objectName === "speedPoint")
                 ++points
         compare(points, 1)
+    }
+
+    // Guards a goal line that fell to zero at a practice drill, which has no goal.
+    function test_practiceIsMarkedApartFromTheLessonsLine() {
+        AppStore.addProfile("Ada", "🦊")
+        UiTestSupport.recordTypedLesson("u1l1", 9.6, "fj", 30, "j", "k", 6)
+        UiTestSupport.recordPractice(6)
+        UiTestSupport.recordTypedLesson("u1l2", 11, "fjdk", 30, "d", "s", 2)
+        const view = createTemporaryObject(progressComponent, testCase, { width: width, height: height })
+        const chart = findChild(view, "speedChart")
+        const goal = chart.line("goal")
+        compare(goal.length, 2, "the goal joins the two lessons only")
+        for (let i = 0; i < goal.length; ++i)
+            verify(goal[i].y < chart.chartHeight - 1, "no goal at zero")
+        compare(chart.line("wpm").length, 2)
+        let rings = 0
+        for (let i = 0; i < chart.children.length; ++i)
+            if (chart.children[i].objectName === "speedPointPractice")
+                ++rings
+        compare(rings, 1)
+        compare(findChild(view, "speedText").text,
+                "2 lessons, latest 11 wpm at 90% accuracy  ·  dashes: each lesson's goal  ·  "
+                + "rings: tricky-key practice (1 drill)")
     }
 
     function test_thePracticeCardShowsOnlyWithEnoughStatistics() {
@@ -79,21 +104,99 @@ TestCase {
         UiTestSupport.recordTypedLesson("u1l2", 9, "fjdk", 30, "d", "s", 4)
         verify(card.visible)
         compare(findChild(card, "trickyKeysDescription").text,
-                "A quick drill on D, J and F, the keys that trip you up most.")
+                "A quick drill on J, the key that trips you up most.")
     }
 
     function test_bothBackupButtonsOpenAFileDialog() {
         const panel = createTemporaryObject(backupComponent, testCase)
         const loader = findChild(panel, "fileDialogLoader")
         mouseClick(findChild(panel, "saveCopyButton"))
-        tryVerify(() => loader.status === Loader.Ready)
-        verify(loader.item.saving)
-        verify(loader.item.visible)
-        loader.item.reject()
+        // No desktop dialog here: saving goes through the program's own.
+        tryVerify(() => loader.status === Loader.Ready && loader.item.opened)
+        verify(loader.item.backup)
+        loader.item.close()
         mouseClick(findChild(panel, "restoreButton"))
-        tryVerify(() => loader.status === Loader.Ready && !loader.item.saving)
+        tryVerify(() => loader.status === Loader.Ready && loader.item.saving === false)
         verify(loader.item.visible)
         loader.item.reject()
+    }
+
+    function openSaveDialog(panel, folder) {
+        mouseClick(findChild(panel, "saveCopyButton"))
+        const loader = findChild(panel, "fileDialogLoader")
+        tryVerify(() => loader.status === Loader.Ready && loader.item.opened)
+        loader.item.folder = folder
+        return loader.item
+    }
+    function type(text) {
+        for (let i = 0; i < text.length; ++i)
+            keyClick(text[i])
+    }
+
+    // Guards the dialog that did not save: a typed name with a folder highlighted went to
+    // the wrong place, and in an empty folder Save stayed grey and Return did nothing.
+    function test_aCopyIsSavedThroughTheDialogAsAPersonSavesIt() {
+        AppStore.addProfile("Ada", "🦊")
+        const panel = createTemporaryObject(backupComponent, testCase)
+        const backup = findChild(panel, "backup")
+        const documents = UiTestSupport.scratchFolder("documents", ["Photos", "School"])
+
+        let dialog = openSaveDialog(panel, documents)
+        let field = findChild(dialog.contentItem, "saveDialogName")
+        verify(/^Tapalong backup \d{4}-\d{2}-\d{2}\.json$/.test(field.text), field.text)
+        compare(field.selectedText + ".json", field.text)
+        tryVerify(() => findChild(dialog.contentItem, "saveDialogFolder School") !== null)
+        const school = findChild(dialog.contentItem, "saveDialogFolder School")
+        verify(school.height > 0)
+        mouseClick(school)
+        verify(school.highlighted)
+        verify(field.activeFocus)
+        field.selectAll()
+        type("mia-backup")
+        keyClick(Qt.Key_Return)
+        tryVerify(() => !dialog.visible)
+        compare(UiTestSupport.explorersIn(documents + "/mia-backup.json"), 1)
+        verify(!backup.failed)
+
+        // An empty folder: the offered name, Return.
+        const empty = UiTestSupport.scratchFolder("empty")
+        dialog = openSaveDialog(panel, empty)
+        field = findChild(dialog.contentItem, "saveDialogName")
+        verify(findChild(dialog.contentItem, "saveDialogSave").enabled)
+        keyClick(Qt.Key_Return)
+        tryVerify(() => !dialog.visible)
+        const copy = empty + "/" + field.text
+        compare(UiTestSupport.explorersIn(copy), 1)
+
+        // The same name again: asked about first; Escape keeps the file, Return replaces it.
+        UiTestSupport.writeFile(copy, "an older file")
+        dialog = openSaveDialog(panel, empty)
+        keyClick(Qt.Key_Return)
+        const question = findChild(dialog.contentItem, "saveDialogReplaceQuestion")
+        tryVerify(() => question.visible)
+        verify(dialog.visible)
+        keyClick(Qt.Key_Escape)
+        verify(!question.visible)
+        verify(dialog.visible)
+        compare(UiTestSupport.explorersIn(copy), -1)
+        keyClick(Qt.Key_Return)
+        tryVerify(() => question.visible)
+        keyClick(Qt.Key_Return)
+        tryVerify(() => !dialog.visible)
+        compare(UiTestSupport.explorersIn(copy), 1)
+    }
+
+    // A failure must not look like the yellow of success.
+    function test_aFailureShowsAsOne() {
+        const panel = createTemporaryObject(backupComponent, testCase)
+        const backup = findChild(panel, "backup")
+        const message = findChild(panel, "backupMessage")
+        verify(!backup.inspect(UiTestSupport.scratchFile("nothing-here.json")))
+        verify(Qt.colorEqual(message.color, Theme.coral))
+        compare(findChild(panel, "backupMessageSign").text, "⚠️")
+        verify(backup.saveCopy(UiTestSupport.scratchFile("fine.json")))
+        verify(Qt.colorEqual(message.color, Theme.mint))
+        compare(findChild(panel, "backupMessageSign").text, "✅")
     }
 
     // The panel is the page's last: a preview that grows it once a file is chosen would put
