@@ -23,8 +23,11 @@ Item {
     readonly property LessonSession session: lesson.session
     readonly property bool finished: session?.finished ?? false
 
-    // Dead keys and input methods compose only for a focused item that accepts them.
-    TypingFocus {}
+    // Dead keys and input methods compose only for a focused item that accepts them. Only while
+    // a drill is typed: the tutorial, pause and results cards give Tab back to their buttons.
+    TypingFocus {
+        active: lesson.active && !root.finished && !lesson.paused && !lesson.tutorial.active
+    }
 
     LessonController {
         id: lesson
@@ -52,6 +55,8 @@ Item {
             id: close
             objectName: "closeButton"
             Accessible.name: qsTr("Close")
+            // Escape is the keyboard's way out; Tab stays on the pause and results cards.
+            focusPolicy: Qt.NoFocus
             anchors.left: topBar.left
             anchors.verticalCenter: topBar.verticalCenter
             text: "✕"
