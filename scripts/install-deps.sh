@@ -26,7 +26,8 @@ packages=(
   weston xwayland x11-xkb-utils
   # the screen-reader check: the accessibility bus and its Python client
   at-spi2-core dbus python3-pyatspi
-  # pdftotext and pdfinfo read the printed report back in its tests
+  # pdftotext and pdfinfo read the printed report back in its tests; pdftoppm draws its pages
+  # for the screenshot tour
   poppler-utils
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian

@@ -7,7 +7,7 @@
 #
 # Controls are found by name through the program's UI probe (tests/ui_probe.py), and each
 # picture is taken once its screen shows what it is about and has stopped moving. The tour
-# takes about two minutes.
+# takes about two and a half minutes.
 set -euo pipefail
 
 program=$(realpath "${1:-build/run/src/app/tapalong}")
@@ -82,6 +82,43 @@ lose_copy_cat() {
     if ((heart < 3)); then await_gone echoSlots; fi
   done
   wait_for 10 copy_cat_recorded || fail "Copy Cat was not recorded"
+}
+
+# Into the grown-ups' view from its sum: the sum's two numbers added, whatever the language of
+# the words around them.
+answer_gate() {
+  await gateAnswer --focus
+  local question
+  question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
+  xdotool type --delay 30 "$(python3 -c 'import re, sys; print(sum(map(int, re.findall(r"\d+", sys.argv[1]))))' "$question")"
+  xdotool key Return
+  await grownupsSummary
+}
+# "More below" pages down the grown-ups' view until the control named $1 shows.
+scroll_to() {
+  local page
+  for ((page = 0; page < 10; page++)); do
+    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
+    click_on grownupsMoreBelow
+  done
+  await "$1"
+}
+# The mouse wheel back up the grown-ups' view to where "Done" is.
+scroll_to_top() {
+  local wheel
+  for ((wheel = 0; wheel < 40; wheel++)); do
+    python3 "$ui_probe" wait grownupsClose --timeout 0.3 >/dev/null 2>&1 && return 0
+    button=4 click_on grownupsProgress
+  done
+  await grownupsClose
+}
+# The first page of a PDF as the next numbered PNG.
+pdf_shot() { # name, PDF
+  number=$((number + 1))
+  local file
+  file=$(printf '%s/%02d-%s' "$out" "$number" "$1")
+  pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$2" "$file" || fail "pdftoppm could not read $2"
+  echo "$file.png"
 }
 
 # The drill lines of the first lesson as xdotool key lists, one line each.
@@ -212,12 +249,9 @@ shot home-progress continueButton
 click_on profileChip
 click_on grownups
 shot grownups-gate gateAnswer --focus
-question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
-# The sum's two numbers, whatever the language of the words around them.
-xdotool type --delay 30 "$(python3 -c 'import re, sys; print(sum(map(int, re.findall(r"\d+", sys.argv[1]))))' "$question")"
-xdotool key Return
+answer_gate
 shot grownups-progress grownupsSummary
-for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
+scroll_to saveCopyButton
 shot grownups-keys-and-backup saveCopyButton
 click_on saveCopyButton
 shot grownups-save-dialog saveDialogName --focus
@@ -240,7 +274,7 @@ await_gone dialogTitleBarLabel
 shot grownups-restore-preview restoreConfirm
 click_on restoreCancel
 await restoreButton
-for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
+scroll_to_top
 click_on grownupsClose
 await_gone grownupsScreen
 click_on trickyKeysButton
@@ -255,6 +289,62 @@ tab_champions
 shot champions-stars "row Leo"
 click_on "board Letter Drop"
 shot champions-letter-drop "board Letter Drop" --selected
+stop
+
+# --- Printouts and texts from home: Leo has finished the home row. A grown-up saves his report
+# and the unit's certificate (each PDF's first page is shown as the next picture), reads him a
+# text from a file, checked against the keyboard, and he finds and types it on his dashboard.
+python3 - "$save" <<'PY'
+import json, sys
+path = sys.argv[1]
+data = json.load(open(path, encoding="utf-8"))
+leo = next(p for p in data["profiles"] if p["name"] == "Leo")
+last = max(r["date"] for r in leo["lessonResults"].values())
+leo["lessonResults"]["u1l5"] = {"stars": 2, "wpm": 10.5, "accuracy": 95, "date": last}
+leo["lessonResults"]["u1l6"] = {"stars": 3, "wpm": 13.0, "accuracy": 98, "date": last}
+leo["badges"]["home_row"] = last  # the unit's badge, so that the text earns none by surprise
+json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
+PY
+printf 'Leo\u2019s kite flew over the \u201cbig\u201d hill \U0001FA81.\nThen it came down in the park.\n' >"$home/kite.txt"
+start
+click_on profileChip
+click_on grownups
+answer_gate
+scroll_to saveReportButton
+# The dated name offered, Return; then the unit's certificate the same way.
+click_on saveReportButton
+await saveDialogName --focus
+xdotool key Return
+await_gone saveDialogName
+await printoutMessage --containing "report"
+click_on "certificate u1"
+await saveDialogName --focus
+xdotool key Return
+await_gone saveDialogName
+await printoutMessage --containing "certificate"
+shot grownups-printouts printoutMessage
+pdf_shot report-page-1 "$(ls "$HOME"/Tapalong\ report\ Leo\ *.pdf)"
+pdf_shot certificate "$(ls "$HOME"/Tapalong\ certificate\ Leo\ *.pdf)"
+scroll_to practiceTextFile
+click_on practiceTextFile
+await dialogTitleBarLabel
+xdotool key ctrl+l
+xdotool type --delay 20 "$home/kite.txt"
+xdotool key Return
+await_gone dialogTitleBarLabel
+await practiceTextResult --containing "kite"
+scroll_to practiceTextSave
+shot grownups-text-from-home practiceTextResult
+click_on practiceTextSave
+await practiceTextMessage
+scroll_to_top
+click_on grownupsClose
+await_gone grownupsScreen
+shot home-practice-from-home "homeText 0"
+click_on "homeText 0"
+await drillLabel
+xdotool type --delay 150 "Leo's kite flew"
+shot lesson-text-from-home
 stop
 
 # --- Each game from the hub: its start card, then the playfield a moment into play.

@@ -45,7 +45,7 @@ Item {
                 backup: files,
                 folder: printouts.startFolder,
                 heading: unitId === "" ? qsTr("Save a report") : qsTr("Save a certificate"),
-                suffix: "pdf",
+                suffix: "pdf", // not translated: a file's suffix
                 suggestedName: unitId === "" ? printouts.reportName
                                              : printouts.certificateName(unitId),
                 nameLabel: qsTr("Name of the file"),
