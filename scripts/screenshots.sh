@@ -20,8 +20,8 @@ if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x860x24 -noreset" "$0" "$program" "$out"
 fi
 
-# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`,
-# `start_next_lesson`.
+# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `scroll_to`,
+# `new_explorer`, `start_next_lesson`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$here/../tests/system-common.sh"
 mkdir -p "$out"
@@ -93,15 +93,6 @@ answer_gate() {
   xdotool type --delay 30 "$(python3 -c 'import re, sys; print(sum(map(int, re.findall(r"\d+", sys.argv[1]))))' "$question")"
   xdotool key Return
   await grownupsSummary
-}
-# "More below" pages down the grown-ups' view until the control named $1 shows.
-scroll_to() {
-  local page
-  for ((page = 0; page < 10; page++)); do
-    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
-    click_on grownupsMoreBelow
-  done
-  await "$1"
 }
 # The mouse wheel back up the grown-ups' view to where "Done" is.
 scroll_to_top() {

@@ -4,9 +4,9 @@
 # Shared by the system tests, which drive the real program on the X server xvfb-run provides.
 # Sourcing it gives a throwaway home (removed on exit, with the program stopped), `fail`,
 # `wait_for`, `start_program`, `quit_program` and `end_with_sigterm` for the program in
-# $program, `save`, the path of the save file, and `click_on`, `await` and `await_gone`, which
-# find the program's controls by name through its UI probe (tests/ui_probe.py) instead of by
-# coordinates.
+# $program, `save`, the path of the save file, and `click_on`, `await`, `await_gone` and
+# `scroll_to`, which find the program's controls by name through its UI probe
+# (tests/ui_probe.py) instead of by coordinates.
 home=$(mktemp -d)
 pid=""
 cleanup() {
@@ -106,6 +106,17 @@ await() {
 # Waits until nothing named $1 shows.
 await_gone() {
   python3 "$ui_probe" gone "$@" || fail "\"$1\" did not go away"
+}
+
+# The grown-ups' page is taller than the window: "More below" pages down, as a grown-up would,
+# until the control named $1 shows.
+scroll_to() {
+  local page
+  for ((page = 0; page < 10; page++)); do
+    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
+    click_on grownupsMoreBelow
+  done
+  await "$1"
 }
 
 # Makes an explorer named $1 on the picker from the keyboard, as a child would: Tab until the

@@ -67,16 +67,6 @@ await gateAnswer --focus
 xdotool type --delay 30 "$answer"
 xdotool key Return
 await grownupsSummary
-# The page is taller than the window: "More below" pages down, as a grown-up would, until the
-# control named $1 shows.
-scroll_to() {
-  local page
-  for ((page = 0; page < 8; page++)); do
-    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
-    click_on grownupsMoreBelow
-  done
-  await "$1"
-}
 python3 "$ui_probe" wait speedPoint --count 1 >/dev/null || fail "no point on the speed chart"
 points=$(python3 "$ui_probe" list speedPoint | wc -l)
 [ "$points" -eq 1 ] || fail "$points points on the speed chart, expected 1"
