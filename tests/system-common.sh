@@ -135,6 +135,32 @@ start_next_lesson() {
   fi
 }
 
+# From the dashboard through the profile menu and the sum at the gate, the answer typed as a
+# grown-up would, into the grown-ups' view.
+open_grownups() {
+  click_on profileChip
+  click_on grownups
+  local question answer
+  question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
+  [ -n "$question" ] || fail "no sum at the gate"
+  answer=$(python3 -c 'import sys; a, b = sys.argv[1][8:-1].split(" + "); print(int(a) + int(b))' "$question")
+  await gateAnswer --focus
+  xdotool type --delay 30 "$answer"
+  xdotool key Return
+  await grownupsSummary
+}
+
+# The grown-ups' page is taller than the window: "More below" pages down, as a grown-up would,
+# until the control named $1 shows.
+scroll_to() {
+  local page
+  for ((page = 0; page < 8; page++)); do
+    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
+    click_on grownupsMoreBelow
+  done
+  await "$1"
+}
+
 # SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
 # leave no lock beside the save file and nothing on its standard error that speaks of a crash.
 end_with_sigterm() {

@@ -85,6 +85,13 @@ Item {
         id: nav
     }
 
+    // A lesson or game keeps the keyboard it started with until it closes.
+    Binding {
+        target: KeyboardChoice
+        property: "playing"
+        value: nav.kind !== ScreenKind.Main
+    }
+
     ScreenHost {
         objectName: "screenHost"
         anchors.fill: parent

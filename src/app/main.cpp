@@ -4,9 +4,11 @@
 #include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
+#include "desktopkeyboard.h"
 #include "curriculum.h"
 #include "feedback.h"
 #include "framepacer.h"
+#include "keyboardchoice.h"
 #include "keyboardlayout.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
@@ -121,22 +123,23 @@ void saveAtExit()
 }
 
 // TAPALONG_LAYOUT ("de", "us(dvorak)") starts on that layout's course and keyboard, whatever
-// the household's: the screenshot tour shows other keyboards with it. Before any screen exists,
-// since the screens read the course as they are made.
-void useLayoutFromEnvironment()
+// the household's: the screenshot tour and the tests show other keyboards with it. Answers
+// whether it did.
+bool useLayoutFromEnvironment()
 {
     const QString wanted = qEnvironmentVariable("TAPALONG_LAYOUT");
     if (wanted.isEmpty())
-        return;
+        return false;
     const std::optional<tapalong::LayoutName> name = tapalong::LayoutName::parse(wanted);
     const std::optional<tapalong::Keyboard> keyboard =
         name ? tapalong::Keyboard::load(*name) : std::nullopt;
     if (!keyboard) {
         std::fprintf(stderr, "tapalong: no course for the layout %s in TAPALONG_LAYOUT\n",
                      qPrintable(wanted));
-        return;
+        return false;
     }
     tapalong::Curriculum::setActive(tapalong::Course::build(*keyboard));
+    return true;
 }
 
 } // namespace
@@ -163,7 +166,6 @@ int main(int argc, char *argv[])
     const QString language = tapalong::installTranslation(app);
     const bool voiceSpeaksIt =
         language.isEmpty() || QLocale(language).language() == QLocale::English;
-    useLayoutFromEnvironment();
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -211,6 +213,17 @@ int main(int argc, char *argv[])
                      [&store] { store.saveIfUnsaved(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &store,
                      [&store](QSessionManager &) { store.saveIfUnsaved(); });
+
+    // The household's course is built before any screen exists, since the screens read it as
+    // they are made; at its first start the household's layout is the desktop's.
+    tapalong::DesktopKeyboard desktopKeyboard;
+    desktopKeyboard.start();
+    tapalong::KeyboardChoice keyboardChoice(store, &desktopKeyboard);
+    tapalong::KeyboardChoice::setInstance(&keyboardChoice);
+    if (useLayoutFromEnvironment())
+        keyboardChoice.startWithActive();
+    else
+        keyboardChoice.start();
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));

@@ -58,6 +58,7 @@ AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, SaveWri
     connect(&m_retry, &QTimer::timeout, this, &AppStore::retrySave);
     connect(&m_writer, &SaveWriter::written, this, &AppStore::saved);
     SaveFile::LoadResult loaded = m_writer.load();
+    m_firstStart = loaded.outcome == SaveFile::LoadOutcome::missing;
     // Written back at once, so the file is in this program's own form from now on.
     if (loaded.outcome == SaveFile::LoadOutcome::loaded)
         setData(std::move(loaded.data));

@@ -99,6 +99,9 @@ public:
     static AppStore *create(QQmlEngine *, QJSEngine *engine);
 
     const AppData &data() const { return m_data; }
+    // True when there was no save file to load: the household's first start, before anything
+    // was ever saved.
+    bool isFirstStart() const { return m_firstStart; }
     // The one change path: publish, then hand the new state to the writer.
     void setData(AppData data);
     // True while the last save that finished failed: what is on screen is not yet on disk.
@@ -189,6 +192,7 @@ private:
     AppData m_data;
     bool m_unsaved = false;
     QString m_saveProblem;
+    bool m_firstStart = false;
     QTimer m_retry;
     int m_nextRetryMs = firstRetryMs;
 };

@@ -5,6 +5,8 @@
 
 #include "appstore.h"
 #include "curriculum.h"
+#include "desktopkeyboard.h"
+#include "keyboardchoice.h"
 #include "recordingsound.h"
 #include "savecodec.h"
 
@@ -46,6 +48,16 @@ public:
         if (keyboard)
             Curriculum::setActive(Course::build(*keyboard));
         return keyboard.has_value();
+    }
+    // An X11 desktop typing `layout`, which `choice` compares with its own; "" takes it away.
+    Q_INVOKABLE void playDesktop(tapalong::KeyboardChoice *choice, const QString &layout)
+    {
+        if (layout.isEmpty()) {
+            choice->setDesktop(nullptr);
+            return;
+        }
+        m_desktop.setState(DesktopKeyboard::Source::x11, {layout}, 0);
+        choice->setDesktop(&m_desktop);
     }
     // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)
@@ -111,6 +123,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    DesktopKeyboard m_desktop;
 };
 
 } // namespace tapalong

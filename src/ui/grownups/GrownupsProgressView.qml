@@ -233,6 +233,11 @@ Item {
                 explorerName: visible ? report.explorers[report.selected].name : ""
             }
 
+            KeyboardPanel {
+                objectName: "keyboardPanel"
+                width: page.width
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

@@ -38,6 +38,11 @@ Item {
             width: flick.width - 2 * 28
             spacing: 22
 
+            LayoutNotice {
+                anchors.horizontalCenter: parent.horizontalCenter
+                maxWidth: sections.width - 40
+            }
+
             // Greeting
             Item {
                 width: sections.width

@@ -58,25 +58,7 @@ wait_for 10 recorded || fail "the lesson and its mistakes on J are not in the sa
 click_on results/backButton
 
 # The profile menu leads to the sum; the answer is typed as a grown-up would.
-click_on profileChip
-click_on grownups
-question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
-[ -n "$question" ] || fail "no sum at the gate"
-answer=$(python3 -c 'import sys; a, b = sys.argv[1][8:-1].split(" + "); print(int(a) + int(b))' "$question")
-await gateAnswer --focus
-xdotool type --delay 30 "$answer"
-xdotool key Return
-await grownupsSummary
-# The page is taller than the window: "More below" pages down, as a grown-up would, until the
-# control named $1 shows.
-scroll_to() {
-  local page
-  for ((page = 0; page < 8; page++)); do
-    python3 "$ui_probe" wait "$1" --timeout 1 >/dev/null 2>&1 && return 0
-    click_on grownupsMoreBelow
-  done
-  await "$1"
-}
+open_grownups
 python3 "$ui_probe" wait speedPoint --count 1 >/dev/null || fail "no point on the speed chart"
 points=$(python3 "$ui_probe" list speedPoint | wc -l)
 [ "$points" -eq 1 ] || fail "$points points on the speed chart, expected 1"
