@@ -161,6 +161,17 @@ scroll_to() {
   await "$1"
 }
 
+# Back up to the top of the grown-ups' page with the mouse wheel, where "Done" is, and out.
+close_grownups() {
+  local wheel
+  for ((wheel = 0; wheel < 40; wheel++)); do
+    python3 "$ui_probe" wait grownupsClose --timeout 0.3 >/dev/null 2>&1 && break
+    button=4 click_on grownupsProgress
+  done
+  click_on grownupsClose
+  await_gone grownupsScreen
+}
+
 # SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
 # leave no lock beside the save file and nothing on its standard error that speaks of a crash.
 end_with_sigterm() {

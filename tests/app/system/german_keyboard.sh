@@ -72,7 +72,7 @@ await continueButton
 open_grownups
 scroll_to keyboardLayoutText
 await keyboardLayoutText --containing German
-click_on grownupsClose
+close_grownups
 click_on continueButton
 await tutorial/nextButton
 xdotool key Escape

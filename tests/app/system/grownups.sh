@@ -86,13 +86,7 @@ PY
 message=$(python3 "$ui_probe" list backupMessage | cut -f3)
 [[ $message == "Saved a copy: "* ]] || fail "the view said \"$message\" after saving"
 
-# Back up to the top with the mouse wheel, where "Done" is.
-for ((wheel = 0; wheel < 40; wheel++)); do
-  python3 "$ui_probe" wait grownupsClose --timeout 0.3 >/dev/null 2>&1 && break
-  button=4 click_on grownupsProgress
-done
-click_on grownupsClose
-await_gone grownupsScreen
+close_grownups
 
 # The dashboard now offers practice on J first, and it starts without a tutorial.
 description=$(python3 "$ui_probe" list trickyKeysDescription | cut -f3)
