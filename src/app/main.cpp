@@ -214,16 +214,15 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &store,
                      [&store](QSessionManager &) { store.saveIfUnsaved(); });
 
-    // The household's course is built before any screen exists, since the screens read it as
-    // they are made; at its first start the household's layout is the desktop's.
+    // The household's course is built after the first frame and before the screens, which
+    // read it as they are made (Main.qml): reading a layout other than US takes tens of
+    // milliseconds that the sky need not wait for.
     tapalong::DesktopKeyboard desktopKeyboard;
     desktopKeyboard.start();
     tapalong::KeyboardChoice keyboardChoice(store, &desktopKeyboard);
     tapalong::KeyboardChoice::setInstance(&keyboardChoice);
     if (useLayoutFromEnvironment())
         keyboardChoice.startWithActive();
-    else
-        keyboardChoice.start();
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));

@@ -227,6 +227,9 @@ private slots:
         choice.setSearch(u"german"_qs);
         QVERIFY(layouts->rowCount() > 1 && layouts->rowCount() < 40);
         QCOMPARE(choice.layoutAt(0), u"de"_qs); // "German" sorts before its variants
+        // What begins with the words typed comes before what only holds them.
+        choice.setSearch(u"russian"_qs);
+        QCOMPARE(choice.layoutAt(0), u"ru"_qs);
         choice.setSearch(u"us(dv"_qs); // by the keyboard data's own name too
         QStringList found;
         for (int row = 0; row < layouts->rowCount(); ++row)

@@ -12,6 +12,8 @@
 #include <QQmlEngine>
 #include <QSortFilterProxyModel>
 
+#include <utility>
+
 namespace tapalong {
 
 namespace {
@@ -19,18 +21,27 @@ namespace {
 QPointer<KeyboardChoice> s_instance;
 
 // A grown-up finds "German" by typing part of its name, or a layout by the name the keyboard
-// data gives it ("de", "us(dvorak)").
+// data gives it ("de", "us(dvorak)"). Names that begin with what was typed come first, so
+// "russ" offers "Russian" before "Kazakh (with Russian)"; otherwise the list keeps its order.
 class LayoutFilter final : public QSortFilterProxyModel {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    explicit LayoutFilter(QObject *parent) : QSortFilterProxyModel(parent) {}
 
     void setSearch(const QString &search)
     {
         m_search = search.trimmed();
-        invalidateFilter();
+        invalidate();
     }
 
 protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
+    {
+        const bool leftBegins = begins(left);
+        if (leftBegins != begins(right))
+            return leftBegins;
+        return left.row() < right.row();
+    }
+
     bool filterAcceptsRow(int row, const QModelIndex &parent) const override
     {
         if (m_search.isEmpty())
@@ -45,6 +56,13 @@ protected:
     }
 
 private:
+    bool begins(const QModelIndex &index) const
+    {
+        return index.data(LayoutCatalogue::descriptionRole)
+            .toString()
+            .startsWith(m_search, Qt::CaseInsensitive);
+    }
+
     QString m_search;
 };
 
@@ -57,6 +75,7 @@ KeyboardChoice::KeyboardChoice(AppStore &store, DesktopKeyboard *desktop, QObjec
       m_filtered(new LayoutFilter(this))
 {
     m_filtered->setSourceModel(m_catalogue);
+    m_filtered->sort(0);
     // The names arrive after the list is read: the layout's own among them.
     connect(m_catalogue, &LayoutCatalogue::readyChanged, this, [this] {
         emit readyChanged();
@@ -110,6 +129,8 @@ KeyboardChoice *KeyboardChoice::create(QQmlEngine *engine, QJSEngine *js)
 
 void KeyboardChoice::start()
 {
+    if (std::exchange(m_begun, true))
+        return;
     m_started = true;
     if (m_store.isFirstStart())
         followDesktop();
@@ -133,6 +154,7 @@ void KeyboardChoice::applySaved()
 
 void KeyboardChoice::startWithActive()
 {
+    m_begun = true;
     showActive();
 }
 

@@ -54,10 +54,11 @@ public:
     static KeyboardChoice *create(QQmlEngine *engine, QJSEngine *js);
 
     // Before any screen exists: at a household's first start the desktop's layout becomes its
-    // choice; then the saved choice's course is made the active one.
-    void start();
-    // The same, for a run whose course was chosen otherwise (TAPALONG_LAYOUT): the household's
-    // choice is neither followed nor applied, only compared with the desktop.
+    // choice; then the saved choice's course is made the active one. Only the first call of
+    // either start does anything.
+    Q_INVOKABLE void start();
+    // For a run whose course was chosen otherwise (TAPALONG_LAYOUT): the household's choice is
+    // neither followed nor applied, only compared with the desktop.
     void startWithActive();
 
     // The desktop it compares with, replaced (the Qt Quick tests play one); may be null.
@@ -108,7 +109,8 @@ private:
     // A first start whose desktop layout was not yet known when the course was chosen (locale1
     // answers late): it is followed once it arrives.
     bool m_awaitingDesktop = false;
-    bool m_started = false;
+    bool m_begun = false;   // either start was called
+    bool m_started = false; // the household's choice is followed
 };
 
 } // namespace tapalong
