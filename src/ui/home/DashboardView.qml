@@ -23,6 +23,12 @@ Item {
         store: AppStore
     }
 
+    // Keeps what Tab reaches in sight.
+    FocusNavigation {
+        id: reveal
+        flickable: flick
+    }
+
     Flickable {
         id: flick
         anchors.fill: parent
@@ -63,6 +69,8 @@ Item {
                     spacing: 4
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "greeting"
                         width: hello.width
                         text: progress.greeting
@@ -71,6 +79,8 @@ Item {
                         elide: Text.ElideRight
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "subtitle"
                         width: hello.width
                         text: progress.subtitle
@@ -90,11 +100,15 @@ Item {
                     width: visible ? implicitWidth : 0
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: "🔥"
                         font: Theme.emoji(30)
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: progress.streakDays
                         font: Theme.rounded(14, Font.Bold)
@@ -133,6 +147,8 @@ Item {
                             spacing: 4
 
                             Text {
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 objectName: "continueTitle"
                                 width: lessonText.width
                                 text: progress.continueTitle
@@ -141,6 +157,8 @@ Item {
                                 elide: Text.ElideRight
                             }
                             Text {
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 width: lessonText.width
                                 visible: text !== ""
                                 text: progress.continueWorld
@@ -156,7 +174,9 @@ Item {
                             anchors.right: parent.right
                             anchors.verticalCenter: parent.verticalCenter
                             text: progress.continueAction
+                            Accessible.name: progress.continueName
                             size: progress.nextLessonId !== "" ? 20 : 18
+                            onActiveFocusChanged: if (activeFocus) reveal.reveal(this)
                             onClicked: {
                                 if (progress.nextLessonId !== "")
                                     view.openLesson(progress.nextLessonId)
@@ -183,6 +203,8 @@ Item {
                     }
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         text: progress.progressText
                         font: Theme.rounded(13, Font.DemiBold)
                         color: Theme.textDim
@@ -243,6 +265,8 @@ Item {
                     spacing: 12
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.baseline: count.baseline
                         text: qsTr("Badges")
                         font: Theme.rounded(22, Font.Bold)
@@ -250,6 +274,8 @@ Item {
                     }
                     Text {
                         id: count
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "badgeCount"
                         text: progress.badgeCountText
                         font: Theme.rounded(15, Font.DemiBold)
@@ -258,7 +284,9 @@ Item {
                 }
 
                 BadgeShelf {
+                    objectName: "shelf"
                     width: sections.width
+                    onActiveFocusChanged: if (activeFocus) reveal.reveal(this)
                     badges: progress.badges
                 }
             }
