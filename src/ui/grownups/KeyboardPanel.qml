@@ -122,6 +122,9 @@ Item {
                 objectName: "layout:" + name
                 width: list.width
                 height: 32
+                Accessible.role: Accessible.ListItem
+                Accessible.name: description
+                Accessible.selected: ListView.isCurrentItem
 
                 Rectangle {
                     anchors.fill: parent
@@ -162,6 +165,8 @@ Item {
             visible: text !== ""
             text: root.message
             color: root.refused ? Theme.coral : Theme.mint
+            Accessible.role: Accessible.StaticText
+            Accessible.name: (root.refused ? qsTr("Problem: %1") : "%1").arg(text)
         }
     }
 

@@ -32,5 +32,7 @@ Item {
         color: Theme.sunshine
         wrapMode: Text.Wrap
         horizontalAlignment: Text.AlignHCenter
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 }
