@@ -33,7 +33,7 @@ class KeyboardChoice : public QObject {
     Q_PROPERTY(QString description READ description NOTIFY layoutChanged FINAL)
     // Every layout the keyboard data lists, sorted by name, narrowed by `search` (roles "name"
     // and "description"); read in the background the first time something asks (`ready`).
-    Q_PROPERTY(QAbstractItemModel *layouts READ layouts CONSTANT FINAL)
+    Q_PROPERTY(QObject *layouts READ layouts CONSTANT FINAL)
     Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged FINAL)
     Q_PROPERTY(QString search READ search WRITE setSearch NOTIFY searchChanged FINAL)
     // True while the keyboard the child types on is known to be another layout than the one on
@@ -49,7 +49,8 @@ public:
     ~KeyboardChoice() override;
 
     // QML's singleton is the one handed to setInstance() before the first QML file that uses
-    // it loads; the caller keeps ownership. Without one QML makes its own, following no desktop.
+    // it loads; the caller keeps ownership. Without one QML makes its own, which follows no
+    // desktop and applies no saved choice.
     static void setInstance(KeyboardChoice *choice);
     static KeyboardChoice *create(QQmlEngine *engine, QJSEngine *js);
 
