@@ -3,6 +3,7 @@
 // The saved records: everything Tapalong remembers between runs is one AppData.
 #pragma once
 
+#include "comfort.h"
 #include "gamefacts.h"
 #include "layoutname.h"
 
@@ -135,6 +136,7 @@ struct Profile {
     QList<PracticeEntry> history; // oldest first, at most History::maxEntries
     KeyStats keyStats;
     QList<PracticeText> practiceTexts; // in the order they were added
+    Comfort comfort;
 
     qint64 totalStars() const;
     double bestWPM() const;

@@ -238,6 +238,10 @@ void writeProfile(JsonWriter &w, const Profile &profile)
         }
         w.endArray();
     }
+    if (!profile.comfort.isDefault()) {
+        w.key(Key::comfort);
+        w.preEncoded(ComfortCodec::encode(profile.comfort));
+    }
     w.endObject();
 }
 
@@ -392,6 +396,7 @@ Profile readProfile(const QJsonValue &value, bool &ok)
     profile.history = History::readHistory(fields.entry(Key::history));
     profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
     profile.practiceTexts = PracticeTexts::read(fields.entry(Key::practiceTexts));
+    profile.comfort = ComfortCodec::read(fields.entry(Key::comfort));
     return profile;
 }
 

@@ -38,6 +38,8 @@ inline constexpr QLatin1StringView lastActiveDay{"lastActiveDay"};
 inline constexpr QLatin1StringView history{"history"};
 inline constexpr QLatin1StringView keyStats{"keyStats"};
 inline constexpr QLatin1StringView practiceTexts{"practiceTexts"};
+// The explorer's own look (comfort.h); written only when it is not the usual one.
+inline constexpr QLatin1StringView comfort{"comfort"};
 
 inline constexpr QLatin1StringView stars{"stars"};
 inline constexpr QLatin1StringView wpm{"wpm"};
