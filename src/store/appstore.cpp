@@ -75,6 +75,11 @@ void AppStore::setInstance(AppStore *store)
     s_instance = store;
 }
 
+AppStore *AppStore::instance()
+{
+    return s_instance;
+}
+
 AppStore *AppStore::create(QQmlEngine *, QJSEngine *engine)
 {
     Q_ASSERT_X(s_instance, "AppStore::create", "setInstance() must come first");
@@ -377,6 +382,15 @@ void AppStore::removePracticeText(QUuid profileId, QUuid textId)
     updateProfile(profileId, [&](Profile &profile) {
         profile.practiceTexts.removeIf([&](const PracticeText &t) { return t.id == textId; });
     });
+}
+
+void AppStore::setComfort(QUuid profileId, const Comfort &comfort)
+{
+    const auto it = std::find_if(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                 [&](const Profile &p) { return p.id == profileId; });
+    if (it == m_data.profiles.cend() || it->comfort == comfort)
+        return;
+    updateProfile(profileId, [&](Profile &profile) { profile.comfort = comfort; });
 }
 
 void AppStore::addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,

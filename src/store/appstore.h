@@ -97,6 +97,8 @@ public:
     // QML file that uses it is loaded; the caller keeps ownership.
     static void setInstance(AppStore *store);
     static AppStore *create(QQmlEngine *, QJSEngine *engine);
+    // The one handed to setInstance(); null before.
+    static AppStore *instance();
 
     const AppData &data() const { return m_data; }
     // The one change path: publish, then hand the new state to the writer.
@@ -152,6 +154,8 @@ public:
     // the new text's id, null when nothing was added.
     QUuid addPracticeText(QUuid profileId, const QString &text);
     void removePracticeText(QUuid profileId, QUuid textId);
+    // An explorer's look; an id that names no explorer, or the look it has, changes nothing.
+    void setComfort(QUuid profileId, const Comfort &comfort);
 
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }

@@ -35,7 +35,7 @@ GameOverlayCard {
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.headline
-        font: Theme.rounded(30, Font.Black)
+        font: Theme.look.rounded(30, Font.Black)
         color: Theme.textPrimary
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
@@ -44,14 +44,14 @@ GameOverlayCard {
         objectName: "finalScore"
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.score
-        font: Theme.rounded(56, Font.Black)
+        font: Theme.look.rounded(56, Font.Black)
         color: Theme.sunshine
     }
     Text {
         objectName: "best"
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Best: %1").arg(root.best)
-        font: Theme.rounded(16, Font.DemiBold)
+        font: Theme.look.rounded(16, Font.DemiBold)
         color: Theme.textDim
     }
     Column {

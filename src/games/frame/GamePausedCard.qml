@@ -18,7 +18,7 @@ GameOverlayCard {
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Paused")
-        font: Theme.rounded(30, Font.Bold)
+        font: Theme.look.rounded(30, Font.Bold)
         color: Theme.textPrimary
     }
     Row {

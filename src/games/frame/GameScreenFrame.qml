@@ -56,6 +56,11 @@ Item {
 
     // For the game's texts and layout.
     readonly property GameFrame frame: frame
+
+    // A gentle game's falling and moving things go at the explorer's slower pace.
+    Binding {
+        root.game.pace: Theme.gamePace
+    }
     readonly property bool isBonus: frame.isBonus
     readonly property int bonusSeconds: frame.bonusSeconds
     // Where the bar ends, for a playfield that lays itself out under it.
@@ -104,7 +109,7 @@ Item {
             anchors.verticalCenter: hud.verticalCenter
             text: "✕"
             size: 16
-            font: Theme.rounded(15, Font.Bold)
+            font: Theme.look.rounded(15, Font.Bold)
             onClicked: frame.exit()
         }
 
@@ -117,7 +122,7 @@ Item {
             anchors.rightMargin: 16
             anchors.verticalCenter: hud.verticalCenter
             text: frame.barTitle
-            font: Theme.rounded(20, Font.Bold)
+            font: Theme.look.rounded(20, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
         }
@@ -134,7 +139,7 @@ Item {
                 visible: root.game.hasTimeLeft
                 //: Seconds left in a game
                 text: qsTr("⏱ %1s").arg(root.game.secondsLeft)
-                font: Theme.rounded(18, Font.Bold)
+                font: Theme.look.rounded(18, Font.Bold)
                 // ⌈t⌉ ≤ 10 exactly when t ≤ 10, and it changes only once a second.
                 textColor: root.game.secondsLeft <= 10 ? Theme.coral : Theme.textPrimary
             }
@@ -143,7 +148,7 @@ Item {
                 anchors.verticalCenter: figures.verticalCenter
                 visible: root.game.combo >= 3
                 text: qsTr("🔥 combo ×%1").arg(root.game.combo)
-                font: Theme.rounded(16, Font.Bold)
+                font: Theme.look.rounded(16, Font.Bold)
                 textColor: Theme.tangerine
             }
             Row {
@@ -163,7 +168,7 @@ Item {
                 anchors.verticalCenter: figures.verticalCenter
                 width: Math.max(70, implicitWidth)
                 text: root.game.score
-                font: Theme.rounded(26, Font.Bold)
+                font: Theme.look.rounded(26, Font.Bold)
                 color: Theme.sunshine
                 horizontalAlignment: Text.AlignRight
                 transform: Shake {

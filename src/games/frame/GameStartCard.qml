@@ -27,7 +27,7 @@ GameOverlayCard {
         objectName: "startTitle"
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.title
-        font: Theme.rounded(34, Font.Black)
+        font: Theme.look.rounded(34, Font.Black)
         color: Theme.textPrimary
     }
     Text {
@@ -35,7 +35,7 @@ GameOverlayCard {
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.text
-        font: Theme.rounded(17, Font.DemiBold)
+        font: Theme.look.rounded(17, Font.DemiBold)
         color: Theme.textDim
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
@@ -45,7 +45,7 @@ GameOverlayCard {
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.focusLine !== ""
         text: root.focusLine
-        font: Theme.mono(14, Font.Bold)
+        font: Theme.look.mono(14, Font.Bold)
         color: Theme.sunshine
     }
     Text {
@@ -53,7 +53,7 @@ GameOverlayCard {
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.poolLine !== ""
         text: root.poolLine
-        font: Theme.mono(14, Font.Bold)
+        font: Theme.look.mono(14, Font.Bold)
         color: root.poolColor
     }
     BigButton {

@@ -19,7 +19,7 @@ Rectangle {
     Text {
         id: label
         anchors.centerIn: parent
-        font: Theme.rounded(16, Font.Bold)
+        font: Theme.look.rounded(16, Font.Bold)
         color: Theme.textPrimary
     }
 }

@@ -233,6 +233,14 @@ Item {
                 explorerName: visible ? report.explorers[report.selected].name : ""
             }
 
+            ComfortPanel {
+                objectName: "comfortPanel"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

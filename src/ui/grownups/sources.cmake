@@ -11,6 +11,7 @@ tapalong_ui_folder(
     reportpdf.h reportpdf.cpp
     printouts.h printouts.cpp
     practicetexteditor.h practicetexteditor.cpp
+    comfortsettings.h comfortsettings.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -24,4 +25,5 @@ tapalong_ui_folder(
     PrintoutFileDialog.qml
     PracticeTextsPanel.qml
     PracticeTextFileDialog.qml
+    ComfortPanel.qml
 )

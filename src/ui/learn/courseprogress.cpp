@@ -40,7 +40,7 @@ QColor circleColor(MapLesson::Circle circle)
 {
     switch (circle) {
     case MapLesson::Circle::locked:
-        return Theme::card();
+        return Palette::usual().card;
     case MapLesson::Circle::open:
         return faded(Theme::sky(), 0.25f);
     case MapLesson::Circle::threeStars:

@@ -69,13 +69,13 @@ Item {
 
             Text {
                 text: lesson.heading
-                font: Theme.rounded(22, Font.Bold)
+                font: Theme.look.rounded(22, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
                 objectName: "drillLabel"
                 text: lesson.drillLabel
-                font: Theme.rounded(13, Font.DemiBold)
+                font: Theme.look.rounded(13, Font.DemiBold)
                 color: Theme.textDim
             }
         }
@@ -120,6 +120,11 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 chars: root.session?.chars ?? ""
                 charIndex: root.session?.charIndex ?? 0
+                wrongCount: root.session?.wrong ?? 0
+                // At the usual window the line keeps its size; a larger text grows it only as
+                // far as the window is larger than that.
+                grow: Math.min(Theme.textScale, Math.max(1, Math.min(root.width / 1180,
+                                                                     root.height / 780)))
                 transform: Shake {
                     count: root.session?.wrong ?? 0
                 }
@@ -238,13 +243,13 @@ Item {
                 objectName: "value"
                 anchors.verticalCenter: pillRow.verticalCenter
                 text: pill.value
-                font: Theme.rounded(18, Font.Bold)
+                font: Theme.look.rounded(18, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
                 anchors.verticalCenter: pillRow.verticalCenter
                 text: pill.label
-                font: Theme.rounded(12, Font.DemiBold)
+                font: Theme.look.rounded(12, Font.DemiBold)
                 color: Theme.textDim
             }
         }
