@@ -11,7 +11,8 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core fonts-sil-andika fonts-opendyslexic
+  xkb-data libx11-data)
 
 # Not needed to run, but recommended, so apt installs them with the package: Qt's Wayland
 # plugin, so that on a Wayland desktop Tapalong is a native client (docs/ARCHITECTURE.md says

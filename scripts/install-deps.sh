@@ -18,7 +18,8 @@ packages=(
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core fonts-sil-andika fonts-opendyslexic
+  xkb-data libx11-data
   # run time, recommended: native Wayland, the desktop's own file dialog (XDG portal, GTK)
   qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs

@@ -245,8 +245,8 @@ private slots:
         store.chooseProfile(mia.id.toString(QUuid::WithoutBraces));
         QCOMPARE(looks.size(), 1);
         QCOMPARE(theme.textDim(), Palette::highContrast().textDim);
-        QVERIFY(theme.textScale() > 1.2);
-        QCOMPARE(theme.look().rounded(20).pixelSize(), 26);
+        QVERIFY(theme.textScale() > 1.1);
+        QCOMPARE(theme.look().rounded(20).pixelSize(), 24);
 
         // A change for someone else is no change of look.
         store.setComfort(leo.id, Comfort{ReadingFont::andika});

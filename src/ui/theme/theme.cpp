@@ -163,9 +163,9 @@ qreal Look::textScale() const
     case TextSize::normal:
         break;
     case TextSize::large:
-        return 1.15;
+        return 1.1;
     case TextSize::larger:
-        return 1.3;
+        return 1.2;
     }
     return 1.0;
 }
