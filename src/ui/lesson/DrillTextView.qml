@@ -85,6 +85,7 @@ Scrim {
 
     // Over the next cell, for a moment after each wrong key.
     Text {
+        id: wrongMark
         objectName: "wrongMark"
         visible: root.marksWrongKeys
         x: cells.x + root.charIndex * root.cellWidth + (root.cellWidth - width) / 2
@@ -94,9 +95,10 @@ Scrim {
         color: Theme.coral
         opacity: 0
 
-        NumberAnimation on opacity {
+        NumberAnimation {
             id: wrongFlash
-            running: false
+            target: wrongMark
+            property: "opacity"
             from: 1
             to: 0
             duration: 900
