@@ -218,8 +218,12 @@ xdotool type --delay 30 "$(python3 -c 'import re, sys; print(sum(map(int, re.fin
 xdotool key Return
 shot grownups-progress grownupsSummary
 for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
+for _ in 1 2 3 4 5 6 7 8; do
+  python3 "$ui_probe" wait "games 1" --timeout 1 >/dev/null 2>&1 && break
+  click_on grownupsMoreBelow
+done
+shot grownups-look "games 1"
 shot grownups-keys-and-backup saveCopyButton
-shot grownups-look "font 0"
 click_on saveCopyButton
 shot grownups-save-dialog saveDialogName --focus
 # A copy saved as a grown-up would: a name typed over the one offered, Return.
@@ -241,7 +245,10 @@ await_gone dialogTitleBarLabel
 shot grownups-restore-preview restoreConfirm
 click_on restoreCancel
 await restoreButton
-for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
+for _ in $(seq 20); do
+  python3 "$ui_probe" wait grownupsClose --timeout 1 >/dev/null 2>&1 && break
+  button=4 click_on grownupsProgress
+done
 click_on grownupsClose
 await_gone grownupsScreen
 click_on trickyKeysButton

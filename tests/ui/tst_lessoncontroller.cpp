@@ -323,7 +323,7 @@ private slots:
         QCOMPARE(h.session().lesson().drills,
                  (QStringList{u"Once upon a time there was a little fox"_qs,
                               u"who liked to type."_qs, u"The end."_qs}));
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QVERIFY(!h.lesson->hasNextLesson());
         QVERIFY(h.lesson->bonusChoices().isEmpty());
 
