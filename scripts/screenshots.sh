@@ -245,9 +245,9 @@ await_gone dialogTitleBarLabel
 shot grownups-restore-preview restoreConfirm
 click_on restoreCancel
 await restoreButton
-for _ in $(seq 20); do
+for _ in $(seq 10); do
   python3 "$ui_probe" wait grownupsClose --timeout 1 >/dev/null 2>&1 && break
-  button=4 click_on grownupsProgress
+  for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
 done
 click_on grownupsClose
 await_gone grownupsScreen

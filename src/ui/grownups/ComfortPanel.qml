@@ -99,7 +99,7 @@ Item {
         Choices {
             title: qsTr("Reading font")
             key: "font"
-            labels: [qsTr("Rounded"), "Andika", "OpenDyslexic"]
+            labels: [qsTr("Rounded"), "Andika", "OpenDyslexic"]  // not translated: the fonts' own names
             value: settings.font
             onChosen: (v) => settings.font = v
         }
