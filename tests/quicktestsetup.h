@@ -9,6 +9,7 @@
 #include "feedback.h"
 #include "recordingsound.h"
 #include "framepacer.h"
+#include "translation.h"
 
 #include <QObject>
 #include <QQmlEngine>
@@ -21,6 +22,8 @@ public:
     explicit QuickTestSetup(tapalong::AppStore *&supportStore,
                             tapalong::RecordingSoundBackend **supportSounds = nullptr)
     {
+        // English's plural forms come from its catalogue.
+        tapalong::installTranslation(QStringLiteral("en"));
         tapalong::AppStore::setInstance(&m_store);
         supportStore = &m_store;
         m_feedback.setSoundBackend(&m_sounds);

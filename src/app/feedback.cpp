@@ -7,7 +7,8 @@
 namespace tapalong {
 
 Feedback::Feedback(const AppStore &store, QObject *parent)
-    : QObject(parent), m_store(store), m_voiceWasEnabled(store.voiceEnabled())
+    : QObject(parent), m_store(store), m_voiceWasEnabled(store.voiceEnabled()),
+      m_language(store.language())
 {
     Announcer &announcer = Announcer::instance();
     connect(&announcer, &Announcer::announced, this,
@@ -40,6 +41,14 @@ SoundPlayer::Sound Feedback::soundFor(Announcer::Event event)
     return Sound::Tink;
 }
 
+void Feedback::setSpeechBackend(SpeechBackend *backend)
+{
+    m_speech = backend;
+    m_language = m_store.language();
+    if (m_speech)
+        m_speech->setLanguage(m_language);
+}
+
 void Feedback::play(SoundPlayer::Sound sound)
 {
     if (m_sound && m_store.soundEnabled())
@@ -67,6 +76,11 @@ void Feedback::onDataChanged()
     if (m_voiceWasEnabled && !enabled)
         hush();
     m_voiceWasEnabled = enabled;
+    if (const QString language = m_store.language(); language != m_language) {
+        m_language = language;
+        if (m_speech)
+            m_speech->setLanguage(language);
+    }
 }
 
 } // namespace tapalong

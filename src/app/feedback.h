@@ -18,7 +18,8 @@ class AppStore;
 // new line cuts off the last one, so utterances never queue up, and turning the voice off
 // silences it at once. Neither the store nor the backends are owned, and the store must outlive
 // the feedback; a missing backend is silent, so the program can set them up once its first
-// frame is on screen.
+// frame is on screen. The voice speaks the household's language, or nothing where it has no voice
+// for it.
 class Feedback : public QObject {
     Q_OBJECT
 
@@ -26,7 +27,8 @@ public:
     explicit Feedback(const AppStore &store, QObject *parent = nullptr);
 
     void setSoundBackend(SoundBackend *backend) { m_sound = backend; }
-    void setSpeechBackend(SpeechBackend *backend) { m_speech = backend; }
+    // The backend speaks the household's language from here on, and whenever it changes.
+    void setSpeechBackend(SpeechBackend *backend);
 
     static SoundPlayer::Sound soundFor(Announcer::Event event);
 
@@ -40,6 +42,7 @@ private:
     SoundBackend *m_sound = nullptr;
     SpeechBackend *m_speech = nullptr;
     bool m_voiceWasEnabled = false;
+    QString m_language;
 };
 
 } // namespace tapalong

@@ -135,8 +135,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
-    // Before the store and the engine: the course, the badges and the screens translate once.
-    tapalong::installTranslation(app);
+    // The desktop's language for now: the household's is known once the store has read its file.
+    const QString desktopLanguage = tapalong::desktopLanguage();
+    tapalong::installTranslation(desktopLanguage);
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -186,6 +187,14 @@ int main(int argc, char *argv[])
                      [&store](QSessionManager &) { store.saveIfUnsaved(); });
 
     QQmlApplicationEngine engine;
+    // The grown-ups' corner changes the language while the program runs: the catalogues and the
+    // tables first, then every qsTr binding, and the store's change rebuilds the screens.
+    store.setLanguageSwitch(desktopLanguage, [&engine](const QString &language) {
+        tapalong::installTranslation(language);
+        engine.retranslate();
+    });
+    if (store.language() != desktopLanguage)
+        tapalong::installTranslation(store.language());
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tapalong/App/Main.qml")));
     auto *window = engine.rootObjects().isEmpty()

@@ -4,6 +4,7 @@
 
 #include "drillbuilder.h"
 #include "seededrng.h"
+#include "translatedtable.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -55,7 +56,8 @@ struct UnitRow {
 };
 
 // The ids are the keys of saved lesson results: they must never change. The titles are
-// English; the course is built on first use, after the program has chosen its language.
+// English; the course is built in the household's language on first use, and again after it
+// changes.
 const std::array<UnitRow, 6> unitRows = {{
     {"u1", QT_TRANSLATE_NOOP("Course", "Home Row"), u"\U0001F3E0", 6},
     {"u2", QT_TRANSLATE_NOOP("Course", "Top Row"), u"\U0001F388", 6},
@@ -346,8 +348,8 @@ Course::Course(std::shared_ptr<const Data> data) : d(std::move(data)) {}
 
 const Course &Course::us()
 {
-    static const Course course = build(Keyboard::us());
-    return course;
+    static TranslatedTable<Course> course([] { return build(Keyboard::us()); });
+    return course.get();
 }
 
 Course Course::build(const Keyboard &keyboard)
@@ -440,6 +442,12 @@ QList<Course> &chosen()
 
 const Course &active()
 {
+    // Built again, its titles in the new language, once the household's language changes.
+    static int language = TranslatedTables::generation();
+    if (const int now = TranslatedTables::generation(); now != language) {
+        language = now;
+        chosen().append(Course::build(KeyboardLayout::active()));
+    }
     return chosen().constLast();
 }
 

@@ -14,6 +14,9 @@ public:
     virtual ~SpeechBackend() = default;
     virtual void speak(const QString &text) = 0;
     virtual void stop() = 0;
+    // The household's language, "en", "de", "fr" or "es": what follows is said in it, or not
+    // at all where the engine has no voice for it.
+    virtual void setLanguage(const QString &language) = 0;
 };
 
 // How the program's voice sounds: which voice of the engine, and how fast. What is said, and
@@ -30,8 +33,9 @@ public:
     // On the 0…1 scale where 0.5 is the normal pace: a little slower for children.
     static constexpr double rate = 0.46;
 
-    // Index of the English voice to use, or -1 for the engine's default voice.
-    static int chooseVoice(const QList<Voice> &voices);
+    // Index of the voice to use for `language` ("en", "de" …), or -1 where none speaks it: then
+    // nothing is said, for a German line read by an English voice helps nobody.
+    static int chooseVoice(const QList<Voice> &voices, const QString &language = QStringLiteral("en"));
     // Maps the 0…1 rate (0.5 normal) onto Qt's −1…1 (0 normal).
     static double qtRate(double rate);
 

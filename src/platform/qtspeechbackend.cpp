@@ -4,9 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QMutex>
+#include <QThread>
 #include <QTextToSpeech>
 #include <QVoice>
 
+#include <chrono>
 #include <utility>
 
 namespace tapalong {
@@ -16,6 +19,7 @@ namespace {
 Q_LOGGING_CATEGORY(lcSpeech, "tapalong.speech", QtWarningMsg)
 
 const QString flite = QStringLiteral("flite");
+const QString speechd = QStringLiteral("speechd");
 
 // flite's awb has failed every utterance ("Audio streaming error") on some Debian 12 machines,
 // and flite makes it the default; the other voices are as good.
@@ -34,13 +38,13 @@ std::unique_ptr<QTextToSpeech> openEngine(const QString &engine)
     return speech;
 }
 
-// Qt 6.4 lists voices for the current locale only, so every English locale is visited.
-QList<QVoice> englishVoices(QTextToSpeech &speech)
+// Qt 6.4 lists voices for the current locale only, so every locale of the language is visited.
+QList<QVoice> voicesOf(QTextToSpeech &speech, QLocale::Language language)
 {
     QList<QVoice> voices;
     const QLocale original = speech.locale();
     for (const QLocale &locale : speech.availableLocales()) {
-        if (locale.language() != QLocale::English)
+        if (locale.language() != language)
             continue;
         speech.setLocale(locale);
         for (const QVoice &voice : speech.availableVoices()) {
@@ -52,23 +56,146 @@ QList<QVoice> englishVoices(QTextToSpeech &speech)
     return voices;
 }
 
+QList<QVoice> englishVoices(QTextToSpeech &speech)
+{
+    return voicesOf(speech, QLocale::English);
+}
+
+// Sets the voice Narrator chooses for `language`; false where the engine has none.
+bool chooseVoice(QTextToSpeech &speech, const QList<QVoice> &voices, const QString &language)
+{
+    // Qt 6.4 reports no voice quality, so every voice counts as standard.
+    QList<Narrator::Voice> choices;
+    for (const QVoice &voice : voices)
+        choices.append({voice.locale().name().replace(u'_', u'-')});
+    const int chosen = Narrator::chooseVoice(choices, language);
+    if (chosen < 0)
+        return false;
+    speech.setLocale(voices[chosen].locale());
+    speech.setVoice(voices[chosen]);
+    return true;
+}
+
 } // namespace
+
+// The speech-dispatcher engine, on a thread of its own: nothing here runs on the drawing thread.
+class SpeechdVoice : public QObject {
+public:
+    explicit SpeechdVoice(std::shared_ptr<QtSpeechBackend::HandOvers> handOvers)
+        : m_handOvers(std::move(handOvers))
+    {
+    }
+
+    void open(const QString &language)
+    {
+        m_speech.reset();
+        setVoiceName({});
+        QElapsedTimer clock;
+        clock.start();
+        if (!QTextToSpeech::availableEngines().contains(speechd)) {
+            qCInfo(lcSpeech) << "no speech-dispatcher: silent in" << language;
+            return;
+        }
+        auto speech = openEngine(speechd);
+        if (!speech)
+            return;
+        // A language the program does not know reads as English's C locale: no voice for it.
+        const QLocale::Language wanted = QLocale(language).language();
+        if (wanted == QLocale::C ||
+            !chooseVoice(*speech, voicesOf(*speech, wanted), language)) {
+            qCInfo(lcSpeech) << "no speechd voice for" << language << ": silent";
+            return;
+        }
+        speech->setRate(Narrator::qtRate(Narrator::rate));
+        m_speech = std::move(speech);
+        setVoiceName(m_speech->voice().name());
+        qCInfo(lcSpeech) << "speechd voice" << m_speech->voice().name() << "for" << language
+                         << "ready in" << clock.elapsed() << "ms";
+    }
+    void say(const QString &text)
+    {
+        if (!m_speech)
+            return;
+        m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+        m_speech->say(text);
+        m_handOvers->add();
+    }
+    void stop()
+    {
+        if (m_speech)
+            m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+    }
+    QString voiceName() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_voiceName;
+    }
+
+private:
+    void setVoiceName(const QString &name)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_voiceName = name;
+    }
+
+    std::shared_ptr<QtSpeechBackend::HandOvers> m_handOvers;
+    std::unique_ptr<QTextToSpeech> m_speech;
+    mutable QMutex m_mutex;
+    QString m_voiceName;
+};
 
 QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine)
 {
     m_sayLater.setSingleShot(true);
     m_sayLater.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_sayLater, &QTimer::timeout, &m_sayLater, [this] {
-        if (m_speech)
+        if (m_speech) {
             m_speech->say(std::exchange(m_pending, QString()));
+            m_handOvers->add();
+        }
     });
 }
 
-QtSpeechBackend::~QtSpeechBackend() = default;
+QtSpeechBackend::~QtSpeechBackend()
+{
+    if (!m_speechd)
+        return;
+    QMetaObject::invokeMethod(m_speechd, [voice = m_speechd] { delete voice; });
+    m_speechdThread->quit();
+    // A hung daemon holds the thread inside its client library: leave both behind rather than
+    // keep the program from ending.
+    if (m_speechdThread->wait(2000))
+        delete m_speechdThread;
+    else
+        qCInfo(lcSpeech) << "speech-dispatcher does not answer; left behind";
+}
+
+void QtSpeechBackend::setLanguage(const QString &language)
+{
+    if (language == m_language)
+        return;
+    stop();
+    m_language = language;
+    if (english())
+        return;
+    if (!m_speechd) {
+        m_speechdThread = new QThread;
+        m_speechdThread->setObjectName(QStringLiteral("speechd"));
+        m_speechd = new SpeechdVoice(m_handOvers);
+        m_speechd->moveToThread(m_speechdThread);
+        m_speechdThread->start();
+    }
+    QMetaObject::invokeMethod(m_speechd, [voice = m_speechd, language] { voice->open(language); });
+}
+
+QString QtSpeechBackend::speechdVoiceName() const
+{
+    return m_speechd && !english() ? m_speechd->voiceName() : QString();
+}
 
 void QtSpeechBackend::prepare()
 {
-    if (m_prepared)
+    if (!english() || m_prepared)
         return;
     m_prepared = true;
     QElapsedTimer clock;
@@ -98,15 +225,8 @@ void QtSpeechBackend::prepare()
         return;
     }
 
-    // Qt 6.4 reports no voice quality, so every voice counts as standard.
-    QList<Narrator::Voice> choices;
-    for (const QVoice &voice : voices)
-        choices.append({voice.locale().name().replace(u'_', u'-')});
-    const int chosen = Narrator::chooseVoice(choices);
-    if (chosen >= 0) {
-        speech->setLocale(voices[chosen].locale());
-        speech->setVoice(voices[chosen]);
-    }
+    // Without an English voice, the engine's default voice (English, where nothing says so).
+    chooseVoice(*speech, voices, m_language);
     speech->setRate(Narrator::qtRate(Narrator::rate));
     QObject::connect(speech.get(), &QTextToSpeech::errorOccurred, speech.get(),
                      [](QTextToSpeech::ErrorReason, const QString &message) {
@@ -119,6 +239,11 @@ void QtSpeechBackend::prepare()
 
 void QtSpeechBackend::speak(const QString &text)
 {
+    if (!english()) {
+        if (m_speechd)
+            QMetaObject::invokeMethod(m_speechd, [voice = m_speechd, text] { voice->say(text); });
+        return;
+    }
     prepare();
     if (!m_speech)
         return;
@@ -134,6 +259,16 @@ void QtSpeechBackend::stop()
     m_pending.clear();
     if (m_speech)
         m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+    if (m_speechd)
+        QMetaObject::invokeMethod(m_speechd, [voice = m_speechd] { voice->stop(); });
+}
+
+void QtSpeechBackend::HandOvers::add()
+{
+    lastNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                 std::chrono::steady_clock::now().time_since_epoch())
+                 .count();
+    ++count;
 }
 
 QString QtSpeechBackend::engineName() const

@@ -58,6 +58,9 @@ private:
 struct AppSettings {
     bool soundEnabled = true;
     bool voiceEnabled = true;
+    // The household's language ("de", "fr", "es", "en") once a grown-up has chosen one; until
+    // then the desktop's. Kept as written, so that a language a later version knows survives.
+    std::optional<QString> language;
 
     bool operator==(const AppSettings &) const = default;
 };

@@ -302,6 +302,12 @@ public:
             return std::nullopt;
         return number(key);
     }
+    std::optional<QString> optionalString(QLatin1StringView key) const
+    {
+        if (isAbsent(key))
+            return std::nullopt;
+        return string(key);
+    }
     std::optional<QUuid> optionalUuid(QLatin1StringView key) const
     {
         if (isAbsent(key))
@@ -414,6 +420,8 @@ QByteArray encode(const AppData &data)
     w.beginObject();
     w.field(Key::soundEnabled, data.settings.soundEnabled);
     w.field(Key::voiceEnabled, data.settings.voiceEnabled);
+    if (data.settings.language)
+        w.field(Key::language, *data.settings.language);
     w.endObject();
     w.endObject();
     return w.result();
@@ -438,6 +446,7 @@ std::optional<AppData> decode(const QByteArray &json)
     const ObjectReader settings(root.entry(Key::settings), ok);
     data.settings.soundEnabled = settings.flagOrTrue(Key::soundEnabled);
     data.settings.voiceEnabled = settings.flagOrTrue(Key::voiceEnabled);
+    data.settings.language = settings.optionalString(Key::language);
 
     if (!ok)
         return std::nullopt;

@@ -20,6 +20,7 @@ inline constexpr QLatin1StringView settings{"settings"};
 
 inline constexpr QLatin1StringView soundEnabled{"soundEnabled"};
 inline constexpr QLatin1StringView voiceEnabled{"voiceEnabled"};
+inline constexpr QLatin1StringView language{"language"};
 
 inline constexpr QLatin1StringView id{"id"};
 inline constexpr QLatin1StringView name{"name"};

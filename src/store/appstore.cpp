@@ -216,6 +216,39 @@ void AppStore::toggleVoice()
     setData(std::move(next));
 }
 
+QStringList AppStore::languages()
+{
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+            QStringLiteral("es")};
+}
+
+QString AppStore::language() const
+{
+    // A language only a later version speaks reads as no choice at all; the file keeps it.
+    const std::optional<QString> &chosen = m_data.settings.language;
+    return chosen && languages().contains(*chosen) ? *chosen : m_desktopLanguage;
+}
+
+void AppStore::setLanguageSwitch(const QString &desktopLanguage,
+                                 std::function<void(const QString &)> apply)
+{
+    m_desktopLanguage = languages().contains(desktopLanguage) ? desktopLanguage
+                                                              : QStringLiteral("en");
+    m_applyLanguage = std::move(apply);
+}
+
+void AppStore::chooseLanguage(const QString &language)
+{
+    if (!languages().contains(language) || m_data.settings.language == language)
+        return;
+    const bool changes = language != this->language();
+    if (changes && m_applyLanguage)
+        m_applyLanguage(language);
+    AppData next = m_data;
+    next.settings.language = language;
+    setData(std::move(next));
+}
+
 void AppStore::toggleSound()
 {
     AppData next = m_data;

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
@@ -58,6 +59,8 @@ class AppStore : public QObject {
     Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
+    // The household's language, one of `languages`: a grown-up's choice, or the desktop's.
+    Q_PROPERTY(QString language READ language NOTIFY dataChanged)
     // In creation order.
     Q_PROPERTY(QList<tapalong::ProfileSummary> profiles READ profileList NOTIFY dataChanged)
     // Empty, empty and "🙂" while there is no current profile.
@@ -121,6 +124,16 @@ public:
     Q_INVOKABLE void deleteProfile(const QString &id);
     Q_INVOKABLE void toggleVoice();
     Q_INVOKABLE void toggleSound();
+    // Only from the grown-ups' corner, never during a lesson or game: the switch (see
+    // setLanguageSwitch) installs the language's texts before anyone hears of the change, so
+    // every table of translated text is rebuilt when the screens read it again.
+    Q_INVOKABLE void chooseLanguage(const QString &language);
+    // The languages the program speaks, English first.
+    static QStringList languages();
+    // The desktop's language, and what makes a language current (installs its catalogue); the
+    // program sets them at start, before the screens exist.
+    void setLanguageSwitch(const QString &desktopLanguage,
+                           std::function<void(const QString &)> apply);
     // An id that names no profile changes nothing.
     Q_INVOKABLE void chooseProfile(const QString &id);
     Q_INVOKABLE void switchPlayer();
@@ -145,6 +158,7 @@ public:
     bool hasCurrentProfile() const { return currentProfile() != nullptr; }
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
+    QString language() const;
 
     QList<ProfileSummary> profileList() const;
     QString currentProfileId() const;
@@ -172,6 +186,8 @@ private:
     QString m_saveProblem;
     QTimer m_retry;
     int m_nextRetryMs = firstRetryMs;
+    QString m_desktopLanguage = QStringLiteral("en");
+    std::function<void(const QString &)> m_applyLanguage;
 };
 
 } // namespace tapalong

@@ -3,6 +3,7 @@
 #include "badges.h"
 
 #include "curriculum.h"
+#include "translatedtable.h"
 
 #include <QCoreApplication>
 
@@ -139,19 +140,19 @@ QList<Criterion> buildCriteria()
 
 const QList<Criterion> &criteria()
 {
-    static const QList<Criterion> table = buildCriteria();
-    return table;
+    static TranslatedTable<QList<Criterion>> table(buildCriteria);
+    return table.get();
 }
 
 const QList<Badge> &all()
 {
-    static const QList<Badge> badges = [] {
+    static TranslatedTable<QList<Badge>> badges([] {
         QList<Badge> list;
         for (const Criterion &criterion : criteria())
             list.append(criterion.badge);
         return list;
-    }();
-    return badges;
+    });
+    return badges.get();
 }
 
 QList<Badge> award(Profile &profile, const Clock &clock)

@@ -37,7 +37,8 @@ struct Criterion {
     std::function<bool(const Profile &)> test;
 };
 
-// Built once, on first use; the order is the order badges are shown and awarded in.
+// Built on first use and after a language change; the order is the order badges are shown
+// and awarded in.
 const QList<Criterion> &criteria();
 const QList<Badge> &all();
 

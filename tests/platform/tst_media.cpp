@@ -11,6 +11,9 @@
 #include <QTextToSpeech>
 #include <QtEndian>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace tapalong;
 
 namespace {
@@ -99,6 +102,69 @@ private slots:
     // Guards against a narrator freezing the lesson or the quit, and against flite's broken voice;
     // and against speechd taking English over once speech-dispatcher is installed (its client
     // library froze the lesson screen when its daemon hung).
+    // Guards against German read by an English voice, and against speechd on the drawing
+    // thread: finding the voice and every line happen on the speechd thread. Prints how long a
+    // line takes from speak() to the engine, beside English's.
+    void germanSpeaksThroughSpeechdOffTheDrawingThread()
+    {
+        if (!QTextToSpeech::availableEngines().contains(u"speechd"))
+            QSKIP("the speechd engine is not installed");
+        auto speech = std::make_unique<QtSpeechBackend>();
+        QElapsedTimer clock;
+        clock.start();
+        speech->setLanguage(QStringLiteral("de"));
+        speech->prepare();
+        speech->speak(QStringLiteral("Jetzt tippe jeden Buchstaben, wenn er leuchtet."));
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(speech->engineName().isEmpty()); // English's engine is not even opened
+        if (!QTest::qWaitFor([&] { return !speech->speechdVoiceName().isEmpty(); }, 10000))
+            QSKIP("speech-dispatcher has no German voice here (or its daemon does not answer)");
+
+        const auto latencies = [](QtSpeechBackend &backend, const QString &line) {
+            QList<double> ms;
+            for (int i = 0; i < 15; ++i) {
+                const int before = backend.linesHandedOver();
+                const qint64 start = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count();
+                backend.speak(line);
+                if (!QTest::qWaitFor([&] { return backend.linesHandedOver() > before; }, 5000))
+                    return QList<double>();
+                ms.append((backend.lastHandOverNs() - start) / 1e6);
+                backend.stop();
+            }
+            std::sort(ms.begin(), ms.end());
+            return ms;
+        };
+        const QList<double> german = latencies(*speech, QStringLiteral("Das ist die Taste F."));
+        QVERIFY(!german.isEmpty());
+        QString report = QStringLiteral("speak() to engine, median/max ms: German (speechd) %1/%2")
+                             .arg(german[german.size() / 2], 0, 'f', 1)
+                             .arg(german.last(), 0, 'f', 1);
+        if (QTextToSpeech::availableEngines().contains(u"flite")) {
+            QtSpeechBackend english;
+            english.prepare();
+            const QList<double> flite = latencies(english, QStringLiteral("This is the F key."));
+            QVERIFY(!flite.isEmpty());
+            report += QStringLiteral(", English (flite) %1/%2")
+                          .arg(flite[flite.size() / 2], 0, 'f', 1)
+                          .arg(flite.last(), 0, 'f', 1);
+        }
+        qInfo().noquote() << report;
+
+        // A language without a voice says nothing; back in English, flite speaks again.
+        speech->setLanguage(QStringLiteral("xx"));
+        QTest::qWait(200);
+        const int before = speech->linesHandedOver();
+        speech->speak(QStringLiteral("nothing"));
+        QTest::qWait(300);
+        QCOMPARE(speech->linesHandedOver(), before);
+        QVERIFY(speech->speechdVoiceName().isEmpty());
+        clock.restart();
+        speech.reset();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    }
+
     void englishSpeaksWithFliteWhichNeverBlocks()
     {
         if (!QTextToSpeech::availableEngines().contains(u"flite"))

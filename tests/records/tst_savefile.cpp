@@ -93,7 +93,7 @@ AppData sampleData()
     Profile leo;
     leo.id = QUuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
 
-    return {{mia, leo}, leo.id, {false, true}};
+    return {{mia, leo}, leo.id, {false, true, QStringLiteral("de")}};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -136,6 +136,9 @@ private slots:
         } rows[] = {
             {"unknown keys", "profile.pet", "[null]", true},
             {"sound is a number", "settings.soundEnabled", "1", false},
+            {"language is a number", "settings.language", "3", false},
+            {"language a later version knows", "settings.language", "\"it\"", true},
+            {"language null", "settings.language", "null", true},
             {"profiles is an object", "root.profiles", "{}", false},
             {"current id with braces", "root.currentProfileID",
              "\"{0F8FAD5B-D9CB-469F-A165-70867728950E}\"", false},
@@ -188,7 +191,7 @@ private slots:
             QVERIFY(!data->currentProfileID);
             QVERIFY(!data->profiles.at(0).lastActiveDay);
             QVERIFY(!data->profiles.at(0).gameScores.at(0).wpm);
-            QCOMPARE(data->settings, (AppSettings{true, true}));
+            QCOMPARE(data->settings, (AppSettings{true, true, std::nullopt}));
         }
     }
 

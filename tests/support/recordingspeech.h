@@ -21,6 +21,11 @@ public:
         ++stops;
         calls.append(QStringLiteral("stop"));
     }
+    void setLanguage(const QString &lang) override
+    {
+        language = lang;
+        calls.append(QStringLiteral("language ") + lang);
+    }
     void clear()
     {
         spoken.clear();
@@ -30,7 +35,8 @@ public:
 
     QStringList spoken;
     int stops = 0;
-    QStringList calls; // "stop" and "speak <text>", in order
+    QStringList calls; // "stop", "speak <text>" and "language <code>", in order
+    QString language = QStringLiteral("en");
 };
 
 } // namespace tapalong

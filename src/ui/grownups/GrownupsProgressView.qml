@@ -220,6 +220,11 @@ Item {
                 }
             }
 
+            LanguagePanel {
+                objectName: "languagePanel"
+                width: page.width
+            }
+
             BackupPanel {
                 id: backupPanel
                 width: page.width

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# The grown-ups' view: its door and sum, the report and its charts, backup and restore.
+# The grown-ups' view: its door and sum, the report and its charts, the household's language,
+# backup and restore.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
@@ -13,6 +14,7 @@ tapalong_ui_folder(
     LineChart.qml
     DaysChart.qml
     BackupPanel.qml
+    LanguagePanel.qml
     HouseholdFileDialog.qml
     SaveCopyDialog.qml
 )
