@@ -4,10 +4,12 @@
 // evenly the window's frames came: frames per second and the longest gap, while playing and
 // while the new-high-score confetti falls. With --shots it also saves the cards and the
 // playfield as PNGs. Not a test: the figures are for people to read.
-//   bench_game_frames [--game letterDrop|wordMeteors|keyMoles] [--bonus LESSON_ID]
-//                     [--play SECONDS] [--shots DIR]
+//   bench_game_frames [--game ID] [--bonus LESSON_ID] [--play SECONDS] [--shots DIR]
+// Any game of the table plays; only Letter Drop, Word Meteors and Key Moles are caught by it,
+// the others run out their time untouched.
 #include "appstore.h"
 #include "framepacer.h"
+#include "gamefacts.h"
 #include "gameframe.h"
 #include "keymolesmodel.h"
 #include "letterdropmodel.h"
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 Q_IMPORT_QML_PLUGIN(Tapalong_GamesPlugin)
@@ -149,7 +152,10 @@ int main(int argc, char *argv[])
     FramePacer::installForSoftwareRenderer();
 
     QCommandLineParser parser;
-    parser.addOptions({{"game", "letterDrop, wordMeteors or keyMoles", "game", "letterDrop"},
+    QStringList ids;
+    for (const GameFacts &row : gameTable)
+        ids.append(row.id.toString());
+    parser.addOptions({{"game", "one of " + ids.join(", "), "game", "letterDrop"},
                        {"bonus", "play the bonus round after this lesson", "lesson"},
                        {"play", "seconds of game time to keep catching", "seconds", "75"},
                        {"shots", "save PNGs of the cards and the playfield here", "dir"}});
@@ -157,9 +163,12 @@ int main(int argc, char *argv[])
     const QString game = parser.value("game");
     const double playSeconds = parser.value("play").toDouble();
     const QString shots = parser.value("shots");
-    const QString view = game == "wordMeteors" ? "WordMeteorsView"
-                         : game == "keyMoles"  ? "KeyMolesView"
-                                               : "LetterDropView";
+    const std::optional<GameKind> kind = gameKindFromId(game);
+    if (!kind) {
+        qCritical("No game is called %s.", qPrintable(game));
+        return 2;
+    }
+    const QString view = facts(*kind).screen.toString();
 
     QTemporaryDir home;
     AppStore store{SaveFile(home.filePath("tapalong.json"))};

@@ -9,7 +9,9 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-multimedia-dev qt6-speech-dev
-  libxcb1-dev libxkbcommon-dev
+  libxcb1-dev
+  # keyboard layouts: the keyboard data itself, its list, the desktop's layout and group on X11
+  libxkbcommon-dev libxkbregistry-dev libxcb-xkb-dev
   # run time
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
@@ -17,14 +19,14 @@ packages=(
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
   fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data
-  # run time, recommended: native on a Wayland desktop rather than through XWayland, the
-  # desktop's own file dialog (XDG portal, GTK) for backups, the narrator's German, French and
-  # Spanish voices, and Qt's own texts in those languages
+  # run time, recommended: native Wayland, the desktop's file dialog, voices and Qt's texts
   qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
   speech-dispatcher speech-dispatcher-espeak-ng qt6-translations-l10n
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   weston xwayland x11-xkb-utils
+  # pdftotext and pdfinfo read the printed report back in its tests
+  poppler-utils
   # man page, desktop and AppStream validators, the Debian package and its checks
   help2man desktop-file-utils appstream dpkg-dev lintian
   # lupdate and lrelease for the translation catalogues, and CMake's LinguistTools

@@ -79,7 +79,7 @@ game() {
 rounds=0
 while ((SECONDS - began < minutes * 60)); do
   lesson
-  for kind in letterDrop wordMeteors keyMoles rocketRace copyCat; do
+  for kind in $(game_ids); do
     game "$kind"
     game "$kind"
   done

@@ -16,10 +16,12 @@ here=$(dirname "$(realpath "$0")")
 
 if [ -z "${TAPALONG_SHOTS_INNER:-}" ]; then
   export TAPALONG_SHOTS_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$program" "$out"
+  # -noreset: the keyboard layout setxkbmap gives the server lasts after setxkbmap leaves.
+  exec xvfb-run -a -s "-screen 0 1280x860x24 -noreset" "$0" "$program" "$out"
 fi
 
-# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`.
+# A throwaway home, `start_program`, `save`, `click_on`, `await`, `await_gone`, `new_explorer`,
+# `start_next_lesson`.
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$here/../tests/system-common.sh"
 mkdir -p "$out"
@@ -303,6 +305,35 @@ play copyCat copy-cat '' shownKey
 lose_copy_cat
 shot copy-cat-game-over overCard/replayButton
 stop
+
+# A game the tour has no steps for yet still shows its start card and a moment of play.
+for kind in $(game_ids); do
+  case $kind in
+  letterDrop | wordMeteors | keyMoles | rocketRace | copyCat) ;;
+  *)
+    play "$kind" "$kind" '' hud
+    stop
+    ;;
+  esac
+done
+
+# --- Other keyboards: Leo types on a German, a French and a Dvorak keyboard, set on the X
+# server as on his computer, and his next lesson shows it (TAPALONG_LAYOUT).
+keyboard_lesson() { # layout as the program names it, setxkbmap's arguments, title
+  local xkb=$2 title=$3
+  export TAPALONG_LAYOUT=$1
+  # shellcheck disable=SC2086 # a layout and its variant
+  setxkbmap $xkb
+  start
+  start_next_lesson
+  shot "lesson-$title"
+  stop
+  unset TAPALONG_LAYOUT
+}
+keyboard_lesson de de german
+keyboard_lesson fr fr french
+keyboard_lesson 'us(dvorak)' '-layout us -variant dvorak' dvorak
+setxkbmap us
 
 # --- A refused save: a file where the save folder belongs makes every write fail (for root
 # too), so the explorer made here brings up the notice at the foot of the window. Keys only.

@@ -34,6 +34,20 @@ wait_for() {
   return 1
 }
 
+# Runs a check every 0.1 s for at most $1 seconds while it answers 1 (not yet there); ends with
+# its last status: 0 when it held, 2 (or any other) when it looked and found something wrong.
+settle() {
+  local seconds=$1 status=1
+  shift
+  for ((i = 0; i < seconds * 10; i++)); do
+    status=0
+    "$@" || status=$?
+    [ "$status" -eq 1 ] || break
+    sleep 0.1
+  done
+  return "$status"
+}
+
 export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
 export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
 # ctest runs everything else offscreen; these need the X server.
@@ -110,6 +124,17 @@ new_explorer() {
   xdotool key Return
 }
 
+# Clicks "Start  ▶" on the dashboard and ends the next lesson's tutorial, if it has one.
+start_next_lesson() {
+  click_on continueButton
+  await drillLabel
+  python3 "$ui_probe" still || true
+  if python3 "$ui_probe" list tutorial/nextButton | grep -q .; then
+    xdotool key Escape
+    await_gone tutorial
+  fi
+}
+
 # SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
 # leave no lock beside the save file and nothing on its standard error that speaks of a crash.
 end_with_sigterm() {
@@ -121,4 +146,11 @@ end_with_sigterm() {
   [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
   [ ! -e "$(dirname "$save")/tapalong.lock" ] || fail "the lock file was left behind"
   if grep -nE 'Segmentation|crash|TypeError' "$home/log" >&2; then fail "trouble on standard error"; fi
+}
+
+# The games' ids, one a line, in the order of the game table (src/records/gamefacts.h), so a
+# script that plays every game plays a new one too.
+game_ids() {
+  sed -n 's/^ *{GameKind::[A-Za-z]*, u"\([A-Za-z]*\)".*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../src/records/gamefacts.h"
 }

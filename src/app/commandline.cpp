@@ -5,10 +5,12 @@
 #include "coursejson.h"
 #include "curriculum.h"
 #include "translation.h"
+#include "wordbankdata.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <vector>
@@ -63,6 +65,12 @@ struct Options {
                                     "With --print-course: the course and keyboard of this "
                                     "keyboard layout, such as de or us(intl)."),
         QCoreApplication::translate("CommandLine", "layout")};
+    const QCommandLineOption language{
+        QStringLiteral("language"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --print-course: the course in this language (en, de, "
+                                    "fr or es), its words and its titles."),
+        QCoreApplication::translate("CommandLine", "language")};
 
     Options()
     {
@@ -75,17 +83,33 @@ struct Options {
         parser.addOptions({help, version});
         parser.addOption(printCourse);
         parser.addOption(layout);
+        parser.addOption(language);
         acceptQtOptions(parser);
     }
 };
 
-// The course of a layout read from the keyboard data; 2, with the reason, when there is none.
-int printLayoutCourse(const QString &text)
+int refuse(const QString &why)
 {
-    const auto refuse = [](const QString &why) {
-        print(stderr, QStringLiteral("tapalong: %1\n").arg(why).toLocal8Bit());
-        return 2;
-    };
+    print(stderr, QStringLiteral("tapalong: %1\n").arg(why).toLocal8Bit());
+    return 2;
+}
+
+// The titles in the language asked for, whatever the desktop speaks. English is the texts'
+// own language and needs no catalogue.
+void installCatalogue(QCoreApplication &app, const QString &language)
+{
+    if (language == u"en")
+        return;
+    auto *catalogue = new QTranslator(&app);
+    if (catalogue->load(QStringLiteral(":/i18n/tapalong_%1").arg(language)))
+        QCoreApplication::installTranslator(catalogue);
+    else
+        delete catalogue;
+}
+
+// The course of a layout read from the keyboard data; 2, with the reason, when there is none.
+int printLayoutCourse(const QString &text, const QString &language)
+{
     const std::optional<LayoutName> name = LayoutName::parse(text);
     KeyboardProblem problem = KeyboardProblem::badName;
     const std::optional<Keyboard> keyboard =
@@ -110,7 +134,7 @@ int printLayoutCourse(const QString &text)
                               .arg(text));
         }
     }
-    return print(stdout, layoutJson(Course::build(*keyboard))) ? 0 : 1;
+    return print(stdout, layoutJson(Course::build(*keyboard, language))) ? 0 : 1;
 }
 
 } // namespace
@@ -167,9 +191,22 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
                                  .toLocal8Bit())
                    ? 0
                    : 1;
-    if (!parser.isSet(translated.layout))
+    QString language = u"en"_qs;
+    if (parser.isSet(translated.language)) {
+        language = parser.value(translated.language).toLower();
+        if (!WordBankData::hasLanguage(language))
+            return refuse(QCoreApplication::translate(
+                              "CommandLine",
+                              "There is no course in the language '%1': the languages are %2.")
+                              .arg(parser.value(translated.language),
+                                   WordBankData::languages().join(u", ")));
+        installCatalogue(app, language);
+    }
+    if (parser.isSet(translated.layout))
+        return printLayoutCourse(parser.value(translated.layout), language);
+    if (language == u"en")
         return print(stdout, courseJson()) ? 0 : 1;
-    return printLayoutCourse(parser.value(translated.layout));
+    return print(stdout, courseJson(Course::build(Keyboard::us(), language))) ? 0 : 1;
 }
 
 } // namespace tapalong

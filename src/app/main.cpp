@@ -4,8 +4,10 @@
 #include "bringforward.h"
 #include "commandline.h"
 #include "coverwatch.h"
+#include "curriculum.h"
 #include "feedback.h"
 #include "framepacer.h"
+#include "keyboardlayout.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
 #include "qtspeechbackend.h"
@@ -117,6 +119,25 @@ void saveAtExit()
     s_instanceAtExit->release();
 }
 
+// TAPALONG_LAYOUT ("de", "us(dvorak)") starts on that layout's course and keyboard, whatever
+// the household's: the screenshot tour shows other keyboards with it. Before any screen exists,
+// since the screens read the course as they are made.
+void useLayoutFromEnvironment()
+{
+    const QString wanted = qEnvironmentVariable("TAPALONG_LAYOUT");
+    if (wanted.isEmpty())
+        return;
+    const std::optional<tapalong::LayoutName> name = tapalong::LayoutName::parse(wanted);
+    const std::optional<tapalong::Keyboard> keyboard =
+        name ? tapalong::Keyboard::load(*name) : std::nullopt;
+    if (!keyboard) {
+        std::fprintf(stderr, "tapalong: no course for the layout %s in TAPALONG_LAYOUT\n",
+                     qPrintable(wanted));
+        return;
+    }
+    tapalong::Curriculum::setActive(tapalong::Course::build(*keyboard));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -137,7 +158,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
     // The desktop's language for now: the household's is known once the store has read its file.
     const QString desktopLanguage = tapalong::desktopLanguage();
-    tapalong::installTranslation(desktopLanguage);
+    QString textLanguage = tapalong::installTranslation(desktopLanguage);
+    useLayoutFromEnvironment();
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -190,11 +212,15 @@ int main(int argc, char *argv[])
     // The grown-ups' corner changes the language while the program runs: the catalogues and the
     // tables first, then every qsTr binding, and the store's change rebuilds the screens.
     store.setLanguageSwitch(desktopLanguage, [&engine](const QString &language) {
-        tapalong::installTranslation(language);
+        tapalong::useLanguage(language);
         engine.retranslate();
     });
     if (store.language() != desktopLanguage)
-        tapalong::installTranslation(store.language());
+        textLanguage = tapalong::installTranslation(store.language());
+    tapalong::Curriculum::rebuildActive(store.language());
+    // A catalogue TAPALONG_TRANSLATION names may be in another language than the household's:
+    // its lines are shown, never read out in the household's voice.
+    const bool voiceSpeaksIt = textLanguage == store.language();
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tapalong/App/Main.qml")));
     auto *window = engine.rootObjects().isEmpty()
@@ -209,6 +235,12 @@ int main(int argc, char *argv[])
                                                     instance.answerShow(shown);
                                                 });
                      });
+
+    std::unique_ptr<tapalong::KeyTrace> keyTrace;
+    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
+        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
+        app.installNativeEventFilter(keyTrace.get());
+    }
 
     // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
@@ -238,8 +270,11 @@ int main(int argc, char *argv[])
         // the sound and the voice are set up once the first screen is on show.
         QTimer::singleShot(0, &app, [&] {
             sound = std::make_unique<tapalong::QtSoundBackend>();
-            speech = std::make_unique<tapalong::QtSpeechBackend>();
             feedback.setSoundBackend(sound.get());
+            if (!voiceSpeaksIt)
+                return;
+            speech = std::make_unique<tapalong::QtSpeechBackend>();
+            speech->traceHandOvers(keyTrace != nullptr);
             feedback.setSpeechBackend(speech.get());
             // Starting the speech engine blocks for tens of milliseconds or more: better now,
             // while the child looks at the first screen, than in the first line the tutorial
@@ -248,12 +283,6 @@ int main(int argc, char *argv[])
         });
     };
     *firstFrames = QObject::connect(window, &QQuickWindow::frameSwapped, window, onFrame);
-
-    std::unique_ptr<tapalong::KeyTrace> keyTrace;
-    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
-        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
-        app.installNativeEventFilter(keyTrace.get());
-    }
 
     // The sky rests while other windows cover this one.
     tapalong::CoverWatch coverWatch(window);

@@ -4,6 +4,7 @@
 
 #include "curriculum.h"
 #include "history.h"
+#include "textcheck.h"
 
 namespace tapalong {
 
@@ -53,7 +54,8 @@ void Navigation::showMain()
 
 bool Navigation::openLesson(const QString &lessonId)
 {
-    if (lessonId != History::trickyLessonId && !Curriculum::lessonById(lessonId))
+    if (lessonId != History::trickyLessonId && !TextCheck::textIdOf(lessonId) &&
+        !Curriculum::lessonById(lessonId))
         return false;
     setScreen(Screen::lesson(lessonId));
     return true;

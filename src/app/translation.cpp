@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "translation.h"
 
+#include "curriculum.h"
 #include "translatedtable.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ QString desktopLanguage()
     return QStringLiteral("en");
 }
 
-void installTranslation(const QString &language, const QString &catalogues)
+QString installTranslation(const QString &language, const QString &catalogues)
 {
     uninstall(s_ours);
     uninstall(s_qt);
@@ -73,14 +74,24 @@ void installTranslation(const QString &language, const QString &catalogues)
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const QString file = qEnvironmentVariable("TAPALONG_TRANSLATION");
-    s_ours = file.isEmpty() ? load(QStringLiteral("tapalong_") + language, catalogues)
-                            : load(file, {});
+    s_ours =
+        file.isEmpty() ? load(QStringLiteral("tapalong_") + language, catalogues) : load(file, {});
     if (!s_ours && !file.isEmpty())
         qCWarning(lcTranslation).noquote() << "Could not load the translation" << file;
     if (!s_ours && file.isEmpty() && language != u"en")
         qCWarning(lcTranslation).noquote() << "No catalogue for" << language << "in" << catalogues;
 
     TranslatedTables::languageChanged();
+    if (file.isEmpty())
+        return language;
+    return s_ours ? s_ours->language().left(2).toLower() : QStringLiteral("en");
+}
+
+QString useLanguage(const QString &language)
+{
+    QString shown = installTranslation(language);
+    Curriculum::rebuildActive(language);
+    return shown;
 }
 
 } // namespace tapalong

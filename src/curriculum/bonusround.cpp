@@ -22,7 +22,8 @@ QString withoutSpaces(QString keys)
 // Word Meteors needs enough short words to keep the sky busy.
 bool hasEnoughWords(const QString &keyPool)
 {
-    const QStringList words = WordBank::words(QSet<QChar>(keyPool.cbegin(), keyPool.cend()));
+    const QStringList words = WordBank::words(QSet<QChar>(keyPool.cbegin(), keyPool.cend()),
+                                             Curriculum::active().language());
     const auto shortWords = std::count_if(words.cbegin(), words.cend(), [](const QString &word) {
         return word.size() >= 2 && word.size() <= 6;
     });

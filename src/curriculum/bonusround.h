@@ -23,7 +23,7 @@ struct BonusSetup {
 
 namespace BonusRound {
 
-// Three to five distinct games, rotated by the lesson's place in the course so that
+// Three or more distinct games, rotated by the lesson's place in the course so that
 // consecutive lessons lead with different ones.
 QList<GameKind> eligibleGames(const Lesson &lesson);
 

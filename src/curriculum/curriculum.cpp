@@ -5,6 +5,7 @@
 #include "drillbuilder.h"
 #include "seededrng.h"
 #include "translatedtable.h"
+#include "wordbankdata.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -142,7 +143,7 @@ QString digitsOf(QStringView keys)
 
 QStringList drillLines(Style style, const QString &newKeys, const QString &pool, SeededRNG &rng,
                        QSet<int> &usedSentences, QSet<int> &usedPhrases,
-                       const QSet<QChar> &typeable)
+                       const QSet<QChar> &typeable, QStringView language)
 {
     using namespace DrillBuilder;
     const QString poolAndSpace = pool + u' ';
@@ -150,17 +151,18 @@ QStringList drillLines(Style style, const QString &newKeys, const QString &pool,
     case Style::introduce:
         // Each call continues the same stream, so these must stay in this order.
         return {repeatsDrill(newKeys, rng), repeatsDrill(newKeys, rng), mixDrill(pool, rng),
-                wordDrill(poolAndSpace, rng, false)};
+                wordDrill(poolAndSpace, rng, false, language)};
     case Style::review:
-        return {mixDrill(pool, rng), wordDrill(poolAndSpace, rng, false),
-                wordDrill(poolAndSpace, rng, false)};
+        return {mixDrill(pool, rng), wordDrill(poolAndSpace, rng, false, language),
+                wordDrill(poolAndSpace, rng, false, language)};
     case Style::capitals:
-        return {wordDrill(poolAndSpace, rng, true), wordDrill(poolAndSpace, rng, true),
-                phraseDrill(rng, usedPhrases, &typeable)};
+        return {wordDrill(poolAndSpace, rng, true, language),
+                wordDrill(poolAndSpace, rng, true, language),
+                phraseDrill(rng, usedPhrases, &typeable, language)};
     case Style::punctuation:
-        return {sentenceDrill(rng, usedSentences, &typeable),
-                sentenceDrill(rng, usedSentences, &typeable),
-                sentenceDrill(rng, usedSentences, &typeable)};
+        return {sentenceDrill(rng, usedSentences, &typeable, language),
+                sentenceDrill(rng, usedSentences, &typeable, language),
+                sentenceDrill(rng, usedSentences, &typeable, language)};
     case Style::numbers: {
         QString focus = digitsOf(newKeys);
         if (focus.isEmpty())
@@ -168,10 +170,10 @@ QStringList drillLines(Style style, const QString &newKeys, const QString &pool,
         return {numberDrill(focus, rng), numberDrill(digitsOf(pool), rng), mixDrill(pool, rng)};
     }
     case Style::stories:
-        return {sentenceDrill(rng, usedSentences, &typeable),
-                sentenceDrill(rng, usedSentences, &typeable),
-                sentenceDrill(rng, usedSentences, &typeable),
-                sentenceDrill(rng, usedSentences, &typeable)};
+        return {sentenceDrill(rng, usedSentences, &typeable, language),
+                sentenceDrill(rng, usedSentences, &typeable, language),
+                sentenceDrill(rng, usedSentences, &typeable, language),
+                sentenceDrill(rng, usedSentences, &typeable, language)};
     }
     return {};
 }
@@ -256,12 +258,32 @@ QString titleFor(const LessonRow &row, const QString &newKeys)
     return list.front().toUpper() + list.sliced(1);
 }
 
+// Every character of the language's lists that is neither a letter taught by position nor a
+// space, in the order first met: accents reached by a dead key, ¿ and ¡. English needs none.
+QString languageMarks(QStringView language)
+{
+    QString marks;
+    for (const QStringList *list :
+         {&WordBankData::words(language), &WordBankData::easyPhrases(language),
+          &WordBankData::sentences(language)}) {
+        for (const QString &entry : *list) {
+            for (QChar c : entry) {
+                const QChar lower = c.toLower();
+                if (lower != u' ' && !marks.contains(lower))
+                    marks.append(lower);
+            }
+        }
+    }
+    return marks;
+}
+
 } // namespace
 
 namespace detail {
 
-QList<LearningUnit> build(const Keyboard &keyboard)
+QList<LearningUnit> build(const Keyboard &keyboard, QStringView language)
 {
+    const QString marks = languageMarks(language);
     // Shared by the whole course, so that no sentence or phrase repeats while others remain.
     QSet<int> usedSentences;
     QSet<int> usedPhrases;
@@ -290,6 +312,14 @@ QList<LearningUnit> build(const Keyboard &keyboard)
             for (QChar c : QString::fromLatin1(row->chars)) {
                 if (keyboard.find(c))
                     teach(c);
+            }
+            // The sentences are the first drills to need all of the language's letters and
+            // marks; a letter a layout puts on a key of its own came earlier.
+            if (row->style == Style::punctuation) {
+                for (QChar c : marks) {
+                    if (keyboard.find(c))
+                        teach(c);
+                }
             }
             for (const QString &position : positionsOf(row->extras)) {
                 const QString typed = keyboard.plainAt(position);
@@ -320,7 +350,7 @@ QList<LearningUnit> build(const Keyboard &keyboard)
 
             SeededRNG rng(seed(id));
             QStringList drills = drillLines(row->style, newKeys, pool, rng, usedSentences,
-                                            usedPhrases, typeable);
+                                            usedPhrases, typeable, language);
             drills.removeAll(QString());
             unit.lessons.append(Lesson{id, titleFor(*row, newKeys),
                                        QString::fromUtf16(row->emoji), newKeys, pool, drills,
@@ -340,6 +370,7 @@ namespace tapalong {
 
 struct Course::Data {
     Keyboard keyboard;
+    QString language;
     QList<LearningUnit> units;
     QList<Lesson> lessons;
 };
@@ -352,9 +383,11 @@ const Course &Course::us()
     return course.get();
 }
 
-Course Course::build(const Keyboard &keyboard)
+Course Course::build(const Keyboard &keyboard, const QString &language)
 {
-    auto data = std::make_shared<Data>(Data{keyboard, Curriculum::detail::build(keyboard), {}});
+    const QString known = WordBankData::hasLanguage(language) ? language : u"en"_qs;
+    auto data = std::make_shared<Data>(
+        Data{keyboard, known, Curriculum::detail::build(keyboard, known), {}});
     for (const LearningUnit &unit : std::as_const(data->units))
         data->lessons.append(unit.lessons);
     return Course(std::move(data));
@@ -363,6 +396,11 @@ Course Course::build(const Keyboard &keyboard)
 const Keyboard &Course::keyboard() const
 {
     return d->keyboard;
+}
+
+const QString &Course::language() const
+{
+    return d->language;
 }
 
 const QList<LearningUnit> &Course::units() const
@@ -440,13 +478,18 @@ QList<Course> &chosen()
 
 } // namespace
 
+namespace {
+// The catalogue the active course's titles were translated from.
+int s_titlesGeneration = TranslatedTables::generation();
+} // namespace
+
 const Course &active()
 {
-    // Built again, its titles in the new language, once the household's language changes.
-    static int language = TranslatedTables::generation();
-    if (const int now = TranslatedTables::generation(); now != language) {
-        language = now;
-        chosen().append(Course::build(KeyboardLayout::active()));
+    // Built again, its titles from the catalogue installed now, once another one is.
+    if (const int now = TranslatedTables::generation(); now != s_titlesGeneration) {
+        s_titlesGeneration = now;
+        const Course &last = chosen().constLast();
+        chosen().append(Course::build(last.keyboard(), last.language()));
     }
     return chosen().constLast();
 }
@@ -454,7 +497,16 @@ const Course &active()
 void setActive(const Course &course)
 {
     chosen().append(course);
+    s_titlesGeneration = TranslatedTables::generation();
     KeyboardLayout::setActive(course.keyboard());
+}
+
+void rebuildActive(const QString &language)
+{
+    // The active keyboard as made from the catalogue installed now: its caps and key names.
+    setActive(Course::build(KeyboardLayout::active(), language));
+    // The same layout, so setActive told no one; its caps changed all the same.
+    KeyboardModel::activeChanged();
 }
 
 const QList<LearningUnit> &units()

@@ -37,15 +37,18 @@ struct LearningUnit {
     bool operator==(const LearningUnit &) const = default;
 };
 
-// The course for one keyboard: the same 26 lessons, ids and recipes on every layout, with the
-// letters of the keys under the child's fingers. Built once for a keyboard and fixed after;
-// copies share it.
+// The course for one keyboard and language: the same 26 lessons, ids and recipes on every
+// layout, with the letters of the keys under the child's fingers and the words of the
+// language. Built once and fixed after, titles in the language translated at the time; copies
+// share it.
 class Course {
 public:
     static const Course &us();
-    static Course build(const Keyboard &keyboard);
+    // A language without word lists ("en", "de", "fr", "es" have them) builds the English one.
+    static Course build(const Keyboard &keyboard, const QString &language = u"en"_qs);
 
     const Keyboard &keyboard() const;
+    const QString &language() const;
     const QList<LearningUnit> &units() const;
     const QList<Lesson> &allLessons() const;
 
@@ -68,6 +71,9 @@ namespace Curriculum {
 // one too; earlier courses stay alive, so references taken from them never dangle.
 const Course &active();
 void setActive(const Course &course);
+// Makes the active keyboard's course anew for a language, with the titles of the translation
+// installed now: what a change of the household's language calls.
+void rebuildActive(const QString &language);
 
 // The functions below answer for the active course.
 const QList<LearningUnit> &units();
@@ -84,7 +90,8 @@ quint64 seed(QStringView id);
 
 namespace detail {
 // Makes the whole course afresh for a keyboard; Course::build keeps the result.
-QList<LearningUnit> build(const Keyboard &keyboard = Keyboard::us());
+QList<LearningUnit> build(const Keyboard &keyboard = Keyboard::us(),
+                          QStringView language = u"en");
 } // namespace detail
 
 } // namespace Curriculum

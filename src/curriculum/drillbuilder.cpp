@@ -85,15 +85,16 @@ QString numberDrill(QStringView digits, SeededRNG &rng)
     return chunkDrill(digits, 9, rng);
 }
 
-QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized)
+QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized, QStringView language)
 {
-    QStringList words = WordBank::words(pool);
+    QStringList words = capitalized ? WordBank::capitalizableWords(pool, language)
+                                    : WordBank::words(pool, language);
     if (words.size() < 5)
         return mixDrill(pool, rng);
     rng.shuffle(words);
     QString line;
     for (QString &word : words) {
-        if (capitalized)
+        if (capitalized && word[0].isLower())
             word[0] = word[0].toUpper();
         const QString candidate = line.isEmpty() ? word : line + u' ' + word;
         if (candidate.size() > maxLineLength)
@@ -103,14 +104,16 @@ QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized)
     return line;
 }
 
-QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable)
+QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable,
+                    QStringView language)
 {
-    return unusedEntry(WordBankData::easyPhrases(), rng, used, typeable);
+    return unusedEntry(WordBankData::easyPhrases(language), rng, used, typeable);
 }
 
-QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable)
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable,
+                      QStringView language)
 {
-    return unusedEntry(WordBankData::sentences(), rng, used, typeable);
+    return unusedEntry(WordBankData::sentences(language), rng, used, typeable);
 }
 
 } // namespace tapalong::DrillBuilder

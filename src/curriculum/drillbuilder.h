@@ -22,13 +22,18 @@ QString fitLine(const QString &line);
 QString repeatsDrill(QStringView newKeys, SeededRNG &rng);
 QString mixDrill(QStringView pool, SeededRNG &rng);
 QString numberDrill(QStringView digits, SeededRNG &rng);
-// Falls back to mixDrill over the same pool when fewer than five words can be typed with it.
-QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized);
+// Words of the language; falls back to mixDrill over the same pool when fewer than five words
+// can be typed with it. Capitalising turns only lower-case words into capitalised ones: a
+// German noun keeps the case it has.
+QString wordDrill(QStringView pool, SeededRNG &rng, bool capitalized,
+                  QStringView language = u"en");
 
 // One entry not yet in used, which it then joins; entry 0 again once all are used. With
 // `typeable`, only entries made of those characters are candidates, and the line is empty
 // rather than one the keyboard cannot type.
-QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
-QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr);
+QString phraseDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr,
+                    QStringView language = u"en");
+QString sentenceDrill(SeededRNG &rng, QSet<int> &used, const QSet<QChar> *typeable = nullptr,
+                      QStringView language = u"en");
 
 } // namespace tapalong::DrillBuilder

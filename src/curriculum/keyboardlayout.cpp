@@ -631,7 +631,10 @@ const Keyboard &active()
 
 void setActive(const Keyboard &keyboard)
 {
+    const bool changed = !(keyboard.name() == active().name());
     chosen().append(keyboard);
+    if (changed)
+        KeyboardModel::activeChanged();
 }
 
 const QList<QList<KeyDef>> &rows()
@@ -700,6 +703,69 @@ std::optional<QString> hintText(QChar highlight)
 }
 
 } // namespace KeyboardLayout
+
+namespace {
+
+// Every KeyboardModel alive, told when the active keyboard changes; the GUI thread's only.
+QList<KeyboardModel *> &models()
+{
+    static QList<KeyboardModel *> all;
+    return all;
+}
+
+} // namespace
+
+KeyboardModel::KeyboardModel(QObject *parent) : QObject(parent)
+{
+    models().append(this);
+}
+
+KeyboardModel::~KeyboardModel()
+{
+    models().removeOne(this);
+}
+
+void KeyboardModel::activeChanged()
+{
+    for (KeyboardModel *model : std::as_const(models()))
+        emit model->layoutChanged();
+}
+
+QString KeyboardModel::layout()
+{
+    return KeyboardLayout::active().name().text();
+}
+
+QVariantMap KeyboardModel::pressOrder(const QString &ch)
+{
+    const std::optional<QChar> c = singleChar(ch);
+    const auto match = c ? KeyboardLayout::find(*c) : std::nullopt;
+    if (!match || !match->dead)
+        return {};
+    return {{match->dead->key.id, 1}, {match->key.id, 2}};
+}
+
+QVariantMap KeyboardModel::tallReturn(double unit, double gap)
+{
+    const auto keyWidth = [&](const KeyDef &key) { return unit * key.width + gap * (key.width - 1); };
+    const auto rowWidth = [&](const QList<KeyDef> &row) {
+        double width = gap * double(std::max<qsizetype>(row.size() - 1, 0));
+        for (const KeyDef &key : row)
+            width += keyWidth(key);
+        return width;
+    };
+    const QList<QList<KeyDef>> &rows = KeyboardLayout::rows();
+    for (qsizetype r = 0; r + 1 < rows.size(); ++r) {
+        const QList<KeyDef> &upper = rows[r];
+        const QList<KeyDef> &lower = rows[r + 1];
+        if (upper.isEmpty() || lower.isEmpty() || upper.constLast().id != u"return" ||
+            lower.constLast().id != u"return ")
+            continue;
+        return {{QStringLiteral("reach"), (rowWidth(lower) - rowWidth(upper)) / 2},
+                {QStringLiteral("tailWidth"), keyWidth(lower.constLast())}};
+    }
+    return {};
+}
 
 QList<KeyRow> KeyboardModel::rows()
 {

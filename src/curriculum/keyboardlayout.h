@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 #include "xkbkeymap.h"
@@ -216,7 +217,9 @@ class KeyboardModel : public QObject {
     QML_NAMED_ELEMENT(Keyboard)
     QML_SINGLETON
 
-    Q_PROPERTY(QList<tapalong::KeyRow> rows READ rows CONSTANT FINAL)
+    // The active keyboard's: they change only when the grown-ups choose another layout.
+    Q_PROPERTY(QList<tapalong::KeyRow> rows READ rows NOTIFY layoutChanged FINAL)
+    Q_PROPERTY(QString layout READ layout NOTIFY layoutChanged FINAL) // "de", "us(intl)"
     Q_PROPERTY(int noFinger READ noFingerValue CONSTANT FINAL)
     Q_PROPERTY(int thumb READ thumb CONSTANT FINAL)
     // The four fingers of each hand as drawn, left to right: pinky to pointer, pointer to pinky.
@@ -224,11 +227,15 @@ class KeyboardModel : public QObject {
     Q_PROPERTY(QList<int> rightHand READ rightHand CONSTANT FINAL)
 
 public:
-    using QObject::QObject;
+    explicit KeyboardModel(QObject *parent = nullptr);
+    ~KeyboardModel() override;
 
     static KeyboardModel *create(QQmlEngine *, QJSEngine *) { return new KeyboardModel; }
 
     static QList<KeyRow> rows();
+    static QString layout();
+    // Tells every model that KeyboardLayout::setActive chose another keyboard.
+    static void activeChanged();
     static int noFingerValue() { return noFinger; }
     static int thumb() { return int(Finger::thumb); }
     static QList<int> leftHand();
@@ -236,6 +243,13 @@ public:
 
     // highlight "" means nothing is highlighted; extra holds one key per character.
     Q_INVOKABLE static QStringList litKeys(const QString &highlight, const QString &extra = {});
+    // The order in which a character's keys are pressed, by key id: a dead key is pressed first
+    // (1), the key it accents second (2); empty when one press types it.
+    Q_INVOKABLE static QVariantMap pressOrder(const QString &ch);
+    // An ISO keyboard's Return is drawn as one tall key from its upper piece: "reach" is how far
+    // it stretches right so both pieces end flush, "tailWidth" the lower piece's width, for keys
+    // of `unit` wide with `gap` between them and rows centred. Empty on a keyboard without one.
+    Q_INVOKABLE static QVariantMap tallReturn(double unit, double gap);
     // The finger of the key that types ch, or noFinger.
     Q_INVOKABLE static int fingerFor(const QString &ch);
     // "" when no key types ch: the hint line then keeps its space empty.
@@ -246,6 +260,9 @@ public:
     Q_INVOKABLE static QString handEmoji(int finger);
     // The colour of the finger that types ch; each game names its own colour for other keys.
     Q_INVOKABLE static QColor keyColor(const QString &ch, const QColor &fallback);
+
+signals:
+    void layoutChanged();
 };
 
 } // namespace tapalong

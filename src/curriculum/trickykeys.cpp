@@ -166,7 +166,7 @@ Lesson drill(const Profile &profile, QDate day)
     while (mixPool.size() < 2 * easy.size() || mixPool.isEmpty())
         mixPool += weak;
     mixPool += easy;
-    QStringList words = WordBank::words(learned);
+    QStringList words = WordBank::words(learned, Curriculum::active().language());
     words.removeIf([&](const QString &word) {
         return std::none_of(weak.cbegin(), weak.cend(), [&](QChar c) { return word.contains(c); });
     });

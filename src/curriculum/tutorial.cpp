@@ -297,9 +297,4 @@ QList<TutorialStep> TutorialScript::steps(const QString &lessonId)
     return lesson ? Tutorial::steps(*lesson) : QList<TutorialStep>();
 }
 
-QString TutorialScript::charName(const QString &ch)
-{
-    return ch.size() == 1 ? Tutorial::charName(ch.front()) : ch.toUpper();
-}
-
 } // namespace tapalong

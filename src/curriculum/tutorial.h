@@ -73,8 +73,6 @@ public:
 
     // Empty for an id that is not in the course.
     Q_INVOKABLE static QList<tapalong::TutorialStep> steps(const QString &lessonId);
-    // Anything but one character is simply upper-cased.
-    Q_INVOKABLE static QString charName(const QString &ch);
 };
 
 } // namespace tapalong

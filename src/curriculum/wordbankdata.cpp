@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "wordbankdata.h"
 
+#include <QHash>
+
 #include <initializer_list>
 
 namespace tapalong::WordBankData {
@@ -17,9 +19,7 @@ QStringList fromAscii(std::initializer_list<const char *> texts)
     return list;
 }
 
-} // namespace
-
-const QStringList &words()
+const QStringList &englishWords()
 {
     static const QStringList list = fromAscii(
         {"add",      "adds",    "aha",      "ajar",   "alas",     "alfalfa",  "all",      "amber",
@@ -107,7 +107,7 @@ const QStringList &words()
     return list;
 }
 
-const QStringList &easyPhrases()
+const QStringList &englishPhrases()
 {
     static const QStringList list = fromAscii({
         "the happy frog jumps over the log",
@@ -175,7 +175,7 @@ const QStringList &easyPhrases()
 }
 
 // Eight of these are longer than a drill line, so a drill shows them cut at a word boundary.
-const QStringList &sentences()
+const QStringList &englishSentences()
 {
     static const QStringList list = fromAscii({
         "The tiny robot loves to dance all night!",
@@ -270,6 +270,87 @@ const QStringList &sentences()
         "We all cheered when the snail won the big race!",
     });
     return list;
+}
+
+struct Lists {
+    QStringList words;
+    QStringList phrases;
+    QStringList sentences;
+};
+
+QStringList fromUtf16(std::span<const char16_t *const> texts)
+{
+    QStringList list;
+    list.reserve(qsizetype(texts.size()));
+    for (const char16_t *text : texts)
+        list.append(QString::fromUtf16(text));
+    return list;
+}
+
+// Built once, on first use, from the generated tables.
+const QHash<QString, Lists> &handMade()
+{
+    static const QHash<QString, Lists> lists = [] {
+        QHash<QString, Lists> all;
+        for (const detail::HandMadeLists &source : detail::handMadeLists()) {
+            all.insert(QString::fromUtf16(source.language),
+                       Lists{fromUtf16(source.words), fromUtf16(source.phrases),
+                             fromUtf16(source.sentences)});
+        }
+        return all;
+    }();
+    return lists;
+}
+
+const Lists *listsOf(QStringView language)
+{
+    const auto found = handMade().constFind(language.toString());
+    return found == handMade().cend() ? nullptr : &found.value();
+}
+
+} // namespace
+
+const QStringList &languages()
+{
+    static const QStringList list = [] {
+        QStringList all{u"en"_qs};
+        for (const detail::HandMadeLists &source : detail::handMadeLists())
+            all.append(QString::fromUtf16(source.language));
+        return all;
+    }();
+    return list;
+}
+
+bool hasLanguage(QStringView language)
+{
+    return languages().contains(language);
+}
+
+QString languageFor(QStringView localeName)
+{
+    qsizetype end = 0;
+    while (end < localeName.size() && localeName.at(end).isLetter())
+        ++end;
+    const QString language = localeName.left(end).toString().toLower();
+    return hasLanguage(language) ? language : u"en"_qs;
+}
+
+const QStringList &words(QStringView language)
+{
+    const Lists *lists = listsOf(language);
+    return lists ? lists->words : englishWords();
+}
+
+const QStringList &easyPhrases(QStringView language)
+{
+    const Lists *lists = listsOf(language);
+    return lists ? lists->phrases : englishPhrases();
+}
+
+const QStringList &sentences(QStringView language)
+{
+    const Lists *lists = listsOf(language);
+    return lists ? lists->sentences : englishSentences();
 }
 
 } // namespace tapalong::WordBankData

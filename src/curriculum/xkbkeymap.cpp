@@ -3,7 +3,6 @@
 #include "xkbkeymap.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <xkbcommon/xkbcommon-compose.h>
@@ -13,21 +12,6 @@
 #include <memory>
 
 namespace tapalong {
-
-std::optional<LayoutName> LayoutName::parse(const QString &text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^([A-Za-z0-9_-]{1,40})(?:\(([A-Za-z0-9_-]{1,60})\))?$)"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    return LayoutName{match.captured(1), match.captured(2)};
-}
-
-QString LayoutName::text() const
-{
-    return variant.isEmpty() ? layout : QStringLiteral("%1(%2)").arg(layout, variant);
-}
 
 namespace Xkb {
 

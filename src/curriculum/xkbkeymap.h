@@ -4,6 +4,8 @@
 // data (xkb-data) through libxkbcommon.
 #pragma once
 
+#include "layoutname.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,20 +14,6 @@
 #include <optional>
 
 namespace tapalong {
-
-// A layout as the keyboard data names it: "de", or "us" with the variant "intl".
-struct LayoutName {
-    QString layout;
-    QString variant;
-
-    // "us(intl)" or "de". Names hold only letters, digits, "_" and "-": anything else (a path,
-    // a comma that would pick a second layout) is refused.
-    static std::optional<LayoutName> parse(const QString &text);
-    QString text() const;
-    bool isUs() const { return layout == u"us" && variant.isEmpty(); }
-
-    bool operator==(const LayoutName &) const = default;
-};
 
 namespace Xkb {
 

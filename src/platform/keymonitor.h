@@ -9,10 +9,22 @@
 
 #include <functional>
 
+class QInputMethodEvent;
+
 namespace tapalong {
 
 // An application-wide event filter. Keys with Ctrl (Command on macOS) are never shown to the
 // handler, so shortcuts such as quitting keep working during play.
+//
+// A dead key followed by a letter, or any key an input method turns into text, never arrives as
+// a key press: the platform composes it for a focus item that accepts input methods (the play
+// screens' TypingFocus) and hands over the result as an input-method commit, which the monitor
+// passes on like a key that typed it. The dead key's own press is swallowed by the composer; where
+// no composer runs, it arrives as a key that types nothing. A dead key followed by a key it does
+// not combine with gives only the second key (Qt's composer; for a letter the compose tables
+// accent with a combining mark, the monitor does the same) or one commit of both characters
+// (some input methods, read as the first): either way one input, so a wrong combination is
+// one mistake.
 class KeyMonitor : public QObject {
     Q_OBJECT
 
@@ -32,6 +44,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool handleCommit(QObject *receiver, QInputMethodEvent *event);
+
     Handler m_handler;
 
     // X11 sends an auto-repeat as a release and a press of the same physical key with the

@@ -35,7 +35,8 @@ public:
 
     // Index of the voice to use for `language` ("en", "de" …), or -1 where none speaks it: then
     // nothing is said, for a German line read by an English voice helps nobody.
-    static int chooseVoice(const QList<Voice> &voices, const QString &language = QStringLiteral("en"));
+    static int chooseVoice(const QList<Voice> &voices,
+                           const QString &language = QStringLiteral("en"));
     // Maps the 0…1 rate (0.5 normal) onto Qt's −1…1 (0 normal).
     static double qtRate(double rate);
 

@@ -5,11 +5,12 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMutex>
-#include <QThread>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 
 #include <chrono>
+#include <cstdio>
 #include <utility>
 
 namespace tapalong {
@@ -101,8 +102,7 @@ public:
             return;
         // A language the program does not know reads as English's C locale: no voice for it.
         const QLocale::Language wanted = QLocale(language).language();
-        if (wanted == QLocale::C ||
-            !chooseVoice(*speech, voicesOf(*speech, wanted), language)) {
+        if (wanted == QLocale::C || !chooseVoice(*speech, voicesOf(*speech, wanted), language)) {
             qCInfo(lcSpeech) << "no speechd voice for" << language << ": silent";
             return;
         }
@@ -130,14 +130,14 @@ public:
         const QMutexLocker lock(&m_mutex);
         return m_voiceName;
     }
-
-private:
+    // From any thread: the last language's voice is not this one's.
     void setVoiceName(const QString &name)
     {
         const QMutexLocker lock(&m_mutex);
         m_voiceName = name;
     }
 
+private:
     std::shared_ptr<QtSpeechBackend::HandOvers> m_handOvers;
     std::unique_ptr<QTextToSpeech> m_speech;
     mutable QMutex m_mutex;
@@ -185,6 +185,7 @@ void QtSpeechBackend::setLanguage(const QString &language)
         m_speechd->moveToThread(m_speechdThread);
         m_speechdThread->start();
     }
+    m_speechd->setVoiceName({});
     QMetaObject::invokeMethod(m_speechd, [voice = m_speechd, language] { voice->open(language); });
 }
 
@@ -265,10 +266,13 @@ void QtSpeechBackend::stop()
 
 void QtSpeechBackend::HandOvers::add()
 {
-    lastNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                 std::chrono::steady_clock::now().time_since_epoch())
-                 .count();
+    const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
+    lastNs = now;
     ++count;
+    if (trace)
+        std::fprintf(stderr, "tapalong: speech %.3f\n", double(now) / 1e6);
 }
 
 QString QtSpeechBackend::engineName() const

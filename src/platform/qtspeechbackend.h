@@ -48,8 +48,12 @@ public:
     struct HandOvers {
         std::atomic<int> count{0};
         std::atomic<qint64> lastNs{0};
+        // Also writes "tapalong: speech <ms>" to standard error, on the clock the key trace
+        // uses, for the key-to-voice measurement.
+        std::atomic<bool> trace{false};
         void add();
     };
+    void traceHandOvers(bool on) { m_handOvers->trace = on; }
     int linesHandedOver() const { return m_handOvers->count.load(); }
     qint64 lastHandOverNs() const { return m_handOvers->lastNs.load(); }
 
@@ -57,6 +61,8 @@ public:
     // thread, some 20 ms of work, and the key that asked for the line (a lesson's last key, a
     // step of the tutorial) is drawn first, within a few ms. Nobody hears the difference.
     static constexpr int sayAfterMs = 20;
+    // Whether a line is still waiting for its turn.
+    bool hasWaitingLine() const { return m_sayLater.isActive(); }
 
 private:
     bool english() const { return m_language == u"en"; }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
-// The five games' constant facts, one row each: a sixth game is one more row here.
+// The games' constant facts, one row each: a sixth game is one more row here.
 #pragma once
 
 #include <QString>
@@ -34,7 +34,7 @@ struct GameFacts {
 
 // In the order the games tab shows them. `u"" QT_TRANSLATE_NOOP(…)` keeps a text a constant
 // QStringView while lupdate sees it.
-inline constexpr std::array<GameFacts, 5> gameTable = {{
+inline constexpr auto gameTable = std::to_array<GameFacts>({
     {GameKind::letterDrop, u"letterDrop", u"" QT_TRANSLATE_NOOP("GameFacts", "Letter Drop"),
      u"\U0001FA82",
      u"" QT_TRANSLATE_NOOP("GameFacts", "Letters are falling! Type them before they splash."),
@@ -53,7 +53,7 @@ inline constexpr std::array<GameFacts, 5> gameTable = {{
     {GameKind::copyCat, u"copyCat", u"" QT_TRANSLATE_NOOP("GameFacts", "Copy Cat"), u"\U0001F99C",
      u"" QT_TRANSLATE_NOOP("GameFacts", "Echo the parrot's secret key pattern from memory!"),
      Tint::lavender, BonusNeed::anyKeys, u"CopyCatView"},
-}};
+});
 
 inline constexpr std::array<GameKind, gameTable.size()> allGameKinds = [] {
     std::array<GameKind, gameTable.size()> kinds{};

@@ -29,6 +29,13 @@ inline constexpr qsizetype maxEntries = 2000;
 
 // The lesson id a tricky-key practice is kept under; no lesson of the course has it.
 inline constexpr QLatin1StringView trickyLessonId{"tricky"};
+// The lesson id every text from home is kept under, whichever text it was.
+inline constexpr QLatin1StringView homeTextLessonId{"home"};
+// Tricky-key practice and texts from home: typed like a lesson, yet no lesson and no goal.
+inline bool isPractice(QStringView lessonId)
+{
+    return lessonId == trickyLessonId || lessonId == homeTextLessonId;
+}
 
 // Appends the entry and lets the oldest go beyond maxEntries.
 void append(QList<PracticeEntry> &history, PracticeEntry entry);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gamefacts.h"
+#include "layoutname.h"
 
 #include <QDateTime>
 #include <QList>
@@ -58,6 +59,8 @@ private:
 struct AppSettings {
     bool soundEnabled = true;
     bool voiceEnabled = true;
+    // The household's keyboard; files from before the choice existed mean US.
+    LayoutName keyboardLayout;
     // The household's language ("de", "fr", "es", "en") once a grown-up has chosen one; until
     // then the desktop's. Kept as written, so that a language a later version knows survives.
     std::optional<QString> language;
@@ -99,7 +102,7 @@ using KeyStats = QMap<QChar, KeyStat>;
 struct PracticeEntry {
     Timestamp date;
     std::optional<GameKind> game;
-    QString lessonId; // a Lesson.id, or "tricky" for tricky-key practice
+    QString lessonId; // a Lesson.id, "tricky" for tricky-key practice, "home" for a text from home
     double wpm = 0;
     double accuracy = 0;
     qint64 stars = 0;
@@ -109,6 +112,16 @@ struct PracticeEntry {
 
     bool isGame() const { return game.has_value(); }
     bool operator==(const PracticeEntry &) const = default;
+};
+
+// A text a grown-up gave an explorer to type, as it was saved: already checked against the
+// keyboard and within the limits of PracticeTexts (practicetexts.h).
+struct PracticeText {
+    QUuid id;
+    QString text;
+    Timestamp added;
+
+    bool operator==(const PracticeText &) const = default;
 };
 
 struct Profile {
@@ -124,6 +137,7 @@ struct Profile {
     std::optional<Timestamp> lastActiveDay;
     QList<PracticeEntry> history; // oldest first, at most History::maxEntries
     KeyStats keyStats;
+    QList<PracticeText> practiceTexts; // in the order they were added
 
     qint64 totalStars() const;
     double bestWPM() const;

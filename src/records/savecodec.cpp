@@ -3,12 +3,14 @@
 #include "savecodec.h"
 
 #include "history.h"
+#include "practicetexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QLoggingCategory>
 
 #include <charconv>
 #include <cmath>
@@ -17,6 +19,8 @@
 namespace tapalong::SaveCodec {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSaveCodec, "tapalong.save")
 
 // Writes compact JSON. Our own writer, because numbers must use the shortest form that
 // reads back bit for bit, and a number JSON cannot hold must fail instead of becoming null.
@@ -222,6 +226,18 @@ void writeProfile(JsonWriter &w, const Profile &profile)
         w.key(Key::keyStats);
         w.preEncoded(History::encodeKeyStats(profile.keyStats));
     }
+    if (!profile.practiceTexts.isEmpty()) {
+        w.key(Key::practiceTexts);
+        w.beginArray();
+        for (const PracticeText &text : profile.practiceTexts) {
+            w.beginObject();
+            w.field(Key::id, text.id);
+            w.field(Key::text, text.text);
+            w.field(Key::added, text.added);
+            w.endObject();
+        }
+        w.endArray();
+    }
     w.endObject();
 }
 
@@ -233,25 +249,6 @@ std::optional<qint64> toInt(const QJsonValue &value)
     if (number != 0 || value.toInteger(1) == 0)
         return number;
     return std::nullopt;
-}
-
-std::optional<QUuid> toUuid(const QJsonValue &value)
-{
-    // Only the canonical 8-4-4-4-12 form; QUuid alone would also take braces and other shapes.
-    if (!value.isString())
-        return std::nullopt;
-    const QString text = value.toString();
-    if (text.size() != 36)
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const bool hyphenPlace = i == 8 || i == 13 || i == 18 || i == 23;
-        const bool isHex =
-            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-        if (hyphenPlace ? c != u'-' : !isHex)
-            return std::nullopt;
-    }
-    return QUuid::fromString(text);
 }
 
 // Reads the fields of one JSON object. The first fault clears the shared flag; the values
@@ -294,7 +291,7 @@ public:
         return value.toDouble();
     }
     Timestamp date(QLatin1StringView key) const { return {number(key)}; }
-    QUuid uuid(QLatin1StringView key) const { return need(toUuid(object_.value(key))); }
+    QUuid uuid(QLatin1StringView key) const { return need(readUuid(object_.value(key))); }
 
     std::optional<double> optionalNumber(QLatin1StringView key) const
     {
@@ -400,10 +397,44 @@ Profile readProfile(const QJsonValue &value, bool &ok)
         profile.lastActiveDay = Timestamp{*last};
     profile.history = History::readHistory(fields.entry(Key::history));
     profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
+    profile.practiceTexts = PracticeTexts::read(fields.entry(Key::practiceTexts));
     return profile;
 }
 
+// Read leniently, like the history: a household whose choice was damaged is better off typing
+// on the US course than losing every explorer's progress.
+LayoutName readKeyboardLayout(const QJsonValue &value)
+{
+    if (value.isUndefined() || value.isNull())
+        return LayoutName::us();
+    const auto name = LayoutName::parse(value.toString());
+    if (!value.isString() || !name) {
+        qCWarning(lcSaveCodec) << "The keyboard layout" << value << "is no layout name; US it is.";
+        return LayoutName::us();
+    }
+    return *name;
+}
+
 } // namespace
+
+std::optional<QUuid> readUuid(const QJsonValue &value)
+{
+    // Only the canonical 8-4-4-4-12 form; QUuid alone would also take braces and other shapes.
+    if (!value.isString())
+        return std::nullopt;
+    const QString text = value.toString();
+    if (text.size() != 36)
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool hyphenPlace = i == 8 || i == 13 || i == 18 || i == 23;
+        const bool isHex =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (hyphenPlace ? c != u'-' : !isHex)
+            return std::nullopt;
+    }
+    return QUuid::fromString(text);
+}
 
 QByteArray encode(const AppData &data)
 {
@@ -420,6 +451,8 @@ QByteArray encode(const AppData &data)
     w.beginObject();
     w.field(Key::soundEnabled, data.settings.soundEnabled);
     w.field(Key::voiceEnabled, data.settings.voiceEnabled);
+    if (data.settings.keyboardLayout != LayoutName::us())
+        w.field(Key::keyboardLayout, data.settings.keyboardLayout.text());
     if (data.settings.language)
         w.field(Key::language, *data.settings.language);
     w.endObject();
@@ -446,6 +479,7 @@ std::optional<AppData> decode(const QByteArray &json)
     const ObjectReader settings(root.entry(Key::settings), ok);
     data.settings.soundEnabled = settings.flagOrTrue(Key::soundEnabled);
     data.settings.voiceEnabled = settings.flagOrTrue(Key::voiceEnabled);
+    data.settings.keyboardLayout = readKeyboardLayout(settings.entry(Key::keyboardLayout));
     data.settings.language = settings.optionalString(Key::language);
 
     if (!ok)

@@ -6,6 +6,7 @@
 #include "records.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QLatin1StringView>
 
 #include <optional>
@@ -20,6 +21,8 @@ inline constexpr QLatin1StringView settings{"settings"};
 
 inline constexpr QLatin1StringView soundEnabled{"soundEnabled"};
 inline constexpr QLatin1StringView voiceEnabled{"voiceEnabled"};
+// Written only when it is not US, so a file from before the choice writes back byte for byte.
+inline constexpr QLatin1StringView keyboardLayout{"keyboardLayout"};
 inline constexpr QLatin1StringView language{"language"};
 
 inline constexpr QLatin1StringView id{"id"};
@@ -35,6 +38,7 @@ inline constexpr QLatin1StringView lastActiveDay{"lastActiveDay"};
 // Written only when not empty, so a file without them writes back byte for byte.
 inline constexpr QLatin1StringView history{"history"};
 inline constexpr QLatin1StringView keyStats{"keyStats"};
+inline constexpr QLatin1StringView practiceTexts{"practiceTexts"};
 
 inline constexpr QLatin1StringView stars{"stars"};
 inline constexpr QLatin1StringView wpm{"wpm"};
@@ -51,7 +55,12 @@ inline constexpr QLatin1StringView seconds{"seconds"};
 inline constexpr QLatin1StringView right{"right"};
 inline constexpr QLatin1StringView wrong{"wrong"};
 inline constexpr QLatin1StringView typedInstead{"typedInstead"};
+inline constexpr QLatin1StringView text{"text"};
+inline constexpr QLatin1StringView added{"added"};
 } // namespace Key
+
+// A UUID in the canonical 8-4-4-4-12 form and no other.
+std::optional<QUuid> readUuid(const QJsonValue &value);
 
 // Compact UTF-8 JSON whose numbers read back to exactly the same doubles. Empty when the data
 // hold a number JSON cannot express (infinity or NaN): such data must not be written at all.

@@ -3,6 +3,7 @@
 #include "appstore.h"
 
 #include "curriculum.h"
+#include "practicetexts.h"
 
 #include <QJSEngine>
 
@@ -256,6 +257,19 @@ void AppStore::toggleSound()
     setData(std::move(next));
 }
 
+bool AppStore::setKeyboardLayout(const QString &name)
+{
+    const auto layout = LayoutName::parse(name);
+    if (!layout)
+        return false;
+    if (*layout != m_data.settings.keyboardLayout) {
+        AppData next = m_data;
+        next.settings.keyboardLayout = *layout;
+        setData(std::move(next));
+    }
+    return true;
+}
+
 void AppStore::chooseProfile(const QString &id)
 {
     const QUuid uuid = QUuid::fromString(id);
@@ -336,16 +350,66 @@ QList<Badge> AppStore::recordGame(GameKind kind, int score, std::optional<double
 QList<Badge> AppStore::recordTrickyPractice(int stars, double wpm, double accuracy, int correctKeys,
                                             const AttemptDetails &details)
 {
+    return recordPractice(History::trickyLessonId, stars, wpm, accuracy, correctKeys, details);
+}
+
+QList<Badge> AppStore::recordTextPractice(int stars, double wpm, double accuracy, int correctKeys,
+                                          const AttemptDetails &details)
+{
+    return recordPractice(History::homeTextLessonId, stars, wpm, accuracy, correctKeys, details);
+}
+
+QList<Badge> AppStore::recordPractice(QLatin1StringView lessonId, int stars, double wpm,
+                                      double accuracy, int correctKeys,
+                                      const AttemptDetails &details)
+{
     const LessonResult attempt{std::clamp(stars, 0, 3), std::max(finiteOrZero(wpm), 0.0),
                                std::clamp(finiteOrZero(accuracy), 0.0, 100.0), m_clock.now()};
     QList<Badge> earned;
     updateCurrent([&](Profile &profile) {
         touchStreak(profile);
         addCorrectKeys(profile, correctKeys);
-        addToHistory(profile, History::trickyLessonId, attempt, details);
+        addToHistory(profile, lessonId, attempt, details);
         earned = BadgeEngine::award(profile, m_clock);
     });
     return earned;
+}
+
+void AppStore::updateProfile(QUuid profileId, const std::function<void(Profile &)> &change)
+{
+    const auto it = std::find_if(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                 [&](const Profile &p) { return p.id == profileId; });
+    if (it == m_data.profiles.cend())
+        return;
+    AppData next = m_data;
+    change(next.profiles[it - m_data.profiles.cbegin()]);
+    setData(std::move(next));
+}
+
+QUuid AppStore::addPracticeText(QUuid profileId, const QString &text)
+{
+    if (text.isEmpty() || text.size() > PracticeTexts::maxChars)
+        return {};
+    const auto it = std::find_if(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                 [&](const Profile &p) { return p.id == profileId; });
+    if (it == m_data.profiles.cend() || it->practiceTexts.size() >= PracticeTexts::maxTexts)
+        return {};
+    const PracticeText added{QUuid::createUuid(), text, m_clock.now()};
+    updateProfile(profileId, [&](Profile &profile) { profile.practiceTexts.append(added); });
+    return added.id;
+}
+
+void AppStore::removePracticeText(QUuid profileId, QUuid textId)
+{
+    const auto it = std::find_if(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                 [&](const Profile &p) { return p.id == profileId; });
+    if (it == m_data.profiles.cend() ||
+        std::none_of(it->practiceTexts.cbegin(), it->practiceTexts.cend(),
+                     [&](const PracticeText &t) { return t.id == textId; }))
+        return;
+    updateProfile(profileId, [&](Profile &profile) {
+        profile.practiceTexts.removeIf([&](const PracticeText &t) { return t.id == textId; });
+    });
 }
 
 void AppStore::addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,

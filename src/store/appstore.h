@@ -59,6 +59,8 @@ class AppStore : public QObject {
     Q_PROPERTY(bool hasCurrentProfile READ hasCurrentProfile NOTIFY dataChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY dataChanged)
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
+    // The household's keyboard, "LAYOUT" or "LAYOUT(VARIANT)": "us", "de", "us(intl)".
+    Q_PROPERTY(QString keyboardLayout READ keyboardLayout NOTIFY dataChanged)
     // The household's language, one of `languages`: a grown-up's choice, or the desktop's.
     Q_PROPERTY(QString language READ language NOTIFY dataChanged)
     // In creation order.
@@ -72,7 +74,7 @@ class AppStore : public QObject {
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
 
 public:
-    // All five kinds together.
+    // All kinds together.
     static constexpr qsizetype maxGameScores = 60;
 
     static const Clock &systemClock();
@@ -124,6 +126,9 @@ public:
     Q_INVOKABLE void deleteProfile(const QString &id);
     Q_INVOKABLE void toggleVoice();
     Q_INVOKABLE void toggleSound();
+    // Saves a layout name of the right shape and answers true; anything else changes nothing.
+    // Whether the keyboard data knows the layout is the caller's to check.
+    Q_INVOKABLE bool setKeyboardLayout(const QString &name);
     // Only from the grown-ups' corner, never during a lesson or game: the switch (see
     // setLanguageSwitch) installs the language's texts before anyone hears of the change, so
     // every table of translated text is rebuilt when the screens read it again.
@@ -150,6 +155,16 @@ public:
     // Tricky-key practice counts as play (streak, keys, badges) but never as a lesson result.
     QList<Badge> recordTrickyPractice(int stars, double wpm, double accuracy, int correctKeys,
                                       const AttemptDetails &details);
+    // A text from home counts exactly as tricky-key practice does.
+    QList<Badge> recordTextPractice(int stars, double wpm, double accuracy, int correctKeys,
+                                    const AttemptDetails &details);
+
+    // Texts from home, for any explorer. The text must come from TextCheck::prepare (typeable,
+    // within the limits); an empty one, one over PracticeTexts::maxChars, an explorer who has
+    // PracticeTexts::maxTexts already or an id that names no explorer change nothing. Returns
+    // the new text's id, null when nothing was added.
+    QUuid addPracticeText(QUuid profileId, const QString &text);
+    void removePracticeText(QUuid profileId, QUuid textId);
 
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
@@ -158,6 +173,7 @@ public:
     bool hasCurrentProfile() const { return currentProfile() != nullptr; }
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
+    QString keyboardLayout() const { return m_data.settings.keyboardLayout.text(); }
     QString language() const;
 
     QList<ProfileSummary> profileList() const;
@@ -176,6 +192,9 @@ private:
     void saved(bool ok, const QString &problem);
     void touchStreak(Profile &profile) const;
     void addCorrectKeys(Profile &profile, int correctKeys) const;
+    QList<Badge> recordPractice(QLatin1StringView lessonId, int stars, double wpm,
+                                double accuracy, int correctKeys, const AttemptDetails &details);
+    void updateProfile(QUuid profileId, const std::function<void(Profile &)> &change);
     static void addToHistory(Profile &profile, const QString &lessonId,
                              const LessonResult &result, const AttemptDetails &details);
 

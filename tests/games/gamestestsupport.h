@@ -28,6 +28,8 @@ public:
         const Profile *profile = store->currentProfile();
         return profile ? int(profile->gameScores.size()) : 0;
     }
+    // Whether the frame's clock moves the game on by itself.
+    Q_INVOKABLE bool ticking(tapalong::GameFrame *frame) const { return frame->isTimerRunning(); }
     // Fires the game timer `ticks` times at once, or until the game is over.
     Q_INVOKABLE void runTicks(tapalong::GameFrame *frame, int ticks)
     {

@@ -55,6 +55,27 @@ for layout in ru xx '../../etc/passwd'; do
   [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--layout $layout: no one-line error"
 done
 
+# Each language's course, its titles from its catalogue whatever the desktop speaks, on the US
+# keyboard or another; a language there is no course in is an error.
+for case in 'de:Grundreihe:' 'fr:Rangée de base:--layout=fr' 'es:Fila central:--layout=latam' \
+  'EN:Home Row:'; do
+  language=${case%%:*} rest=${case#*:} title=${rest%%:*} layout=${rest#*:}
+  run --print-course --language "$language" $layout
+  [ "$status" -eq 0 ] || fail "--language $language $layout exited with $status"
+  LC_ALL=C.UTF-8 python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+units = d["units"] if isinstance(d, dict) else d
+assert units[0]["title"] == sys.argv[1], units[0]["title"]
+assert all(l["drills"] for u in units for l in u["lessons"])
+' "$title" <"$tmp/out" || fail "--language $language $layout printed another course"
+done
+for language in xx it '../../etc/passwd' ''; do
+  run --print-course --language "$language"
+  [ "$status" -eq 2 ] || fail "--language '$language' exited with $status"
+  [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--language '$language': no one-line error"
+done
+
 # Qt's own options pass through to Qt, with their values.
 run -platform offscreen -style Basic -reverse --version
 [ "$status" -eq 0 ] || fail "Qt's own options were refused ($status)"

@@ -93,7 +93,9 @@ AppData sampleData()
     Profile leo;
     leo.id = QUuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
 
-    return {{mia, leo}, leo.id, {false, true, QStringLiteral("de")}};
+    return {{mia, leo},
+            leo.id,
+            {false, true, {QStringLiteral("de"), QStringLiteral("T3")}, QStringLiteral("de")}};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -191,8 +193,44 @@ private slots:
             QVERIFY(!data->currentProfileID);
             QVERIFY(!data->profiles.at(0).lastActiveDay);
             QVERIFY(!data->profiles.at(0).gameScores.at(0).wpm);
-            QCOMPARE(data->settings, (AppSettings{true, true, std::nullopt}));
+            QCOMPARE(data->settings, AppSettings{});
         }
+    }
+
+    // The household's layout came after the first files: absent means US, and a damaged value
+    // must not cost the household its progress.
+    void keyboardLayoutIsOptionalAndReadLeniently()
+    {
+        const QList<std::pair<QByteArray, QString>> rows = {
+            {absent, u"us"_qs},
+            {"null", u"us"_qs},
+            {"\"de\"", u"de"_qs},
+            {"\"us(intl)\"", u"us(intl)"_qs},
+            {"\"de(T3)\"", u"de(T3)"_qs},
+            {"\"us(alt-intl)\"", u"us(alt-intl)"_qs},
+            {"3", u"us"_qs},
+            {"\"\"", u"us"_qs},
+            {"\"DE\"", u"us"_qs},
+            {"\"de(\"", u"us"_qs},
+            {"\"(intl)\"", u"us"_qs},
+            {"\"de()\"", u"us"_qs},
+            {"\"de(a b)\"", u"us"_qs},
+            {"\"de(a)(b)\"", u"us"_qs},
+            {"\"de,fr\"", u"us"_qs},
+            {'"' + QByteArray(65, 'a') + '"', u"us"_qs}};
+        for (const auto &[json, layout] : rows) {
+            const Edits edits = {{"settings.keyboardLayout", json}};
+            const auto data = SaveCodec::decode(saveText(json == absent ? Edits() : edits));
+            QVERIFY2(data, json.constData());
+            QVERIFY2(data->settings.keyboardLayout.text() == layout, json.constData());
+            QCOMPARE(data->settings.soundEnabled, false); // the rest of the settings kept
+        }
+
+        AppData chosen;
+        chosen.settings.keyboardLayout = {u"ch"_qs, u"fr"_qs};
+        const QByteArray bytes = SaveCodec::encode(chosen);
+        QVERIFY(bytes.contains("\"keyboardLayout\":\"ch(fr)\""));
+        QCOMPARE(SaveCodec::decode(bytes), std::optional(chosen));
     }
 
     void encodingIsExactAndReadsBackEqual()

@@ -170,7 +170,7 @@ private slots:
         };
         QList<GameScore> scores;
         for (int i = 0; i < 60; ++i) // 10 … 300, each score twice, all kinds mixed
-            scores = play(1000 + i, allGameKinds[i % 5], 10 * (i % 30) + 10);
+            scores = play(1000 + i, allGameKinds[i % allGameKinds.size()], 10 * (i % 30) + 10);
         QCOMPARE(scores.size(), 60);
         QCOMPARE(scores.first().date, Timestamp{1029}); // equal scores: the older first
         QCOMPARE(scores.at(1).date, Timestamp{1059});
@@ -233,6 +233,14 @@ private slots:
         run([](AppStore &s) { s.chooseProfile(QUuid::createUuid().toString()); }, 0, "Mia");
         run([=](AppStore &s) { s.recordLesson(l, 3, 30, 100, 500); }, 1, "Mia");
         run(
+            [](AppStore &s) { // a layout is saved once; the same one or a malformed name never
+                QVERIFY(s.setKeyboardLayout("de(nodeadkeys)"));
+                QVERIFY(s.setKeyboardLayout("de(nodeadkeys)"));
+                QVERIFY(!s.setKeyboardLayout("de nodeadkeys"));
+                QCOMPARE(s.keyboardLayout(), "de(nodeadkeys)");
+            },
+            1, "Mia");
+        run(
             [=](AppStore &s) { // without a player nothing is recorded
                 s.switchPlayer();
                 QVERIFY(s.recordLesson(l, 3, 30, 100, 500).isEmpty());
@@ -242,16 +250,12 @@ private slots:
             1, "");
     }
 
-    void theLessonClockStartsAtTheWallTimeAndNeverGoesBack()
+    // Guards lesson entries dated near the clock's own zero instead of today.
+    void theLessonClockStartsAtTheWallTime()
     {
         const SteadyClock clock;
-        Timestamp last = clock.now();
-        QVERIFY(qAbs(last.secondsSinceReference - SystemClock().now().secondsSinceReference) < 1);
-        for (int i = 0; i < 1000; ++i) {
-            const Timestamp next = clock.now();
-            QVERIFY(next >= last);
-            last = next;
-        }
+        QVERIFY(qAbs(clock.now().secondsSinceReference -
+                     SystemClock().now().secondsSinceReference) < 1);
     }
 
     void aChangeTheDiskRefusedIsWrittenOnTheWayOut()

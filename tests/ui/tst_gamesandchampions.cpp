@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace tapalong;
 
 namespace {
@@ -18,7 +20,13 @@ public:
     Timestamp now() const override { return {700'000'000}; }
 };
 
-enum Board { letterDropBoard = 0, keyMolesBoard = 3, starsBoard = 5, speedBoard = 6 };
+// The boards follow the game table: one per game in its order, then stars, then speed.
+int gameBoard(GameKind kind)
+{
+    return int(std::ranges::find(allGameKinds, kind) - allGameKinds.begin());
+}
+const int starsBoard = int(gameTable.size());
+const int speedBoard = starsBoard + 1;
 const QString noScore = QStringLiteral("No score yet — go!");
 
 template <typename Row, typename Field>
@@ -78,13 +86,14 @@ private slots:
 
         h.play(GameKind::letterDrop, 0); // a recorded 0 is no high score
         h.play(GameKind::keyMoles, 480);
-        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine),
-                 (QStringList{noScore, noScore, noScore, "High score: 480", noScore}));
+        QStringList scoreLines(gameTable.size(), noScore);
+        scoreLines[gameBoard(GameKind::keyMoles)] = "High score: 480";
+        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine), scoreLines);
 
         // Guards against showing the last explorer's keys and scores behind the picker.
         h.store.switchPlayer();
         QCOMPARE(hub.learnedKeys(), "A S D F J K L");
-        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine), QStringList(5, noScore));
+        QCOMPARE(column(hub.cards(), &GameCardInfo::scoreLine), QStringList(gameTable.size(), noScore));
     }
 
     void everyVisitStartsOnTheStarsBoardAndEmptyBoardsSayHowToGetOn()
@@ -92,16 +101,16 @@ private slots:
         Household h;
         h.add("Ann");
         h.play(GameKind::letterDrop, 0); // a 0 earns no place
-        h.champions.setBoard(keyMolesBoard);
+        h.champions.setBoard(gameBoard(GameKind::keyMoles));
 
         ChampionsBoard champions;
         champions.setStore(&h.store);
         QCOMPARE(champions.board(), starsBoard);
-        champions.setBoard(7); // past the last board: nothing changes
+        champions.setBoard(speedBoard + 1); // past the last board: nothing changes
         QCOMPARE(champions.board(), starsBoard);
         QVERIFY(champions.rows().isEmpty());
         QCOMPARE(champions.emptyMessage(), "No stars yet — finish a lesson to get on the board!");
-        champions.setBoard(letterDropBoard);
+        champions.setBoard(gameBoard(GameKind::letterDrop));
         QVERIFY(champions.rows().isEmpty());
         QCOMPARE(champions.emptyMessage(), "No scores yet — be the first to play!");
     }
@@ -130,7 +139,7 @@ private slots:
         h.champions.setBoard(speedBoard);
         QCOMPARE(h.rows(&ChampionRowInfo::value), (QStringList{"23 wpm", "22 wpm", "12 wpm"}));
 
-        h.champions.setBoard(keyMolesBoard);
+        h.champions.setBoard(gameBoard(GameKind::keyMoles));
         QCOMPARE(h.rows(&ChampionRowInfo::id), (QStringList{ben, ann}));
         QSignalSpy rowsChanged(&h.champions, &ChampionsBoard::rowsChanged);
         h.store.switchPlayer();

@@ -6,7 +6,11 @@
 #include "lessoncontroller.h"
 #include "recordingsound.h"
 #include "recordingspeech.h"
+#include "textcheck.h"
+#include "history.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,7 +79,7 @@ private slots:
         Harness h;
         h.press(key(QStringLiteral("f"))); // the welcome step types nothing
         h.press(escape);
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         QVERIFY(!h.lesson->paused());
 
@@ -93,25 +97,25 @@ private slots:
         h.press(key(u" "_qs, KeyInput::unknownKey, true));
         h.press(key(u"\r"_qs, KeyInput::returnKey, true));
         h.press(key(QStringLiteral("x")));
-        QCOMPARE(h.lesson->tutorialIndex(), 0);
+        QCOMPARE(h.lesson->tutorial()->index(), 0);
         h.press(space);
-        QCOMPARE(h.lesson->tutorialIndex(), 1);
+        QCOMPARE(h.lesson->tutorial()->index(), 1);
         h.press(returnKey);
-        QCOMPARE(h.lesson->tutorialIndex(), 2);
+        QCOMPARE(h.lesson->tutorial()->index(), 2);
 
         // A wrong key on a step that asks for one is simply ignored, and so is Shift.
         h.press(key(QStringLiteral("j")));
         h.press(key(QStringLiteral("F")));
-        QCOMPARE(h.lesson->tutorialIndex(), 2);
+        QCOMPARE(h.lesson->tutorial()->index(), 2);
 
         h.press(key(QStringLiteral("f")));
         QCOMPARE(h.sound.played, QStringList{u"Pop"_qs});
-        QCOMPARE(h.lesson->tutorialIndex(), 3);
-        QCOMPARE(h.speech.spoken.constLast(), h.lesson->currentStep().speech);
+        QCOMPARE(h.lesson->tutorial()->index(), 3);
+        QCOMPARE(h.speech.spoken.constLast(), h.lesson->tutorial()->step().speech);
 
-        h.lesson->advanceTutorial();
+        h.lesson->tutorial()->advance();
         h.press(space); // on the last step: off to type
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         QCOMPARE(h.session().correct() + h.session().wrong(), 0);
     }
@@ -119,7 +123,7 @@ private slots:
     void speedShowsADashUntilTheFirstRightKeyAndPauseHoldsTheKeys()
     {
         Harness h;
-        h.lesson->endTutorial();
+        h.lesson->tutorial()->end();
         h.press(wrongKey);
         QCOMPARE(h.lesson->wpmText(), u"–"_qs);
         QCOMPARE(h.lesson->accuracyText(), u"0%"_qs);
@@ -159,18 +163,52 @@ private slots:
                                                      {u"J"_qs, 1},  {u"é"_qs, 1}};
         for (const auto &[ch, wrong] : keys) {
             Harness h;
-            h.lesson->endTutorial();
+            h.lesson->tutorial()->end();
             QCOMPARE(h.session().expectedText(), u"j"_qs);
             h.press(key(ch));
             QVERIFY2(h.session().wrong() == wrong && h.session().correct() == 0, qPrintable(ch));
         }
     }
 
+    // Through the real key path: a dead key is no key and no mistake; what it composes is one
+    // key, and a dead key that did not combine is one mistake however the platform delivers it.
+    void composedKeysCountOnce()
+    {
+        Harness h;
+        h.lesson->tutorial()->end();
+        QWindow window;
+        QObject focusItem; // where the composer commits
+        const auto press = [&](int qtKey, const QString &text) {
+            QKeyEvent event(QEvent::KeyPress, qtKey, {}, text);
+            QCoreApplication::sendEvent(&window, &event);
+        };
+        const auto commit = [&](const QString &text) {
+            QInputMethodEvent event;
+            event.setCommitString(text);
+            QCoreApplication::sendEvent(&focusItem, &event);
+        };
+        const auto counts = [&] {
+            return std::pair(h.session().correct(), h.session().wrong());
+        };
+        QCOMPARE(h.session().expectedText(), u"j"_qs);
+
+        press(Qt::Key_Dead_Acute, {});
+        QCOMPARE(counts(), std::pair(0, 0));
+        commit(u"é"_qs);
+        QCOMPARE(counts(), std::pair(0, 1));
+        press(Qt::Key_Q, u"q"_qs); // Qt's composer swallows the dead key and passes this on
+        QCOMPARE(counts(), std::pair(0, 2));
+        commit(u"´j"_qs); // an input method committing both characters
+        QCOMPARE(counts(), std::pair(0, 3));
+        commit(u"j"_qs);
+        QCOMPARE(counts(), std::pair(1, 3));
+    }
+
     // Fault guarded: a screen that observes `finished` more than once must not record twice.
     void finishRecordsOncePerAttemptAndRetryRecordsAgain()
     {
         Harness h;
-        h.lesson->endTutorial();
+        h.lesson->tutorial()->end();
         QSignalSpy saves(&h.store, &AppStore::dataChanged);
         h.typeRest();
         h.lesson->finish();
@@ -188,7 +226,7 @@ private slots:
 
         h.lesson->restart();
         QVERIFY(!h.lesson->recorded());
-        QVERIFY2(!h.lesson->tutorialActive(), "a retry goes straight to typing");
+        QVERIFY2(!h.lesson->tutorial()->isActive(), "a retry goes straight to typing");
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         h.sound.played.clear();
         h.typeRest();
@@ -208,7 +246,7 @@ private slots:
              u"Lesson complete! Nice work — keep practicing and you'll shine."_qs}};
         for (const auto &[wrongKeys, minutes, stars, title, speech] : cases) {
             Harness h;
-            h.lesson->endTutorial();
+            h.lesson->tutorial()->end();
             for (int i = 0; i < wrongKeys; ++i)
                 h.press(wrongKey);
             h.typeExpected();
@@ -256,7 +294,7 @@ private slots:
         h.lesson->setLessonId(u"tricky"_qs);
         QVERIFY(h.lesson->session());
         QCOMPARE(h.session().lesson().newKeys, u"k"_qs); // f, j and d were never missed
-        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->tutorial()->isActive());
         QVERIFY(!h.lesson->hasNextLesson());
         QVERIFY(h.lesson->bonusChoices().isEmpty());
 
@@ -267,8 +305,38 @@ private slots:
         QCOMPARE(ada.lessonResults, resultsBefore);
         QCOMPARE(ada.history.size(), 1);
         QCOMPARE(ada.history.front().lessonId, u"tricky"_qs);
-        QCOMPARE(ada.keyStats.value(u'k').right, 30 + h.session().lesson().drills.join(QString()).count(u'k'));
+        QCOMPARE(ada.keyStats.value(u'k').right,
+                 30 + h.session().lesson().drills.join(QString()).count(u'k'));
         QCOMPARE(ada.totalStars(), 2);
+    }
+
+    void aTextFromHomeIsTypedInWrappedLinesAndRecordedAsPractice()
+    {
+        Harness h;
+        const QString text = u"Once upon a time there was a little fox who liked to type.\n\nThe end."_qs;
+        const QUuid id = h.store.addPracticeText(h.store.currentProfile()->id, text);
+        h.lesson->setLessonId(TextCheck::lessonIdFor(id));
+        QVERIFY(h.lesson->session());
+        QCOMPARE(h.session().lesson().drills,
+                 (QStringList{u"Once upon a time there was a little fox"_qs,
+                              u"who liked to type."_qs, u"The end."_qs}));
+        QVERIFY(!h.lesson->tutorialActive());
+        QVERIFY(!h.lesson->hasNextLesson());
+        QVERIFY(h.lesson->bonusChoices().isEmpty());
+
+        h.press(key(u"~"_qs));
+        h.typeRest();
+        QVERIFY(h.lesson->recorded());
+        const Profile &ada = *h.store.currentProfile();
+        QVERIFY(ada.lessonResults.isEmpty());
+        QCOMPARE(ada.totalStars(), 0);
+        QCOMPARE(ada.history.size(), 1);
+        QCOMPARE(ada.history.front().lessonId, History::homeTextLessonId);
+        QCOMPARE(ada.keyStats.value(u'O').wrong, 1);
+
+        // A text that was removed opens nothing.
+        h.lesson->setLessonId(TextCheck::lessonIdFor(QUuid::createUuid()));
+        QVERIFY(!h.lesson->session());
     }
 
     void leavingSilencesOnceAndStaysInert()
@@ -280,7 +348,7 @@ private slots:
         QVERIFY(!h.lesson->isListening());
         QCOMPARE(h.speech.calls.constLast(), u"stop"_qs);
         h.press(escape);
-        QVERIFY2(h.lesson->tutorialActive(), "a leaving screen takes no more keys");
+        QVERIFY2(h.lesson->tutorial()->isActive(), "a leaving screen takes no more keys");
         h.lesson->setActive(false);
         h.lesson->setActive(true);
         QVERIFY(!h.lesson->isListening());

@@ -30,11 +30,22 @@ public:
     static inline RecordingSoundBackend *sounds = nullptr;
 
     QStringList played() const { return sounds->played; }
-    // No profiles, both settings on, nothing heard yet.
+    // No profiles, both settings on, nothing heard yet, the US course.
     Q_INVOKABLE void reset()
     {
         store->setData(AppData{});
         sounds->played.clear();
+        if (!Curriculum::active().keyboard().name().isUs())
+            Curriculum::setActive(Course::us());
+    }
+    // The course and keyboard of a layout, "de" or "us(dvorak)"; false when there is none.
+    Q_INVOKABLE bool useKeyboard(const QString &layout)
+    {
+        const std::optional<LayoutName> name = LayoutName::parse(layout);
+        const std::optional<Keyboard> keyboard = name ? Keyboard::load(*name) : std::nullopt;
+        if (keyboard)
+            Curriculum::setActive(Course::build(*keyboard));
+        return keyboard.has_value();
     }
     // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)

@@ -23,8 +23,8 @@ GameScreenFrame {
     accent: Theme.lavender
     poolColor: Theme.lavender
     // A bonus round has no headline of its own here: it is a high score or a good try.
-    headline: screen.frame.isNewHighScore ? qsTr("🏆 NEW HIGH SCORE!") : qsTr("Good try! The parrot flew off")
-    celebrates: screen.frame.isNewHighScore || copyCat.wonGame
+    headline: screen.frame.overCard.isNewHighScore ? qsTr("🏆 NEW HIGH SCORE!") : qsTr("Good try! The parrot flew off")
+    celebrates: screen.frame.overCard.isNewHighScore || copyCat.wonGame
 
     status: HudPill {
         objectName: "roundPill"

@@ -51,8 +51,8 @@ Item {
     property bool showsPool: true
     property bool showsHearts: root.game.hasHearts
     property string replayText: qsTr("Play again  (space)")
-    property string headline: frame.headline
-    property bool celebrates: frame.isNewHighScore
+    property string headline: frame.overCard.headline
+    property bool celebrates: frame.overCard.isNewHighScore
 
     // For the game's texts and layout.
     readonly property GameFrame frame: frame
@@ -63,6 +63,9 @@ Item {
 
     signal exit()
     signal openLesson(string lessonId)
+
+    // Dead keys and input methods compose only for a focused item that accepts them.
+    TypingFocus {}
 
     GameFrame {
         id: frame
@@ -174,11 +177,12 @@ Item {
         objectName: "startCard"
         anchors.fill: parent
         visible: root.game.state === GameModel.Ready
-        emoji: frame.startEmoji
-        title: frame.startTitle
+        emoji: frame.startCard.emoji
+        title: frame.startCard.title
         text: root.readyText
-        focusLine: frame.showsFocus ? root.focusSentence + frame.focusLabel : ""
-        poolLine: root.showsPool ? qsTr("Playing with: %1").arg(frame.poolLabel) : ""
+        focusLine: frame.startCard.focusLabel !== ""
+                   ? root.focusSentence + frame.startCard.focusLabel : ""
+        poolLine: root.showsPool ? qsTr("Playing with: %1").arg(frame.startCard.poolLabel) : ""
         poolColor: root.poolColor
         accent: root.accent
         onStart: frame.startGame()
@@ -205,12 +209,12 @@ Item {
         visible: overLatch.open
         headline: root.headline
         score: root.game.score
-        best: frame.best
-        newBadges: frame.newBadges
+        best: frame.overCard.best
+        newBadges: frame.overCard.newBadges
         leaveText: frame.isBonus ? qsTr("Back to map") : qsTr("All games")
         replayText: root.replayText
-        nextText: frame.isBonus && frame.hasNextLesson
-                  ? qsTr("Next: %1  ▶").arg(frame.nextLessonTitle) : ""
+        nextText: frame.overCard.nextLessonTitle !== ""
+                  ? qsTr("Next: %1  ▶").arg(frame.overCard.nextLessonTitle) : ""
         accent: root.accent
         onLeave: frame.exit()
         onReplay: frame.startGame()

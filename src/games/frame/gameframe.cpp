@@ -17,6 +17,8 @@ namespace tapalong {
 
 GameFrame::GameFrame(QObject *parent) : QObject(parent), m_monitor(this), m_ticker(this)
 {
+    // The next lesson and the bonus round's headline follow the set-up.
+    connect(this, &GameFrame::setupChanged, this, &GameFrame::overCardChanged);
     // The model steps once the animations of this tick have moved, right after it: stepped in
     // the middle of it, the model would restart each Behavior that follows it (a rival's
     // rocket) before that animation had moved, and it would never move while the game ran.
@@ -191,12 +193,12 @@ void GameFrame::setModel(GameModel *model)
     if (m_model) {
         connect(m_model, &GameModel::stateChanged, this, &GameFrame::onStateChanged);
         connect(m_model, &GameModel::scoreChanged, this, &GameFrame::refreshResult);
-        connect(m_model, &GameModel::poolChanged, this, &GameFrame::keysChanged);
-        connect(m_model, &GameModel::focusChanged, this, &GameFrame::keysChanged);
+        connect(m_model, &GameModel::poolChanged, this, &GameFrame::startCardChanged);
+        connect(m_model, &GameModel::focusChanged, this, &GameFrame::startCardChanged);
     }
     emit modelChanged();
     emit setupChanged();
-    emit keysChanged();
+    emit startCardChanged();
     // Only a game that ends while this frame watches is recorded.
     updateTimer();
     refreshResult();
@@ -223,7 +225,7 @@ void GameFrame::setBonus(std::optional<BonusSetup> bonus)
     if (m_bonus)
         m_bonusDuration = m_bonus->duration;
     emit setupChanged();
-    emit keysChanged();
+    emit startCardChanged();
     refreshResult();
 }
 
@@ -253,7 +255,7 @@ void GameFrame::setGameOverWords(const QString &words)
     if (m_gameOverWords == words)
         return;
     m_gameOverWords = words;
-    emit resultChanged();
+    emit overCardChanged();
 }
 
 int GameFrame::bonusSeconds() const
@@ -324,6 +326,16 @@ bool GameFrame::showsFocus() const
     return isBonus() && m_model && !m_model->focus().isEmpty();
 }
 
+GameStartCard GameFrame::startCard() const
+{
+    return {startEmoji(), startTitle(), poolLabel(), showsFocus() ? focusLabel() : QString()};
+}
+
+GameOverCard GameFrame::overCard() const
+{
+    return {headline(), bestNumber(), m_isNewHighScore, m_newBadges, nextLessonTitle()};
+}
+
 QString GameFrame::headline() const
 {
     if (m_isNewHighScore)
@@ -383,7 +395,7 @@ void GameFrame::refreshResult()
         return;
     m_best = best;
     m_isNewHighScore = isNewHighScore;
-    emit resultChanged();
+    emit overCardChanged();
 }
 
 void GameFrame::setRecorded(bool recorded)
@@ -399,7 +411,7 @@ void GameFrame::setNewBadges(QList<Badge> badges)
     if (m_newBadges == badges)
         return;
     m_newBadges = std::move(badges);
-    emit newBadgesChanged();
+    emit overCardChanged();
 }
 
 void GameFrame::leave()

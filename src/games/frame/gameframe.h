@@ -40,6 +40,49 @@ protected:
     }
 };
 
+// What the start card shows.
+struct GameStartCard {
+    Q_GADGET
+    QML_VALUE_TYPE(gameStartCard)
+    Q_PROPERTY(QString emoji MEMBER emoji)
+    Q_PROPERTY(QString title MEMBER title)
+    // The keys in play, "A S D F", or a word for all the letters.
+    Q_PROPERTY(QString poolLabel MEMBER poolLabel)
+    // A bonus round's new keys; "" when the card has no focus line.
+    Q_PROPERTY(QString focusLabel MEMBER focusLabel)
+
+public:
+    QString emoji;
+    QString title;
+    QString poolLabel;
+    QString focusLabel;
+
+    bool operator==(const GameStartCard &) const = default;
+};
+
+// What the game-over card shows.
+struct GameOverCard {
+    Q_GADGET
+    QML_VALUE_TYPE(gameOverCard)
+    Q_PROPERTY(QString headline MEMBER headline)
+    // A number for QML, whose tooling in Qt 6.4 knows no qint64.
+    Q_PROPERTY(double best MEMBER best)
+    Q_PROPERTY(bool isNewHighScore MEMBER isNewHighScore)
+    // Of the last recorded game.
+    Q_PROPERTY(QList<tapalong::Badge> newBadges MEMBER newBadges)
+    // The lesson after a bonus round's; "" in free play and after the last lesson.
+    Q_PROPERTY(QString nextLessonTitle MEMBER nextLessonTitle)
+
+public:
+    QString headline;
+    double best = 0;
+    bool isNewHighScore = false;
+    QList<Badge> newBadges;
+    QString nextLessonTitle;
+
+    bool operator==(const GameOverCard &) const = default;
+};
+
 // One per game screen, for the screen's whole life. A QML screen declares it with its model,
 //     GameFrame { id: frame; model: LetterDropModel {}; bonusLessonId: root.lessonId }
 // and binds its bar and cards to the frame and the model. The frame sets the model up and
@@ -50,7 +93,8 @@ protected:
 // - while the model plays, every frame of the animation clock advances it by whole ticks of
 //   exactly 1/60 s (step()), one a frame at 60 frames a second (TickSchedule).
 // - when the model reaches `over`, the game is recorded in the store once (finish()), and
-//   newBadges, best and isNewHighScore tell the game-over card what to show.
+//   `overCard` tells the game-over card what to show: the best, whether this is a new high
+//   score, and the badges it earned.
 // - the screen never navigates itself: exit() and openNextLesson() emit exitRequested() and
 //   openLessonRequested(), which the root view answers. Both also silence the frame, which
 //   stays inert while its screen fades out, and the model (GameModel::silence()).
@@ -70,32 +114,15 @@ class GameFrame : public QObject, public QQmlParserStatus {
     Q_PROPERTY(
         double bonusDuration READ bonusDuration WRITE setBonusDuration NOTIFY setupChanged FINAL)
     // Shown on the game-over card when neither a new high score nor a bonus round has words.
-    Q_PROPERTY(
-        QString gameOverWords READ gameOverWords WRITE setGameOverWords NOTIFY resultChanged FINAL)
+    Q_PROPERTY(QString gameOverWords READ gameOverWords WRITE setGameOverWords NOTIFY
+                   overCardChanged FINAL)
 
     Q_PROPERTY(bool isBonus READ isBonus NOTIFY setupChanged FINAL)
     Q_PROPERTY(int bonusSeconds READ bonusSeconds NOTIFY setupChanged FINAL) // whole seconds
-    Q_PROPERTY(bool hasNextLesson READ hasNextLesson NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString gameTitle READ gameTitle NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString gameEmoji READ gameEmoji NOTIFY setupChanged FINAL)
     Q_PROPERTY(QString barTitle READ barTitle NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString startEmoji READ startEmoji NOTIFY setupChanged FINAL)
-    Q_PROPERTY(QString startTitle READ startTitle NOTIFY setupChanged FINAL)
-
-    Q_PROPERTY(QString poolLabel READ poolLabel NOTIFY keysChanged FINAL)
-    Q_PROPERTY(QString focusLabel READ focusLabel NOTIFY keysChanged FINAL)
-    // The start card's focus line: a bonus round with new keys.
-    Q_PROPERTY(bool showsFocus READ showsFocus NOTIFY keysChanged FINAL)
-
-    // A number for QML, whose tooling in Qt 6.4 knows no qint64.
-    Q_PROPERTY(double best READ bestNumber NOTIFY resultChanged FINAL)
-    Q_PROPERTY(bool isNewHighScore READ isNewHighScore NOTIFY resultChanged FINAL)
-    Q_PROPERTY(QString headline READ headline NOTIFY resultChanged FINAL)
+    Q_PROPERTY(tapalong::GameStartCard startCard READ startCard NOTIFY startCardChanged FINAL)
+    Q_PROPERTY(tapalong::GameOverCard overCard READ overCard NOTIFY overCardChanged FINAL)
     Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
-    // Of the last recorded game, each {id, title, emoji}.
-    Q_PROPERTY(QList<tapalong::Badge> newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
 
 public:
     static constexpr double tickSeconds = 1.0 / TickSchedule::ticksPerSecond;
@@ -126,8 +153,6 @@ public:
     Q_INVOKABLE void resumeGame();
     Q_INVOKABLE void exit();
     Q_INVOKABLE void openNextLesson();
-    // Each key upper-cased, separated by single spaces: "A S D F".
-    Q_INVOKABLE static QString keysLabel(const QString &keys);
 
     GameModel *model() const { return m_model; }
     void setModel(GameModel *model);
@@ -157,6 +182,7 @@ public:
     QString poolLabel() const;
     QString focusLabel() const;
     bool showsFocus() const;
+    GameStartCard startCard() const;
 
     qint64 best() const { return m_best; }
     double bestNumber() const { return double(m_best); }
@@ -164,20 +190,22 @@ public:
     QString headline() const;
     bool recorded() const { return m_recorded; }
     const QList<Badge> &newBadges() const { return m_newBadges; }
+    GameOverCard overCard() const;
     bool isTimerRunning() const { return m_clockRunning; }
 
 signals:
     void modelChanged();
     void storeChanged();
     void setupChanged();
-    void keysChanged();
-    void resultChanged();
+    void startCardChanged();
+    void overCardChanged();
     void recordedChanged();
-    void newBadgesChanged();
     void exitRequested();
     void openLessonRequested(const QString &lessonId);
 
 private:
+    // Each key upper-cased, separated by single spaces: "A S D F".
+    static QString keysLabel(const QString &keys);
     void onStateChanged();
     void updateTimer();
     void onFrame(int ms);

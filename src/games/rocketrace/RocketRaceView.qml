@@ -28,7 +28,7 @@ GameScreenFrame {
     replayText: qsTr("Race again  (space)")
     headline: [qsTr("🥇 1st place!!"), qsTr("🥈 2nd place!"), qsTr("🥉 3rd place!")][race.place - 1]
               ?? qsTr("4th — you'll get them next time!")
-    celebrates: screen.frame.isNewHighScore || race.place === 1
+    celebrates: screen.frame.overCard.isNewHighScore || race.place === 1
 
     status: [
         Text {
@@ -51,7 +51,7 @@ GameScreenFrame {
         Text {
             objectName: "highScoreLine"
             anchors.horizontalCenter: raceLines.horizontalCenter
-            visible: screen.frame.isNewHighScore
+            visible: screen.frame.overCard.isNewHighScore
             text: qsTr("🏆 NEW HIGH SCORE!")
             font: Theme.rounded(18, Font.Black)
             color: Theme.textPrimary

@@ -3,7 +3,8 @@
 #include "rocketracemodel.h"
 
 #include "announcer.h"
-#include "wordbankdata.h"
+#include "curriculum.h"
+#include "wordbank.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -127,7 +128,7 @@ RocketRaceModel::RocketRaceModel(QObject *parent)
 }
 
 RocketRaceModel::RocketRaceModel(QRandomGenerator &rng, QObject *parent)
-    : GameModel(rng, parent), m_rivals(this), m_phrases(WordBankData::easyPhrases())
+    : GameModel(rng, parent), m_rivals(this)
 {
 }
 
@@ -162,7 +163,10 @@ QString RocketRaceModel::buildPassage(QRandomGenerator &rng, int phrases, const 
 
 void RocketRaceModel::start()
 {
-    setPassage(buildPassage(rng(), m_shortRace ? 2 : 3, m_phrases));
+    const Course &course = Curriculum::active();
+    setPassage(buildPassage(rng(), m_shortRace ? 2 : 3,
+                            m_phrases ? *m_phrases
+                                      : WordBank::phrases(course.language(), course.keyboard())));
     setTypedCount(0);
     setWrongCount(0);
     setCorrectKeys(0);

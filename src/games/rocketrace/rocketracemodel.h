@@ -150,7 +150,7 @@ private:
     void refreshFigures();
 
     RivalList m_rivals;
-    QStringList m_phrases;
+    std::optional<QStringList> m_phrases; // the active course's, unless a test sets them
     QString m_passage;
     int m_typedCount = 0;
     int m_wrongCount = 0;

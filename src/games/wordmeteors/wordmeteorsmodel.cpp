@@ -3,8 +3,8 @@
 #include "wordmeteorsmodel.h"
 
 #include "announcer.h"
+#include "curriculum.h"
 #include "wordbank.h"
-#include "wordbankdata.h"
 
 #include <QRandomGenerator>
 
@@ -16,11 +16,6 @@ namespace {
 
 // At most six meteors share the sky.
 constexpr std::size_t meteorCapacity = 16;
-
-bool isPlainLowerCase(const QString &word)
-{
-    return std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; });
-}
 
 } // namespace
 
@@ -214,13 +209,12 @@ void WordMeteorsModel::setUpFreePlay(const QString &learnedKeys)
 
 void WordMeteorsModel::rebuildCandidates()
 {
-    QStringList words = WordBank::words(pool());
+    const Course &course = Curriculum::active();
+    QStringList words = WordBank::words(pool(), course.language());
     words.removeIf([](const QString &word) { return word.size() < 2 || word.size() > 6; });
     if (words.size() < 15) {
-        words = WordBankData::words();
-        words.removeIf([](const QString &word) {
-            return word.isEmpty() || word.size() >= 6 || !isPlainLowerCase(word);
-        });
+        words = WordBank::lowerCaseWords(course.language(), course.keyboard());
+        words.removeIf([](const QString &word) { return word.isEmpty() || word.size() >= 6; });
     }
     m_candidates = words;
 

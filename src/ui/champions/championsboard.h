@@ -60,7 +60,7 @@ class ChampionsBoard : public QObject {
     QML_ELEMENT
 
     Q_PROPERTY(tapalong::AppStore *store READ store WRITE setStore NOTIFY storeChanged)
-    // The tab strip: the five games, then stars and speed.
+    // The tab strip: a board per game, then stars and speed.
     Q_PROPERTY(QList<tapalong::BoardTabInfo> boards READ boards CONSTANT)
     // The chosen board's place in `boards`; an index outside it changes nothing.
     Q_PROPERTY(int board READ board WRITE setBoard NOTIFY boardChanged)

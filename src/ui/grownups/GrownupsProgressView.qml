@@ -220,6 +220,19 @@ Item {
                 }
             }
 
+            PrintoutsPanel {
+                width: page.width
+                explorer: report.selected
+            }
+
+            PracticeTextsPanel {
+                objectName: "practiceTexts"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
             LanguagePanel {
                 objectName: "languagePanel"
                 width: page.width

@@ -53,7 +53,7 @@ QList<SpeedPoint> speedPoints(const Profile &profile)
     for (const PracticeEntry &entry : profile.history) {
         if (!entry.isGame())
             points.append({entry.wpm, entry.accuracy, goals.value(entry.lessonId),
-                           entry.lessonId == History::trickyLessonId, entry.date.localDate()});
+                           History::isPractice(entry.lessonId), entry.date.localDate()});
     }
     return points;
 }
@@ -183,7 +183,7 @@ QString summary(const Profile &profile, QDate today)
 
     QList<double> speeds;
     for (const PracticeEntry &entry : profile.history) {
-        if (!entry.isGame() && entry.lessonId != History::trickyLessonId &&
+        if (!entry.isGame() && !History::isPractice(entry.lessonId) &&
             entry.date.localDate().daysTo(today) <= 6 &&
             entry.date.localDate().daysTo(today) >= 0)
             speeds.append(entry.wpm);

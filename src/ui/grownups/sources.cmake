@@ -1,12 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
 # The grown-ups' view: its door and sum, the report and its charts, the household's language,
-# backup and restore.
+# backup and restore, the report and certificates on paper, and texts from home.
 tapalong_ui_folder(
   SOURCES
     grownupsview.h grownupsview.cpp
     grownupsreport.h grownupsreport.cpp
     backup.h backup.cpp
+    paper.h paper.cpp
+    reportpdf.h reportpdf.cpp
+    printouts.h printouts.cpp
+    practicetexteditor.h practicetexteditor.cpp
   QML_FILES
     GrownupsScreen.qml
     GrownupsGatePanel.qml
@@ -17,4 +21,8 @@ tapalong_ui_folder(
     LanguagePanel.qml
     HouseholdFileDialog.qml
     SaveCopyDialog.qml
+    PrintoutsPanel.qml
+    PrintoutFileDialog.qml
+    PracticeTextsPanel.qml
+    PracticeTextFileDialog.qml
 )

@@ -191,6 +191,12 @@ Item {
                 onStart: lessonId => view.openLesson(lessonId)
             }
 
+            HomeTextsCard {
+                objectName: "homeTextsCard"
+                width: sections.width
+                onStart: lessonId => view.openLesson(lessonId)
+            }
+
             // Four numbers
             Row {
                 id: stats

@@ -35,6 +35,8 @@ Column {
                        : mix(Theme.sunshine, Theme.coral, (t - 0.5) * 2)
     }
 
+    readonly property var tallReturn: Keyboard.layout, Keyboard.tallReturn(unit, gap)
+
     spacing: root.gap
 
     Repeater {
@@ -51,17 +53,51 @@ Column {
                 model: row.modelData.keys
 
                 Rectangle {
+                    id: heatKey
                     required property keyDef modelData
                     readonly property real rate: root.rateFor(modelData)
+                    // The ISO Return: its upper piece draws the whole tall key.
+                    readonly property bool tall: modelData.id === "return"
+                                                 && root.tallReturn.reach !== undefined
 
                     objectName: "heat:" + modelData.id
                     width: root.unit * modelData.width + root.gap * (modelData.width - 1)
                     height: root.unit
                     radius: 6
-                    color: root.colourFor(rate)
+                    color: tall ? "transparent" : root.colourFor(rate)
+                    opacity: modelData.id === "return " ? 0 : 1
+
+                    // Opaque pieces in one layer that takes the fill's transparency, so the
+                    // joint does not show darker.
+                    Item {
+                        visible: heatKey.tall
+                        width: parent.width + (root.tallReturn.reach ?? 0)
+                        height: 2 * root.unit + root.gap
+                        layer.enabled: heatKey.tall
+                        opacity: root.colourFor(heatKey.rate).a
+
+                        Rectangle {
+                            id: upper
+                            width: parent.width
+                            height: root.unit
+                            radius: 6
+                            color: Qt.rgba(root.colourFor(heatKey.rate).r,
+                                           root.colourFor(heatKey.rate).g,
+                                           root.colourFor(heatKey.rate).b, 1)
+                        }
+                        Rectangle {
+                            anchors.right: parent.right
+                            y: root.unit - radius
+                            width: root.tallReturn.tailWidth ?? 0
+                            height: root.unit + root.gap + radius
+                            radius: 6
+                            color: upper.color
+                        }
+                    }
 
                     Text {
                         anchors.centerIn: parent
+                        anchors.horizontalCenterOffset: heatKey.tall ? root.tallReturn.reach / 2 : 0
                         text: parent.modelData.label
                         font: Theme.rounded(parent.modelData.label.length === 1 ? 13 : 9,
                                             Font.DemiBold)

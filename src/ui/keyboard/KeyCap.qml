@@ -14,6 +14,14 @@ Item {
     // The bump of F and J that pointer fingers feel for.
     property bool homeBump: false
     property bool lit: false
+    // An ISO Return drawn as one tall key: how far the cap reaches right of the item, and the
+    // piece below that fills the next row's end (tailHeight 0: none).
+    property real reach: 0
+    property real tailWidth: 0
+    property real tailHeight: 0
+    readonly property bool tall: tailHeight > 0
+    // 1 or 2 on the two keys of a dead-key letter, in the order they are pressed; 0 for none.
+    property int step: 0
 
     // 0 at rest, 1 lit: one spring (0.25 s, damping 0.7) moves size, fill and glow together.
     property real lift: lit ? 1 : 0
@@ -32,7 +40,8 @@ Item {
 
     // Made only while the key glows: a whole keyboard of idle glows would cost hundreds of items.
     Loader {
-        anchors.fill: cap
+        width: cap.width
+        height: cap.height
         active: root.litShare > 0
         opacity: root.litShare
         sourceComponent: GlowHalo {
@@ -43,22 +52,46 @@ Item {
         }
     }
 
-    Rectangle {
-        id: cap
-        anchors.fill: parent
-        radius: 8
-        color: {
-            const a = root.restFill
-            const b = Theme.sunshine
-            const t = root.litShare
-            return Qt.rgba(a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
-                           a.a + (b.a - a.a) * t)
+    readonly property color fill: {
+        const a = root.restFill
+        const b = Theme.sunshine
+        const t = root.litShare
+        return Qt.rgba(a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
+                       a.a + (b.a - a.a) * t)
+    }
+
+    // A tall key's two rectangles overlap where they join: drawn opaque into one layer that
+    // takes the fill's transparency, the joint does not show darker.
+    Item {
+        id: body
+        width: parent.width + root.reach
+        // A layer holds only what lies within its item: the tall key's item covers both rows.
+        height: parent.height + root.tailHeight
+        layer.enabled: root.tall
+        opacity: root.tall ? root.fill.a : 1
+
+        Rectangle {
+            id: cap
+            width: body.width
+            height: root.height
+            radius: 8
+            color: root.tall ? Qt.rgba(root.fill.r, root.fill.g, root.fill.b, 1) : root.fill
+        }
+        Rectangle {
+            visible: root.tall
+            anchors.right: cap.right
+            y: cap.height - radius
+            width: root.tailWidth
+            height: root.tailHeight + radius
+            radius: 8
+            color: cap.color
         }
     }
 
     Text {
         id: caption
         anchors.centerIn: parent
+        anchors.horizontalCenterOffset: root.reach / 2
         text: root.label
         font: Theme.rounded(root.label.length === 1 ? 15 : 11, Font.DemiBold)
         color: root.lit ? Theme.ink : Theme.textPrimary
@@ -76,5 +109,23 @@ Item {
         radius: 1
         color: root.lit ? Theme.ink : Theme.textPrimary
         opacity: 0.5
+    }
+
+    Rectangle {
+        objectName: "step"
+        visible: root.step > 0
+        x: -4
+        y: -4
+        width: 16
+        height: 16
+        radius: 8
+        color: Theme.ink
+
+        Text {
+            anchors.centerIn: parent
+            text: root.step
+            font: Theme.rounded(10, Font.Bold)
+            color: Theme.sunshine
+        }
     }
 }

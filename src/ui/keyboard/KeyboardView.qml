@@ -22,9 +22,16 @@ Column {
     // The line naming the finger, or a blank of its height so the screen does not jump.
     property bool showHint: true
 
-    readonly property var litIds: Keyboard.litKeys(highlight, extra)
-    readonly property string hint: Keyboard.hintText(highlight)
-    readonly property int hintFinger: Keyboard.fingerFor(highlight)
+    // Keyboard.layout is read so that they follow a change of keyboard.
+    readonly property var litIds: Keyboard.layout, Keyboard.litKeys(highlight, extra)
+    readonly property string hint: Keyboard.layout, Keyboard.hintText(highlight)
+    readonly property int hintFinger: Keyboard.layout, Keyboard.fingerFor(highlight)
+    // A letter typed with a dead key first numbers its two keys.
+    readonly property var steps: Keyboard.layout, Keyboard.pressOrder(highlight)
+    readonly property var tallReturn: {
+        void Keyboard.layout // read again when the grown-ups choose another keyboard
+        return Keyboard.tallReturn(unit, gap)
+    }
 
     spacing: 12
 
@@ -57,6 +64,14 @@ Column {
                         finger: modelData.finger
                         homeBump: modelData.homeBump
                         lit: root.litIds.indexOf(modelData.id) >= 0
+                        step: root.steps[modelData.id] ?? 0
+                        // The tall Return is drawn whole by its upper piece; the lower one
+                        // only keeps its place in the row.
+                        opacity: modelData.id === "return " ? 0 : 1
+                        reach: modelData.id === "return" ? root.tallReturn.reach ?? 0 : 0
+                        tailWidth: root.tallReturn.tailWidth ?? 0
+                        tailHeight: modelData.id === "return" && root.tallReturn.reach !== undefined
+                                    ? root.keyHeight + root.gap : 0
                     }
                 }
             }

@@ -110,6 +110,8 @@ public:
 
 // Read-only: recomputed from the store whenever its data change. Without a store, or while no
 // profile is current, it shows a blank explorer (empty name, "🙂", no progress).
+// More properties than a view model usually needs: two screens read it, and each is one
+// figure of the same profile, recomputed together and announced by the one `updated`.
 class CourseProgress : public QObject {
     Q_OBJECT
     QML_ELEMENT

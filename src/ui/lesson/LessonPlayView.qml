@@ -23,6 +23,9 @@ Item {
     readonly property LessonSession session: lesson.session
     readonly property bool finished: session?.finished ?? false
 
+    // Dead keys and input methods compose only for a focused item that accepts them.
+    TypingFocus {}
+
     LessonController {
         id: lesson
         lessonId: root.lessonId
@@ -145,25 +148,25 @@ Item {
         id: tutorial
         objectName: "tutorial"
         anchors.fill: root
-        shown: lesson.tutorialActive
-        count: lesson.tutorialCount
-        onNext: lesson.advanceTutorial()
-        onSkip: lesson.endTutorial()
-        onReplay: lesson.replay()
+        shown: lesson.tutorial.active
+        count: lesson.tutorial.count
+        onNext: lesson.tutorial.advance()
+        onSkip: lesson.tutorial.end()
+        onReplay: lesson.tutorial.replay()
     }
     // The last step stays on the card while the overlay fades out.
     Binding {
         target: tutorial
         property: "step"
-        value: lesson.currentStep
-        when: lesson.tutorialActive
+        value: lesson.tutorial.step
+        when: lesson.tutorial.active
         restoreMode: Binding.RestoreNone
     }
     Binding {
         target: tutorial
         property: "index"
-        value: lesson.tutorialIndex
-        when: lesson.tutorialActive
+        value: lesson.tutorial.index
+        when: lesson.tutorial.active
         restoreMode: Binding.RestoreNone
     }
 
@@ -185,15 +188,15 @@ Item {
         objectName: "results"
         anchors.fill: root
         visible: resultsLatch.open
-        title: lesson.title
+        title: lesson.results.title
         stars: root.session?.stars ?? 0
         showStars: lesson.showStars
-        speedText: lesson.speedText
-        accuracyText: lesson.accuracyText
+        speedText: lesson.results.speedText
+        accuracyText: lesson.results.accuracyText
         keysTyped: root.session?.correct ?? 0
-        newBadges: lesson.newBadges
-        bonusChoices: lesson.bonusChoices
-        nextLessonTitle: lesson.hasNextLesson ? lesson.nextLessonTitle : ""
+        newBadges: lesson.results.newBadges
+        bonusChoices: lesson.results.bonusChoices
+        nextLessonTitle: lesson.results.nextLessonTitle
         onExit: lesson.exit()
         onRetry: lesson.restart()
         onNext: lesson.openNext()

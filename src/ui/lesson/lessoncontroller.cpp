@@ -7,6 +7,7 @@
 #include "bonusround.h"
 #include "history.h"
 #include "theme.h"
+#include "textcheck.h"
 #include "trickykeys.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ const Clock &lessonClock()
 LessonController::LessonController(QObject *parent) : LessonController(lessonClock(), parent) {}
 
 LessonController::LessonController(const Clock &clock, QObject *parent)
-    : QObject(parent), m_clock(clock), m_monitor(this), m_starsTimer(this)
+    : QObject(parent), m_clock(clock), m_tutorial(this), m_monitor(this), m_starsTimer(this)
 {
     m_starsTimer.setSingleShot(true);
     m_starsTimer.setInterval(showStarsDelayMs);
@@ -76,8 +77,8 @@ void LessonController::setStore(AppStore *store)
         return;
     m_store = store;
     emit storeChanged();
-    // Tricky-key practice is built from the store's current profile.
-    if (m_complete && isTrickyPractice()) {
+    // Practice is built from the store's current profile.
+    if (m_complete && isPractice()) {
         build();
         updateListening();
     }
@@ -88,11 +89,27 @@ bool LessonController::isTrickyPractice() const
     return m_lessonId == History::trickyLessonId;
 }
 
+bool LessonController::isPractice() const
+{
+    return isTrickyPractice() || TextCheck::textIdOf(m_lessonId).has_value();
+}
+
 std::optional<Lesson> LessonController::lessonToPlay() const
 {
-    if (!isTrickyPractice())
+    if (!isPractice())
         return Curriculum::lessonById(m_lessonId);
     const Profile *profile = m_store ? m_store->currentProfile() : nullptr;
+    if (const auto textId = TextCheck::textIdOf(m_lessonId)) {
+        if (!profile)
+            return std::nullopt;
+        for (const PracticeText &text : profile->practiceTexts) {
+            if (text.id == *textId) {
+                Lesson lesson = TextCheck::lesson(text, m_lessonId, KeyboardLayout::active());
+                return lesson.drills.isEmpty() ? std::nullopt : std::optional<Lesson>(lesson);
+            }
+        }
+        return std::nullopt;
+    }
     if (!profile || !TrickyKeys::hasTrickyKeys(*profile))
         return std::nullopt;
     return TrickyKeys::drill(*profile, m_clock.now().localDate());
@@ -118,14 +135,14 @@ void LessonController::build()
 
     m_starsTimer.stop();
     std::unique_ptr<LessonSession> old = std::move(m_session);
-    m_steps.clear();
+    QList<TutorialStep> steps;
     m_nextLesson.reset();
     m_bonusGames.clear();
     if (lesson) {
         m_session = std::make_unique<LessonSession>(*lesson, m_clock);
         // Practice is not a course lesson: no tutorial, no bonus round and no "Next".
-        if (!isTrickyPractice()) {
-            m_steps = Tutorial::steps(*lesson);
+        if (!isPractice()) {
+            steps = Tutorial::steps(*lesson);
             m_nextLesson = Curriculum::lessonAfter(*lesson);
             m_bonusGames = BonusRound::eligibleGames(*lesson).mid(0, 3);
         }
@@ -141,24 +158,25 @@ void LessonController::build()
                 &LessonController::drillLabelChanged);
         connect(session, &LessonSession::wpmChanged, this, &LessonController::statsChanged);
         connect(session, &LessonSession::accuracyChanged, this, &LessonController::statsChanged);
-        connect(session, &LessonSession::starsChanged, this, &LessonController::titleChanged);
+        connect(session, &LessonSession::wpmChanged, this, &LessonController::resultsChanged);
+        connect(session, &LessonSession::accuracyChanged, this,
+                &LessonController::resultsChanged);
+        connect(session, &LessonSession::starsChanged, this, &LessonController::resultsChanged);
     }
-    m_tutorialIndex = m_steps.isEmpty() ? -1 : 0;
     m_paused = false;
     m_recorded = false;
     m_newBadges.clear();
     m_showStars = false;
 
     emit lessonChanged();
-    emit tutorialChanged();
+    m_tutorial.setSteps(std::move(steps));
     emit pausedChanged();
     emit recordedChanged();
-    emit newBadgesChanged();
     emit showStarsChanged();
     emit highlightChanged();
     emit drillLabelChanged();
     emit statsChanged();
-    emit titleChanged();
+    emit resultsChanged();
     // Bindings have moved to the new session; only now may the old one go.
     old.reset();
 }
@@ -170,8 +188,8 @@ void LessonController::updateListening()
         return;
     if (listen) {
         m_monitor.start([this](const KeyInput &key) { return handleKey(key); });
-        if (tutorialActive())
-            Announcer::instance().say(currentStep().speech);
+        if (m_tutorial.isActive())
+            Announcer::instance().say(m_tutorial.step().speech);
     } else {
         m_monitor.stop();
         Announcer::instance().hush();
@@ -214,8 +232,8 @@ bool LessonController::handleKey(const KeyInput &key)
     // through the tutorial, and a held Escape would flicker the pause card on and off.
     if (key.isRepeat || !m_session || m_leaving)
         return true;
-    if (tutorialActive()) {
-        handleTutorialKey(key);
+    if (m_tutorial.isActive()) {
+        m_tutorial.handleKey(key);
         return true;
     }
     if (key.keyCode == KeyInput::escape) {
@@ -230,46 +248,6 @@ bool LessonController::handleKey(const KeyInput &key)
     if (isTypingCharacter(ch))
         m_session->handle(ch);
     return true;
-}
-
-void LessonController::handleTutorialKey(const KeyInput &key)
-{
-    if (key.keyCode == KeyInput::escape) {
-        endTutorial();
-        return;
-    }
-    const TutorialStep &step = m_steps.at(m_tutorialIndex);
-    if (step.requiredKey && key.ch.size() == 1 && key.ch.front() == *step.requiredKey) {
-        Announcer::instance().announce(Announcer::Event::tutorialKeyFound);
-        advanceTutorial();
-        return;
-    }
-    if (key.ch == u" " || key.keyCode == KeyInput::returnKey)
-        advanceTutorial();
-}
-
-void LessonController::advanceTutorial()
-{
-    if (!tutorialActive() || m_leaving)
-        return;
-    if (m_tutorialIndex + 1 >= tutorialCount()) {
-        endTutorial();
-        return;
-    }
-    setTutorialIndex(m_tutorialIndex + 1);
-    Announcer::instance().say(currentStep().speech);
-}
-
-void LessonController::endTutorial()
-{
-    Announcer::instance().hush();
-    setTutorialIndex(-1);
-}
-
-void LessonController::replay()
-{
-    if (tutorialActive() && !m_leaving)
-        Announcer::instance().say(currentStep().speech);
 }
 
 void LessonController::resume()
@@ -288,7 +266,7 @@ void LessonController::restart()
     setRecorded(false);
     setShowStars(false);
     setNewBadges({});
-    setTutorialIndex(-1);
+    m_tutorial.close();
 }
 
 void LessonController::finish()
@@ -302,11 +280,15 @@ void LessonController::finish()
         const AttemptDetails details{m_session->elapsedSeconds(),
                                      m_session->correct() + m_session->wrong(),
                                      m_session->keyStats()};
-        earned = isTrickyPractice()
-                     ? m_store->recordTrickyPractice(stars, m_session->wpm(), m_session->accuracy(),
-                                                     m_session->correct(), details)
-                     : m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
-                                             m_session->accuracy(), m_session->correct(), details);
+        if (isTrickyPractice())
+            earned = m_store->recordTrickyPractice(stars, m_session->wpm(), m_session->accuracy(),
+                                                   m_session->correct(), details);
+        else if (isPractice())
+            earned = m_store->recordTextPractice(stars, m_session->wpm(), m_session->accuracy(),
+                                                 m_session->correct(), details);
+        else
+            earned = m_store->recordLesson(m_session->lesson(), stars, m_session->wpm(),
+                                           m_session->accuracy(), m_session->correct(), details);
     }
     const bool anyEarned = !earned.isEmpty();
     setNewBadges(std::move(earned));
@@ -348,6 +330,7 @@ void LessonController::openBonus(const QString &kind)
 void LessonController::leave()
 {
     m_leaving = true;
+    m_tutorial.leave();
     m_starsTimer.stop();
     updateListening();
 }
@@ -376,26 +359,11 @@ QString LessonController::heading() const
                      : QString();
 }
 
-TutorialStep LessonController::currentStep() const
-{
-    return tutorialActive() ? m_steps.at(m_tutorialIndex) : TutorialStep{};
-}
-
 QString LessonController::highlight() const
 {
     if (!m_session || m_session->finished() || m_paused)
         return {};
     return m_session->expectedText();
-}
-
-QString LessonController::nextLessonId() const
-{
-    return m_nextLesson ? m_nextLesson->id : QString();
-}
-
-QString LessonController::nextLessonTitle() const
-{
-    return m_nextLesson ? m_nextLesson->title : QString();
 }
 
 QList<BonusChoice> LessonController::bonusChoices() const
@@ -437,12 +405,10 @@ QString LessonController::title() const
     return titleFor(m_session ? m_session->stars() : 0);
 }
 
-void LessonController::setTutorialIndex(int index)
+LessonResults LessonController::results() const
 {
-    if (m_tutorialIndex == index)
-        return;
-    m_tutorialIndex = index;
-    emit tutorialChanged();
+    return {title(),         speedText(),    accuracyText(),
+            m_newBadges,     bonusChoices(), m_nextLesson ? m_nextLesson->title : QString()};
 }
 
 void LessonController::setPaused(bool paused)
@@ -467,7 +433,7 @@ void LessonController::setNewBadges(QList<Badge> badges)
     if (m_newBadges == badges)
         return;
     m_newBadges = std::move(badges);
-    emit newBadgesChanged();
+    emit resultsChanged();
 }
 
 void LessonController::setShowStars(bool show)

@@ -8,7 +8,7 @@
 #include "keyinput.h"
 #include "keymonitor.h"
 #include "lessonsession.h"
-#include "tutorial.h"
+#include "lessontutorial.h"
 
 #include <QColor>
 #include <QList>
@@ -46,15 +46,43 @@ public:
     bool operator==(const BonusChoice &) const = default;
 };
 
+// What the results card shows.
+struct LessonResults {
+    Q_GADGET
+    QML_VALUE_TYPE(lessonResults)
+    Q_PROPERTY(QString title MEMBER title)
+    // The speed as a whole number, even when it is 0.
+    Q_PROPERTY(QString speedText MEMBER speedText)
+    Q_PROPERTY(QString accuracyText MEMBER accuracyText)
+    // Of this attempt.
+    Q_PROPERTY(QList<tapalong::Badge> newBadges MEMBER newBadges)
+    // At most three.
+    Q_PROPERTY(QList<tapalong::BonusChoice> bonusChoices MEMBER bonusChoices)
+    // "" when this was the last lesson, and for practice.
+    Q_PROPERTY(QString nextLessonTitle MEMBER nextLessonTitle)
+
+public:
+    QString title;
+    QString speedText;
+    QString accuracyText;
+    QList<Badge> newBadges;
+    QList<BonusChoice> bonusChoices;
+    QString nextLessonTitle;
+
+    bool operator==(const LessonResults &) const = default;
+};
+
 // One per lesson screen, for the screen's whole life. The screen declares it as
 //     LessonController { lessonId: root.lessonId; store: AppStore; active: root.enabled }
-// and draws everything from it and its session. While `active`, every key of the application
-// reaches handleKey() and is consumed; the first time it turns active the current tutorial
-// step is spoken. Turning inactive, leaving, restarting and ending the tutorial silence the
-// narrator at once. When the session finishes, the attempt is recorded in the store once
-// (finish()), and 0.3 s later `showStars` lets the results card pop its stars in.
-// With lessonId "tricky" it plays the current profile's tricky-key practice instead, recorded
-// as practice and never as a lesson result.
+// and draws everything from it, its session and its `tutorial`. While `active`, every key of
+// the application reaches handleKey() and is consumed, by the tutorial while it lasts; the
+// first time it turns active the current tutorial step is spoken. Turning inactive, leaving,
+// restarting and ending the tutorial silence the narrator at once. When the session finishes,
+// the attempt is recorded in the store once (finish()), `results` holds the card's contents,
+// and 0.3 s later `showStars` lets the card pop its stars in.
+// With lessonId "tricky" it plays the current profile's tricky-key practice instead, and with
+// "text:<id>" one of its texts from home (TextCheck::lessonIdFor); both are recorded as
+// practice and never as a lesson result.
 // The screen never navigates itself: exit(), openNext() and openBonus() emit the requests,
 // which the root view answers; they also stop listening, so the screen is inert while it fades.
 class LessonController : public QObject, public QQmlParserStatus {
@@ -70,35 +98,19 @@ class LessonController : public QObject, public QQmlParserStatus {
     // The lesson's emoji, two spaces and its title.
     Q_PROPERTY(QString heading READ heading NOTIFY lessonChanged FINAL)
 
-    // -1 once the tutorial is over.
-    Q_PROPERTY(int tutorialIndex READ tutorialIndex NOTIFY tutorialChanged FINAL)
-    Q_PROPERTY(int tutorialCount READ tutorialCount NOTIFY lessonChanged FINAL)
-    Q_PROPERTY(bool tutorialActive READ tutorialActive NOTIFY tutorialChanged FINAL)
-    // A default step while the tutorial is over.
-    Q_PROPERTY(tapalong::TutorialStep currentStep READ currentStep NOTIFY tutorialChanged FINAL)
+    Q_PROPERTY(tapalong::LessonTutorial *tutorial READ tutorial CONSTANT FINAL)
 
     Q_PROPERTY(bool paused READ paused NOTIFY pausedChanged FINAL)
     Q_PROPERTY(bool recorded READ recorded NOTIFY recordedChanged FINAL)
-    // Of this attempt.
-    Q_PROPERTY(QList<tapalong::Badge> newBadges READ newBadges NOTIFY newBadgesChanged FINAL)
     Q_PROPERTY(bool showStars READ showStars NOTIFY showStarsChanged FINAL)
     // The key to light: the expected character while typing, "" when finished or paused.
     Q_PROPERTY(QString highlight READ highlight NOTIFY highlightChanged FINAL)
-
-    Q_PROPERTY(bool hasNextLesson READ hasNextLesson NOTIFY lessonChanged FINAL)
-    Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY lessonChanged FINAL)
-    Q_PROPERTY(QString nextLessonTitle READ nextLessonTitle NOTIFY lessonChanged FINAL)
-    // At most three.
-    Q_PROPERTY(
-        QList<tapalong::BonusChoice> bonusChoices READ bonusChoices NOTIFY lessonChanged FINAL)
 
     Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)
     // The live bar: "–" until the first correct key.
     Q_PROPERTY(QString wpmText READ wpmText NOTIFY statsChanged FINAL)
     Q_PROPERTY(QString accuracyText READ accuracyText NOTIFY statsChanged FINAL)
-    // The results card: the speed as a whole number, even when it is 0.
-    Q_PROPERTY(QString speedText READ speedText NOTIFY statsChanged FINAL)
-    Q_PROPERTY(QString title READ title NOTIFY titleChanged FINAL)
+    Q_PROPERTY(tapalong::LessonResults results READ results NOTIFY resultsChanged FINAL)
 
 public:
     static constexpr int showStarsDelayMs = 300;
@@ -123,9 +135,6 @@ public:
     static QString verdictSpeech(int stars);
     static QString titleFor(int stars);
 
-    Q_INVOKABLE void advanceTutorial();
-    Q_INVOKABLE void endTutorial();
-    Q_INVOKABLE void replay(); // the current tutorial step, said again
     Q_INVOKABLE void resume();
     Q_INVOKABLE void restart(); // "Try again": no tutorial this time
     Q_INVOKABLE void exit();
@@ -142,54 +151,44 @@ public:
 
     LessonSession *session() const { return m_session.get(); }
     QString heading() const;
-    int tutorialIndex() const { return m_tutorialIndex; }
-    int tutorialCount() const { return int(m_steps.size()); }
-    bool tutorialActive() const
-    {
-        return m_tutorialIndex >= 0 && m_tutorialIndex < tutorialCount();
-    }
-    TutorialStep currentStep() const;
+    LessonTutorial *tutorial() { return &m_tutorial; }
     bool paused() const { return m_paused; }
     bool recorded() const { return m_recorded; }
     const QList<Badge> &newBadges() const { return m_newBadges; }
     bool showStars() const { return m_showStars; }
     QString highlight() const;
     bool hasNextLesson() const { return m_nextLesson.has_value(); }
-    QString nextLessonId() const;
-    QString nextLessonTitle() const;
     QList<BonusChoice> bonusChoices() const;
     QString drillLabel() const;
     QString wpmText() const;
     QString accuracyText() const;
     QString speedText() const;
     QString title() const;
+    LessonResults results() const;
 
 signals:
     void lessonChanged();
     void storeChanged();
     void activeChanged();
-    void tutorialChanged();
     void pausedChanged();
     void recordedChanged();
-    void newBadgesChanged();
     void showStarsChanged();
     void highlightChanged();
     void drillLabelChanged();
     void statsChanged();
-    void titleChanged();
+    void resultsChanged();
     void exitRequested();
     void nextRequested(const QString &lessonId);
     void bonusRequested(const QString &lessonId, const QString &kind);
 
 private:
     bool isTrickyPractice() const;
+    bool isPractice() const; // tricky keys or a text from home
     std::optional<Lesson> lessonToPlay() const;
     void build();
     // Listening follows `active` once the declaration is complete, and never resumes after
     // the screen has asked to leave.
     void updateListening();
-    void handleTutorialKey(const KeyInput &key);
-    void setTutorialIndex(int index);
     void setPaused(bool paused);
     void setRecorded(bool recorded);
     void setNewBadges(QList<Badge> badges);
@@ -205,11 +204,10 @@ private:
     bool m_leaving = false;
 
     std::unique_ptr<LessonSession> m_session;
-    QList<TutorialStep> m_steps;
     std::optional<Lesson> m_nextLesson;
     QList<GameKind> m_bonusGames;
 
-    int m_tutorialIndex = -1;
+    LessonTutorial m_tutorial;
     bool m_paused = false;
     bool m_recorded = false;
     QList<Badge> m_newBadges;

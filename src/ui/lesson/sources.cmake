@@ -4,6 +4,7 @@
 tapalong_ui_folder(
   SOURCES
     lessoncontroller.h lessoncontroller.cpp
+    lessontutorial.h lessontutorial.cpp
   QML_FILES
     LessonPlayView.qml
     DrillTextView.qml

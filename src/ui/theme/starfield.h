@@ -49,7 +49,7 @@ public:
 
     static QList<qreal> flatStars();
     // One opacity per star, in the order of `stars`.
-    Q_INVOKABLE static QList<qreal> opacitiesAt(double seconds);
+    static QList<qreal> opacitiesAt(double seconds);
 
     // A change of opacity this small hardly shows on a star a few pixels wide, where the
     // twinkle itself spans 0.55.

@@ -15,6 +15,7 @@ class QJSEngine;
 
 namespace tapalong {
 
+// One constant property per colour of the palette and per shared size: a table, not a view model.
 class Theme : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -5,6 +5,7 @@ tapalong_ui_folder(
   SOURCES
     confetti.h confetti.cpp
     emojitext.h emojitext.cpp
+    typingfocus.h typingfocus.cpp
   QML_FILES
     BigButton.qml
     ButtonLabel.qml

@@ -104,12 +104,7 @@ PY
 }
 
 status=0
-for ((i = 0; i < 100; i++)); do
-  status=0
-  result_ok || status=$?
-  [ "$status" -eq 1 ] || break
-  sleep 0.1
-done
+settle 10 result_ok || status=$?
 [ "$status" -ne 1 ] || fail "no result for u1l1 in the save file 10 s after the last key"
 [ "$status" -eq 0 ] || fail "the saved result is wrong (above)"
 

@@ -32,7 +32,7 @@ start_text=$(german "Start  ▶")
 welcome=$(german $'Welcome to %1!\nToday your fingers learn %2.')
 next_text="$(german "Next: %1  ▶")$(german "D and K")"
 
-"$program" --print-course >"$home/course.json" || fail "--print-course failed"
+"$program" --print-course --language de >"$home/course.json" || fail "--print-course failed"
 python3 - "$home/course.json" >"$home/keys" <<'PY' || fail "no lesson u1l1"
 import json, sys
 lesson = next(l for u in json.load(open(sys.argv[1], encoding="utf-8"))

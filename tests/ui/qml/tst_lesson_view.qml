@@ -27,11 +27,11 @@ TestCase {
 
     function test_realKeysReachTheLessonWithoutRebuildingTheLine() {
         const view = openLesson("u1l1")
-        verify(view.controller.tutorialActive)
+        verify(view.controller.tutorial.active)
         compare(findChild(view, "tutorial").shown, true)
 
         keyClick(Qt.Key_Escape)
-        verify(!view.controller.tutorialActive)
+        verify(!view.controller.tutorial.active)
 
         const cells = findChild(view, "cells")
         compare(cells.count, view.session.chars.length)
@@ -55,7 +55,7 @@ TestCase {
 
     function test_spacesShowAsDotsUntilTypedAndTheResultsCardFollows() {
         const view = openLesson("u1l1")
-        view.controller.endTutorial()
+        view.controller.tutorial.end()
         const space = view.session.chars.indexOf(" ")
         const cells = findChild(view, "cells")
         compare(cells.itemAt(space).children[1].text, "·")
