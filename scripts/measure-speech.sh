@@ -3,8 +3,7 @@
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
 # Prints how long a key that asks for speech takes to reach the speech engine, under a
 # throwaway X server and home folder: the first lesson's tutorial is stepped through with the
-# space bar, and "Hear it again" replays it, in the household's language given (en, de, fr,
-# es). For each key the program (TAPALONG_TRACE_KEYS=1) reports when the X key press reached
+# space bar, a few rounds, in the household's language given (en, de, fr, es). For each key the program (TAPALONG_TRACE_KEYS=1) reports when the X key press reached
 # it and when the engine was handed the line: flite on this thread for English, 20 ms late by
 # design; speech-dispatcher on its own thread for the others.
 #   scripts/measure-speech.sh [path/to/tapalong] [LANGUAGE] [rounds]
@@ -21,8 +20,14 @@ fi
 
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$(dirname "$(realpath "$0")")/../tests/system-common.sh"
-# The system tests keep speech-dispatcher from starting; this measures it.
-rm -f "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+# The system tests keep speech-dispatcher from starting; this measures it, its own daemon in
+# the throwaway home. Without a sound server the daemon hangs in its first line, so it plays
+# into ALSA's null device.
+{
+  cat /etc/speech-dispatcher/speechd.conf
+  echo 'AudioOutputMethod "alsa"'
+  echo 'AudioALSADevice "null"'
+} >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
 mkdir -p "$XDG_DATA_HOME/Tapalong"
 cat >"$save" <<JSON
@@ -30,22 +35,27 @@ cat >"$save" <<JSON
 JSON
 
 TAPALONG_TRACE_KEYS=1 start_program
-click_on continueButton
-await tutorial/nextButton
-# Time for the voice to be found (speech-dispatcher's locale list is slow to build).
-sleep 3
+# Time for the voice to be found: speech-dispatcher's list of voices is slow to build.
+await continueButton
+sleep 10
 : >"$home/marks"
 for ((round = 0; round < rounds; round++)); do
-  [ "$round" -eq 0 ] || click_on tutorial/replayButton
+  click_on continueButton
+  await tutorial/nextButton
   sleep 1.5
-  for ((step = 0; step < 2; step++)); do
-    echo "$(wc -l <"$home/log")" >>"$home/marks"
+  # Each space is the next step of the tutorial, and its line.
+  for ((step = 0; step < 4; step++)); do
+    wc -l <"$home/log" >>"$home/marks"
     xdotool key space
     sleep 1.5
   done
+  xdotool key Escape
+  await_gone tutorial
+  click_on closeButton
+  await continueButton
 done
 cp "$home/log" "$home/traced"
-xdotool key Escape
+[ -z "${TAPALONG_MEASURE_KEEP:-}" ] || cp "$home/log" "$TAPALONG_MEASURE_KEEP"
 quit_program
 
 python3 - "$home/traced" "$home/marks" "$language" <<'PY'

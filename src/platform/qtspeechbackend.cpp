@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace tapalong {
@@ -112,12 +113,29 @@ public:
         qCInfo(lcSpeech) << "speechd voice" << m_speech->voice().name() << "for" << language
                          << "ready in" << clock.elapsed() << "ms";
     }
-    void say(const QString &text)
+    // From any thread: the line to say next, in place of one still waiting. Lines asked for
+    // while the voice is being found, or while the daemon is slow, never pile up behind it.
+    void ask(const QString &text)
     {
-        if (!m_speech)
+        const QMutexLocker lock(&m_mutex);
+        m_waiting = text;
+    }
+    void withdraw()
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_waiting.reset();
+    }
+    void sayWaiting()
+    {
+        std::optional<QString> text;
+        {
+            const QMutexLocker lock(&m_mutex);
+            text = std::exchange(m_waiting, std::nullopt);
+        }
+        if (!text || !m_speech)
             return;
         m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
-        m_speech->say(text);
+        m_speech->say(*text);
         m_handOvers->add();
     }
     void stop()
@@ -142,6 +160,7 @@ private:
     std::unique_ptr<QTextToSpeech> m_speech;
     mutable QMutex m_mutex;
     QString m_voiceName;
+    std::optional<QString> m_waiting;
 };
 
 QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine)
@@ -241,8 +260,10 @@ void QtSpeechBackend::prepare()
 void QtSpeechBackend::speak(const QString &text)
 {
     if (!english()) {
-        if (m_speechd)
-            QMetaObject::invokeMethod(m_speechd, [voice = m_speechd, text] { voice->say(text); });
+        if (m_speechd) {
+            m_speechd->ask(text);
+            QMetaObject::invokeMethod(m_speechd, [voice = m_speechd] { voice->sayWaiting(); });
+        }
         return;
     }
     prepare();
@@ -260,8 +281,10 @@ void QtSpeechBackend::stop()
     m_pending.clear();
     if (m_speech)
         m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
-    if (m_speechd)
+    if (m_speechd) {
+        m_speechd->withdraw();
         QMetaObject::invokeMethod(m_speechd, [voice = m_speechd] { voice->stop(); });
+    }
 }
 
 void QtSpeechBackend::HandOvers::add()
