@@ -61,11 +61,12 @@ QString installTranslation(const QString &language, const QString &catalogues)
     uninstall(s_ours);
     uninstall(s_qt);
 
-    // Dates and numbers in the household's language. An English household keeps the desktop's
-    // locale, as it always has; so does one whose desktop speaks the language (Austria's German
-    // stays Austrian).
-    const bool keepDesktop =
-        language == u"en" || QLocale::system().language() == QLocale(language).language();
+    // Dates and numbers in the household's language. A desktop that speaks it keeps its own
+    // locale (Austria's German stays Austrian), and so does English on a desktop set to C, as it
+    // always has.
+    const QLocale::Language desktop = QLocale::system().language();
+    const bool keepDesktop = desktop == QLocale(language).language() ||
+                             (language == u"en" && desktop == QLocale::C);
     QLocale::setDefault(keepDesktop ? QLocale::system() : QLocale(language));
 
     // Qt's own texts first (the file dialog's buttons), so that ours win where both have a word.
