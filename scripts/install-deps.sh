@@ -25,6 +25,8 @@ packages=(
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   weston xwayland x11-xkb-utils
+  # the screen-reader check: the accessibility bus and its Python client
+  at-spi2-core dbus python3-pyatspi
   # pdftotext and pdfinfo read the printed report back in its tests
   poppler-utils
   # man page, desktop and AppStream validators, the Debian package and its checks

@@ -50,6 +50,16 @@ Item {
         return content
     }
 
+    // Escape goes back one step: from another tab to Home.
+    Keys.onEscapePressed: event => {
+        if (view.tab === "Home") { // not translated: a key
+            event.accepted = false
+            return
+        }
+        view.tab = "Home" // not translated: a key
+        tabButtons.itemAt(0).forceActiveFocus(Qt.TabFocusReason)
+    }
+
     Item {
         id: header
         objectName: "header"
@@ -68,9 +78,12 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 text: "⌨️"
                 font: Theme.emoji(26)
+                Accessible.ignored: true
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "Tapalong" // not translated: the program's name
                 font: Theme.rounded(24, Font.Black)
                 color: Theme.textPrimary
@@ -93,6 +106,7 @@ Item {
             spacing: 6
 
             Repeater {
+                id: tabButtons
                 model: view.tabs
 
                 MainTabButton {

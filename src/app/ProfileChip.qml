@@ -12,7 +12,15 @@ import Tapalong.Ui
 T.Button {
     id: chip
 
-    focusPolicy: Qt.NoFocus
+    // Reached with Tab; a click leaves the keyboard where it was.
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.ButtonMenu
+    //: The profile chip, for a screen reader: %1 is the explorer's name, %2 their animal.
+    Accessible.name: qsTr("%1 the %2: switch player, sound and voice").arg(AppStore.currentName)
+                         .arg(AvatarNames.nameOf(AppStore.currentAvatar))
+    Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
+    Keys.onEnterPressed: clicked()
     leftPadding: 14
     rightPadding: 14
     topPadding: 8
@@ -121,4 +129,6 @@ T.Button {
             color: entry.highlighted ? Theme.card : "transparent"
         }
     }
+
+    FocusRing {}
 }

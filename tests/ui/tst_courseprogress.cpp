@@ -105,6 +105,7 @@ private slots:
         QCOMPARE(column(h.progress.stats(), &DashboardStat::value),
                  (QStringList{"3", "13", "100", "1"}));
         QCOMPARE(h.progress.subtitle(), "Next up: 🐤 S and L");
+        QCOMPARE(h.progress.continueName(), "Start lesson: S and L");
         QCOMPARE(h.progress.finishedFraction(), 2.0 / 26);
         QCOMPARE(h.progress.badgeCountText(), "3 of 16"); // first lesson, 10 wpm, three stars
         QCOMPARE(column(h.progress.badges(), &ShelfBadge::earned).count("true"), 3);
@@ -129,6 +130,7 @@ private slots:
             h.store.recordLesson(l, 1, 10, 90, 10);
         QCOMPARE(h.progress.continueTitle(), "🎓  Quest complete!");
         QCOMPARE(h.progress.continueAction(), "Replay lessons");
+        QCOMPARE(h.progress.continueName(), "Replay lessons");
         QCOMPARE(where(h.progress, &MapLesson::isNext), QStringList{});
     }
 

@@ -96,6 +96,15 @@ bool GameFrame::handleKey(const KeyInput &key)
         return true;
     }
 
+    // Tab and Shift+Tab walk the buttons of the card on screen; out of play they type nothing.
+    // A paused card's buttons also take Return and Space, which have no other meaning there.
+    const bool walksCard = key.keyCode == KeyInput::keyCodeFor(Qt::Key_Tab) ||
+                           key.keyCode == KeyInput::keyCodeFor(Qt::Key_Backtab);
+    if (state != State::Playing && walksCard)
+        return false;
+    if (state == State::Paused && (key.ch == u" " || key.keyCode == KeyInput::returnKey))
+        return false;
+
     switch (state) {
     case State::Ready:
     case State::Over:

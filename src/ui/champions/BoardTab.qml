@@ -13,7 +13,14 @@ T.Button {
     property bool selected: false
     readonly property color labelColor: selected ? Theme.ink : Theme.textPrimary
 
-    focusPolicy: Qt.NoFocus
+    // Reached with Tab; a click leaves the keyboard where it was.
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.PageTab
+    Accessible.name: control.title
+    Accessible.selected: control.selected
+    Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
+    Keys.onEnterPressed: clicked()
     leftPadding: 13
     rightPadding: 13
     topPadding: 8
@@ -41,4 +48,6 @@ T.Button {
         radius: height / 2
         color: control.selected ? Theme.sunshine : Theme.card
     }
+
+    FocusRing {}
 }

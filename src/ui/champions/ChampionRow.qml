@@ -13,6 +13,13 @@ Item {
 
     implicitHeight: line.implicitHeight + 2 * 13
 
+    // One line for a screen reader; the medal, the animal and the texts are drawing only.
+    Accessible.role: Accessible.ListItem
+    //: A champions row for a screen reader: rank, name, animal and score, as "1. Mia the fox: ⭐️ 12".
+    Accessible.name: (root.row.isCurrent ? qsTr("%1. %2 the %3: %4 (you)") : qsTr("%1. %2 the %3: %4"))
+                     .arg(root.row.rank).arg(root.row.name).arg(AvatarNames.nameOf(root.row.avatar))
+                     .arg(root.row.value)
+
     CardBackground {
         anchors.fill: parent
         radius: 18

@@ -19,6 +19,8 @@ Item {
 
     Text {
         id: title
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         y: 10
         text: qsTr("🏆 Family Champions")
@@ -56,12 +58,18 @@ Item {
                 emoji: modelData.emoji
                 title: modelData.title
                 selected: champions.board === index
+                Keys.onPressed: event => tabKeys.handleKey(this, event)
                 onClicked: {
                     champions.board = index
                     Sounds.play(Sounds.Tink)
                 }
             }
         }
+    }
+
+    FocusNavigation {
+        id: tabKeys
+        isCell: item => item.objectName.startsWith("board ")
     }
 
     Flickable {
@@ -79,6 +87,7 @@ Item {
         T.ScrollBar.vertical: T.ScrollBar {
             id: scrollBar
             policy: T.ScrollBar.AsNeeded
+            Accessible.name: qsTr("Scroll the board")
             padding: 3
             implicitWidth: implicitContentWidth + leftPadding + rightPadding
             implicitHeight: implicitContentHeight + topPadding + bottomPadding
@@ -120,11 +129,15 @@ Item {
             visible: !rows.visible
 
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: "🌱"
                 font: Theme.emoji(44)
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 objectName: "emptyMessage"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: champions.emptyMessage

@@ -22,7 +22,31 @@ Item {
         flick.contentX = Math.max(0, Math.min(flick.contentX + dx, maxX))
     }
 
+    // One Tab stop; Left and Right walk the chips, which scroll into sight.
+    property int current: 0
+
+    function select(index: int) {
+        current = Math.max(0, Math.min(index, badges.length - 1))
+        const chip = chips.itemAt(current)
+        if (!chip)
+            return
+        if (chip.x < flick.contentX)
+            flick.contentX = chip.x
+        else if (chip.x + chip.width > flick.contentX + flick.width)
+            flick.contentX = Math.min(maxX, chip.x + chip.width - flick.width)
+    }
+
     implicitHeight: shelf.implicitHeight
+    activeFocusOnTab: badges.length > 0
+    Accessible.role: Accessible.List
+    //: The badge shelf for a screen reader; %1 is the badge that has the keyboard.
+    Accessible.name: badges.length === 0 ? qsTr("Badges")
+                     : qsTr("Badges: %1").arg(badges[current].earned
+                                               ? qsTr("%1, earned").arg(badges[current].title)
+                                               : qsTr("%1, not earned yet").arg(badges[current].title))
+    Keys.onLeftPressed: select(current - 1)
+    Keys.onRightPressed: select(current + 1)
+    onActiveFocusChanged: if (activeFocus) select(current)
 
     Flickable {
         id: flick
@@ -47,16 +71,27 @@ Item {
             spacing: 10
 
             Repeater {
+                id: chips
                 objectName: "badgeChips"
                 model: root.badges
 
                 BadgeChip {
+                    id: chip
                     required property shelfBadge modelData
+                    required property int index
 
                     height: shelf.tallest
                     emoji: modelData.emoji
                     title: modelData.title
                     earned: modelData.earned
+
+                    // Inside the chip's edge: the shelf clips what lies outside.
+                    FocusRing {
+                        target: root
+                        visible: root.activeFocus && chip.index === root.current
+                        controlRadius: 14
+                        gap: -5
+                    }
                 }
             }
         }

@@ -23,6 +23,12 @@ Item {
         store: AppStore
     }
 
+    // Keeps what Tab reaches in sight.
+    FocusNavigation {
+        id: reveal
+        flickable: flick
+    }
+
     Flickable {
         id: flick
         anchors.fill: parent
@@ -58,6 +64,8 @@ Item {
                     spacing: 4
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "greeting"
                         width: hello.width
                         text: progress.greeting
@@ -66,6 +74,8 @@ Item {
                         elide: Text.ElideRight
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "subtitle"
                         width: hello.width
                         text: progress.subtitle
@@ -85,11 +95,15 @@ Item {
                     width: visible ? implicitWidth : 0
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: "🔥"
                         font: Theme.emoji(30)
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: progress.streakDays
                         font: Theme.rounded(14, Font.Bold)
@@ -128,6 +142,8 @@ Item {
                             spacing: 4
 
                             Text {
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 objectName: "continueTitle"
                                 width: lessonText.width
                                 text: progress.continueTitle
@@ -136,6 +152,8 @@ Item {
                                 elide: Text.ElideRight
                             }
                             Text {
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 width: lessonText.width
                                 visible: text !== ""
                                 text: progress.continueWorld
@@ -151,7 +169,9 @@ Item {
                             anchors.right: parent.right
                             anchors.verticalCenter: parent.verticalCenter
                             text: progress.continueAction
+                            Accessible.name: progress.continueName
                             size: progress.nextLessonId !== "" ? 20 : 18
+                            onActiveFocusChanged: if (activeFocus) reveal.reveal(this)
                             onClicked: {
                                 if (progress.nextLessonId !== "")
                                     view.openLesson(progress.nextLessonId)
@@ -178,6 +198,8 @@ Item {
                     }
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         text: progress.progressText
                         font: Theme.rounded(13, Font.DemiBold)
                         color: Theme.textDim
@@ -238,6 +260,8 @@ Item {
                     spacing: 12
 
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.baseline: count.baseline
                         text: qsTr("Badges")
                         font: Theme.rounded(22, Font.Bold)
@@ -245,6 +269,8 @@ Item {
                     }
                     Text {
                         id: count
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         objectName: "badgeCount"
                         text: progress.badgeCountText
                         font: Theme.rounded(15, Font.DemiBold)
@@ -253,7 +279,9 @@ Item {
                 }
 
                 BadgeShelf {
+                    objectName: "shelf"
                     width: sections.width
+                    onActiveFocusChanged: if (activeFocus) reveal.reveal(this)
                     badges: progress.badges
                 }
             }

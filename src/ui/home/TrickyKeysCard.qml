@@ -40,6 +40,8 @@ Item {
             spacing: 4
 
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: texts.width
                 text: qsTr("🎯 Practise tricky keys")
                 font: Theme.rounded(22, Font.Bold)
@@ -47,6 +49,8 @@ Item {
                 elide: Text.ElideRight
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 objectName: "trickyKeysDescription"
                 width: texts.width
                 text: practice.description

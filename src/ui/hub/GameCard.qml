@@ -10,8 +10,14 @@ T.Button {
 
     required property gameCard game
 
-    focusPolicy: Qt.NoFocus
-    Accessible.name: card.game.title
+    // Tab and the arrows reach a card; a click does not take the keyboard.
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: qsTr("Play %1").arg(card.game.title)
+    Accessible.description: card.game.tagline + "\n" + card.game.scoreLine
+    Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
+    Keys.onEnterPressed: clicked()
     padding: 26
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
@@ -79,5 +85,9 @@ T.Button {
         radius: 24
         border.width: 1
         border.color: Theme.cardBright
+    }
+
+    FocusRing {
+        controlRadius: 24
     }
 }

@@ -30,11 +30,15 @@ Item {
         spacing: 6
 
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: qsTr("🎮 The Arcade")
             font: Theme.rounded(32, Font.Black)
             color: Theme.textPrimary
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             objectName: "learnedKeys"
             width: header.width
             text: qsTr("Games use the keys you've learned: %1").arg(hub.learnedKeys)
@@ -42,6 +46,12 @@ Item {
             color: Theme.textDim
             elide: Text.ElideRight
         }
+    }
+
+    FocusNavigation {
+        id: cardKeys
+        flickable: flick
+        isCell: item => item.objectName.startsWith("game ")
     }
 
     Flickable {
@@ -59,6 +69,7 @@ Item {
         T.ScrollBar.vertical: T.ScrollBar {
             id: scrollBar
             policy: T.ScrollBar.AsNeeded
+            Accessible.name: qsTr("Scroll the games")
             padding: 3
             implicitWidth: implicitContentWidth + leftPadding + rightPadding
             implicitHeight: implicitContentHeight + topPadding + bottomPadding
@@ -90,6 +101,8 @@ Item {
                     objectName: "game " + modelData.kind
                     width: grid.cellWidth
                     game: modelData
+                    Keys.onPressed: event => cardKeys.handleKey(this, event)
+                    onActiveFocusChanged: if (activeFocus) cardKeys.reveal(this)
                     onClicked: {
                         view.openGame(modelData.kind)
                         Sounds.play(Sounds.Tink)

@@ -19,8 +19,16 @@ T.AbstractButton {
         return Qt.rgba(colour.r, colour.g, colour.b, alpha)
     }
 
-    // Keys belong to the typing screens, and a locked bubble must still show its tooltip.
-    focusPolicy: Qt.NoFocus
+    // Tab reaches every bubble, a locked one too, so that a screen reader can say it is locked;
+    // a click does not take the keyboard. A locked bubble must still show its tooltip.
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: unlocked ? qsTr("Start lesson: %1").arg(lesson.title)
+                              : qsTr("Locked lesson: %1").arg(lesson.title)
+    Accessible.description: lesson.tooltip
+    Keys.onReturnPressed: clicked()
+    Accessible.onPressAction: clicked()
+    Keys.onEnterPressed: clicked()
     hoverEnabled: true
     opacity: unlocked ? 1 : 0.55
     topPadding: 14
@@ -125,5 +133,9 @@ T.AbstractButton {
             color: Theme.bgMid
             border.color: Theme.cardBright
         }
+    }
+
+    FocusRing {
+        controlRadius: 18
     }
 }

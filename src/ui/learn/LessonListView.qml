@@ -20,6 +20,12 @@ Item {
         store: AppStore
     }
 
+    FocusNavigation {
+        id: bubbleKeys
+        flickable: flick
+        isCell: item => item.objectName.startsWith("bubble ")
+    }
+
     Flickable {
         id: flick
         anchors.fill: parent
@@ -31,6 +37,7 @@ Item {
         T.ScrollBar.vertical: T.ScrollBar {
             id: scrollBar
             policy: T.ScrollBar.AsNeeded
+            Accessible.name: qsTr("Scroll the map")
             padding: 3
             implicitWidth: implicitContentWidth + leftPadding + rightPadding
             implicitHeight: implicitContentHeight + topPadding + bottomPadding
@@ -80,6 +87,8 @@ Item {
 
                             Text {
                                 id: heading
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 anchors.left: parent.left
                                 anchors.right: stars.left
                                 anchors.rightMargin: 12
@@ -91,6 +100,8 @@ Item {
                             }
                             Text {
                                 id: stars
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: text
                                 objectName: "unitStars"
                                 anchors.right: parent.right
                                 anchors.verticalCenter: parent.verticalCenter
@@ -122,6 +133,8 @@ Item {
                                     Layout.preferredWidth: grid.cellWidth
                                     Layout.fillHeight: true
                                     onOpenLesson: lessonId => view.openLesson(lessonId)
+                                    Keys.onPressed: event => bubbleKeys.handleKey(this, event)
+                                    onActiveFocusChanged: if (activeFocus) bubbleKeys.reveal(this)
                                 }
                             }
                         }

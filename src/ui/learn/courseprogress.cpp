@@ -174,9 +174,11 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
             }
         }
         state.continueAction = tr("Start  ▶");
+        state.continueName = tr("Start lesson: %1").arg(next->title);
     } else {
         state.continueTitle = tr("🎓  Quest complete!");
         state.continueAction = tr("Replay lessons");
+        state.continueName = state.continueAction;
     }
     state.progressText =
         tr("%1 of %n lesson(s) finished", nullptr, int(lessons.size())).arg(state.finishedCount);

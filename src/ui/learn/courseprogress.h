@@ -129,6 +129,8 @@ class CourseProgress : public QObject {
     // Empty once every lesson has a result.
     Q_PROPERTY(QString nextLessonId READ nextLessonId NOTIFY updated)
     Q_PROPERTY(QString continueTitle READ continueTitle NOTIFY updated)
+    // What a screen reader says for the continue button: the lesson's title without its emoji.
+    Q_PROPERTY(QString continueName READ continueName NOTIFY updated)
     Q_PROPERTY(QString continueWorld READ continueWorld NOTIFY updated)
     Q_PROPERTY(QString continueAction READ continueAction NOTIFY updated)
     Q_PROPERTY(int finishedCount READ finishedCount NOTIFY updated)
@@ -154,6 +156,7 @@ public:
     QString streakDays() const { return m_state.streakDays; }
     QString nextLessonId() const { return m_state.nextLessonId; }
     QString continueTitle() const { return m_state.continueTitle; }
+    QString continueName() const { return m_state.continueName; }
     QString continueWorld() const { return m_state.continueWorld; }
     QString continueAction() const { return m_state.continueAction; }
     int finishedCount() const { return m_state.finishedCount; }
@@ -182,6 +185,7 @@ private:
         QString streakDays;
         QString nextLessonId;
         QString continueTitle;
+        QString continueName;
         QString continueWorld;
         QString continueAction;
         int finishedCount = 0;

@@ -52,6 +52,8 @@ Item {
             id: close
             objectName: "closeButton"
             Accessible.name: qsTr("Close")
+            // Escape is the keyboard's way out; Tab stays on the pause and results cards.
+            focusPolicy: Qt.NoFocus
             anchors.left: topBar.left
             anchors.verticalCenter: topBar.verticalCenter
             text: "✕"

@@ -30,17 +30,23 @@ Scrim {
             spacing: 14
 
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 text: "⏸️"
                 font: Theme.emoji(52)
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 text: qsTr("Taking a break?")
                 font: Theme.rounded(28, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 text: qsTr("(esc to pause and resume)")
                 font: Theme.rounded(12, Font.DemiBold)

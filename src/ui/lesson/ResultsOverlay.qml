@@ -47,6 +47,8 @@ Scrim {
             spacing: 18
 
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 objectName: "title"
                 anchors.horizontalCenter: content.horizontalCenter
                 text: root.title
@@ -57,6 +59,8 @@ Scrim {
             Row {
                 anchors.horizontalCenter: content.horizontalCenter
                 spacing: 8
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("%n of 3 stars", "", root.stars)
 
                 Repeater {
                     objectName: "stars"
@@ -64,6 +68,7 @@ Scrim {
 
                     Text {
                         id: star
+                        Accessible.ignored: true
 
                         required property int index
                         readonly property bool filled: index < root.stars
@@ -151,6 +156,8 @@ Scrim {
                 visible: root.newBadges.length > 0
 
                 Text {
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     objectName: "badgeHeading"
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: root.newBadges.length >= 2 ? qsTr("New badges!") : qsTr("New badge!")
@@ -175,6 +182,8 @@ Scrim {
             }
 
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 visible: root.bonusChoices.length > 0
                 text: qsTr("🎁 Pick a bonus game — it makes your new keys extra strong! 💪")

@@ -241,8 +241,12 @@ bool LessonController::handleKey(const KeyInput &key)
             setPaused(!m_paused);
         return true;
     }
+    // The pause and results cards type nothing: their keys go on to the card, where Tab moves
+    // among its buttons and Return or Space presses the one with the focus.
+    if (m_paused || m_session->finished())
+        return false;
     // Drill lines are ASCII: a grapheme of more than one UTF-16 unit is never a drill key.
-    if (m_paused || m_session->finished() || key.ch.size() != 1)
+    if (key.ch.size() != 1)
         return true;
     const QChar ch = key.ch.front();
     if (isTypingCharacter(ch))

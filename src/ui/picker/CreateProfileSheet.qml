@@ -20,6 +20,23 @@ T.Popup {
     property string avatar: avatars[0]
     readonly property string trimmedName: AppStore.trimmedName(name)
 
+    // Arrows choose the animal beside, above or below the chosen one.
+    function moveChoice(key: int): bool {
+        const here = avatars.indexOf(avatar)
+        const step = ({ [Qt.Key_Left]: -1, [Qt.Key_Right]: 1,
+                        [Qt.Key_Up]: -grid.columns, [Qt.Key_Down]: grid.columns })[key]
+        if (step === undefined)
+            return false
+        const there = here + step
+        if (there >= 0 && there < avatars.length) {
+            avatar = avatars[there]
+            Sounds.play(Sounds.Tink)
+            // The cell's one child is its button.
+            choices.itemAt(there).children[0].forceActiveFocus(Qt.TabFocusReason)
+        }
+        return true
+    }
+
     function create() {
         if (trimmedName === "")
             return
@@ -60,6 +77,8 @@ T.Popup {
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: qsTr("Create your explorer")
             font: Theme.rounded(26, Font.Bold)
             color: Theme.textPrimary
@@ -75,6 +94,8 @@ T.Popup {
             Text {
                 id: chosen
                 objectName: "chosenAvatar"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: AvatarNames.nameOf(sheet.avatar)
                 anchors.centerIn: parent
                 text: sheet.avatar
                 font: Theme.emoji(64)
@@ -93,6 +114,7 @@ T.Popup {
             rowSpacing: 8
 
             Repeater {
+                id: choices
                 model: sheet.avatars
 
                 Item {
@@ -110,7 +132,15 @@ T.Popup {
 
                         anchors.horizontalCenter: parent.horizontalCenter
                         // The name field keeps the keyboard while a child clicks around here.
-                        focusPolicy: Qt.NoFocus
+                        // Tab reaches the chosen animal alone, as in a group of radio buttons,
+                        // and the arrows choose another, which takes the focus with it.
+                        focusPolicy: choice.chosen ? Qt.TabFocus : Qt.NoFocus
+                        Accessible.role: Accessible.RadioButton
+                        Accessible.name: AvatarNames.nameOf(cell.modelData)
+                        Accessible.checkable: true
+                        Accessible.checked: choice.chosen
+                        Keys.onPressed: event => event.accepted = sheet.moveChoice(event.key)
+                        Accessible.onPressAction: clicked()
                         padding: 6
                         width: height
                         height: implicitContentHeight + topPadding + bottomPadding
@@ -132,6 +162,8 @@ T.Popup {
                             opacity: 0.35
                             visible: choice.chosen
                         }
+
+                        FocusRing {}
                     }
                 }
             }
@@ -154,12 +186,17 @@ T.Popup {
             horizontalAlignment: TextInput.AlignHCenter
             verticalAlignment: TextInput.AlignVCenter
             placeholderText: qsTr("Type your name…")
+            Accessible.name: placeholderText
             onAccepted: sheet.create()
 
             background: Rectangle {
                 radius: 14
                 color: Theme.textPrimary
                 opacity: 0.12
+            }
+
+            FocusRing {
+                controlRadius: 14
             }
 
             Text {

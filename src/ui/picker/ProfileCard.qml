@@ -19,9 +19,15 @@ T.Button {
     signal remove()
 
     implicitHeight: 150
-    Accessible.name: card.profile.name
+    Accessible.role: Accessible.Button
+    //: A profile card for a screen reader: "Mia, 12 stars".
+    Accessible.name: qsTr("%1, %n star(s)", "", card.profile.totalStars).arg(card.profile.name)
+    //: %1 is the explorer's animal, %2 their best speed in words per minute.
+    Accessible.description: qsTr("%1, best speed %2").arg(AvatarNames.nameOf(card.profile.avatar))
+                                .arg(card.profile.bestWPM)
     onClicked: select()
     Keys.onReturnPressed: select()
+    Accessible.onPressAction: select()
     Keys.onEnterPressed: select()
 
     onConfirmingDeleteChanged: confirmingDelete ? confirmation.open() : confirmation.close()
@@ -31,6 +37,10 @@ T.Button {
         color: Theme.cardBright
         border.width: card.visualFocus ? 3 : 0
         border.color: Theme.sunshine
+    }
+
+    FocusRing {
+        controlRadius: 24
     }
 
     contentItem: Item {

@@ -41,15 +41,20 @@ Item {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: "⌨️"
                     font: Theme.emoji(64)
+                    Accessible.ignored: true
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     text: "Tapalong" // not translated: the program's name
                     font: Theme.rounded(52, Font.Black)
                     color: Theme.textPrimary
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     text: qsTr("Who's typing today?")
                     font: Theme.rounded(22, Font.DemiBold)
                     color: Theme.textDim
@@ -82,6 +87,8 @@ Item {
                             Sounds.play(Sounds.Tink)
                         }
                         onRemove: AppStore.deleteProfile(profile.id)
+                        Keys.onPressed: event => cardKeys.handleKey(this, event)
+                        onActiveFocusChanged: if (activeFocus) cardKeys.reveal(this)
                     }
                 }
 
@@ -89,9 +96,17 @@ Item {
                     objectName: "newExplorer"
                     width: grid.cellWidth
                     onClicked: picker.creating = true
+                    Keys.onPressed: event => cardKeys.handleKey(this, event)
+                    onActiveFocusChanged: if (activeFocus) cardKeys.reveal(this)
                 }
             }
         }
+    }
+
+    FocusNavigation {
+        id: cardKeys
+        flickable: flick
+        isCell: item => item.objectName === "newExplorer" || item.objectName.startsWith("profile ")
     }
 
     GhostButton {
@@ -115,8 +130,10 @@ Item {
         id: newCard
 
         implicitHeight: 150
+        Accessible.role: Accessible.Button
         Accessible.name: qsTr("New Explorer")
         Keys.onReturnPressed: clicked()
+        Accessible.onPressAction: clicked()
         Keys.onEnterPressed: clicked()
 
         background: Item {
@@ -131,6 +148,10 @@ Item {
             DashedOutline {
                 anchors.fill: parent
             }
+        }
+
+        FocusRing {
+            controlRadius: 24
         }
 
         contentItem: Item {

@@ -40,6 +40,9 @@ class Theme : public QObject {
     Q_PROPERTY(QColor ghostFill READ ghostFill CONSTANT)
     Q_PROPERTY(QColor ghostFillPressed READ ghostFillPressed CONSTANT)
     Q_PROPERTY(QColor starOutline READ starOutline CONSTANT)
+    // The ring around whatever has the keyboard's focus: white, so that it shows on the night
+    // sky and beside every tint of the cards and buttons.
+    Q_PROPERTY(QColor focusRing READ focusRing CONSTANT)
 
 public:
     using QObject::QObject;
@@ -65,6 +68,7 @@ public:
     static QColor ghostFill() { return white(0.12); }
     static QColor ghostFillPressed() { return white(0.22); }
     static QColor starOutline() { return white(0.25); }
+    static QColor focusRing() { return white(1.0); }
     static QColor tint(Tint tint);
 
     // Sizes are logical pixels. Letters come from the rounded face; emoji fall through to the

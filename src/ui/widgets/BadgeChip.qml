@@ -11,6 +11,9 @@ Rectangle {
     property string title
     property bool earned: false
 
+    Accessible.role: Accessible.ListItem
+    Accessible.name: earned ? qsTr("%1, earned").arg(title) : qsTr("%1, not earned yet").arg(title)
+
     implicitWidth: 92
     implicitHeight: content.implicitHeight + 2 * 10
     radius: 14

@@ -13,8 +13,15 @@ T.Button {
     // Label size; the margins grow with it.
     property real size: 20
 
-    // Keys belong to the typing area: a focused button would take Space for itself.
-    focusPolicy: Qt.NoFocus
+    // Only Tab hands a button the keyboard: a click leaves it where it was, so the Space that
+    // follows still types. Return activates a focused button as well as Space does.
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Keys.onReturnPressed: clicked()
+    // Qt 6.4's buttons do not answer a screen reader's "press" by themselves.
+    Accessible.onPressAction: clicked()
+    Keys.onEnterPressed: clicked()
     font: Theme.rounded(size, Font.Bold)
     leftPadding: size * 1.3
     rightPadding: size * 1.3
@@ -36,4 +43,6 @@ T.Button {
         radius: height / 2
         color: control.color
     }
+
+    FocusRing {}
 }

@@ -13,6 +13,11 @@ Item {
     // The value's colour.
     property color color: Theme.sunshine
 
+    // Read as one line, "Best speed: 23"; its three texts are drawing only.
+    Accessible.role: Accessible.StaticText
+    //: A statistic for a screen reader: %1 is what it counts, %2 the number.
+    Accessible.name: qsTr("%1: %2").arg(label).arg(value)
+
     implicitWidth: Math.max(120, content.implicitWidth + 2 * 16)
     implicitHeight: content.implicitHeight + 2 * 14
 
@@ -41,6 +46,7 @@ Item {
 
             Text {
                 id: emoji
+                Accessible.ignored: true
                 y: emojiLine.ascent - baselineOffset
                 text: root.emoji
                 font: emojiLine.font
@@ -48,12 +54,14 @@ Item {
         }
         Text {
             anchors.horizontalCenter: content.horizontalCenter
+            Accessible.ignored: true
             text: root.value
             font: Theme.rounded(26, Font.Bold)
             color: root.color
         }
         Text {
             objectName: "label"
+            Accessible.ignored: true
             anchors.horizontalCenter: content.horizontalCenter
             text: root.label
             font: Theme.rounded(13, Font.DemiBold)

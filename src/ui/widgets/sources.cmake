@@ -5,11 +5,14 @@ tapalong_ui_folder(
   SOURCES
     confetti.h confetti.cpp
     emojitext.h emojitext.cpp
+    avatarnames.h avatarnames.cpp
     typingfocus.h typingfocus.cpp
   QML_FILES
     BigButton.qml
     ButtonLabel.qml
     GhostButton.qml
+    FocusRing.qml
+    FocusNavigation.qml
     CardBackground.qml
     Scrim.qml
     Shake.qml

@@ -118,6 +118,34 @@ private slots:
         }
     }
 
+    // Out of play Tab and Shift+Tab go on to the card's buttons, and on the paused card so do
+    // Return and Space; in play Tab stays a key, and the start and game-over cards keep
+    // Return and Space for starting a game.
+    void cardsLetTheirButtonKeysThroughAndPlayKeepsEveryKey()
+    {
+        using enum GameModel::State;
+        const KeyInput tab{QStringLiteral("\t"), KeyInput::keyCodeFor(Qt::Key_Tab), false};
+        const KeyInput backtab{{}, KeyInput::keyCodeFor(Qt::Key_Backtab), false};
+        // {state, key, consumed, state after}
+        const std::tuple<State, KeyInput, bool, State> cases[] = {
+            {Ready, tab, false, Ready},        {Over, backtab, false, Over},
+            {Paused, tab, false, Paused},      {Paused, returnKey, false, Paused},
+            {Paused, typed(" "), false, Paused}, {Paused, typed("a"), true, Paused},
+            {Playing, tab, true, Playing},     {Over, returnKey, true, Playing}};
+        for (const auto &[from, key, consumed, to] : cases) {
+            FakeScreen screen;
+            if (from != Ready)
+                screen.frame.startGame();
+            if (from == Paused)
+                screen.game.pause();
+            if (from == Over)
+                screen.game.end(10);
+            QCOMPARE(screen.frame.handleKey(key), consumed);
+            QCOMPARE(screen.game.state(), to);
+            QCOMPARE(screen.game.handled, QString());
+        }
+    }
+
     // Frames 16 or 17 ms apart, a millisecond early or late, carry one tick each: a tick split
     // over two frames would show as a frame without movement beside one with a double step.
     // Frames 16 ms apart (62.5 a second) still give 60 ticks a second, never two at once.
