@@ -15,6 +15,8 @@
 #include <QQmlEngine>
 #include <QTemporaryDir>
 
+#include <utility>
+
 class QuickTestSetup : public QObject {
     Q_OBJECT
 
@@ -22,8 +24,6 @@ public:
     explicit QuickTestSetup(tapalong::AppStore *&supportStore,
                             tapalong::RecordingSoundBackend **supportSounds = nullptr)
     {
-        // English's plural forms come from its catalogue.
-        tapalong::installTranslation(QStringLiteral("en"));
         tapalong::AppStore::setInstance(&m_store);
         supportStore = &m_store;
         m_feedback.setSoundBackend(&m_sounds);
@@ -34,6 +34,10 @@ public:
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        // English's plural forms come from its catalogue, which needs the application, made
+        // only after this object.
+        if (!std::exchange(m_translated, true))
+            tapalong::installTranslation(QStringLiteral("en"));
         // Where the static modules keep their qmldir; Qt 6.4 does not look there by itself.
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
         // Animations and games run on the program's clock.
@@ -45,4 +49,5 @@ private:
     tapalong::AppStore m_store{tapalong::SaveFile(m_dir.filePath(QStringLiteral("tapalong.json")))};
     tapalong::RecordingSoundBackend m_sounds;
     tapalong::Feedback m_feedback{m_store};
+    bool m_translated = false;
 };

@@ -256,16 +256,6 @@ QString charName(QChar ch)
         return QCoreApplication::translate("Tutorial", "exclamation mark");
     case u'?':
         return QCoreApplication::translate("Tutorial", "question mark");
-    // The keys of German, French and Spanish that a voice would not name on their own; their
-    // accented letters it reads as letters.
-    case u'-':
-        return QCoreApplication::translate("Tutorial", "hyphen");
-    case u'\u00bf':
-        return QCoreApplication::translate("Tutorial", "upside-down question mark");
-    case u'\u00a1':
-        return QCoreApplication::translate("Tutorial", "upside-down exclamation mark");
-    case u'\u00df':
-        return QCoreApplication::translate("Tutorial", "sharp S");
     default:
         break;
     }
