@@ -65,7 +65,10 @@ Item {
     signal openLesson(string lessonId)
 
     // Dead keys and input methods compose only for a focused item that accepts them.
-    TypingFocus {}
+    // Only during play: the start, pause and game-over cards give Tab back to their buttons.
+    TypingFocus {
+        active: root.game.state === GameModel.Playing
+    }
 
     GameFrame {
         id: frame

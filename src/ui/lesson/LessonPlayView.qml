@@ -23,8 +23,11 @@ Item {
     readonly property LessonSession session: lesson.session
     readonly property bool finished: session?.finished ?? false
 
-    // Dead keys and input methods compose only for a focused item that accepts them.
-    TypingFocus {}
+    // Dead keys and input methods compose only for a focused item that accepts them. Only while
+    // a drill is typed: the tutorial, pause and results cards give Tab back to their buttons.
+    TypingFocus {
+        active: lesson.active && !root.finished && !lesson.paused && !lesson.tutorial.active
+    }
 
     LessonController {
         id: lesson
