@@ -144,7 +144,7 @@ Item {
             objectName: "practiceTextResult"
             visible: text !== ""
             text: editor.result
-            font.family: "monospace"
+            font.family: "monospace" // not translated: a font family
             font.pixelSize: 14
             color: Theme.mint
         }
