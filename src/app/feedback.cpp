@@ -77,6 +77,10 @@ void Feedback::say(const QString &text, Announcer::Line line)
 {
     if (text.isEmpty() || !wanted(line))
         return;
+    // A lesson line changes the subject: what waited from before it (a next key of a line
+    // that is over, a name) is stale by the time it could be said.
+    if (line == Announcer::Line::lesson)
+        m_waiting.fill(std::nullopt);
     // A smaller Line is the more important one.
     if (m_speaking && *m_speaking < line) {
         m_waiting[size_t(line)] = text;

@@ -26,8 +26,9 @@ class AppStore;
 // Lines take turns by kind (Announcer::Line): a line cuts off one of its own kind or a less
 // important one, so a child typing on never hears stale words; a less important line never
 // cuts off a more important one, but waits until it ends. Only the latest waiting line of each
-// kind is kept, and the most important goes first. So the tutorial's lines and verdicts are
-// never spoken over, and news, next keys and names still come when there is room for them. Neither the store nor the backends are owned, and the store must outlive
+// kind is kept, and the most important goes first; a lesson line drops what was waiting, which
+// was about a moment now past. So the tutorial's lines and verdicts are never spoken over, and
+// news, next keys and names still come when there is room for them. Neither the store nor the backends are owned, and the store must outlive
 // the feedback; a missing backend is silent, so the program can set them up once its first
 // frame is on screen.
 class Feedback : public QObject {

@@ -45,7 +45,7 @@ press "Start lesson: Meet F and J"
 await tutorial/nextButton
 xdotool key Escape
 await_gone tutorial
-check lesson "Line: *. Next key: f" "Drill 1 of *" "wpm: *" "accuracy: *" "Meet F and J" "Close"
+check lesson "Line: jjj*. Next key: *" "Drill 1 of *" "wpm: *" "accuracy: *" "*Meet F and J" "Close"
 "$program" --print-course | python3 -c '
 import json, sys
 lesson = next(l for u in json.load(sys.stdin) for l in u["lessons"] if l["id"] == "u1l1")
