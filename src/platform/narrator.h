@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 namespace tapalong {
 
 // Main thread only; the backend may synthesise elsewhere.
@@ -14,6 +17,21 @@ public:
     virtual ~SpeechBackend() = default;
     virtual void speak(const QString &text) = 0;
     virtual void stop() = 0;
+
+    // Told when the line last given to speak() has been said to its end, or could not be said;
+    // never for a line that stop() or a newer line cut off. The edge waits for it before a
+    // less important line, so a backend that never tells only keeps those waiting longer.
+    void onFinished(std::function<void()> handler) { m_finished = std::move(handler); }
+
+protected:
+    void reportFinished()
+    {
+        if (m_finished)
+            m_finished();
+    }
+
+private:
+    std::function<void()> m_finished;
 };
 
 // How the program's voice sounds: which voice of the engine, and how fast. What is said, and

@@ -42,11 +42,18 @@ public:
     bool hasWaitingLine() const { return m_sayLater.isActive(); }
 
 private:
+    void reportFinishedLater();
+
     QString m_requested;
     bool m_prepared = false;
     std::unique_ptr<QTextToSpeech> m_speech;
     QTimer m_sayLater;
     QString m_pending;
+    // The engine has a line of ours whose end is still to be told; the engine's own stop also
+    // ends in Ready, so an end counts only once that line was heard starting.
+    bool m_lineOut = false;
+    bool m_lineStarted = false;
+    quint64 m_lines = 0; // lines asked for or stopped, so a late end is told only for the latest
 };
 
 } // namespace tapalong
