@@ -8,6 +8,7 @@
 #include "appstore.h"
 #include "feedback.h"
 #include "recordingsound.h"
+#include "recordingspeech.h"
 #include "framepacer.h"
 #include "translation.h"
 
@@ -22,13 +23,17 @@ class QuickTestSetup : public QObject {
 
 public:
     explicit QuickTestSetup(tapalong::AppStore *&supportStore,
-                            tapalong::RecordingSoundBackend **supportSounds = nullptr)
+                            tapalong::RecordingSoundBackend **supportSounds = nullptr,
+                            tapalong::RecordingSpeechBackend **supportSpeech = nullptr)
     {
         tapalong::AppStore::setInstance(&m_store);
         supportStore = &m_store;
         m_feedback.setSoundBackend(&m_sounds);
+        m_feedback.setSpeechBackend(&m_speech);
         if (supportSounds)
             *supportSounds = &m_sounds;
+        if (supportSpeech)
+            *supportSpeech = &m_speech;
     }
 
 public slots:
@@ -48,6 +53,7 @@ private:
     QTemporaryDir m_dir;
     tapalong::AppStore m_store{tapalong::SaveFile(m_dir.filePath(QStringLiteral("tapalong.json")))};
     tapalong::RecordingSoundBackend m_sounds;
+    tapalong::RecordingSpeechBackend m_speech;
     tapalong::Feedback m_feedback{m_store};
     bool m_translated = false;
 };

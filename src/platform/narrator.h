@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 namespace tapalong {
 
 // Main thread only; the backend may synthesise elsewhere.
@@ -17,6 +20,21 @@ public:
     // The household's language, "en", "de", "fr" or "es": what follows is said in it, or not
     // at all where the engine has no voice for it.
     virtual void setLanguage(const QString &language) = 0;
+
+    // Told when the line last given to speak() has been said to its end, or could not be said;
+    // never for a line that stop() or a newer line cut off. The edge waits for it before a
+    // less important line, so a backend that never tells only keeps those waiting longer.
+    void onFinished(std::function<void()> handler) { m_finished = std::move(handler); }
+
+protected:
+    void reportFinished()
+    {
+        if (m_finished)
+            m_finished();
+    }
+
+private:
+    std::function<void()> m_finished;
 };
 
 // How the program's voice sounds: which voice of the engine, and how fast. What is said, and

@@ -168,10 +168,12 @@ QtSpeechBackend::QtSpeechBackend(const QString &engine) : m_requested(engine)
     m_sayLater.setSingleShot(true);
     m_sayLater.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_sayLater, &QTimer::timeout, &m_sayLater, [this] {
-        if (m_speech) {
-            m_speech->say(std::exchange(m_pending, QString()));
-            m_handOvers->add();
-        }
+        if (!m_speech)
+            return;
+        m_lineOut = true;
+        m_lineStarted = false;
+        m_speech->say(std::exchange(m_pending, QString()));
+        m_handOvers->add();
     });
 }
 
@@ -249,8 +251,21 @@ void QtSpeechBackend::prepare()
     chooseVoice(*speech, voices, m_language);
     speech->setRate(Narrator::qtRate(Narrator::rate));
     QObject::connect(speech.get(), &QTextToSpeech::errorOccurred, speech.get(),
-                     [](QTextToSpeech::ErrorReason, const QString &message) {
+                     [this](QTextToSpeech::ErrorReason, const QString &message) {
                          qCInfo(lcSpeech) << "speech failed:" << message;
+                         if (std::exchange(m_lineOut, false))
+                             reportFinishedLater();
+                     });
+    QObject::connect(speech.get(), &QTextToSpeech::stateChanged, speech.get(),
+                     [this](QTextToSpeech::State state) {
+                         if (!m_lineOut)
+                             return;
+                         if (state == QTextToSpeech::Speaking)
+                             m_lineStarted = true;
+                         else if (state == QTextToSpeech::Ready && m_lineStarted) {
+                             m_lineOut = false;
+                             reportFinishedLater();
+                         }
                      });
     m_speech = std::move(speech);
     qCInfo(lcSpeech) << "engine" << engineName() << "voice" << voiceName() << "ready in"
@@ -267,8 +282,13 @@ void QtSpeechBackend::speak(const QString &text)
         return;
     }
     prepare();
-    if (!m_speech)
+    if (!m_speech) {
+        // Nothing will be heard, so nothing need wait for it.
+        reportFinished();
         return;
+    }
+    m_lineOut = false;
+    ++m_lines;
     m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
     // A newer line replaces one still waiting.
     m_pending = text;
@@ -279,6 +299,8 @@ void QtSpeechBackend::stop()
 {
     m_sayLater.stop();
     m_pending.clear();
+    m_lineOut = false;
+    ++m_lines;
     if (m_speech)
         m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
     if (m_speechd) {
@@ -296,6 +318,19 @@ void QtSpeechBackend::HandOvers::add()
     ++count;
     if (trace)
         std::fprintf(stderr, "tapalong: speech %.3f\n", double(now) / 1e6);
+}
+
+void QtSpeechBackend::reportFinishedLater()
+{
+    // Not from inside the engine's own signal, where the next line would call back into it;
+    // and not at all once a newer line or a stop came in between.
+    QMetaObject::invokeMethod(
+        &m_sayLater,
+        [this, line = m_lines] {
+            if (line == m_lines)
+                reportFinished();
+        },
+        Qt::QueuedConnection);
 }
 
 QString QtSpeechBackend::engineName() const

@@ -66,6 +66,7 @@ public:
 
 private:
     bool english() const { return m_language == u"en"; }
+    void reportFinishedLater();
 
     QString m_requested;
     QString m_language = QStringLiteral("en");
@@ -78,6 +79,11 @@ private:
     QString m_pending;
     // Shared with the speechd thread, which may outlive this.
     std::shared_ptr<HandOvers> m_handOvers = std::make_shared<HandOvers>();
+    // The engine has a line of ours whose end is still to be told; the engine's own stop also
+    // ends in Ready, so an end counts only once that line was heard starting.
+    bool m_lineOut = false;
+    bool m_lineStarted = false;
+    quint64 m_lines = 0; // lines asked for or stopped, so a late end is told only for the latest
 };
 
 } // namespace tapalong

@@ -124,6 +124,14 @@ struct PracticeText {
     bool operator==(const PracticeText &) const = default;
 };
 
+// What the narrator says for an explorer beyond the lessons' own lines, while the voice is on.
+struct SpokenHelp {
+    bool sayNames = false;   // a control's name when it gets the focus or the pointer rests on it
+    bool sayNextKey = false; // each next key of a drill as it comes up
+
+    bool operator==(const SpokenHelp &) const = default;
+};
+
 struct Profile {
     QUuid id;
     QString name;
@@ -138,6 +146,7 @@ struct Profile {
     QList<PracticeEntry> history; // oldest first, at most History::maxEntries
     KeyStats keyStats;
     QList<PracticeText> practiceTexts; // in the order they were added
+    SpokenHelp spokenHelp;
 
     qint64 totalStars() const;
     double bestWPM() const;

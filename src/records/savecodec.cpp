@@ -238,6 +238,13 @@ void writeProfile(JsonWriter &w, const Profile &profile)
         }
         w.endArray();
     }
+    if (profile.spokenHelp != SpokenHelp{}) {
+        w.key(Key::spokenHelp);
+        w.beginObject();
+        w.field(Key::sayNames, profile.spokenHelp.sayNames);
+        w.field(Key::sayNextKey, profile.spokenHelp.sayNextKey);
+        w.endObject();
+    }
     w.endObject();
 }
 
@@ -367,6 +374,14 @@ GameScore readGameScore(const QJsonValue &value, bool &ok)
     return game;
 }
 
+// Read leniently: a damaged flag is only a flag left off, never a reason to lose a household.
+SpokenHelp readSpokenHelp(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    return {object.value(Key::sayNames).toBool(false),
+            object.value(Key::sayNextKey).toBool(false)};
+}
+
 Profile readProfile(const QJsonValue &value, bool &ok)
 {
     const ObjectReader fields(value, ok);
@@ -398,6 +413,7 @@ Profile readProfile(const QJsonValue &value, bool &ok)
     profile.history = History::readHistory(fields.entry(Key::history));
     profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
     profile.practiceTexts = PracticeTexts::read(fields.entry(Key::practiceTexts));
+    profile.spokenHelp = readSpokenHelp(fields.entry(Key::spokenHelp));
     return profile;
 }
 

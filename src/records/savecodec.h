@@ -39,6 +39,10 @@ inline constexpr QLatin1StringView lastActiveDay{"lastActiveDay"};
 inline constexpr QLatin1StringView history{"history"};
 inline constexpr QLatin1StringView keyStats{"keyStats"};
 inline constexpr QLatin1StringView practiceTexts{"practiceTexts"};
+// Written only while one of its flags is on, likewise.
+inline constexpr QLatin1StringView spokenHelp{"spokenHelp"};
+inline constexpr QLatin1StringView sayNames{"sayNames"};
+inline constexpr QLatin1StringView sayNextKey{"sayNextKey"};
 
 inline constexpr QLatin1StringView stars{"stars"};
 inline constexpr QLatin1StringView wpm{"wpm"};

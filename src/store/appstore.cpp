@@ -412,6 +412,33 @@ void AppStore::removePracticeText(QUuid profileId, QUuid textId)
     });
 }
 
+SpokenHelp AppStore::spokenHelpOf(const QString &profileId) const
+{
+    const QUuid id(profileId);
+    for (const Profile &profile : m_data.profiles) {
+        if (profile.id == id && !id.isNull())
+            return profile.spokenHelp;
+    }
+    return {};
+}
+
+void AppStore::setSayNames(const QString &profileId, bool on)
+{
+    setSpokenHelp(profileId, &SpokenHelp::sayNames, on);
+}
+
+void AppStore::setSayNextKey(const QString &profileId, bool on)
+{
+    setSpokenHelp(profileId, &SpokenHelp::sayNextKey, on);
+}
+
+void AppStore::setSpokenHelp(const QString &profileId, bool SpokenHelp::*flag, bool on)
+{
+    if (spokenHelpOf(profileId).*flag == on)
+        return;
+    updateProfile(QUuid(profileId), [&](Profile &profile) { profile.spokenHelp.*flag = on; });
+}
+
 void AppStore::addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,
                             const AttemptDetails &details)
 {

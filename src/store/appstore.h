@@ -69,6 +69,9 @@ class AppStore : public QObject {
     Q_PROPERTY(QString currentProfileId READ currentProfileId NOTIFY dataChanged)
     Q_PROPERTY(QString currentName READ currentName NOTIFY dataChanged)
     Q_PROPERTY(QString currentAvatar READ currentAvatar NOTIFY dataChanged)
+    // The current explorer's spoken help; false without one.
+    Q_PROPERTY(bool sayNames READ sayNames NOTIFY dataChanged)
+    Q_PROPERTY(bool sayNextKey READ sayNextKey NOTIFY dataChanged)
     // A sentence for a parent while saving fails: what failed, and that progress is kept until
     // it can be written. Empty while all is well.
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
@@ -166,6 +169,20 @@ public:
     QUuid addPracticeText(QUuid profileId, const QString &text);
     void removePracticeText(QUuid profileId, QUuid textId);
 
+    // Any explorer's spoken help, set by the grown-ups; an id that names no explorer reads as
+    // all off and changes nothing. A flag set as it already is saves nothing.
+    SpokenHelp spokenHelpOf(const QString &profileId) const;
+    Q_INVOKABLE bool saysNames(const QString &profileId) const
+    {
+        return spokenHelpOf(profileId).sayNames;
+    }
+    Q_INVOKABLE bool saysNextKey(const QString &profileId) const
+    {
+        return spokenHelpOf(profileId).sayNextKey;
+    }
+    Q_INVOKABLE void setSayNames(const QString &profileId, bool on);
+    Q_INVOKABLE void setSayNextKey(const QString &profileId, bool on);
+
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
     QList<LeaderRow> gameRows(GameKind kind) const { return Champions::gameRows(m_data, kind); }
@@ -175,6 +192,11 @@ public:
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
     QString keyboardLayout() const { return m_data.settings.keyboardLayout.text(); }
     QString language() const;
+    bool sayNames() const { return currentProfile() && currentProfile()->spokenHelp.sayNames; }
+    bool sayNextKey() const
+    {
+        return currentProfile() && currentProfile()->spokenHelp.sayNextKey;
+    }
 
     QList<ProfileSummary> profileList() const;
     QString currentProfileId() const;
@@ -195,6 +217,7 @@ private:
     QList<Badge> recordPractice(QLatin1StringView lessonId, int stars, double wpm,
                                 double accuracy, int correctKeys, const AttemptDetails &details);
     void updateProfile(QUuid profileId, const std::function<void(Profile &)> &change);
+    void setSpokenHelp(const QString &profileId, bool SpokenHelp::*flag, bool on);
     static void addToHistory(Profile &profile, const QString &lessonId,
                              const LessonResult &result, const AttemptDetails &details);
 

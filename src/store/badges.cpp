@@ -6,6 +6,7 @@
 #include "translatedtable.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -165,6 +166,14 @@ QList<Badge> award(Profile &profile, const Clock &clock)
         earned.append(criterion.badge);
     }
     return earned;
+}
+
+QString news(const QList<Badge> &earned)
+{
+    QStringList sentences;
+    for (const Badge &badge : earned)
+        sentences.append(QCoreApplication::translate("Badges", "New badge: %1!").arg(badge.title));
+    return sentences.join(u' ');
 }
 
 } // namespace tapalong::BadgeEngine

@@ -46,5 +46,8 @@ const QList<Badge> &all();
 // them in table order. An earned badge is never returned again, re-dated or removed.
 QList<Badge> award(Profile &profile, const Clock &clock);
 
+// What the narrator tells of newly earned badges, one short sentence each; empty for none.
+QString news(const QList<Badge> &earned);
+
 } // namespace BadgeEngine
 } // namespace tapalong

@@ -201,6 +201,14 @@ private slots:
         // Stopped once the engine has the line, mid-sentence.
         QVERIFY(QTest::qWaitFor([&] { return !speech->hasWaitingLine(); }));
         speech->stop();
+
+        // The end of a line is told, and only once, so that a name waiting behind it is said.
+        int ends = 0;
+        speech->onFinished([&] { ++ends; });
+        speech->speak(QStringLiteral("F."));
+        QVERIFY(QTest::qWaitFor([&] { return ends > 0; }, 10000));
+        QCOMPARE(ends, 1);
+
         speech->speak(QStringLiteral("Amazing! You earned all three stars!"));
         clock.restart();
         speech.reset();

@@ -233,6 +233,33 @@ private slots:
         QCOMPARE(SaveCodec::decode(bytes), std::optional(chosen));
     }
 
+    // Spoken help came later too: written only while on, and a damaged flag is a flag off.
+    void spokenHelpIsOptionalAndReadLeniently()
+    {
+        const QList<std::pair<QByteArray, SpokenHelp>> rows = {
+            {absent, {}},
+            {"null", {}},
+            {"{\"sayNames\":true,\"sayNextKey\":false}", {true, false}},
+            {"{\"sayNextKey\":true}", {false, true}},
+            {"{\"sayNames\":1,\"sayNextKey\":\"yes\"}", {}},
+            {"[true,true]", {}},
+            {"true", {}}};
+        for (const auto &[json, help] : rows) {
+            const Edits edits = {{"profile.spokenHelp", json}};
+            const auto data = SaveCodec::decode(saveText(json == absent ? Edits() : edits));
+            QVERIFY2(data, json.constData());
+            QVERIFY2(data->profiles.at(0).spokenHelp == help, json.constData());
+            QCOMPARE(data->profiles.at(0).name, u"Mia"_qs);
+        }
+
+        AppData household = sampleData();
+        QVERIFY(!SaveCodec::encode(household).contains("spokenHelp"));
+        household.profiles.front().spokenHelp.sayNextKey = true;
+        const QByteArray bytes = SaveCodec::encode(household);
+        QVERIFY(bytes.contains("\"spokenHelp\":{\"sayNames\":false,\"sayNextKey\":true}"));
+        QCOMPARE(SaveCodec::decode(bytes), std::optional(household));
+    }
+
     void encodingIsExactAndReadsBackEqual()
     {
         Profile ana;

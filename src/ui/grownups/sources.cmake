@@ -22,6 +22,7 @@ tapalong_ui_folder(
     HouseholdFileDialog.qml
     SaveCopyDialog.qml
     PrintoutsPanel.qml
+    SpokenHelpPanel.qml
     PrintoutFileDialog.qml
     PracticeTextsPanel.qml
     PracticeTextFileDialog.qml

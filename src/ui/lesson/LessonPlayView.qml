@@ -74,12 +74,16 @@ Item {
                 text: lesson.heading
                 font: Theme.rounded(22, Font.Bold)
                 color: Theme.textPrimary
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
             Text {
                 objectName: "drillLabel"
                 text: lesson.drillLabel
                 font: Theme.rounded(13, Font.DemiBold)
                 color: Theme.textDim
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
         }
 
@@ -123,6 +127,10 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 chars: root.session?.chars ?? ""
                 charIndex: root.session?.charIndex ?? 0
+                Accessible.role: Accessible.StaticText
+                //: The drill line a screen reader reads, then the key to type now
+                Accessible.name: lesson.highlightName === "" ? qsTr("Line: %1").arg(chars)
+                                 : qsTr("Line: %1. Next key: %2").arg(chars).arg(lesson.highlightName)
                 transform: Shake {
                     count: root.session?.wrong ?? 0
                 }
@@ -226,6 +234,8 @@ Item {
         implicitHeight: pillRow.implicitHeight + 2 * 7
         radius: height / 2
         color: Theme.card
+        Accessible.role: Accessible.StaticText
+        Accessible.name: qsTr("%1: %2").arg(pill.label).arg(pill.value)
 
         Row {
             id: pillRow
