@@ -23,13 +23,6 @@ Feedback::Feedback(const AppStore &store, QObject *parent)
     connect(&m_floor, &QTimer::timeout, this, &Feedback::lineEnded);
 }
 
-void Feedback::setSpeechBackend(SpeechBackend *backend)
-{
-    m_speech = backend;
-    if (m_speech)
-        m_speech->onFinished([this] { lineEnded(); });
-}
-
 SoundPlayer::Sound Feedback::soundFor(Announcer::Event event)
 {
     using Sound = SoundPlayer::Sound;
@@ -56,8 +49,10 @@ void Feedback::setSpeechBackend(SpeechBackend *backend)
 {
     m_speech = backend;
     m_language = m_store.language();
-    if (m_speech)
+    if (m_speech) {
+        m_speech->onFinished([this] { lineEnded(); });
         m_speech->setLanguage(m_language);
+    }
 }
 
 void Feedback::play(SoundPlayer::Sound sound)
