@@ -32,6 +32,8 @@ GameOverlayCard {
 
     Text {
         objectName: "headline"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.headline
@@ -42,6 +44,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "finalScore"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: qsTr("Score: %1").arg(root.score)
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.score
         font: Theme.look.rounded(56, Font.Black)
@@ -49,6 +53,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "best"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Best: %1").arg(root.best)
         font: Theme.look.rounded(16, Font.DemiBold)

@@ -20,6 +20,8 @@ GameOverlayCard {
         text: qsTr("Paused")
         font: Theme.look.rounded(30, Font.Bold)
         color: Theme.textPrimary
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
     Row {
         anchors.horizontalCenter: parent.horizontalCenter

@@ -69,8 +69,11 @@ Item {
     signal exit()
     signal openLesson(string lessonId)
 
-    // Dead keys and input methods compose only for a focused item that accepts them.
-    TypingFocus {}
+    // Dead keys and input methods compose only for a focused item that accepts them. Only in
+    // play: on the cards Tab walks the buttons, and a button keeps the focus.
+    TypingFocus {
+        active: root.game.state === GameModel.Playing
+    }
 
     GameFrame {
         id: frame
@@ -125,6 +128,8 @@ Item {
             font: Theme.look.rounded(20, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
         }
 
         Row {
@@ -139,6 +144,7 @@ Item {
                 visible: root.game.hasTimeLeft
                 //: Seconds left in a game
                 text: qsTr("⏱ %1s").arg(root.game.secondsLeft)
+                Accessible.name: qsTr("%1 seconds left").arg(root.game.secondsLeft)
                 font: Theme.look.rounded(18, Font.Bold)
                 // ⌈t⌉ ≤ 10 exactly when t ≤ 10, and it changes only once a second.
                 textColor: root.game.secondsLeft <= 10 ? Theme.coral : Theme.textPrimary
@@ -170,6 +176,8 @@ Item {
                 text: root.game.score
                 font: Theme.look.rounded(26, Font.Bold)
                 color: Theme.sunshine
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("Score: %1").arg(root.game.score)
                 horizontalAlignment: Text.AlignRight
                 transform: Shake {
                     count: root.game.misses

@@ -25,6 +25,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "startTitle"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.title
         font: Theme.look.rounded(34, Font.Black)
@@ -32,6 +34,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "readyText"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.text
@@ -42,6 +46,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "focusLine"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.focusLine !== ""
         text: root.focusLine
@@ -50,6 +56,8 @@ GameOverlayCard {
     }
     Text {
         objectName: "poolLine"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.poolLine !== ""
         text: root.poolLine

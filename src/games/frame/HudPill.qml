@@ -15,6 +15,8 @@ Rectangle {
     implicitHeight: label.implicitHeight + 2 * 6
     radius: 12
     color: Theme.card
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 
     Text {
         id: label

@@ -29,7 +29,7 @@ GameScreenFrame {
     }
     overLines: Text {
         objectName: "bonkedLine"
-        text: qsTr("bonked %1 moles").arg(moles.bonked)
+        text: qsTr("bonked %n mole(s)", "", moles.bonked)
         font: Theme.look.rounded(15, Font.DemiBold)
         color: Theme.textDim
     }

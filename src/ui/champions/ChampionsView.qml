@@ -69,7 +69,7 @@ Item {
 
     FocusNavigation {
         id: tabKeys
-        isCell: item => item.objectName.startsWith("board ")
+        isCell: item => item.objectName.startsWith("board ") // not translated: object names
     }
 
     Flickable {

@@ -13,7 +13,7 @@ FileDialog {
     fileMode: FileDialog.OpenFile
     acceptLabel: qsTr("Open")
     // The patterns stay out of the texts, so that no translation can change what is listed.
-    nameFilters: [qsTr("Plain text (%1)").arg("*.txt"), qsTr("All files (%1)").arg("*")]
+    nameFilters: [qsTr("Plain text (%1)").arg("*.txt"), qsTr("All files (%1)").arg("*")] // not translated: file patterns
     currentFolder: editor.startFolder
     onAccepted: editor.loadFile(selectedFile)
     Component.onCompleted: open()

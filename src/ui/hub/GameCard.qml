@@ -14,7 +14,7 @@ T.Button {
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
     Accessible.name: qsTr("Play %1").arg(card.game.title)
-    Accessible.description: card.game.tagline + "\n" + card.game.scoreLine
+    Accessible.description: card.game.tagline + "\n" + card.game.scoreLine // not translated: a line break
     Keys.onReturnPressed: clicked()
     Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()

@@ -51,7 +51,7 @@ Item {
     FocusNavigation {
         id: cardKeys
         flickable: flick
-        isCell: item => item.objectName.startsWith("game ")
+        isCell: item => item.objectName.startsWith("game ") // not translated: object names
     }
 
     Flickable {

@@ -57,7 +57,7 @@ Column {
                     required property keyDef modelData
                     readonly property real rate: root.rateFor(modelData)
                     // The ISO Return: its upper piece draws the whole tall key.
-                    readonly property bool tall: modelData.id === "return"
+                    readonly property bool tall: modelData.id === "return" // not translated: a key id
                                                  && root.tallReturn.reach !== undefined
 
                     objectName: "heat:" + modelData.id
@@ -65,7 +65,7 @@ Column {
                     height: root.unit
                     radius: 6
                     color: tall ? "transparent" : root.colourFor(rate)
-                    opacity: modelData.id === "return " ? 0 : 1
+                    opacity: modelData.id === "return " ? 0 : 1 // not translated: a key id
 
                     // Opaque pieces in one layer that takes the fill's transparency, so the
                     // joint does not show darker.

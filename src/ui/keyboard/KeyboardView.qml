@@ -67,10 +67,10 @@ Column {
                         step: root.steps[modelData.id] ?? 0
                         // The tall Return is drawn whole by its upper piece; the lower one
                         // only keeps its place in the row.
-                        opacity: modelData.id === "return " ? 0 : 1
-                        reach: modelData.id === "return" ? root.tallReturn.reach ?? 0 : 0
+                        opacity: modelData.id === "return " ? 0 : 1 // not translated: a key id
+                        reach: modelData.id === "return" ? root.tallReturn.reach ?? 0 : 0 // not translated: a key id
                         tailWidth: root.tallReturn.tailWidth ?? 0
-                        tailHeight: modelData.id === "return" && root.tallReturn.reach !== undefined
+                        tailHeight: modelData.id === "return" && root.tallReturn.reach !== undefined // not translated: a key id
                                     ? root.keyHeight + root.gap : 0
                     }
                 }

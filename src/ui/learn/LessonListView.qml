@@ -23,7 +23,7 @@ Item {
     FocusNavigation {
         id: bubbleKeys
         flickable: flick
-        isCell: item => item.objectName.startsWith("bubble ")
+        isCell: item => item.objectName.startsWith("bubble ") // not translated: object names
     }
 
     Flickable {

@@ -23,8 +23,11 @@ Item {
     readonly property LessonSession session: lesson.session
     readonly property bool finished: session?.finished ?? false
 
-    // Dead keys and input methods compose only for a focused item that accepts them.
-    TypingFocus {}
+    // Dead keys and input methods compose only for a focused item that accepts them. Only while
+    // a drill is typed: the tutorial, pause and results cards give Tab back to their buttons.
+    TypingFocus {
+        active: lesson.active && !root.finished && !lesson.paused && !lesson.tutorial.active
+    }
 
     LessonController {
         id: lesson
@@ -71,12 +74,16 @@ Item {
                 text: lesson.heading
                 font: Theme.look.rounded(22, Font.Bold)
                 color: Theme.textPrimary
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
             Text {
                 objectName: "drillLabel"
                 text: lesson.drillLabel
                 font: Theme.look.rounded(13, Font.DemiBold)
                 color: Theme.textDim
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
         }
 
@@ -125,6 +132,10 @@ Item {
                 // far as the window is larger than that.
                 grow: Math.min(Theme.textScale, Math.max(1, Math.min(root.width / 1180,
                                                                      root.height / 780)))
+                Accessible.role: Accessible.StaticText
+                //: The drill line a screen reader reads, then the key to type now
+                Accessible.name: lesson.highlightName === "" ? qsTr("Line: %1").arg(chars)
+                                 : qsTr("Line: %1. Next key: %2").arg(chars).arg(lesson.highlightName)
                 transform: Shake {
                     count: root.session?.wrong ?? 0
                 }
@@ -228,6 +239,8 @@ Item {
         implicitHeight: pillRow.implicitHeight + 2 * 7
         radius: height / 2
         color: Theme.card
+        Accessible.role: Accessible.StaticText
+        Accessible.name: qsTr("%1: %2").arg(pill.label).arg(pill.value)
 
         Row {
             id: pillRow

@@ -61,11 +61,13 @@ Scrim {
                 spacing: 14
 
                 GhostButton {
+                    objectName: "leaveButton"
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Leave lesson")
                     onClicked: root.leave()
                 }
                 BigButton {
+                    objectName: "keepGoingButton"
                     text: qsTr("Keep going!")
                     size: 18
                     onClicked: root.keepGoing()

@@ -106,7 +106,7 @@ Item {
     FocusNavigation {
         id: cardKeys
         flickable: flick
-        isCell: item => item.objectName === "newExplorer" || item.objectName.startsWith("profile ")
+        isCell: item => item.objectName === "newExplorer" || item.objectName.startsWith("profile ") // not translated: object names
     }
 
     GhostButton {
