@@ -218,6 +218,11 @@ xdotool type --delay 30 "$(python3 -c 'import re, sys; print(sum(map(int, re.fin
 xdotool key Return
 shot grownups-progress grownupsSummary
 for _ in 1 2 3 4 5 6 7 8; do button=5 click_on grownupsProgress; done
+for _ in 1 2 3 4 5 6 7 8; do
+  python3 "$ui_probe" wait "games 1" --timeout 1 >/dev/null 2>&1 && break
+  click_on grownupsMoreBelow
+done
+shot grownups-look "games 1"
 shot grownups-keys-and-backup saveCopyButton
 click_on saveCopyButton
 shot grownups-save-dialog saveDialogName --focus
@@ -240,7 +245,10 @@ await_gone dialogTitleBarLabel
 shot grownups-restore-preview restoreConfirm
 click_on restoreCancel
 await restoreButton
-for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
+for _ in $(seq 10); do
+  python3 "$ui_probe" wait grownupsClose --timeout 1 >/dev/null 2>&1 && break
+  for _ in 1 2 3 4 5 6 7 8; do button=4 click_on grownupsProgress; done
+done
 click_on grownupsClose
 await_gone grownupsScreen
 click_on trickyKeysButton
@@ -316,6 +324,40 @@ for kind in $(game_ids); do
     ;;
   esac
 done
+
+# --- Each explorer's own look, as the grown-ups' corner sets it: Leo's dashboard and lesson in
+# each setting, and at the smallest window the largest text.
+look() { # title, Leo's settings as the save file holds them
+  python3 - "$save" "$2" <<'PY'
+import json, sys
+path = sys.argv[1]
+data = json.load(open(path, encoding="utf-8"))
+for profile in data["profiles"]:
+    if profile["name"] == "Leo":
+        profile["comfort"] = json.loads(sys.argv[2])
+json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
+PY
+  start
+  shot "look-$1-home" continueButton
+  start_next_lesson
+  xdotool type --delay 60 "fj"
+  shot "look-$1-lesson"
+  stop
+}
+look andika '{"readingFont":"andika"}'
+look opendyslexic '{"readingFont":"openDyslexic"}'
+look large-text '{"textSize":"large"}'
+look larger-text '{"textSize":"larger"}'
+start
+xdotool windowsize "$window" 1080 720
+shot look-larger-text-smallest-window continueButton
+stop
+look safe-colours '{"safeColours":true}'
+look high-contrast '{"highContrast":true}'
+look calm-and-gentle '{"calmMotion":true,"gentleGames":true}'
+play letterDrop letter-drop-gentle '' hud
+stop
+look usual '{}'
 
 # --- Other keyboards: Leo types on a German, a French and a Dvorak keyboard, set on the X
 # server as on his computer, and his next lesson shows it (TAPALONG_LAYOUT).

@@ -95,8 +95,9 @@ Item {
     ScreenHost {
         objectName: "screenHost"
         anchors.fill: parent
-        // Nothing under the picker, so the screen shown after it is built afresh.
-        key: AppStore.hasCurrentProfile ? nav.screenKey : ""
+        // Nothing under the picker, so the screen shown after it is built afresh; and built
+        // afresh in a new language, whose texts the C++ tables under it hold.
+        key: AppStore.hasCurrentProfile ? nav.screenKey + "/" + AppStore.language : ""
         build: root.buildScreen
     }
 

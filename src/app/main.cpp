@@ -22,7 +22,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
@@ -160,12 +159,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
-    // Before the store and the engine: the course, the badges and the screens translate once.
-    // The narrator's voices are English ones: a line of another language is shown, not read
-    // out in an English voice, until the narrator can speak that language.
-    const QString language = tapalong::installTranslation(app);
-    const bool voiceSpeaksIt =
-        language.isEmpty() || QLocale(language).language() == QLocale::English;
+    // The desktop's language for now: the household's is known once the store has read its file.
+    const QString desktopLanguage = tapalong::desktopLanguage();
+    QString textLanguage = tapalong::installTranslation(desktopLanguage);
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -225,6 +221,18 @@ int main(int argc, char *argv[])
         keyboardChoice.startWithActive();
 
     QQmlApplicationEngine engine;
+    // The grown-ups' corner changes the language while the program runs: the catalogues and the
+    // tables first, then every qsTr binding, and the store's change rebuilds the screens.
+    store.setLanguageSwitch(desktopLanguage, [&engine](const QString &language) {
+        tapalong::useLanguage(language);
+        engine.retranslate();
+    });
+    if (store.language() != desktopLanguage)
+        textLanguage = tapalong::installTranslation(store.language());
+    tapalong::Curriculum::rebuildActive(store.language());
+    // A catalogue TAPALONG_TRANSLATION names may be in another language than the household's:
+    // its lines are shown, never read out in the household's voice.
+    const bool voiceSpeaksIt = textLanguage == store.language();
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tapalong/App/Main.qml")));
     auto *window = engine.rootObjects().isEmpty()
@@ -239,6 +247,12 @@ int main(int argc, char *argv[])
                                                     instance.answerShow(shown);
                                                 });
                      });
+
+    std::unique_ptr<tapalong::KeyTrace> keyTrace;
+    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
+        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
+        app.installNativeEventFilter(keyTrace.get());
+    }
 
     // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
@@ -272,6 +286,7 @@ int main(int argc, char *argv[])
             if (!voiceSpeaksIt)
                 return;
             speech = std::make_unique<tapalong::QtSpeechBackend>();
+            speech->traceHandOvers(keyTrace != nullptr);
             feedback.setSpeechBackend(speech.get());
             // Starting the speech engine blocks for tens of milliseconds or more: better now,
             // while the child looks at the first screen, than in the first line the tutorial
@@ -280,12 +295,6 @@ int main(int argc, char *argv[])
         });
     };
     *firstFrames = QObject::connect(window, &QQuickWindow::frameSwapped, window, onFrame);
-
-    std::unique_ptr<tapalong::KeyTrace> keyTrace;
-    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
-        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
-        app.installNativeEventFilter(keyTrace.get());
-    }
 
     // The sky rests while other windows cover this one.
     tapalong::CoverWatch coverWatch(window);

@@ -3,11 +3,13 @@
 // Lets the Qt Quick tests of the tabs set up a household and hear what was played.
 #pragma once
 
+#include "announcer.h"
 #include "appstore.h"
 #include "curriculum.h"
 #include "desktopkeyboard.h"
 #include "keyboardchoice.h"
 #include "recordingsound.h"
+#include "recordingspeech.h"
 #include "savecodec.h"
 
 #include <QDir>
@@ -24,6 +26,7 @@ class UiTestSupport : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(QStringList played READ played)
+    Q_PROPERTY(QStringList spoken READ spoken)
 
 public:
     // The store under test, set before the first QML file loads.
@@ -31,12 +34,20 @@ public:
     // What the program's edge played, set up with the store.
     static inline RecordingSoundBackend *sounds = nullptr;
 
+    // What the program's edge said, set up with the store.
+    static inline RecordingSpeechBackend *speech = nullptr;
+
     QStringList played() const { return sounds->played; }
+    QStringList spoken() const { return speech->spoken; }
+    // The line being said comes to its end.
+    Q_INVOKABLE void finishSpeaking() { speech->finish(); }
     // No profiles, both settings on, nothing heard yet, the US course.
     Q_INVOKABLE void reset()
     {
+        Announcer::instance().hush();
         store->setData(AppData{});
         sounds->played.clear();
+        speech->clear();
         if (!Curriculum::active().keyboard().name().isUs())
             Curriculum::setActive(Course::us());
     }

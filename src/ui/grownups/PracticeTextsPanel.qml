@@ -93,11 +93,19 @@ Item {
             color: Theme.textPrimary
             placeholderText: qsTr("Type or paste a text here…")
             placeholderTextColor: Theme.textDim
-            clip: true
+            Accessible.name: qsTr("A text from home")
+            // A practice text holds no tabs: Tab moves on, as everywhere else.
+            Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+            Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
             background: Rectangle {
                 radius: 12
                 color: Theme.textPrimary
                 opacity: 0.12
+            }
+            // Inside the edge: the field clips what lies beyond it.
+            FocusRing {
+                controlRadius: 12
+                gap: -4
             }
         }
         Note {

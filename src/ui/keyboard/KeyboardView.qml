@@ -124,7 +124,7 @@ Column {
                 objectName: "hintText"
                 anchors.verticalCenter: hintRow.verticalCenter
                 text: root.hint
-                font: Theme.rounded(16, Font.DemiBold)
+                font: Theme.look.rounded(16, Font.DemiBold)
                 color: Theme.textDim
             }
             Rectangle {
@@ -133,7 +133,16 @@ Column {
                 width: 12
                 height: 12
                 radius: 6
-                color: Keyboard.fingerColor(root.hintFinger)
+                color: Theme.look.fingerColor(root.hintFinger)
+
+                Text {
+                    objectName: "hintMark"
+                    anchors.centerIn: parent
+                    visible: text !== ""
+                    text: Theme.look.fingerMark(root.hintFinger)
+                    font: Theme.plain(8)
+                    color: Theme.ink
+                }
             }
         }
     }
