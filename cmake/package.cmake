@@ -11,15 +11,19 @@ set(TAPALONG_RUNTIME_PACKAGES
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core fonts-sil-andika fonts-opendyslexic
+  xkb-data libx11-data)
 
 # Not needed to run, but recommended, so apt installs them with the package: Qt's Wayland
 # plugin, so that on a Wayland desktop Tapalong is a native client (docs/ARCHITECTURE.md says
 # why; without it, it runs through XWayland as before), and the platform themes through which
 # Qt offers the desktop's own file dialog (the XDG portal's, GTK's) for backups instead of Qt
-# Quick's. The same list as the recommended section of scripts/install-deps.sh.
+# Quick's; speech-dispatcher's espeak-ng voices, without which the narrator is silent in German,
+# French and Spanish; and Qt's own texts in those languages. The same list as the recommended
+# section of scripts/install-deps.sh.
 set(TAPALONG_RECOMMENDED_PACKAGES
-  qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme)
+  qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
+  speech-dispatcher speech-dispatcher-espeak-ng qt6-translations-l10n)
 
 # The project's own people; whoever builds the package for others sets theirs (README).
 set(TAPALONG_MAINTAINER "The Tapalong developers <developers@tapalong.invalid>"

@@ -18,9 +18,11 @@ packages=(
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   qml6-module-qtqml-workerscript qml6-module-qtmultimedia qml6-module-qttexttospeech
   qt6-speech-flite-plugin qt6-speech-speechd-plugin qt6-qpa-plugins
-  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core xkb-data libx11-data
-  # run time, recommended: native Wayland, the desktop's own file dialog (XDG portal, GTK)
+  fonts-noto-color-emoji fonts-quicksand fonts-dejavu-core fonts-sil-andika fonts-opendyslexic
+  xkb-data libx11-data
+  # run time, recommended: native Wayland, the desktop's file dialog, voices and Qt's texts
   qt6-wayland qt6-xdgdesktopportal-platformtheme qt6-gtk-platformtheme
+  speech-dispatcher speech-dispatcher-espeak-ng qt6-translations-l10n
   # tests, benchmarks and screenshots; a nested Weston (and its XWayland) for the Wayland runs
   qml6-module-qttest qml6-module-qtqml xvfb xauth xdotool imagemagick x11-utils python3
   weston xwayland x11-xkb-utils

@@ -242,6 +242,8 @@ click_on grownups
 shot grownups-gate gateAnswer --focus
 answer_gate
 shot grownups-progress grownupsSummary
+scroll_to "games 1"
+shot grownups-look "games 1"
 scroll_to saveCopyButton
 shot grownups-keys-and-backup saveCopyButton
 click_on saveCopyButton
@@ -397,6 +399,40 @@ for kind in $(game_ids); do
     ;;
   esac
 done
+
+# --- Each explorer's own look, as the grown-ups' corner sets it: Leo's dashboard and lesson in
+# each setting, and at the smallest window the largest text.
+look() { # title, Leo's settings as the save file holds them
+  python3 - "$save" "$2" <<'PY'
+import json, sys
+path = sys.argv[1]
+data = json.load(open(path, encoding="utf-8"))
+for profile in data["profiles"]:
+    if profile["name"] == "Leo":
+        profile["comfort"] = json.loads(sys.argv[2])
+json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
+PY
+  start
+  shot "look-$1-home" continueButton
+  start_next_lesson
+  xdotool type --delay 60 "fj"
+  shot "look-$1-lesson"
+  stop
+}
+look andika '{"readingFont":"andika"}'
+look opendyslexic '{"readingFont":"openDyslexic"}'
+look large-text '{"textSize":"large"}'
+look larger-text '{"textSize":"larger"}'
+start
+xdotool windowsize "$window" 1080 720
+shot look-larger-text-smallest-window continueButton
+stop
+look safe-colours '{"safeColours":true}'
+look high-contrast '{"highContrast":true}'
+look calm-and-gentle '{"calmMotion":true,"gentleGames":true}'
+play letterDrop letter-drop-gentle '' hud
+stop
+look usual '{}'
 
 # --- Other keyboards: Leo types on a German, a French and a Dvorak keyboard, set on the X
 # server as on his computer, and his next lesson shows it (TAPALONG_LAYOUT).

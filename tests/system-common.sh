@@ -146,6 +146,32 @@ start_next_lesson() {
   fi
 }
 
+# From the dashboard through the profile menu and the sum at the gate, the answer typed as a
+# grown-up would, into the grown-ups' view.
+open_grownups() {
+  click_on profileChip
+  click_on grownups
+  local question answer
+  question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
+  [ -n "$question" ] || fail "no sum at the gate"
+  answer=$(python3 -c 'import sys; a, b = sys.argv[1][8:-1].split(" + "); print(int(a) + int(b))' "$question")
+  await gateAnswer --focus
+  xdotool type --delay 30 "$answer"
+  xdotool key Return
+  await grownupsSummary
+}
+
+# Back up to the top of the grown-ups' page with the mouse wheel, where "Done" is, and out.
+close_grownups() {
+  local wheel
+  for ((wheel = 0; wheel < 40; wheel++)); do
+    python3 "$ui_probe" wait grownupsClose --timeout 0.3 >/dev/null 2>&1 && break
+    button=4 click_on grownupsProgress
+  done
+  click_on grownupsClose
+  await_gone grownupsScreen
+}
+
 # SIGTERM, what a logout sends, after which the program must end within 10 s with status 0,
 # leave no lock beside the save file and nothing on its standard error that speaks of a crash.
 end_with_sigterm() {

@@ -4,7 +4,7 @@
 <context>
     <name>Backup</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
         <source>The file could not be opened (%1).</source>
         <translation>Die Datei ließ sich nicht öffnen (%1).</translation>
     </message>
@@ -33,33 +33,41 @@
         <source>, </source>
         <translation>, </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 explorer (%2)</source>
-        <translation>%1 Entdecker (%2)</translation>
+        <source>%n explorer(s) (%1)</source>
+        <translation>
+            <numerusform>%n Entdecker (%1)</numerusform>
+            <numerusform>%n Entdecker (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n lesson(s) finished</source>
+        <translation>
+            <numerusform>%n Lektion geschafft</numerusform>
+            <numerusform>%n Lektionen geschafft</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 explorers (%2)</source>
-        <translation>%1 Entdecker (%2)</translation>
+        <location line="+35"/>
+        <source>Tapalong backup %1</source>
+        <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 lesson finished</source>
-        <translation>%1 Lektion geschafft</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons finished</source>
-        <translation>%1 Lektionen geschafft</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-34"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>d MMMM yyyy</source>
+        <extracomment>How QDate writes the day a household last played: &quot;7 December 2026&quot;</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1, last played on %2</source>
         <translation>%1, zuletzt gespielt am %2</translation>
     </message>
@@ -72,7 +80,7 @@
 <context>
     <name>BackupPanel</name>
     <message>
-        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <location filename="../src/ui/grownups/BackupPanel.qml" line="+61"/>
         <source>Backup</source>
         <translation>Sicherung</translation>
     </message>
@@ -96,11 +104,16 @@
         <source>Restore this copy</source>
         <translation>Diese Kopie wiederherstellen</translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+37"/>
+        <location filename="../src/store/badges.cpp" line="+38"/>
         <source>First Steps</source>
         <translation>Erste Schritte</translation>
     </message>
@@ -197,7 +210,7 @@
     <message>
         <location line="+1"/>
         <source>Finish a lesson with 98% accuracy</source>
-        <translation>Schaff eine Lektion mit 98 % Genauigkeit</translation>
+        <translation>Schaff eine Lektion mit 98&#xa0;% Genauigkeit</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -263,7 +276,7 @@
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
         <source>YOU</source>
         <translation>DU</translation>
     </message>
@@ -289,7 +302,7 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Familien-Champions</translation>
     </message>
@@ -297,7 +310,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <location filename="../src/app/commandline.cpp" line="+51"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -312,14 +325,39 @@
         <translation>Den ganzen Kurs (Einheiten, Lektionen, Übungszeilen) als JSON ausgeben und beenden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>A typing tutor for children: touch typing in 26 lessons,
 with stars, badges and five arcade games.</source>
         <translation>Ein Tipptrainer für Kinder: Zehnfingerschreiben in 26 Lektionen,
 mit Sternen, Abzeichen und fünf Arcade-Spielen.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+25"/>
+        <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The keyboard data knows no layout &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -383,7 +421,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
         <source>Home Row</source>
         <translation>Grundreihe</translation>
     </message>
@@ -413,7 +451,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Geschichtenzeit</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Meet F and J</source>
         <translation>F und J</translation>
     </message>
@@ -508,7 +546,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Groß am Anfang</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Real Sentences</source>
         <translation>Echte Sätze</translation>
     </message>
@@ -543,7 +581,34 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Das große Finale</translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <location line="+102"/>
+        <source>comma</source>
+        <translation type="unfinished">Komma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 and %2</source>
+        <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
+        <translation type="unfinished">%1 und %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meet %1</source>
+        <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Knifflige Tasten</translation>
     </message>
@@ -551,7 +616,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
         <source>Create your explorer</source>
         <translation>Wer bist du?</translation>
     </message>
@@ -574,7 +639,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
         <source>Badges</source>
         <translation>Abzeichen</translation>
     </message>
@@ -582,7 +647,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
         <source>PLAY  ▶</source>
         <translation>SPIELEN  ▶</translation>
     </message>
@@ -687,7 +752,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <location line="+34"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
-        <translation>⏱ %1 s</translation>
+        <translation>⏱ %1&#xa0;s</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -726,7 +791,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 Die Spielhalle</translation>
     </message>
@@ -739,50 +804,56 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>Grownups</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
-        <source>%1 lesson</source>
-        <translation>%1 Lektion</translation>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="+24"/>
+        <source>d MMM</source>
+        <extracomment>How QDate writes a day under the charts: &quot;7 Dec&quot;</extracomment>
+        <translation>d. MMM</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons</source>
-        <translation>%1 Lektionen</translation>
+    <message numerus="yes">
+        <location line="+127"/>
+        <source>%n lesson(s)</source>
+        <translation>
+            <numerusform>%n Lektion</numerusform>
+            <numerusform>%n Lektionen</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+16"/>
-        <source>%1 minute</source>
-        <translation>%1 Minute</translation>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n drill(s)</source>
+        <translation>
+            <numerusform>%n Übung</numerusform>
+            <numerusform>%n Übungen</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 minutes</source>
-        <translation>%1 Minuten</translation>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 day</source>
-        <translation>%1 Tag</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 days</source>
-        <translation>%1 Tage</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>%1 game</source>
-        <translation>%1 Spiel</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 games</source>
-        <translation>%1 Spiele</translation>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GrownupsGatePanel</name>
     <message>
-        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <location filename="../src/ui/grownups/GrownupsGatePanel.qml" line="+36"/>
         <source>🔐 For grown-ups</source>
         <translation>🔐 Für Erwachsene</translation>
     </message>
@@ -810,7 +881,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 Fortschritt für Erwachsene</translation>
     </message>
@@ -825,7 +896,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Noch keine Entdecker.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Speed (wpm)</source>
         <translation>Tempo (Wörter pro Minute)</translation>
     </message>
@@ -835,17 +906,17 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Genauigkeit (%)</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>%1  ·  dashes: each lesson&apos;s goal</source>
-        <translation>%1  ·  Striche: das Ziel jeder Lektion</translation>
+        <location line="+17"/>
+        <source>%1  ·  %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Practice per day</source>
         <translation>Übungszeit pro Tag</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
@@ -855,13 +926,13 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Mint: selten daneben · Sonnengelb: manchmal · Koralle: oft</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Stars</source>
         <translation>Sterne</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -875,11 +946,16 @@ Mit jeder Runde wird das Muster länger!</translation>
         <source>No games played yet.</source>
         <translation>Noch keine Spiele gespielt.</translation>
     </message>
+    <message>
+        <location line="+46"/>
+        <source>▼ More below</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
         <source>Space</source>
         <translation>Leertaste</translation>
     </message>
@@ -913,18 +989,16 @@ Mit jeder Runde wird das Muster länger!</translation>
         <source>%1 has not practised this week</source>
         <translation>%1 hat diese Woche nicht geübt</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 practised %2 day this week</source>
-        <translation>%1 hat diese Woche an %2 Tag geübt</translation>
+        <source>%1 practised %n day(s) this week</source>
+        <translation>
+            <numerusform>%1 hat diese Woche an %n Tag geübt</numerusform>
+            <numerusform>%1 hat diese Woche an %n Tagen geübt</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 practised %2 days this week</source>
-        <translation>%1 hat diese Woche an %2 Tagen geübt</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>their speed went from %1 to %2 wpm</source>
         <translation>das Tempo ging von %1 auf %2 Wörter pro Minute</translation>
     </message>
@@ -953,7 +1027,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>HouseholdFileDialog</name>
     <message>
-        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <location filename="../src/ui/grownups/HouseholdFileDialog.qml" line="+16"/>
         <source>Save a copy of the household</source>
         <translation>Eine Kopie der Familiendaten speichern</translation>
     </message>
@@ -1013,46 +1087,49 @@ Wie viele schaffst du in 60 Sekunden?</translation>
         <source>🐹 bonked: %1</source>
         <translation>🐹 gestupst: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>bonked %1 moles</source>
-        <translation>%1 Maulwürfe gestupst</translation>
+        <source>bonked %n mole(s)</source>
+        <translation>
+            <numerusform>%n Maulwurf gestupst</numerusform>
+            <numerusform>%n Maulwürfe gestupst</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
-        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+70"/>
         <source>tab</source>
         <extracomment>A key cap: at most 5 letters, lower case</extracomment>
         <translation>tab</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>caps</source>
         <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
         <translation>fest</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>return</source>
         <extracomment>A key cap: at most 6 letters, lower case</extracomment>
         <translation>enter</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>shift</source>
         <extracomment>A key cap: at most 8 letters, lower case</extracomment>
         <translation>umschalt</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>space</source>
         <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
         <translation>leertaste</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+109"/>
         <source>left pinky</source>
         <translation>linken kleinen Finger</translation>
     </message>
@@ -1097,30 +1174,70 @@ Wie viele schaffst du in 60 Sekunden?</translation>
         <translation>Daumen</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+236"/>
+        <source>altgr</source>
+        <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+211"/>
+        <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
+        <translation>Drück  %1  mit deinem %2  (halte UMSCHALT mit dem anderen kleinen Finger!)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Press  %1  with your %2</source>
+        <translation>Drück  %1  mit deinem %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Press  %1  (hold SHIFT with your other pinky!)</source>
+        <translation>Drück  %1  (halte UMSCHALT mit dem anderen kleinen Finger!)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
         <source>Press  %1</source>
         <translation>Drück  %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
+        <source>Press  %1  and then  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>  with your %1</source>
         <translation>  mit deinem %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  (hold SHIFT with your other pinky!)</source>
         <translation>  (halte UMSCHALT mit dem anderen kleinen Finger!)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>  (hold ALTGR with your right thumb!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-114"/>
         <source>SPACE</source>
         <translation>LEERTASTE</translation>
     </message>
 </context>
 <context>
+    <name>LanguagePanel</name>
+    <message>
+        <location filename="../src/ui/grownups/LanguagePanel.qml" line="+27"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1187,7 +1304,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
         <source>Taking a break?</source>
         <translation>Kleine Pause?</translation>
     </message>
@@ -1210,7 +1327,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>ProfileCard</name>
     <message>
-        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
         <source>Remove %1</source>
         <translation>%1 entfernen</translation>
     </message>
@@ -1266,7 +1383,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
         <source>Who&apos;s typing today?</source>
         <translation>Wer tippt heute?</translation>
     </message>
@@ -1293,7 +1410,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>ResultsOverlay</name>
     <message>
-        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
         <source>words / min</source>
         <translation>Wörter / Min.</translation>
     </message>
@@ -1410,7 +1527,7 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
     <message>
         <location line="-23"/>
         <source>%1% acc</source>
-        <translation>%1 % richtig</translation>
+        <translation>%1&#xa0;% richtig</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1420,7 +1537,7 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
     <message>
         <location line="+16"/>
         <source>%1% accuracy</source>
-        <translation>%1 % Genauigkeit</translation>
+        <translation>%1&#xa0;% Genauigkeit</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1431,6 +1548,64 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
         <location line="+37"/>
         <source>Type it!</source>
         <translation>Tipp los!</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCopyDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <source>Save a copy of the household</source>
+        <translation type="unfinished">Eine Kopie der Familiendaten speichern</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>⬆ Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>No folders or copies here yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Name of the copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is already there. Replace it with this copy?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Save</source>
+        <translation type="unfinished">Speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,7 +1654,7 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
 <context>
     <name>SingleHandView</name>
     <message>
-        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <location filename="../src/ui/keyboard/SingleHandView.qml" line="+26"/>
         <source>LEFT HAND</source>
         <translation>LINKE HAND</translation>
     </message>
@@ -1492,7 +1667,7 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
 <context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Knifflige Tasten üben</translation>
     </message>
@@ -1529,19 +1704,18 @@ Heute lernen deine Finger %2.</translation>
         <translation>Willkommen zur Lektion %1! Heute lernen deine Finger %2.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
-Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Leg deine Finger auf die leuchtende GRUNDREIHE.
-Spürst du die kleinen Knubbel auf F und J? Genau da liegen deine Zeigefinger.</translation>
+Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Leg zuerst deine Finger auf die Grundreihe. Spürst du die kleinen Knubbel auf F und J? Genau da liegen deine Zeigefinger.</translation>
+        <location line="+5"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>This is %1!
 Press it with your %2 — try it right now!</source>
         <translation>Das ist die Taste %1!
@@ -1577,7 +1751,295 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
         <translation>Jetzt tipp jeden Buchstaben, wenn er leuchtet. Lass dir Zeit. Erst fröhliche Finger, dann flinke Finger. Bereit? Los geht&apos;s!</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+16"/>
+        <source>colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>quotation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>equals sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation type="unfinished">Schrägstrich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backslash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>less-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>greater-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hash sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>asterisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>umlaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>section sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>degree sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pound sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>euro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>feminine ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>micro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+96"/>
+        <source>sharp S</source>
+        <extracomment>The German letter ß</extracomment>
+        <translation>scharfes S</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>A E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 with grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with circumflex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 with umlaut</source>
+        <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with double acute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with caron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with cedilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ogonek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with breve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with macron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>semicolon</source>
         <translation>Semikolon</translation>
     </message>
@@ -1607,7 +2069,22 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
         <translation>Fragezeichen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>hyphen</source>
+        <translation>Bindestrich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down question mark</source>
+        <translation>umgedrehtes Fragezeichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down exclamation mark</source>
+        <translation>umgedrehtes Ausrufezeichen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 und %2</translation>
@@ -1621,7 +2098,7 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
+        <location filename="../src/ui/lesson/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation>🔊  Nochmal hören</translation>
     </message>
@@ -1688,7 +2165,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>Die Kopie ließ sich dort nicht speichern. Versuch einen anderen Ordner.</translation>
     </message>
@@ -1713,7 +2190,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>Die jetzigen Familiendaten ließen sich nicht beiseitelegen, darum wurde nichts geändert.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Restored. The household from before is kept beside the save file.</source>
         <translation>Wiederhergestellt. Die vorherigen Familiendaten liegen neben der Speicherdatei.</translation>
     </message>
@@ -1721,7 +2198,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::ChampionsBoard</name>
     <message>
-        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <location filename="../src/ui/champions/championsboard.cpp" line="+53"/>
         <source>No scores yet — be the first to play!</source>
         <translation>Noch keine Punkte – fang du an!</translation>
     </message>
@@ -1739,7 +2216,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::CourseProgress</name>
     <message>
-        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <location filename="../src/ui/learn/courseprogress.cpp" line="+68"/>
         <source>Play %1</source>
         <translation>%1 spielen</translation>
     </message>
@@ -1768,13 +2245,24 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <source>You finished the whole quest! Legendary. 🎆</source>
         <translation>Du hast das ganze Abenteuer geschafft! Legendär. 🎆</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 days</source>
-        <translation>%1 Tage</translation>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>%1 of %n lesson(s) finished</source>
+        <translation>
+            <numerusform>%1 von %n Lektion geschafft</numerusform>
+            <numerusform>%1 von %n Lektionen geschafft</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-9"/>
         <source>%1 world</source>
         <translation>Welt: %1</translation>
     </message>
@@ -1794,12 +2282,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>Lektionen wiederholen</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 of %2 lessons finished</source>
-        <translation>%1 von %2 Lektionen geschafft</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Stars</source>
         <translation>Sterne</translation>
     </message>
@@ -1855,7 +2338,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::GamesHub</name>
     <message>
-        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <location filename="../src/ui/hub/gameshub.cpp" line="+42"/>
         <source>High score: %1</source>
         <translation>Rekord: %1</translation>
     </message>
@@ -1868,7 +2351,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::GrownupsGate</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="-140"/>
         <source>What is %1 + %2?</source>
         <translation>Wie viel ist %1 + %2?</translation>
     </message>
@@ -1876,17 +2359,32 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::GrownupsView</name>
     <message>
-        <location line="+88"/>
+        <location line="+98"/>
         <source>No lessons yet.</source>
         <translation>Noch keine Lektionen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, latest %2 wpm at %3% accuracy</source>
-        <translation>%1, zuletzt %2 WpM bei %3 % Genauigkeit</translation>
+        <translation>%1, zuletzt %2 WpM bei %3&#xa0;% Genauigkeit</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>dashes: each lesson&apos;s goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>rings: tricky-key practice (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  ·  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Under a minute in the last four weeks</source>
         <translation>Weniger als eine Minute in den letzten vier Wochen</translation>
     </message>
@@ -1923,12 +2421,12 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2 % daneben, oft %3)</translation>
+        <translation>%1 (%2&#xa0;% daneben, oft %3)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 (%2% missed)</source>
-        <translation>%1 (%2 % daneben)</translation>
+        <translation>%1 (%2&#xa0;% daneben)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1949,7 +2447,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::LessonController</name>
     <message>
-        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
         <source>Amazing! You earned all three stars!</source>
         <translation>Wahnsinn! Du hast alle drei Sterne geholt!</translation>
     </message>
@@ -1987,7 +2485,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <location filename="../src/ui/home/trickypractice.cpp" line="+36"/>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -1998,7 +2496,12 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>A quick drill on %1, the key that trips you up most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A quick drill on %1, the keys that trip you up most.</source>
         <translation>Eine kurze Übung mit %1 – den Tasten, bei denen du am häufigsten stolperst.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Backup</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
         <source>The file could not be opened (%1).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -34,32 +34,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 explorer (%2)</source>
+        <location line="+41"/>
+        <source>Tapalong backup %1</source>
+        <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 explorers (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 lesson finished</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons finished</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-34"/>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>d MMMM yyyy</source>
+        <extracomment>How QDate writes the day a household last played: &quot;7 December 2026&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1, last played on %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -68,11 +60,27 @@
         <source>%1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <location line="-13"/>
+        <source>%n explorer(s) (%1)</source>
+        <translation>
+            <numerusform>%n explorer (%1)</numerusform>
+            <numerusform>%n explorers (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n lesson(s) finished</source>
+        <translation>
+            <numerusform>%n lesson finished</numerusform>
+            <numerusform>%n lessons finished</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BackupPanel</name>
     <message>
-        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <location filename="../src/ui/grownups/BackupPanel.qml" line="+61"/>
         <source>Backup</source>
         <translation type="unfinished"></translation>
     </message>
@@ -96,11 +104,16 @@
         <source>Restore this copy</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+37"/>
+        <location filename="../src/store/badges.cpp" line="+38"/>
         <source>First Steps</source>
         <translation type="unfinished"></translation>
     </message>
@@ -263,7 +276,7 @@
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
         <source>YOU</source>
         <translation type="unfinished"></translation>
     </message>
@@ -289,7 +302,7 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
         <source>🏆 Family Champions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -297,7 +310,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <location filename="../src/app/commandline.cpp" line="+51"/>
         <source>Show this help and exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,13 +325,38 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>A typing tutor for children: touch typing in 26 lessons,
 with stars, badges and five arcade games.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+25"/>
+        <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The keyboard data knows no layout &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -378,7 +416,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
         <source>Home Row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -408,7 +446,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Meet F and J</source>
         <translation type="unfinished"></translation>
     </message>
@@ -503,7 +541,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Real Sentences</source>
         <translation type="unfinished"></translation>
     </message>
@@ -538,7 +576,34 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <location line="+102"/>
+        <source>comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 and %2</source>
+        <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meet %1</source>
+        <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -546,7 +611,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
         <source>Create your explorer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -569,7 +634,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
         <source>Badges</source>
         <translation type="unfinished"></translation>
     </message>
@@ -577,7 +642,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
         <source>PLAY  ▶</source>
         <translation type="unfinished"></translation>
     </message>
@@ -721,7 +786,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
         <source>🎮 The Arcade</source>
         <translation type="unfinished"></translation>
     </message>
@@ -734,50 +799,56 @@ Patterns grow longer each round!</source>
 <context>
     <name>Grownups</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
-        <source>%1 lesson</source>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="+24"/>
+        <source>d MMM</source>
+        <extracomment>How QDate writes a day under the charts: &quot;7 Dec&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <location line="+127"/>
+        <source>%n lesson(s)</source>
+        <translation>
+            <numerusform>%n lesson</numerusform>
+            <numerusform>%n lessons</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+16"/>
-        <source>%1 minute</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <location line="+23"/>
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 day</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n game</numerusform>
+            <numerusform>%n games</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>%1 game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 games</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <location line="-32"/>
+        <source>%n drill(s)</source>
+        <translation>
+            <numerusform>%n drill</numerusform>
+            <numerusform>%n drills</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GrownupsGatePanel</name>
     <message>
-        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <location filename="../src/ui/grownups/GrownupsGatePanel.qml" line="+36"/>
         <source>🔐 For grown-ups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -805,7 +876,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
         <source>📈 Progress for grown-ups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -820,7 +891,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Speed (wpm)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -830,17 +901,17 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>%1  ·  dashes: each lesson&apos;s goal</source>
+        <location line="+17"/>
+        <source>%1  ·  %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Practice per day</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -850,13 +921,13 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Stars</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -870,11 +941,16 @@ Patterns grow longer each round!</source>
         <source>No games played yet.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+46"/>
+        <source>▼ More below</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
         <source>Space</source>
         <translation type="unfinished"></translation>
     </message>
@@ -909,17 +985,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 practised %2 day this week</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 practised %2 days this week</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>their speed went from %1 to %2 wpm</source>
         <translation type="unfinished"></translation>
     </message>
@@ -944,11 +1010,19 @@ Patterns grow longer each round!</source>
         <source>; </source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <location line="-36"/>
+        <source>%1 practised %n day(s) this week</source>
+        <translation>
+            <numerusform>%1 practised %n day this week</numerusform>
+            <numerusform>%1 practised %n days this week</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HouseholdFileDialog</name>
     <message>
-        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <location filename="../src/ui/grownups/HouseholdFileDialog.qml" line="+16"/>
         <source>Save a copy of the household</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,46 +1078,49 @@ How many can you bonk in 60 seconds?</source>
         <source>🐹 bonked: %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>bonked %1 moles</source>
-        <translation type="unfinished"></translation>
+        <source>bonked %n mole(s)</source>
+        <translation>
+            <numerusform>bonked %n mole</numerusform>
+            <numerusform>bonked %n moles</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
-        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+70"/>
         <source>tab</source>
         <extracomment>A key cap: at most 5 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>caps</source>
         <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>return</source>
         <extracomment>A key cap: at most 6 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>shift</source>
         <extracomment>A key cap: at most 8 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>space</source>
         <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+109"/>
         <source>left pinky</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1088,30 +1165,70 @@ How many can you bonk in 60 seconds?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+236"/>
+        <source>altgr</source>
+        <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+211"/>
+        <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Press  %1  with your %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Press  %1  (hold SHIFT with your other pinky!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
         <source>Press  %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
+        <source>Press  %1  and then  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>  with your %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  (hold SHIFT with your other pinky!)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>  (hold ALTGR with your right thumb!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-114"/>
         <source>SPACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePanel</name>
+    <message>
+        <location filename="../src/ui/grownups/LanguagePanel.qml" line="+27"/>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1174,7 +1291,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
         <source>Taking a break?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1197,7 +1314,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfileCard</name>
     <message>
-        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
         <source>Remove %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1253,7 +1370,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
         <source>Who&apos;s typing today?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1280,7 +1397,7 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ResultsOverlay</name>
     <message>
-        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
         <source>words / min</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1417,6 +1534,64 @@ The race starts the moment you type your first correct letter.</source>
     </message>
 </context>
 <context>
+    <name>SaveCopyDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <source>Save a copy of the household</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>⬆ Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>No folders or copies here yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Name of the copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is already there. Replace it with this copy?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveFile</name>
     <message>
         <location filename="../src/records/savefile.cpp" line="+91"/>
@@ -1462,7 +1637,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>SingleHandView</name>
     <message>
-        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <location filename="../src/ui/keyboard/SingleHandView.qml" line="+26"/>
         <source>LEFT HAND</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1475,7 +1650,7 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
         <source>🎯 Practise tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1510,18 +1685,18 @@ Today your fingers learn %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
-Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
+        <location line="+5"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>This is %1!
 Press it with your %2 — try it right now!</source>
         <translation type="unfinished"></translation>
@@ -1554,7 +1729,295 @@ Take your time — happy fingers first, speedy fingers later!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+16"/>
+        <source>colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>quotation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>equals sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backslash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>less-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>greater-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hash sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>asterisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>umlaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>section sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>degree sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pound sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>euro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>feminine ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>micro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+96"/>
+        <source>sharp S</source>
+        <extracomment>The German letter ß</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>A E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 with grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with circumflex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 with umlaut</source>
+        <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with double acute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with caron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with cedilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ogonek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with breve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with macron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>semicolon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1584,7 +2047,22 @@ Take your time — happy fingers first, speedy fingers later!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>hyphen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation type="unfinished"></translation>
@@ -1598,7 +2076,7 @@ Take your time — happy fingers first, speedy fingers later!</source>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
+        <location filename="../src/ui/lesson/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1661,7 +2139,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+135"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1686,7 +2164,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Restored. The household from before is kept beside the save file.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1694,7 +2172,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::ChampionsBoard</name>
     <message>
-        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <location filename="../src/ui/champions/championsboard.cpp" line="+53"/>
         <source>No scores yet — be the first to play!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1712,7 +2190,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::CourseProgress</name>
     <message>
-        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <location filename="../src/ui/learn/courseprogress.cpp" line="+68"/>
         <source>Play %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1742,12 +2220,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>%1 world</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1767,12 +2240,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 of %2 lessons finished</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Stars</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1795,6 +2263,22 @@ You have 3 hearts — protect your planet, ranger!</source>
         <location line="+12"/>
         <source>%1 of %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="-40"/>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>%1 of %n lesson(s) finished</source>
+        <translation>
+            <numerusform>%1 of %n lesson finished</numerusform>
+            <numerusform>%1 of %n lessons finished</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1828,7 +2312,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GamesHub</name>
     <message>
-        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <location filename="../src/ui/hub/gameshub.cpp" line="+42"/>
         <source>High score: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1841,7 +2325,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GrownupsGate</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="-108"/>
         <source>What is %1 + %2?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1849,7 +2333,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GrownupsView</name>
     <message>
-        <location line="+88"/>
+        <location line="+98"/>
         <source>No lessons yet.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1859,7 +2343,22 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>dashes: each lesson&apos;s goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>rings: tricky-key practice (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  ·  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Under a minute in the last four weeks</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1922,7 +2421,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::LessonController</name>
     <message>
-        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
         <source>Amazing! You earned all three stars!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1960,7 +2459,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <location filename="../src/ui/home/trickypractice.cpp" line="+36"/>
         <source>, </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1971,7 +2470,12 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>A quick drill on %1, the key that trips you up most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A quick drill on %1, the keys that trip you up most.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Backup</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
         <source>The file could not be opened (%1).</source>
         <translation>No se pudo abrir el archivo (%1).</translation>
     </message>
@@ -33,33 +33,41 @@
         <source>, </source>
         <translation>, </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 explorer (%2)</source>
-        <translation>%1 perfil (%2)</translation>
+        <source>%n explorer(s) (%1)</source>
+        <translation>
+            <numerusform>%n perfil (%1)</numerusform>
+            <numerusform>%n perfiles (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n lesson(s) finished</source>
+        <translation>
+            <numerusform>%n lección terminada</numerusform>
+            <numerusform>%n lecciones terminadas</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 explorers (%2)</source>
-        <translation>%1 perfiles (%2)</translation>
+        <location line="+35"/>
+        <source>Tapalong backup %1</source>
+        <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 lesson finished</source>
-        <translation>%1 lección terminada</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons finished</source>
-        <translation>%1 lecciones terminadas</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-34"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>d MMMM yyyy</source>
+        <extracomment>How QDate writes the day a household last played: &quot;7 December 2026&quot;</extracomment>
+        <translation>d 'de' MMMM 'de' yyyy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1, last played on %2</source>
         <translation>%1, última práctica el %2</translation>
     </message>
@@ -72,7 +80,7 @@
 <context>
     <name>BackupPanel</name>
     <message>
-        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <location filename="../src/ui/grownups/BackupPanel.qml" line="+61"/>
         <source>Backup</source>
         <translation>Copia de seguridad</translation>
     </message>
@@ -96,11 +104,16 @@
         <source>Restore this copy</source>
         <translation>Recuperar esta copia</translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+37"/>
+        <location filename="../src/store/badges.cpp" line="+38"/>
         <source>First Steps</source>
         <translation>Primeros pasos</translation>
     </message>
@@ -197,7 +210,7 @@
     <message>
         <location line="+1"/>
         <source>Finish a lesson with 98% accuracy</source>
-        <translation>Termina una lección con un 98 % de precisión</translation>
+        <translation>Termina una lección con un 98&#xa0;% de precisión</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -217,7 +230,7 @@
     <message>
         <location line="+2"/>
         <source>Type 10,000 correct keys</source>
-        <translation>Acierta 10 000 teclas</translation>
+        <translation>Acierta 10&#xa0;000 teclas</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -263,7 +276,7 @@
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
         <source>YOU</source>
         <translation>TÚ</translation>
     </message>
@@ -273,7 +286,7 @@
     <message>
         <location filename="../src/store/champions.cpp" line="+42"/>
         <source>%1 wpm</source>
-        <translation>%1 ppm</translation>
+        <translation>%1&#xa0;ppm</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -289,7 +302,7 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Campeones de la familia</translation>
     </message>
@@ -297,7 +310,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <location filename="../src/app/commandline.cpp" line="+51"/>
         <source>Show this help and exit.</source>
         <translation>Muestra esta ayuda y termina.</translation>
     </message>
@@ -312,14 +325,39 @@
         <translation>Muestra todo el curso (unidades, lecciones, líneas de ejercicios) en JSON y termina.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>A typing tutor for children: touch typing in 26 lessons,
 with stars, badges and five arcade games.</source>
         <translation>Un profesor de mecanografía para niños y niñas: escribir sin mirar en 26 lecciones,
 con estrellas, insignias y cinco juegos.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+25"/>
+        <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The keyboard data knows no layout &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado: «%1».</translation>
     </message>
@@ -383,7 +421,7 @@ Luego escríbela de memoria.
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
         <source>Home Row</source>
         <translation>Fila central</translation>
     </message>
@@ -413,7 +451,7 @@ Luego escríbela de memoria.
         <translation>Hora del cuento</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Meet F and J</source>
         <translation>Hola, F y J</translation>
     </message>
@@ -508,7 +546,7 @@ Luego escríbela de memoria.
         <translation>Palabras con mayúscula</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Real Sentences</source>
         <translation>Frases de verdad</translation>
     </message>
@@ -543,7 +581,34 @@ Luego escríbela de memoria.
         <translation>Gran final</translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <location line="+102"/>
+        <source>comma</source>
+        <translation type="unfinished">coma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 and %2</source>
+        <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
+        <translation type="unfinished">%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meet %1</source>
+        <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Teclas difíciles</translation>
     </message>
@@ -551,7 +616,7 @@ Luego escríbela de memoria.
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
         <source>Create your explorer</source>
         <translation>¡Únete a la aventura!</translation>
     </message>
@@ -574,7 +639,7 @@ Luego escríbela de memoria.
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
         <source>Badges</source>
         <translation>Insignias</translation>
     </message>
@@ -582,7 +647,7 @@ Luego escríbela de memoria.
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
         <source>PLAY  ▶</source>
         <translation>JUGAR  ▶</translation>
     </message>
@@ -687,7 +752,7 @@ Luego escríbela de memoria.
         <location line="+34"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
-        <translation>⏱ %1 s</translation>
+        <translation>⏱ %1&#xa0;s</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -726,7 +791,7 @@ Luego escríbela de memoria.
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 Sala de juegos</translation>
     </message>
@@ -739,50 +804,56 @@ Luego escríbela de memoria.
 <context>
     <name>Grownups</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
-        <source>%1 lesson</source>
-        <translation>%1 lección</translation>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="+24"/>
+        <source>d MMM</source>
+        <extracomment>How QDate writes a day under the charts: &quot;7 Dec&quot;</extracomment>
+        <translation>d MMM</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons</source>
-        <translation>%1 lecciones</translation>
+    <message numerus="yes">
+        <location line="+127"/>
+        <source>%n lesson(s)</source>
+        <translation>
+            <numerusform>%n lección</numerusform>
+            <numerusform>%n lecciones</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+16"/>
-        <source>%1 minute</source>
-        <translation>%1 minuto</translation>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n drill(s)</source>
+        <translation>
+            <numerusform>%n ejercicio</numerusform>
+            <numerusform>%n ejercicios</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 day</source>
-        <translation>%1 día</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 days</source>
-        <translation>%1 días</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>%1 game</source>
-        <translation>%1 partida</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 games</source>
-        <translation>%1 partidas</translation>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n partida</numerusform>
+            <numerusform>%n partidas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GrownupsGatePanel</name>
     <message>
-        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <location filename="../src/ui/grownups/GrownupsGatePanel.qml" line="+36"/>
         <source>🔐 For grown-ups</source>
         <translation>🔐 Para los mayores</translation>
     </message>
@@ -810,7 +881,7 @@ Luego escríbela de memoria.
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 El progreso de cada perfil</translation>
     </message>
@@ -825,7 +896,7 @@ Luego escríbela de memoria.
         <translation>Aún no hay perfiles.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Speed (wpm)</source>
         <translation>Velocidad (ppm)</translation>
     </message>
@@ -835,17 +906,17 @@ Luego escríbela de memoria.
         <translation>Precisión (%)</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>%1  ·  dashes: each lesson&apos;s goal</source>
-        <translation>%1  ·  rayas: la meta de cada lección</translation>
+        <location line="+17"/>
+        <source>%1  ·  %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Practice per day</source>
         <translation>Práctica por día</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -855,13 +926,13 @@ Luego escríbela de memoria.
         <translation>Menta: casi sin fallos · amarillo: algunos · coral: muchos</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Stars</source>
         <translation>Estrellas</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -875,11 +946,16 @@ Luego escríbela de memoria.
         <source>No games played yet.</source>
         <translation>Aún no hay partidas.</translation>
     </message>
+    <message>
+        <location line="+46"/>
+        <source>▼ More below</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
         <source>Space</source>
         <translation>Espacio</translation>
     </message>
@@ -913,25 +989,23 @@ Luego escríbela de memoria.
         <source>%1 has not practised this week</source>
         <translation>%1 no ha practicado esta semana</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 practised %2 day this week</source>
-        <translation>%1 ha practicado %2 día esta semana</translation>
+        <source>%1 practised %n day(s) this week</source>
+        <translation>
+            <numerusform>%1 ha practicado %n día esta semana</numerusform>
+            <numerusform>%1 ha practicado %n días esta semana</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 practised %2 days this week</source>
-        <translation>%1 ha practicado %2 días esta semana</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>their speed went from %1 to %2 wpm</source>
-        <translation>su velocidad pasó de %1 a %2 ppm</translation>
+        <translation>su velocidad pasó de %1 a %2&#xa0;ppm</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>their speed was %1 wpm</source>
-        <translation>su velocidad fue de %1 ppm</translation>
+        <translation>su velocidad fue de %1&#xa0;ppm</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -953,7 +1027,7 @@ Luego escríbela de memoria.
 <context>
     <name>HouseholdFileDialog</name>
     <message>
-        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <location filename="../src/ui/grownups/HouseholdFileDialog.qml" line="+16"/>
         <source>Save a copy of the household</source>
         <translation>Guardar una copia de todos los perfiles</translation>
     </message>
@@ -1013,46 +1087,49 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
         <source>🐹 bonked: %1</source>
         <translation>🐹 tocados: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>bonked %1 moles</source>
-        <translation>topos tocados: %1</translation>
+        <source>bonked %n mole(s)</source>
+        <translation>
+            <numerusform>%n topo tocado</numerusform>
+            <numerusform>%n topos tocados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
-        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+70"/>
         <source>tab</source>
         <extracomment>A key cap: at most 5 letters, lower case</extracomment>
         <translation>tab</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>caps</source>
         <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
         <translation>bloq</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>return</source>
         <extracomment>A key cap: at most 6 letters, lower case</extracomment>
         <translation>intro</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>shift</source>
         <extracomment>A key cap: at most 8 letters, lower case</extracomment>
         <translation>mayús</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>space</source>
         <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
         <translation>espacio</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+109"/>
         <source>left pinky</source>
         <translation>meñique izquierdo</translation>
     </message>
@@ -1097,30 +1174,70 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
         <translation>pulgar</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+236"/>
+        <source>altgr</source>
+        <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+211"/>
+        <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
+        <translation>Pulsa  %1  con el %2  (¡mantén MAYÚS con el otro meñique!)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Press  %1  with your %2</source>
+        <translation>Pulsa  %1  con el %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Press  %1  (hold SHIFT with your other pinky!)</source>
+        <translation>Pulsa  %1  (¡mantén MAYÚS con el otro meñique!)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
         <source>Press  %1</source>
         <translation>Pulsa  %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
+        <source>Press  %1  and then  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>  with your %1</source>
         <translation>  con el %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  (hold SHIFT with your other pinky!)</source>
         <translation>  (¡mantén MAYÚS con el otro meñique!)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>  (hold ALTGR with your right thumb!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-114"/>
         <source>SPACE</source>
         <translation>ESPACIO</translation>
     </message>
 </context>
 <context>
+    <name>LanguagePanel</name>
+    <message>
+        <location filename="../src/ui/grownups/LanguagePanel.qml" line="+27"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -1187,7 +1304,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
         <source>Taking a break?</source>
         <translation>¿Un descansito?</translation>
     </message>
@@ -1210,7 +1327,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>ProfileCard</name>
     <message>
-        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
         <source>Remove %1</source>
         <translation>Borrar a %1</translation>
     </message>
@@ -1266,7 +1383,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
         <source>Who&apos;s typing today?</source>
         <translation>¿Quién escribe hoy?</translation>
     </message>
@@ -1293,7 +1410,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>ResultsOverlay</name>
     <message>
-        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
         <source>words / min</source>
         <translation>palabras / min</translation>
     </message>
@@ -1405,12 +1522,12 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
         <location line="+6"/>
         <location line="+29"/>
         <source>%1 wpm</source>
-        <translation>%1 ppm</translation>
+        <translation>%1&#xa0;ppm</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>%1% acc</source>
-        <translation>%1 % prec.</translation>
+        <translation>%1&#xa0;% prec.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1420,7 +1537,7 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
     <message>
         <location line="+16"/>
         <source>%1% accuracy</source>
-        <translation>%1 % de precisión</translation>
+        <translation>%1&#xa0;% de precisión</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1431,6 +1548,64 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
         <location line="+37"/>
         <source>Type it!</source>
         <translation>¡Escríbelo!</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCopyDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <source>Save a copy of the household</source>
+        <translation type="unfinished">Guardar una copia de todos los perfiles</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>⬆ Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>No folders or copies here yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Name of the copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is already there. Replace it with this copy?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Save</source>
+        <translation type="unfinished">Guardar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,7 +1654,7 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
 <context>
     <name>SingleHandView</name>
     <message>
-        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <location filename="../src/ui/keyboard/SingleHandView.qml" line="+26"/>
         <source>LEFT HAND</source>
         <translation>MANO IZQUIERDA</translation>
     </message>
@@ -1492,7 +1667,7 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
 <context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Practica las teclas difíciles</translation>
     </message>
@@ -1529,19 +1704,18 @@ Hoy tus dedos aprenden las teclas %2.</translation>
         <translation>¡Empieza la lección %1! Hoy tus dedos van a aprender las teclas %2.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
-Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Apoya los dedos en la FILA CENTRAL, la que brilla.
-¿Notas las rayitas de la F y la J? Ahí van tus dedos índices.</translation>
+Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Primero, apoya los dedos en la fila central. ¿Notas las rayitas de la F y la J? Ahí van tus dedos índices.</translation>
+        <location line="+5"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>This is %1!
 Press it with your %2 — try it right now!</source>
         <translation>¡Esta es la tecla %1!
@@ -1577,7 +1751,295 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
         <translation>Ahora escribe cada letra cuando brille. Sin prisa. Primero, dedos felices; luego, dedos veloces. ¿Todo listo? ¡Vamos!</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+16"/>
+        <source>colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>quotation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>equals sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation type="unfinished">barra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backslash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>less-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>greater-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hash sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>asterisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>umlaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>section sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>degree sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pound sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>euro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>feminine ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>micro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+96"/>
+        <source>sharp S</source>
+        <extracomment>The German letter ß</extracomment>
+        <translation>eszett</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>A E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 with grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with circumflex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 with umlaut</source>
+        <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with double acute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with caron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with cedilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ogonek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with breve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with macron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>semicolon</source>
         <translation>punto y coma</translation>
     </message>
@@ -1607,7 +2069,22 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
         <translation>signo de interrogación</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>hyphen</source>
+        <translation>guion</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down question mark</source>
+        <translation>signo de apertura de interrogación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down exclamation mark</source>
+        <translation>signo de apertura de exclamación</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 y %2</translation>
@@ -1621,7 +2098,7 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
+        <location filename="../src/ui/lesson/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation>🔊  Escuchar otra vez</translation>
     </message>
@@ -1688,7 +2165,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>No se pudo guardar la copia ahí. Prueba con otra carpeta.</translation>
     </message>
@@ -1713,7 +2190,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>No se pudieron apartar los perfiles de ahora, así que no se ha cambiado nada.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Restored. The household from before is kept beside the save file.</source>
         <translation>Copia recuperada. Los perfiles de antes se guardan junto al archivo de progreso.</translation>
     </message>
@@ -1721,7 +2198,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::ChampionsBoard</name>
     <message>
-        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <location filename="../src/ui/champions/championsboard.cpp" line="+53"/>
         <source>No scores yet — be the first to play!</source>
         <translation>Aún no hay puntos: ¡juega y estrena el marcador!</translation>
     </message>
@@ -1739,7 +2216,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::CourseProgress</name>
     <message>
-        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <location filename="../src/ui/learn/courseprogress.cpp" line="+68"/>
         <source>Play %1</source>
         <translation>Empezar: %1</translation>
     </message>
@@ -1768,13 +2245,24 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <source>You finished the whole quest! Legendary. 🎆</source>
         <translation>¡Terminaste toda la aventura! ¡De leyenda! 🎆</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 days</source>
-        <translation>%1 días</translation>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>%1 of %n lesson(s) finished</source>
+        <translation>
+            <numerusform>%1 de %n lección terminada</numerusform>
+            <numerusform>%1 de %n lecciones terminadas</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-9"/>
         <source>%1 world</source>
         <translation>Mundo %1</translation>
     </message>
@@ -1794,12 +2282,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>Repetir lecciones</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 of %2 lessons finished</source>
-        <translation>%1 de %2 lecciones terminadas</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Stars</source>
         <translation>Estrellas</translation>
     </message>
@@ -1855,7 +2338,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::GamesHub</name>
     <message>
-        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <location filename="../src/ui/hub/gameshub.cpp" line="+42"/>
         <source>High score: %1</source>
         <translation>Récord: %1</translation>
     </message>
@@ -1868,7 +2351,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::GrownupsGate</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="-140"/>
         <source>What is %1 + %2?</source>
         <translation>¿Cuánto es %1 + %2?</translation>
     </message>
@@ -1876,17 +2359,32 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::GrownupsView</name>
     <message>
-        <location line="+88"/>
+        <location line="+98"/>
         <source>No lessons yet.</source>
         <translation>Aún no hay lecciones.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, latest %2 wpm at %3% accuracy</source>
-        <translation>%1; la última, a %2 ppm con un %3 % de precisión</translation>
+        <translation>%1; la última, a %2&#xa0;ppm con un %3&#xa0;% de precisión</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>dashes: each lesson&apos;s goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>rings: tricky-key practice (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  ·  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Under a minute in the last four weeks</source>
         <translation>Menos de un minuto en las últimas cuatro semanas</translation>
     </message>
@@ -1923,12 +2421,12 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2 % de fallos, a menudo escribe %3)</translation>
+        <translation>%1 (%2&#xa0;% de fallos, a menudo escribe %3)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 (%2% missed)</source>
-        <translation>%1 (%2 % de fallos)</translation>
+        <translation>%1 (%2&#xa0;% de fallos)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1949,7 +2447,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::LessonController</name>
     <message>
-        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
         <source>Amazing! You earned all three stars!</source>
         <translation>¡Increíble! ¡Las tres estrellas son tuyas!</translation>
     </message>
@@ -1987,7 +2485,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <location filename="../src/ui/home/trickypractice.cpp" line="+36"/>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -1998,7 +2496,12 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>%1 y %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>A quick drill on %1, the key that trips you up most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A quick drill on %1, the keys that trip you up most.</source>
         <translation>Un ejercicio rápido con %1, las teclas que más te cuestan.</translation>
     </message>

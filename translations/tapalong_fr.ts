@@ -4,7 +4,7 @@
 <context>
     <name>Backup</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+25"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
         <source>The file could not be opened (%1).</source>
         <translation>Impossible d&apos;ouvrir le fichier (%1).</translation>
     </message>
@@ -33,33 +33,41 @@
         <source>, </source>
         <translation>, </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 explorer (%2)</source>
-        <translation>%1 explorateur (%2)</translation>
+        <source>%n explorer(s) (%1)</source>
+        <translation>
+            <numerusform>%n explorateur (%1)</numerusform>
+            <numerusform>%n explorateurs (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n lesson(s) finished</source>
+        <translation>
+            <numerusform>%n leçon terminée</numerusform>
+            <numerusform>%n leçons terminées</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 explorers (%2)</source>
-        <translation>%1 explorateurs (%2)</translation>
+        <location line="+35"/>
+        <source>Tapalong backup %1</source>
+        <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 lesson finished</source>
-        <translation>%1 leçon terminée</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons finished</source>
-        <translation>%1 leçons terminées</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-34"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>d MMMM yyyy</source>
+        <extracomment>How QDate writes the day a household last played: &quot;7 December 2026&quot;</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1, last played on %2</source>
         <translation>%1, dernière partie le %2</translation>
     </message>
@@ -72,7 +80,7 @@
 <context>
     <name>BackupPanel</name>
     <message>
-        <location filename="../src/ui/BackupPanel.qml" line="+54"/>
+        <location filename="../src/ui/grownups/BackupPanel.qml" line="+61"/>
         <source>Backup</source>
         <translation>Sauvegarde</translation>
     </message>
@@ -96,11 +104,16 @@
         <source>Restore this copy</source>
         <translation>Restaurer cette copie</translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+37"/>
+        <location filename="../src/store/badges.cpp" line="+38"/>
         <source>First Steps</source>
         <translation>Premiers pas</translation>
     </message>
@@ -197,7 +210,7 @@
     <message>
         <location line="+1"/>
         <source>Finish a lesson with 98% accuracy</source>
-        <translation>Termine une leçon avec 98 % de précision</translation>
+        <translation>Termine une leçon avec 98&#xa0;% de précision</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -207,7 +220,7 @@
     <message>
         <location line="+2"/>
         <source>Type 1,000 correct keys</source>
-        <translation>Tape 1 000 touches justes</translation>
+        <translation>Tape 1&#xa0;000 touches justes</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -217,7 +230,7 @@
     <message>
         <location line="+2"/>
         <source>Type 10,000 correct keys</source>
-        <translation>Tape 10 000 touches justes</translation>
+        <translation>Tape 10&#xa0;000 touches justes</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -263,7 +276,7 @@
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
         <source>YOU</source>
         <translation>TOI</translation>
     </message>
@@ -289,7 +302,7 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Les champions de la famille</translation>
     </message>
@@ -297,7 +310,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+50"/>
+        <location filename="../src/app/commandline.cpp" line="+51"/>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
@@ -312,16 +325,41 @@
         <translation>Affiche tout le cours (unités, leçons, lignes d&apos;exercice) en JSON et quitte.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>A typing tutor for children: touch typing in 26 lessons,
 with stars, badges and five arcade games.</source>
-        <translation>Un cours de dactylo pour les enfants : taper avec dix doigts en 26 leçons,
+        <translation>Un cours de dactylo pour les enfants&#xa0;: taper avec dix doigts en 26 leçons,
 avec des étoiles, des badges et cinq jeux d&apos;arcade.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+25"/>
+        <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The keyboard data knows no layout &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -331,28 +369,28 @@ avec des étoiles, des badges et cinq jeux d&apos;arcade.</translation>
         <source>Nice work finishing the lesson!
 Watch the parrot&apos;s secret key pattern, then type it back from memory.
 Patterns grow trickier each round — show what you&apos;ve learned!</source>
-        <translation>Bravo, tu as fini la leçon !
+        <translation>Bravo, tu as fini la leçon&#xa0;!
 Regarde la suite secrète du perroquet, puis retape-la de mémoire.
-Les suites deviennent plus difficiles à chaque manche : montre ce que tu sais !</translation>
+Les suites deviennent plus difficiles à chaque manche&#xa0;: montre ce que tu sais&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The parrot flashes a secret key pattern — watch and listen!
 Then type it back from memory.
 Patterns grow longer each round!</source>
-        <translation>Le perroquet fait briller une suite secrète de touches : regarde et écoute !
+        <translation>Le perroquet fait briller une suite secrète de touches&#xa0;: regarde et écoute&#xa0;!
 Puis retape-la de mémoire.
-Les suites s&apos;allongent à chaque manche !</translation>
+Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>🏆 NEW HIGH SCORE!</source>
-        <translation>🏆 NOUVEAU RECORD !</translation>
+        <translation>🏆 NOUVEAU RECORD&#xa0;!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Good try! The parrot flew off</source>
-        <translation>Joli essai ! Le perroquet s&apos;envole</translation>
+        <translation>Joli essai&#xa0;! Le perroquet s&apos;envole</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -367,23 +405,23 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+16"/>
         <source>Your turn!</source>
-        <translation>À toi !</translation>
+        <translation>À toi&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>🎉 Perfect!</source>
-        <translation>🎉 Parfait !</translation>
+        <translation>🎉 Parfait&#xa0;!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Watch closely!</source>
-        <translation>Regarde bien !</translation>
+        <translation>Regarde bien&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+43"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
         <source>Home Row</source>
         <translation>Rangée de base</translation>
     </message>
@@ -413,7 +451,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <translation>L&apos;heure des histoires</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Meet F and J</source>
         <translation>Bonjour F et J</translation>
     </message>
@@ -430,7 +468,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+2"/>
         <source>A and ;</source>
-        <translation>A et ;</translation>
+        <translation>A et&#xa0;;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -508,7 +546,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <translation>Mots avec majuscule</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Real Sentences</source>
         <translation>De vraies phrases</translation>
     </message>
@@ -543,7 +581,34 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <translation>Le grand final</translation>
     </message>
     <message>
-        <location filename="../src/curriculum/trickykeys.cpp" line="+125"/>
+        <location line="+102"/>
+        <source>comma</source>
+        <translation type="unfinished">virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 and %2</source>
+        <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meet %1</source>
+        <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Touches pièges</translation>
     </message>
@@ -551,7 +616,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
         <source>Create your explorer</source>
         <translation>Crée ton explorateur</translation>
     </message>
@@ -568,13 +633,13 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+7"/>
         <source>Let&apos;s go!</source>
-        <translation>C&apos;est parti !</translation>
+        <translation>C&apos;est parti&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
         <source>Badges</source>
         <translation>Badges</translation>
     </message>
@@ -582,7 +647,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
         <source>PLAY  ▶</source>
         <translation>JOUER  ▶</translation>
     </message>
@@ -597,7 +662,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+2"/>
         <source>Letters are falling! Type them before they splash.</source>
-        <translation>Les lettres tombent ! Tape-les avant le plouf.</translation>
+        <translation>Les lettres tombent&#xa0;! Tape-les avant le plouf.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -617,7 +682,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+2"/>
         <source>Type fast to race your rocket past the bots!</source>
-        <translation>Tape vite pour que ta fusée dépasse les robots !</translation>
+        <translation>Tape vite pour que ta fusée dépasse les robots&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -627,7 +692,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+1"/>
         <source>Bonk the moles by typing their letters!</source>
-        <translation>Tape la lettre d&apos;une taupe pour la renvoyer dans son trou !</translation>
+        <translation>Tape la lettre d&apos;une taupe pour la renvoyer dans son trou&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -637,7 +702,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+1"/>
         <source>Echo the parrot&apos;s secret key pattern from memory!</source>
-        <translation>Retape de mémoire la suite secrète du perroquet !</translation>
+        <translation>Retape de mémoire la suite secrète du perroquet&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -645,7 +710,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
         <source>Best: %1</source>
-        <translation>Record : %1</translation>
+        <translation>Record&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -671,7 +736,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location filename="../src/games/frame/GameScreenFrame.qml" line="+39"/>
         <source>Watch for your new keys: </source>
-        <translation>Guette tes nouvelles touches : </translation>
+        <translation>Guette tes nouvelles touches&#xa0;: </translation>
     </message>
     <message>
         <location line="+14"/>
@@ -687,7 +752,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <location line="+34"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
-        <translation>⏱ %1 s</translation>
+        <translation>⏱ %1&#xa0;s</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -697,7 +762,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+39"/>
         <source>Playing with: %1</source>
-        <translation>On joue avec : %1</translation>
+        <translation>On joue avec&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -712,7 +777,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+3"/>
         <source>Next: %1  ▶</source>
-        <translation>Suite : %1  ▶</translation>
+        <translation>Suite&#xa0;: %1  ▶</translation>
     </message>
 </context>
 <context>
@@ -720,69 +785,75 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
         <source>Start!  (press space)</source>
-        <translation>En route !  (appuie sur espace)</translation>
+        <translation>En route&#xa0;!  (appuie sur espace)</translation>
     </message>
 </context>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 L&apos;arcade</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Games use the keys you&apos;ve learned: %1</source>
-        <translation>Les jeux utilisent les touches que tu connais : %1</translation>
+        <translation>Les jeux utilisent les touches que tu connais&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Grownups</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="+133"/>
-        <source>%1 lesson</source>
-        <translation>%1 leçon</translation>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="+24"/>
+        <source>d MMM</source>
+        <extracomment>How QDate writes a day under the charts: &quot;7 Dec&quot;</extracomment>
+        <translation>d MMM</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 lessons</source>
-        <translation>%1 leçons</translation>
+    <message numerus="yes">
+        <location line="+127"/>
+        <source>%n lesson(s)</source>
+        <translation>
+            <numerusform>%n leçon</numerusform>
+            <numerusform>%n leçons</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+16"/>
-        <source>%1 minute</source>
-        <translation>%1 minute</translation>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n drill(s)</source>
+        <translation>
+            <numerusform>%n exercice</numerusform>
+            <numerusform>%n exercices</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 day</source>
-        <translation>%1 jour</translation>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 days</source>
-        <translation>%1 jours</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>%1 game</source>
-        <translation>%1 partie</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 games</source>
-        <translation>%1 parties</translation>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GrownupsGatePanel</name>
     <message>
-        <location filename="../src/ui/GrownupsGatePanel.qml" line="+36"/>
+        <location filename="../src/ui/grownups/GrownupsGatePanel.qml" line="+36"/>
         <source>🔐 For grown-ups</source>
         <translation>🔐 Pour les grands</translation>
     </message>
@@ -810,7 +881,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/GrownupsProgressView.qml" line="+65"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 Les progrès, pour les grands</translation>
     </message>
@@ -825,7 +896,7 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <translation>Pas encore d&apos;explorateur.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Speed (wpm)</source>
         <translation>Vitesse (mots/min)</translation>
     </message>
@@ -835,35 +906,35 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <translation>Précision (%)</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>%1  ·  dashes: each lesson&apos;s goal</source>
-        <translation>%1  ·  tirets : l&apos;objectif de chaque leçon</translation>
+        <location line="+17"/>
+        <source>%1  ·  %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Practice per day</source>
         <translation>Entraînement par jour</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mint: rarely missed · sunshine: sometimes · coral: often</source>
-        <translation>Menthe : rarement ratée · soleil : parfois · corail : souvent</translation>
+        <translation>Menthe&#xa0;: rarement ratée · soleil&#xa0;: parfois · corail&#xa0;: souvent</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Stars</source>
         <translation>Étoiles</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -875,11 +946,16 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <source>No games played yet.</source>
         <translation>Aucune partie jouée pour l&apos;instant.</translation>
     </message>
+    <message>
+        <location line="+46"/>
+        <source>▼ More below</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownupsreport.cpp" line="+155"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
         <source>Space</source>
         <translation>Espace</translation>
     </message>
@@ -913,18 +989,16 @@ Les suites s&apos;allongent à chaque manche !</translation>
         <source>%1 has not practised this week</source>
         <translation>Pas d&apos;entraînement pour %1 cette semaine</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 practised %2 day this week</source>
-        <translation>%1 : %2 jour d&apos;entraînement cette semaine</translation>
+        <source>%1 practised %n day(s) this week</source>
+        <translation>
+            <numerusform>%1 : %n jour d'entraînement cette semaine</numerusform>
+            <numerusform>%1 : %n jours d'entraînement cette semaine</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 practised %2 days this week</source>
-        <translation>%1 : %2 jours d&apos;entraînement cette semaine</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>their speed went from %1 to %2 wpm</source>
         <translation>sa vitesse est passée de %1 à %2 mots/min</translation>
     </message>
@@ -947,13 +1021,13 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location line="+1"/>
         <source>; </source>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
     <name>HouseholdFileDialog</name>
     <message>
-        <location filename="../src/ui/HouseholdFileDialog.qml" line="+15"/>
+        <location filename="../src/ui/grownups/HouseholdFileDialog.qml" line="+16"/>
         <source>Save a copy of the household</source>
         <translation>Enregistrer une copie de la famille</translation>
     </message>
@@ -988,71 +1062,74 @@ Les suites s&apos;allongent à chaque manche !</translation>
     <message>
         <location filename="../src/games/keymoles/KeyMolesView.qml" line="+16"/>
         <source>Time&apos;s up!</source>
-        <translation>Temps écoulé !</translation>
+        <translation>Temps écoulé&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nice work finishing the lesson!
 Moles will pop up wearing your lesson keys — you have
 %1 seconds. Bonk them fast to make those keys stronger!</source>
-        <translation>Bravo, tu as fini la leçon !
+        <translation>Bravo, tu as fini la leçon&#xa0;!
 Les taupes sortent avec les touches de ta leçon. Tu as
-%1 secondes. Attrape-les vite pour muscler ces touches !</translation>
+%1 secondes. Attrape-les vite pour muscler ces touches&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moles are popping up with letters!
 Type a mole&apos;s letter to bonk it before it hides.
 How many can you bonk in 60 seconds?</source>
-        <translation>Les taupes sortent avec des lettres !
+        <translation>Les taupes sortent avec des lettres&#xa0;!
 Tape la lettre d&apos;une taupe avant qu&apos;elle se cache.
-Combien en attraperas-tu en 60 secondes ?</translation>
+Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>🐹 bonked: %1</source>
-        <translation>🐹 attrapées : %1</translation>
+        <translation>🐹 attrapées&#xa0;: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>bonked %1 moles</source>
-        <translation>Taupes attrapées : %1</translation>
+        <source>bonked %n mole(s)</source>
+        <translation>
+            <numerusform>%n taupe attrapée</numerusform>
+            <numerusform>%n taupes attrapées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
-        <location filename="../src/curriculum/keyboardlayout.cpp" line="+67"/>
+        <location filename="../src/curriculum/keyboardlayout.cpp" line="+70"/>
         <source>tab</source>
         <extracomment>A key cap: at most 5 letters, lower case</extracomment>
         <translation>tab</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>caps</source>
         <extracomment>The Caps Lock key&apos;s cap: at most 6 letters, lower case</extracomment>
         <translation>verr</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>return</source>
         <extracomment>A key cap: at most 6 letters, lower case</extracomment>
         <translation>entrée</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>shift</source>
         <extracomment>A key cap: at most 8 letters, lower case</extracomment>
         <translation>maj</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>space</source>
         <extracomment>The space bar&apos;s cap: at most 20 letters, lower case</extracomment>
         <translation>espace</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+109"/>
         <source>left pinky</source>
         <translation>petit doigt gauche</translation>
     </message>
@@ -1097,30 +1174,70 @@ Combien en attraperas-tu en 60 secondes ?</translation>
         <translation>pouce</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+236"/>
+        <source>altgr</source>
+        <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+211"/>
+        <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
+        <translation>Appuie sur  %1  avec ton %2  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Press  %1  with your %2</source>
+        <translation>Appuie sur  %1  avec ton %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Press  %1  (hold SHIFT with your other pinky!)</source>
+        <translation>Appuie sur  %1  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
         <source>Press  %1</source>
         <translation>Appuie sur  %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
+        <source>Press  %1  and then  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>  with your %1</source>
         <translation>  avec ton %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  (hold SHIFT with your other pinky!)</source>
-        <translation>  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+        <translation>  (garde MAJ enfoncée avec ton autre petit doigt&#xa0;!)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>  (hold ALTGR with your right thumb!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-114"/>
         <source>SPACE</source>
         <translation>ESPACE</translation>
     </message>
 </context>
 <context>
+    <name>LanguagePanel</name>
+    <message>
+        <location filename="../src/ui/grownups/LanguagePanel.qml" line="+27"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1140,25 +1257,25 @@ Combien en attraperas-tu en 60 secondes ?</translation>
     <message>
         <location filename="../src/games/letterdrop/LetterDropView.qml" line="+16"/>
         <source>Splash! Game over</source>
-        <translation>Plouf ! Partie terminée</translation>
+        <translation>Plouf&#xa0;! Partie terminée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nice work finishing the lesson!
 Now catch your lesson keys as they fall — you have
 %1 seconds. Every catch makes those keys stronger!</source>
-        <translation>Bravo, tu as fini la leçon !
+        <translation>Bravo, tu as fini la leçon&#xa0;!
 Maintenant, attrape les touches de ta leçon quand elles tombent. Tu as
-%1 secondes. Chaque prise rend ces touches plus fortes !</translation>
+%1 secondes. Chaque prise rend ces touches plus fortes&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letters are falling from the sky!
 Type each one before it splashes into the sea.
 You have 3 hearts — good luck, hero!</source>
-        <translation>Des lettres tombent du ciel !
+        <translation>Des lettres tombent du ciel&#xa0;!
 Tape chacune avant qu&apos;elle plonge dans la mer.
-Tu as 3 cœurs. Bonne chance à toi !</translation>
+Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1187,9 +1304,9 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
         <source>Taking a break?</source>
-        <translation>Une petite pause ?</translation>
+        <translation>Une petite pause&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1204,20 +1321,20 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
     <message>
         <location line="+4"/>
         <source>Keep going!</source>
-        <translation>Je continue !</translation>
+        <translation>Je continue&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>ProfileCard</name>
     <message>
-        <location filename="../src/ui/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
         <source>Remove %1</source>
         <translation>Supprimer %1</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Remove %1? All their stars and scores will be lost.</source>
-        <translation>Supprimer %1 ? Toutes ses étoiles et tous ses scores seront perdus.</translation>
+        <translation>Supprimer %1&#xa0;? Toutes ses étoiles et tous ses scores seront perdus.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1240,22 +1357,22 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
     <message>
         <location line="+5"/>
         <source>Sound: On 🔊</source>
-        <translation>Son : oui 🔊</translation>
+        <translation>Son&#xa0;: oui 🔊</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound: Off 🔇</source>
-        <translation>Son : non 🔇</translation>
+        <translation>Son&#xa0;: non 🔇</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Voice: On 🗣️</source>
-        <translation>Voix : oui 🗣️</translation>
+        <translation>Voix&#xa0;: oui 🗣️</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Voice: Off 🤫</source>
-        <translation>Voix : non 🤫</translation>
+        <translation>Voix&#xa0;: non 🤫</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1266,9 +1383,9 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
         <source>Who&apos;s typing today?</source>
-        <translation>Qui tape aujourd&apos;hui ?</translation>
+        <translation>Qui tape aujourd&apos;hui&#xa0;?</translation>
     </message>
     <message>
         <location line="+50"/>
@@ -1287,13 +1404,13 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
     <message>
         <location filename="../src/games/rocketrace/RaceLane.qml" line="+104"/>
         <source>done! %1</source>
-        <translation>fini ! %1</translation>
+        <translation>fini&#xa0;! %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsOverlay</name>
     <message>
-        <location filename="../src/ui/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
         <source>words / min</source>
         <translation>mots / min</translation>
     </message>
@@ -1310,17 +1427,17 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
     <message>
         <location line="+13"/>
         <source>New badges!</source>
-        <translation>Nouveaux badges !</translation>
+        <translation>Nouveaux badges&#xa0;!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>New badge!</source>
-        <translation>Nouveau badge !</translation>
+        <translation>Nouveau badge&#xa0;!</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
-        <translation>🎁 Choisis un jeu bonus : il rend tes nouvelles touches super fortes ! 💪</translation>
+        <translation>🎁 Choisis un jeu bonus&#xa0;: il rend tes nouvelles touches super fortes&#xa0;! 💪</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1335,7 +1452,7 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
     <message>
         <location line="+6"/>
         <source>Next: %1  ▶</source>
-        <translation>Suite : %1  ▶</translation>
+        <translation>Suite&#xa0;: %1  ▶</translation>
     </message>
 </context>
 <context>
@@ -1363,7 +1480,7 @@ Tu as 3 cœurs. Bonne chance à toi !</translation>
         <source>Lesson finished — celebrate with a quick race!
 Type the words to make your rocket zoom past the bots.
 The race starts on your first correct letter.</source>
-        <translation>Leçon finie : on fête ça avec une petite course !
+        <translation>Leçon finie&#xa0;: on fête ça avec une petite course&#xa0;!
 Tape les mots pour que ta fusée dépasse les robots.
 La course part dès ta première bonne lettre.</translation>
     </message>
@@ -1372,7 +1489,7 @@ La course part dès ta première bonne lettre.</translation>
         <source>Type the words to make your rocket zoom!
 You&apos;re racing Turbo Turtle 🐢, Comet Cat 🐱, and Falcon Flash 🦅.
 The race starts the moment you type your first correct letter.</source>
-        <translation>Tape les mots pour que ta fusée file à toute allure !
+        <translation>Tape les mots pour que ta fusée file à toute allure&#xa0;!
 Tu fais la course contre Tortue Turbo 🐢, Chat Comète 🐱 et Faucon Flash 🦅.
 La course part dès que tu tapes ta première bonne lettre.</translation>
     </message>
@@ -1384,22 +1501,22 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
     <message>
         <location line="+1"/>
         <source>🥇 1st place!!</source>
-        <translation>🥇 1re place !!</translation>
+        <translation>🥇 1re place&#xa0;!!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>🥈 2nd place!</source>
-        <translation>🥈 2e place !</translation>
+        <translation>🥈 2e place&#xa0;!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>🥉 3rd place!</source>
-        <translation>🥉 3e place !</translation>
+        <translation>🥉 3e place&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4th — you&apos;ll get them next time!</source>
-        <translation>4e : tu les auras la prochaine fois !</translation>
+        <translation>4e&#xa0;: tu les auras la prochaine fois&#xa0;!</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1410,17 +1527,17 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
     <message>
         <location line="-23"/>
         <source>%1% acc</source>
-        <translation>%1 % préc.</translation>
+        <translation>%1&#xa0;% préc.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>🏆 NEW HIGH SCORE!</source>
-        <translation>🏆 NOUVEAU RECORD !</translation>
+        <translation>🏆 NOUVEAU RECORD&#xa0;!</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1% accuracy</source>
-        <translation>%1 % de précision</translation>
+        <translation>%1&#xa0;% de précision</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1430,7 +1547,65 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
     <message>
         <location line="+37"/>
         <source>Type it!</source>
-        <translation>Tape la phrase !</translation>
+        <translation>Tape la phrase&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCopyDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <source>Save a copy of the household</source>
+        <translation type="unfinished">Enregistrer une copie de la famille</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>⬆ Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>No folders or copies here yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Name of the copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is already there. Replace it with this copy?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Save</source>
+        <translation type="unfinished">Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,7 +1654,7 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
 <context>
     <name>SingleHandView</name>
     <message>
-        <location filename="../src/ui/SingleHandView.qml" line="+26"/>
+        <location filename="../src/ui/keyboard/SingleHandView.qml" line="+26"/>
         <source>LEFT HAND</source>
         <translation>MAIN GAUCHE</translation>
     </message>
@@ -1492,7 +1667,7 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
 <context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Travaille tes touches pièges</translation>
     </message>
@@ -1508,76 +1683,363 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
         <location filename="../src/curriculum/tutorial.cpp" line="+19"/>
         <source>Welcome to %1!
 A practice adventure with keys you already know.</source>
-        <translation>Bienvenue dans la leçon « %1 » !
+        <translation>Bienvenue dans la leçon «&#xa0;%1&#xa0;»&#xa0;!
 Une aventure pour t&apos;entraîner avec les touches que tu connais déjà.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Welcome to %1! This one is all about practicing keys you already know.</source>
-        <translation>Bienvenue dans la leçon %1 ! Ici, tu t&apos;entraînes avec les touches que tu connais déjà.</translation>
+        <translation>Bienvenue dans la leçon %1&#xa0;! Ici, tu t&apos;entraînes avec les touches que tu connais déjà.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Welcome to %1!
 Today your fingers learn %2.</source>
-        <translation>Bienvenue dans la leçon « %1 » !
+        <translation>Bienvenue dans la leçon «&#xa0;%1&#xa0;»&#xa0;!
 Aujourd&apos;hui, tes doigts apprennent %2.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Welcome to %1! Today your fingers will learn %2.</source>
-        <translation>Bienvenue dans la leçon %1 ! Aujourd&apos;hui, tes doigts vont apprendre %2.</translation>
+        <translation>Bienvenue dans la leçon %1&#xa0;! Aujourd&apos;hui, tes doigts vont apprendre %2.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
-Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>Pose tes doigts sur la RANGÉE DE BASE qui brille.
-Tu sens les petites bosses sur F et J ? Tes index se posent juste là.</translation>
+Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>First, rest your fingers on the home row. Feel the little bumps on F and J? Your pointer fingers sit right there.</source>
-        <translation>D&apos;abord, pose tes doigts sur la rangée de base. Tu sens les petites bosses sur F et J ? Tes index se posent juste là.</translation>
+        <location line="+5"/>
+        <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>This is %1!
 Press it with your %2 — try it right now!</source>
-        <translation>Voici la touche %1 !
-Appuie dessus avec ton %2. Essaie tout de suite !</translation>
+        <translation>Voici la touche %1&#xa0;!
+Appuie dessus avec ton %2. Essaie tout de suite&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is the %1 key. Press it with your %2. Try it now!</source>
-        <translation>Voici la touche %1. Appuie dessus avec ton %2. Essaie maintenant !</translation>
+        <translation>Voici la touche %1. Appuie dessus avec ton %2. Essaie maintenant&#xa0;!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>You&apos;ll also meet %1.
 Same trick: reach out from the home row, then hop right back!</source>
         <translation>Tu vas aussi rencontrer %1.
-Même astuce : pars de la rangée de base, puis reviens vite à ta place !</translation>
+Même astuce&#xa0;: pars de la rangée de base, puis reviens vite à ta place&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You will also meet %1. Same trick — reach out from the home row, then hop right back.</source>
-        <translation>Tu vas aussi rencontrer %1. Même astuce : pars de la rangée de base, puis reviens vite à ta place.</translation>
+        <translation>Tu vas aussi rencontrer %1. Même astuce&#xa0;: pars de la rangée de base, puis reviens vite à ta place.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Type each letter when it glows.
 Take your time — happy fingers first, speedy fingers later!</source>
         <translation>Tape chaque lettre quand elle brille.
-Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après !</translation>
+Prends ton temps&#xa0;: d&apos;abord des doigts heureux, la vitesse viendra après&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Now type each letter when it glows. Take your time. Happy fingers first, speedy fingers later. Ready? Let&apos;s go!</source>
-        <translation>Maintenant, tape chaque lettre quand elle brille. Prends ton temps. D&apos;abord des doigts heureux, la vitesse viendra après. Allez, c&apos;est parti !</translation>
+        <translation>Maintenant, tape chaque lettre quand elle brille. Prends ton temps. D&apos;abord des doigts heureux, la vitesse viendra après. Allez, c&apos;est parti&#xa0;!</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+16"/>
+        <source>colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>quotation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>equals sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation type="unfinished">barre oblique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>backslash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vertical bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>left brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>right brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>less-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>greater-than sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hash sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>asterisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>umlaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>section sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>degree sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pound sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>euro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>feminine ordinal indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>micro sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted exclamation mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inverted question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+96"/>
+        <source>sharp S</source>
+        <extracomment>The German letter ß</extracomment>
+        <translation>eszett</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>A E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D with stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 with grave accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with acute accent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with circumflex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with tilde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 with umlaut</source>
+        <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with double acute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with caron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with cedilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with ogonek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with breve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 with macron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>semicolon</source>
         <translation>point-virgule</translation>
     </message>
@@ -1607,7 +2069,22 @@ Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après 
         <translation>point d&apos;interrogation</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>hyphen</source>
+        <translation>trait d'union</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down question mark</source>
+        <translation>point d'interrogation renversé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>upside-down exclamation mark</source>
+        <translation>point d'exclamation renversé</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 et %2</translation>
@@ -1621,7 +2098,7 @@ Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après 
 <context>
     <name>TutorialOverlay</name>
     <message>
-        <location filename="../src/ui/TutorialOverlay.qml" line="+98"/>
+        <location filename="../src/ui/lesson/TutorialOverlay.qml" line="+98"/>
         <source>🔊  Hear it again</source>
         <translation>🔊  Réécouter</translation>
     </message>
@@ -1633,12 +2110,12 @@ Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après 
     <message>
         <location line="+29"/>
         <source>Press the glowing key!</source>
-        <translation>Appuie sur la touche qui brille !</translation>
+        <translation>Appuie sur la touche qui brille&#xa0;!</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Let&apos;s type!  ▶</source>
-        <translation>On tape !  ▶</translation>
+        <translation>On tape&#xa0;!  ▶</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1651,30 +2128,30 @@ Prends ton temps : d&apos;abord des doigts heureux, la vitesse viendra après 
     <message>
         <location filename="../src/games/wordmeteors/WordMeteorsView.qml" line="+16"/>
         <source>Boom! Game over</source>
-        <translation>Boum ! Partie terminée</translation>
+        <translation>Boum&#xa0;! Partie terminée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The meteors love your new keys: </source>
-        <translation>Les météores adorent tes nouvelles touches : </translation>
+        <translation>Les météores adorent tes nouvelles touches&#xa0;: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Lesson finished — time to blast some meteors!
 Most of them use the keys you just learned.
 You have %1 seconds. Protect your planet!</source>
-        <translation>Leçon finie : place aux météores !
+        <translation>Leçon finie&#xa0;: place aux météores&#xa0;!
 La plupart utilisent les touches que tu viens d&apos;apprendre.
-Tu as %1 secondes. Protège ta planète !</translation>
+Tu as %1 secondes. Protège ta planète&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Word meteors are zooming toward your planet!
 Type each word, letter by letter, to blast it apart.
 You have 3 hearts — protect your planet, ranger!</source>
-        <translation>Des mots météores foncent vers ta planète !
+        <translation>Des mots météores foncent vers ta planète&#xa0;!
 Tape chaque mot, lettre par lettre, pour le faire exploser.
-Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
+Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1682,20 +2159,20 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location filename="../src/store/appstore.cpp" line="+117"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
-        <translation>Tapalong ne peut pas enregistrer pour l&apos;instant : %1. Les progrès restent en sécurité tant que Tapalong est ouvert, et seront enregistrés dès que ce sera de nouveau possible.</translation>
+        <translation>Tapalong ne peut pas enregistrer pour l&apos;instant&#xa0;: %1. Les progrès restent en sécurité tant que Tapalong est ouvert, et seront enregistrés dès que ce sera de nouveau possible.</translation>
     </message>
 </context>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/backup.cpp" line="+66"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>Impossible d&apos;enregistrer la copie ici. Essayer un autre dossier.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Saved a copy: %1</source>
-        <translation>Copie enregistrée : %1</translation>
+        <translation>Copie enregistrée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1713,7 +2190,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
         <translation>Impossible de mettre de côté la famille actuelle, donc rien n&apos;a été changé.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Restored. The household from before is kept beside the save file.</source>
         <translation>Restauré. La famille d&apos;avant est gardée à côté du fichier de sauvegarde.</translation>
     </message>
@@ -1721,60 +2198,71 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
 <context>
     <name>tapalong::ChampionsBoard</name>
     <message>
-        <location filename="../src/ui/championsboard.cpp" line="+52"/>
+        <location filename="../src/ui/champions/championsboard.cpp" line="+53"/>
         <source>No scores yet — be the first to play!</source>
-        <translation>Pas encore de score : à toi de jouer en premier !</translation>
+        <translation>Pas encore de score&#xa0;: à toi de jouer en premier&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No stars yet — finish a lesson to get on the board!</source>
-        <translation>Pas encore d&apos;étoiles : termine une leçon pour entrer dans le classement !</translation>
+        <translation>Pas encore d&apos;étoiles&#xa0;: termine une leçon pour entrer dans le classement&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No speeds yet — finish a lesson to set your pace!</source>
-        <translation>Pas encore de vitesse : termine une leçon pour voir à quelle allure tu tapes !</translation>
+        <translation>Pas encore de vitesse&#xa0;: termine une leçon pour voir à quelle allure tu tapes&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>tapalong::CourseProgress</name>
     <message>
-        <location filename="../src/ui/courseprogress.cpp" line="+68"/>
+        <location filename="../src/ui/learn/courseprogress.cpp" line="+68"/>
         <source>Play %1</source>
-        <translation>Commencer : %1</translation>
+        <translation>Commencer&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finish the lesson before this one to unlock!</source>
-        <translation>Termine la leçon d&apos;avant pour débloquer celle-ci !</translation>
+        <translation>Termine la leçon d&apos;avant pour débloquer celle-ci&#xa0;!</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>Hi, %1! %2</source>
-        <translation>Salut %1 ! %2</translation>
+        <translation>Salut %1&#xa0;! %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your typing adventure starts today!</source>
-        <translation>Ton aventure au clavier commence aujourd&apos;hui !</translation>
+        <translation>Ton aventure au clavier commence aujourd&apos;hui&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Next up: %1</source>
-        <translation>À suivre : %1</translation>
+        <translation>À suivre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You finished the whole quest! Legendary. 🎆</source>
-        <translation>Tu as fini toute la quête ! Légendaire. 🎆</translation>
+        <translation>Tu as fini toute la quête&#xa0;! Légendaire. 🎆</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
-        <source>%1 days</source>
-        <translation>%1 jours</translation>
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>%1 of %n lesson(s) finished</source>
+        <translation>
+            <numerusform>Leçons terminées : %1 sur %n</numerusform>
+            <numerusform>Leçons terminées : %1 sur %n</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-9"/>
         <source>%1 world</source>
         <translation>Monde %1</translation>
     </message>
@@ -1786,7 +2274,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+2"/>
         <source>🎓  Quest complete!</source>
-        <translation>🎓  Quête accomplie !</translation>
+        <translation>🎓  Quête accomplie&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1794,12 +2282,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
         <translation>Rejouer des leçons</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 of %2 lessons finished</source>
-        <translation>Leçons terminées : %1 sur %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Stars</source>
         <translation>Étoiles</translation>
     </message>
@@ -1834,59 +2317,74 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+11"/>
         <source>Bonus Round!</source>
-        <translation>Manche bonus !</translation>
+        <translation>Manche bonus&#xa0;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>all your letters!</source>
-        <translation>toutes tes lettres !</translation>
+        <translation>toutes tes lettres&#xa0;!</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>🏆 NEW HIGH SCORE!</source>
-        <translation>🏆 NOUVEAU RECORD !</translation>
+        <translation>🏆 NOUVEAU RECORD&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>🎁 Bonus round done!</source>
-        <translation>🎁 Manche bonus terminée !</translation>
+        <translation>🎁 Manche bonus terminée&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>tapalong::GamesHub</name>
     <message>
-        <location filename="../src/ui/gameshub.cpp" line="+42"/>
+        <location filename="../src/ui/hub/gameshub.cpp" line="+42"/>
         <source>High score: %1</source>
-        <translation>Record : %1</translation>
+        <translation>Record&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No score yet — go!</source>
-        <translation>Pas encore de score. Vas-y !</translation>
+        <translation>Pas encore de score. Vas-y&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>tapalong::GrownupsGate</name>
     <message>
-        <location filename="../src/ui/grownupsview.cpp" line="-125"/>
+        <location filename="../src/ui/grownups/grownupsview.cpp" line="-140"/>
         <source>What is %1 + %2?</source>
-        <translation>Combien font %1 + %2 ?</translation>
+        <translation>Combien font %1 + %2&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>tapalong::GrownupsView</name>
     <message>
-        <location line="+88"/>
+        <location line="+98"/>
         <source>No lessons yet.</source>
         <translation>Pas encore de leçon.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1, latest %2 wpm at %3% accuracy</source>
-        <translation>%1, dernière vitesse %2 mots/min avec %3 % de précision</translation>
+        <translation>%1, dernière vitesse %2 mots/min avec %3&#xa0;% de précision</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>dashes: each lesson&apos;s goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>rings: tricky-key practice (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  ·  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Under a minute in the last four weeks</source>
         <translation>Moins d&apos;une minute ces quatre dernières semaines</translation>
     </message>
@@ -1923,22 +2421,22 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2 % de ratés, souvent %3)</translation>
+        <translation>%1 (%2&#xa0;% de ratés, souvent %3)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 (%2% missed)</source>
-        <translation>%1 (%2 % de ratés)</translation>
+        <translation>%1 (%2&#xa0;% de ratés)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No tricky keys yet: more typing will tell.</source>
-        <translation>Pas encore de touche piège : quelques leçons de plus le diront.</translation>
+        <translation>Pas encore de touche piège&#xa0;: quelques leçons de plus le diront.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trickiest keys: %1</source>
-        <translation>Touches les plus pièges : %1</translation>
+        <translation>Touches les plus pièges&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1949,34 +2447,34 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
 <context>
     <name>tapalong::LessonController</name>
     <message>
-        <location filename="../src/ui/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
         <source>Amazing! You earned all three stars!</source>
-        <translation>Génial ! Tu as gagné les trois étoiles !</translation>
+        <translation>Génial&#xa0;! Tu as gagné les trois étoiles&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Great job! Two stars!</source>
-        <translation>Beau travail ! Deux étoiles !</translation>
+        <translation>Beau travail&#xa0;! Deux étoiles&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lesson complete! Nice work — keep practicing and you&apos;ll shine.</source>
-        <translation>Leçon terminée ! Bien joué. Continue à t&apos;entraîner et tu vas briller.</translation>
+        <translation>Leçon terminée&#xa0;! Bien joué. Continue à t&apos;entraîner et tu vas briller.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>AMAZING! 🎉</source>
-        <translation>GÉNIAL ! 🎉</translation>
+        <translation>GÉNIAL&#xa0;! 🎉</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Great job! 🙌</source>
-        <translation>Beau travail ! 🙌</translation>
+        <translation>Beau travail&#xa0;! 🙌</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lesson complete! ✅</source>
-        <translation>Leçon terminée ! ✅</translation>
+        <translation>Leçon terminée&#xa0;! ✅</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1987,7 +2485,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
 <context>
     <name>tapalong::TrickyPractice</name>
     <message>
-        <location filename="../src/ui/trickypractice.cpp" line="+36"/>
+        <location filename="../src/ui/home/trickypractice.cpp" line="+36"/>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -1998,7 +2496,12 @@ Tu as 3 cœurs. Protège ta planète, capitaine !</translation>
         <translation>%1 et %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>A quick drill on %1, the key that trips you up most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A quick drill on %1, the keys that trip you up most.</source>
         <translation>Un petit exercice sur %1, les touches qui te font le plus trébucher.</translation>
     </message>

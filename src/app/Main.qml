@@ -45,6 +45,7 @@ Window {
     }
 
     function buildContent() {
+        KeyboardChoice.start()
         content.source = "WindowContent.qml" // not translated: a file name
     }
 

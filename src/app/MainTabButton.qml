@@ -27,7 +27,7 @@ T.Button {
     bottomPadding: 9
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    font: Theme.rounded(16, Font.Bold)
+    font: Theme.look.rounded(16, Font.Bold)
 
     contentItem: Row {
         spacing: 6

@@ -85,7 +85,7 @@ Item {
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
                 text: "Tapalong" // not translated: the program's name
-                font: Theme.rounded(24, Font.Black)
+                font: Theme.look.rounded(24, Font.Black)
                 color: Theme.textPrimary
             }
         }

@@ -42,7 +42,7 @@ T.Button {
             // Names have no length limit; a very long one must not push the tabs off the bar.
             width: Math.min(implicitWidth, 220)
             text: AppStore.currentName
-            font: Theme.rounded(16, Font.Bold)
+            font: Theme.look.rounded(16, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
         }
@@ -121,7 +121,7 @@ T.Button {
 
         contentItem: Text {
             text: entry.text
-            font: Theme.rounded(15, Font.DemiBold)
+            font: Theme.look.rounded(15, Font.DemiBold)
             color: Theme.textPrimary
         }
         background: Rectangle {

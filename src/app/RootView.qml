@@ -85,11 +85,19 @@ Item {
         id: nav
     }
 
+    // A lesson or game keeps the keyboard it started with until it closes.
+    Binding {
+        target: KeyboardChoice
+        property: "playing"
+        value: nav.kind !== ScreenKind.Main
+    }
+
     ScreenHost {
         objectName: "screenHost"
         anchors.fill: parent
-        // Nothing under the picker, so the screen shown after it is built afresh.
-        key: AppStore.hasCurrentProfile ? nav.screenKey : ""
+        // Nothing under the picker, so the screen shown after it is built afresh; and built
+        // afresh in a new language, whose texts the C++ tables under it hold.
+        key: AppStore.hasCurrentProfile ? nav.screenKey + "/" + AppStore.language : ""
         build: root.buildScreen
     }
 

@@ -36,6 +36,6 @@ Rectangle {
         wrapMode: Text.Wrap
         verticalAlignment: Text.AlignVCenter
         color: Theme.textPrimary
-        font: Theme.rounded(15, Font.DemiBold)
+        font: Theme.look.rounded(15, Font.DemiBold)
     }
 }

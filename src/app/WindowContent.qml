@@ -7,6 +7,8 @@ import Tapalong.Ui
 Item {
     RootView {
         anchors.fill: parent
+        // Tab stays in the grown-ups' view while it is open, never wandering underneath.
+        enabled: !GrownupsDoor.open
         lessonScreen: Component {
             LessonPlayView {
                 objectName: "lessonScreen"
@@ -15,6 +17,9 @@ Item {
         }
         gameScreens: true
     }
+
+    // Names what gets the focus or the pointer, for an explorer who asked for it.
+    SpokenNames {}
 
     // Over everything, and made only while open: start-up and memory do not pay for it.
     Loader {

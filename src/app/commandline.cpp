@@ -169,7 +169,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     const bool printing = understood && !stray && !options.parser.isSet(options.help) &&
                           !options.parser.isSet(options.version);
     if (!printing)
-        installTranslation(app);
+        installTranslation(desktopLanguage());
     Options translated;
     QCommandLineParser &parser = translated.parser;
     parser.parse(arguments);

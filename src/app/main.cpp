@@ -5,8 +5,10 @@
 #include "commandline.h"
 #include "coverwatch.h"
 #include "curriculum.h"
+#include "desktopkeyboard.h"
 #include "feedback.h"
 #include "framepacer.h"
+#include "keyboardchoice.h"
 #include "keyboardlayout.h"
 #include "keytrace.h"
 #include "qtsoundbackend.h"
@@ -20,7 +22,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSessionManager>
@@ -121,22 +122,23 @@ void saveAtExit()
 }
 
 // TAPALONG_LAYOUT ("de", "us(dvorak)") starts on that layout's course and keyboard, whatever
-// the household's: the screenshot tour shows other keyboards with it. Before any screen exists,
-// since the screens read the course as they are made.
-void useLayoutFromEnvironment()
+// the household's: the screenshot tour and the tests show other keyboards with it. Answers
+// whether it did.
+bool useLayoutFromEnvironment()
 {
     const QString wanted = qEnvironmentVariable("TAPALONG_LAYOUT");
     if (wanted.isEmpty())
-        return;
+        return false;
     const std::optional<tapalong::LayoutName> name = tapalong::LayoutName::parse(wanted);
     const std::optional<tapalong::Keyboard> keyboard =
         name ? tapalong::Keyboard::load(*name) : std::nullopt;
     if (!keyboard) {
         std::fprintf(stderr, "tapalong: no course for the layout %s in TAPALONG_LAYOUT\n",
                      qPrintable(wanted));
-        return;
+        return false;
     }
     tapalong::Curriculum::setActive(tapalong::Course::build(*keyboard));
+    return true;
 }
 
 } // namespace
@@ -157,13 +159,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Tapalong"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tapalong"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAPALONG_APP_ID));
-    // Before the store and the engine: the course, the badges and the screens translate once.
-    // The narrator's voices are English ones: a line of another language is shown, not read
-    // out in an English voice, until the narrator can speak that language.
-    const QString language = tapalong::installTranslation(app);
-    const bool voiceSpeaksIt =
-        language.isEmpty() || QLocale(language).language() == QLocale::English;
-    useLayoutFromEnvironment();
+    // The desktop's language for now: the household's is known once the store has read its file.
+    const QString desktopLanguage = tapalong::desktopLanguage();
+    QString textLanguage = tapalong::installTranslation(desktopLanguage);
 
     // Declared before the engine, so that they outlive every screen that plays or speaks.
     std::unique_ptr<tapalong::QtSoundBackend> sound;
@@ -212,7 +210,29 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &store,
                      [&store](QSessionManager &) { store.saveIfUnsaved(); });
 
+    // The household's course is built after the first frame and before the screens, which
+    // read it as they are made (Main.qml): reading a layout other than US takes tens of
+    // milliseconds that the sky need not wait for.
+    tapalong::DesktopKeyboard desktopKeyboard;
+    desktopKeyboard.start();
+    tapalong::KeyboardChoice keyboardChoice(store, &desktopKeyboard);
+    tapalong::KeyboardChoice::setInstance(&keyboardChoice);
+    if (useLayoutFromEnvironment())
+        keyboardChoice.startWithActive();
+
     QQmlApplicationEngine engine;
+    // The grown-ups' corner changes the language while the program runs: the catalogues and the
+    // tables first, then every qsTr binding, and the store's change rebuilds the screens.
+    store.setLanguageSwitch(desktopLanguage, [&engine](const QString &language) {
+        tapalong::useLanguage(language);
+        engine.retranslate();
+    });
+    if (store.language() != desktopLanguage)
+        textLanguage = tapalong::installTranslation(store.language());
+    tapalong::Curriculum::rebuildActive(store.language());
+    // A catalogue TAPALONG_TRANSLATION names may be in another language than the household's:
+    // its lines are shown, never read out in the household's voice.
+    const bool voiceSpeaksIt = textLanguage == store.language();
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tapalong/App/Main.qml")));
     auto *window = engine.rootObjects().isEmpty()
@@ -227,6 +247,12 @@ int main(int argc, char *argv[])
                                                     instance.answerShow(shown);
                                                 });
                      });
+
+    std::unique_ptr<tapalong::KeyTrace> keyTrace;
+    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
+        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
+        app.installNativeEventFilter(keyTrace.get());
+    }
 
     // The first frame shows the sky alone; the screens come in the frames after it (Main.qml).
     const bool trace = qEnvironmentVariableIntValue("TAPALONG_TRACE_STARTUP") != 0;
@@ -260,6 +286,7 @@ int main(int argc, char *argv[])
             if (!voiceSpeaksIt)
                 return;
             speech = std::make_unique<tapalong::QtSpeechBackend>();
+            speech->traceHandOvers(keyTrace != nullptr);
             feedback.setSpeechBackend(speech.get());
             // Starting the speech engine blocks for tens of milliseconds or more: better now,
             // while the child looks at the first screen, than in the first line the tutorial
@@ -268,12 +295,6 @@ int main(int argc, char *argv[])
         });
     };
     *firstFrames = QObject::connect(window, &QQuickWindow::frameSwapped, window, onFrame);
-
-    std::unique_ptr<tapalong::KeyTrace> keyTrace;
-    if (qEnvironmentVariableIntValue("TAPALONG_TRACE_KEYS") != 0) {
-        keyTrace = std::make_unique<tapalong::KeyTrace>(window);
-        app.installNativeEventFilter(keyTrace.get());
-    }
 
     // The sky rests while other windows cover this one.
     tapalong::CoverWatch coverWatch(window);

@@ -43,10 +43,14 @@ void collect(QQuickItem *item, const QString &prefix, QRectF clip, qreal opacity
             {QStringLiteral("enabled"), item->isEnabled()},
             {QStringLiteral("focus"), item->hasActiveFocus()},
         };
-        // Buttons and texts have a text; tabs and board strips say which one is chosen, keys
-        // which one is lit.
-        if (const QVariant text = item->property("text"); text.typeId() == QMetaType::QString)
-            entry.insert(QStringLiteral("text"), text.toString());
+        // Buttons and texts have a text, keys their cap's label; tabs and board strips say
+        // which one is chosen, keys which one is lit.
+        for (const char *text : {"text", "label"}) {
+            if (const QVariant value = item->property(text); value.typeId() == QMetaType::QString) {
+                entry.insert(QStringLiteral("text"), value.toString());
+                break;
+            }
+        }
         for (const char *state : {"selected", "lit"}) {
             if (const QVariant on = item->property(state); on.typeId() == QMetaType::Bool)
                 entry.insert(QString::fromLatin1(state), on.toBool());

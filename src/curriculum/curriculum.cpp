@@ -4,6 +4,7 @@
 
 #include "drillbuilder.h"
 #include "seededrng.h"
+#include "translatedtable.h"
 #include "wordbankdata.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,8 @@ struct UnitRow {
 };
 
 // The ids are the keys of saved lesson results: they must never change. The titles are
-// English; the course is built on first use, after the program has chosen its language.
+// English; the course is built in the household's language on first use, and again after it
+// changes.
 const std::array<UnitRow, 6> unitRows = {{
     {"u1", QT_TRANSLATE_NOOP("Course", "Home Row"), u"\U0001F3E0", 6},
     {"u2", QT_TRANSLATE_NOOP("Course", "Top Row"), u"\U0001F388", 6},
@@ -377,8 +379,8 @@ Course::Course(std::shared_ptr<const Data> data) : d(std::move(data)) {}
 
 const Course &Course::us()
 {
-    static const Course course = build(Keyboard::us());
-    return course;
+    static TranslatedTable<Course> course([] { return build(Keyboard::us()); });
+    return course.get();
 }
 
 Course Course::build(const Keyboard &keyboard, const QString &language)
@@ -476,20 +478,35 @@ QList<Course> &chosen()
 
 } // namespace
 
+namespace {
+// The catalogue the active course's titles were translated from.
+int s_titlesGeneration = TranslatedTables::generation();
+} // namespace
+
 const Course &active()
 {
+    // Built again, its titles from the catalogue installed now, once another one is.
+    if (const int now = TranslatedTables::generation(); now != s_titlesGeneration) {
+        s_titlesGeneration = now;
+        const Course &last = chosen().constLast();
+        chosen().append(Course::build(last.keyboard(), last.language()));
+    }
     return chosen().constLast();
 }
 
 void setActive(const Course &course)
 {
     chosen().append(course);
+    s_titlesGeneration = TranslatedTables::generation();
     KeyboardLayout::setActive(course.keyboard());
 }
 
 void rebuildActive(const QString &language)
 {
-    setActive(Course::build(active().keyboard(), language));
+    // The active keyboard as made from the catalogue installed now: its caps and key names.
+    setActive(Course::build(KeyboardLayout::active(), language));
+    // The same layout, so setActive told no one; its caps changed all the same.
+    KeyboardModel::activeChanged();
 }
 
 const QList<LearningUnit> &units()

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "keyboardlayout.h"
 
+#include "translatedtable.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
@@ -357,14 +359,15 @@ Keyboard::Keyboard(std::shared_ptr<const Data> data) : d(std::move(data)) {}
 
 const Keyboard &Keyboard::us()
 {
-    static const Keyboard keyboard = [] {
+    // Its caps and names in the household's language.
+    static TranslatedTable<Keyboard> keyboard([] {
         auto data = std::make_shared<Data>();
         data->name = LayoutName{QStringLiteral("us"), QString()};
         data->rows = buildUsRows();
         indexKeys(*data);
         return Keyboard(std::move(data));
-    }();
-    return keyboard;
+    });
+    return keyboard.get();
 }
 
 Keyboard Keyboard::fromKeymap(const Xkb::Keymap &keymap)
@@ -616,6 +619,13 @@ QList<Keyboard> &chosen()
 
 const Keyboard &active()
 {
+    // Made again, its caps in the new language, once the household's language changes.
+    static int language = TranslatedTables::generation();
+    if (const int now = TranslatedTables::generation(); now != language) {
+        language = now;
+        chosen().append(
+            Keyboard::load(chosen().constLast().name()).value_or(Keyboard::us()));
+    }
     return chosen().constLast();
 }
 
@@ -644,12 +654,22 @@ QStringList litKeys(std::optional<QChar> highlight, QStringView extra)
 
 QString hintText(const QString &keyName, std::optional<Finger> finger, bool needsShift)
 {
-    QString text = QCoreApplication::translate("Keyboard", "Press  %1").arg(keyName);
-    if (finger)
-        text += QCoreApplication::translate("Keyboard", "  with your %1").arg(fingerName(*finger));
-    if (needsShift)
-        text += QCoreApplication::translate("Keyboard", "  (hold SHIFT with your other pinky!)");
-    return text;
+    // Whole sentences, for a language orders them its own way.
+    if (finger && needsShift) {
+        return QCoreApplication::translate(
+                   "Keyboard", "Press  %1  with your %2  (hold SHIFT with your other pinky!)")
+            .arg(keyName, fingerName(*finger));
+    }
+    if (finger) {
+        return QCoreApplication::translate("Keyboard", "Press  %1  with your %2")
+            .arg(keyName, fingerName(*finger));
+    }
+    if (needsShift) {
+        return QCoreApplication::translate("Keyboard",
+                                           "Press  %1  (hold SHIFT with your other pinky!)")
+            .arg(keyName);
+    }
+    return QCoreApplication::translate("Keyboard", "Press  %1").arg(keyName);
 }
 
 QString hintText(const QString &keyName, const Match &match)

@@ -31,6 +31,16 @@ public:
     };
     Q_ENUM(Event)
 
+    // Who a spoken line is for, most important first. The edge never lets a line cut off one
+    // of a more important kind: it waits for it to end instead.
+    enum class Line {
+        lesson,  // the tutorial's steps, the verdicts, a game's own words: the teaching itself
+        news,    // what just happened: a line done, a badge earned, the results
+        nextKey, // the drill's next key, for an explorer who asked for it
+        name,    // the name of a control that got the focus or the pointer, likewise
+    };
+    Q_ENUM(Line)
+
     // Lives as long as the process, like the application object.
     static Announcer &instance();
 
@@ -38,13 +48,15 @@ public:
     // A sound a screen asks for by name: a tap, a new explorer.
     void requestSound(SoundPlayer::Sound sound) { emit soundRequested(sound); }
     // Said over whatever was being said.
-    void say(const QString &text) { emit sayRequested(text); }
+    void say(const QString &text) { emit sayRequested(text, Line::lesson); }
+    // Said once nothing more important is being said; see Line.
+    void tell(const QString &text, Line line = Line::news) { emit sayRequested(text, line); }
     void hush() { emit hushRequested(); }
 
 signals:
     void announced(tapalong::Announcer::Event event);
     void soundRequested(tapalong::SoundPlayer::Sound sound);
-    void sayRequested(const QString &text);
+    void sayRequested(const QString &text, tapalong::Announcer::Line line);
     void hushRequested();
 
 private:

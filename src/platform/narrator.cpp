@@ -7,13 +7,20 @@
 
 namespace tapalong {
 
-int Narrator::chooseVoice(const QList<Voice> &voices)
+int Narrator::chooseVoice(const QList<Voice> &voices, const QString &language)
 {
+    // The country each language is taught in first, where the engine has several.
+    const QString home = language == u"en"   ? QStringLiteral("US")
+                         : language == u"de" ? QStringLiteral("DE")
+                         : language == u"fr" ? QStringLiteral("FR")
+                         : language == u"es" ? QStringLiteral("ES")
+                                             : QString();
     int best = -1;
     int bestScore = -1;
     for (int i = 0; i < voices.size(); ++i) {
         const QString &code = voices[i].languageCode;
-        if (!code.startsWith(u"en"))
+        if (!(code == language || code.startsWith(language + u'-') ||
+              code.startsWith(language + u'_')))
             continue;
         int score = 0;
         switch (voices[i].quality) {
@@ -26,7 +33,7 @@ int Narrator::chooseVoice(const QList<Voice> &voices)
         case VoiceQuality::standard:
             break;
         }
-        if (code == u"en-US" || code == u"en_US")
+        if (!home.isEmpty() && (code == language + u'-' + home || code == language + u'_' + home))
             score += 50;
         if (score > bestScore) {
             best = i;

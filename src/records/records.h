@@ -3,6 +3,7 @@
 // The saved records: everything Tapalong remembers between runs is one AppData.
 #pragma once
 
+#include "comfort.h"
 #include "gamefacts.h"
 #include "layoutname.h"
 
@@ -61,6 +62,9 @@ struct AppSettings {
     bool voiceEnabled = true;
     // The household's keyboard; files from before the choice existed mean US.
     LayoutName keyboardLayout;
+    // The household's language ("de", "fr", "es", "en") once a grown-up has chosen one; until
+    // then the desktop's. Kept as written, so that a language a later version knows survives.
+    std::optional<QString> language;
 
     bool operator==(const AppSettings &) const = default;
 };
@@ -121,6 +125,14 @@ struct PracticeText {
     bool operator==(const PracticeText &) const = default;
 };
 
+// What the narrator says for an explorer beyond the lessons' own lines, while the voice is on.
+struct SpokenHelp {
+    bool sayNames = false;   // a control's name when it gets the focus or the pointer rests on it
+    bool sayNextKey = false; // each next key of a drill as it comes up
+
+    bool operator==(const SpokenHelp &) const = default;
+};
+
 struct Profile {
     QUuid id;
     QString name;
@@ -135,6 +147,8 @@ struct Profile {
     QList<PracticeEntry> history; // oldest first, at most History::maxEntries
     KeyStats keyStats;
     QList<PracticeText> practiceTexts; // in the order they were added
+    Comfort comfort;
+    SpokenHelp spokenHelp;
 
     qint64 totalStars() const;
     double bestWPM() const;

@@ -238,6 +238,17 @@ void writeProfile(JsonWriter &w, const Profile &profile)
         }
         w.endArray();
     }
+    if (!profile.comfort.isDefault()) {
+        w.key(Key::comfort);
+        w.preEncoded(ComfortCodec::encode(profile.comfort));
+    }
+    if (profile.spokenHelp != SpokenHelp{}) {
+        w.key(Key::spokenHelp);
+        w.beginObject();
+        w.field(Key::sayNames, profile.spokenHelp.sayNames);
+        w.field(Key::sayNextKey, profile.spokenHelp.sayNextKey);
+        w.endObject();
+    }
     w.endObject();
 }
 
@@ -298,6 +309,12 @@ public:
         if (isAbsent(key))
             return std::nullopt;
         return number(key);
+    }
+    std::optional<QString> optionalString(QLatin1StringView key) const
+    {
+        if (isAbsent(key))
+            return std::nullopt;
+        return string(key);
     }
     std::optional<QUuid> optionalUuid(QLatin1StringView key) const
     {
@@ -361,6 +378,14 @@ GameScore readGameScore(const QJsonValue &value, bool &ok)
     return game;
 }
 
+// Read leniently: a damaged flag is only a flag left off, never a reason to lose a household.
+SpokenHelp readSpokenHelp(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    return {object.value(Key::sayNames).toBool(false),
+            object.value(Key::sayNextKey).toBool(false)};
+}
+
 Profile readProfile(const QJsonValue &value, bool &ok)
 {
     const ObjectReader fields(value, ok);
@@ -392,6 +417,8 @@ Profile readProfile(const QJsonValue &value, bool &ok)
     profile.history = History::readHistory(fields.entry(Key::history));
     profile.keyStats = History::readKeyStats(fields.entry(Key::keyStats));
     profile.practiceTexts = PracticeTexts::read(fields.entry(Key::practiceTexts));
+    profile.comfort = ComfortCodec::read(fields.entry(Key::comfort));
+    profile.spokenHelp = readSpokenHelp(fields.entry(Key::spokenHelp));
     return profile;
 }
 
@@ -447,6 +474,8 @@ QByteArray encode(const AppData &data)
     w.field(Key::voiceEnabled, data.settings.voiceEnabled);
     if (data.settings.keyboardLayout != LayoutName::us())
         w.field(Key::keyboardLayout, data.settings.keyboardLayout.text());
+    if (data.settings.language)
+        w.field(Key::language, *data.settings.language);
     w.endObject();
     w.endObject();
     return w.result();
@@ -472,6 +501,7 @@ std::optional<AppData> decode(const QByteArray &json)
     data.settings.soundEnabled = settings.flagOrTrue(Key::soundEnabled);
     data.settings.voiceEnabled = settings.flagOrTrue(Key::voiceEnabled);
     data.settings.keyboardLayout = readKeyboardLayout(settings.entry(Key::keyboardLayout));
+    data.settings.language = settings.optionalString(Key::language);
 
     if (!ok)
         return std::nullopt;

@@ -23,6 +23,7 @@ inline constexpr QLatin1StringView soundEnabled{"soundEnabled"};
 inline constexpr QLatin1StringView voiceEnabled{"voiceEnabled"};
 // Written only when it is not US, so a file from before the choice writes back byte for byte.
 inline constexpr QLatin1StringView keyboardLayout{"keyboardLayout"};
+inline constexpr QLatin1StringView language{"language"};
 
 inline constexpr QLatin1StringView id{"id"};
 inline constexpr QLatin1StringView name{"name"};
@@ -38,6 +39,12 @@ inline constexpr QLatin1StringView lastActiveDay{"lastActiveDay"};
 inline constexpr QLatin1StringView history{"history"};
 inline constexpr QLatin1StringView keyStats{"keyStats"};
 inline constexpr QLatin1StringView practiceTexts{"practiceTexts"};
+// The explorer's own look (comfort.h); written only when it is not the usual one.
+inline constexpr QLatin1StringView comfort{"comfort"};
+// Written only while one of its flags is on, likewise.
+inline constexpr QLatin1StringView spokenHelp{"spokenHelp"};
+inline constexpr QLatin1StringView sayNames{"sayNames"};
+inline constexpr QLatin1StringView sayNextKey{"sayNextKey"};
 
 inline constexpr QLatin1StringView stars{"stars"};
 inline constexpr QLatin1StringView wpm{"wpm"};

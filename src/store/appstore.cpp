@@ -58,6 +58,7 @@ AppStore::AppStore(std::unique_ptr<Storage> storage, const Clock &clock, SaveWri
     connect(&m_retry, &QTimer::timeout, this, &AppStore::retrySave);
     connect(&m_writer, &SaveWriter::written, this, &AppStore::saved);
     SaveFile::LoadResult loaded = m_writer.load();
+    m_firstStart = loaded.outcome == SaveFile::LoadOutcome::missing;
     // Written back at once, so the file is in this program's own form from now on.
     if (loaded.outcome == SaveFile::LoadOutcome::loaded)
         setData(std::move(loaded.data));
@@ -73,6 +74,11 @@ AppStore::~AppStore()
 void AppStore::setInstance(AppStore *store)
 {
     s_instance = store;
+}
+
+AppStore *AppStore::instance()
+{
+    return s_instance;
 }
 
 AppStore *AppStore::create(QQmlEngine *, QJSEngine *engine)
@@ -214,6 +220,39 @@ void AppStore::toggleVoice()
 {
     AppData next = m_data;
     next.settings.voiceEnabled = !next.settings.voiceEnabled;
+    setData(std::move(next));
+}
+
+QStringList AppStore::languages()
+{
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+            QStringLiteral("es")};
+}
+
+QString AppStore::language() const
+{
+    // A language only a later version speaks reads as no choice at all; the file keeps it.
+    const std::optional<QString> &chosen = m_data.settings.language;
+    return chosen && languages().contains(*chosen) ? *chosen : m_desktopLanguage;
+}
+
+void AppStore::setLanguageSwitch(const QString &desktopLanguage,
+                                 std::function<void(const QString &)> apply)
+{
+    m_desktopLanguage = languages().contains(desktopLanguage) ? desktopLanguage
+                                                              : QStringLiteral("en");
+    m_applyLanguage = std::move(apply);
+}
+
+void AppStore::chooseLanguage(const QString &language)
+{
+    if (!languages().contains(language) || m_data.settings.language == language)
+        return;
+    const bool changes = language != this->language();
+    if (changes && m_applyLanguage)
+        m_applyLanguage(language);
+    AppData next = m_data;
+    next.settings.language = language;
     setData(std::move(next));
 }
 
@@ -377,6 +416,42 @@ void AppStore::removePracticeText(QUuid profileId, QUuid textId)
     updateProfile(profileId, [&](Profile &profile) {
         profile.practiceTexts.removeIf([&](const PracticeText &t) { return t.id == textId; });
     });
+}
+
+void AppStore::setComfort(QUuid profileId, const Comfort &comfort)
+{
+    const auto it = std::find_if(m_data.profiles.cbegin(), m_data.profiles.cend(),
+                                 [&](const Profile &p) { return p.id == profileId; });
+    if (it == m_data.profiles.cend() || it->comfort == comfort)
+        return;
+    updateProfile(profileId, [&](Profile &profile) { profile.comfort = comfort; });
+}
+
+SpokenHelp AppStore::spokenHelpOf(const QString &profileId) const
+{
+    const QUuid id(profileId);
+    for (const Profile &profile : m_data.profiles) {
+        if (profile.id == id && !id.isNull())
+            return profile.spokenHelp;
+    }
+    return {};
+}
+
+void AppStore::setSayNames(const QString &profileId, bool on)
+{
+    setSpokenHelp(profileId, &SpokenHelp::sayNames, on);
+}
+
+void AppStore::setSayNextKey(const QString &profileId, bool on)
+{
+    setSpokenHelp(profileId, &SpokenHelp::sayNextKey, on);
+}
+
+void AppStore::setSpokenHelp(const QString &profileId, bool SpokenHelp::*flag, bool on)
+{
+    if (spokenHelpOf(profileId).*flag == on)
+        return;
+    updateProfile(QUuid(profileId), [&](Profile &profile) { profile.spokenHelp.*flag = on; });
 }
 
 void AppStore::addToHistory(Profile &profile, const QString &lessonId, const LessonResult &result,

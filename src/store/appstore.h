@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
@@ -60,12 +61,17 @@ class AppStore : public QObject {
     Q_PROPERTY(bool voiceEnabled READ voiceEnabled NOTIFY dataChanged)
     // The household's keyboard, "LAYOUT" or "LAYOUT(VARIANT)": "us", "de", "us(intl)".
     Q_PROPERTY(QString keyboardLayout READ keyboardLayout NOTIFY dataChanged)
+    // The household's language, one of `languages`: a grown-up's choice, or the desktop's.
+    Q_PROPERTY(QString language READ language NOTIFY dataChanged)
     // In creation order.
     Q_PROPERTY(QList<tapalong::ProfileSummary> profiles READ profileList NOTIFY dataChanged)
     // Empty, empty and "🙂" while there is no current profile.
     Q_PROPERTY(QString currentProfileId READ currentProfileId NOTIFY dataChanged)
     Q_PROPERTY(QString currentName READ currentName NOTIFY dataChanged)
     Q_PROPERTY(QString currentAvatar READ currentAvatar NOTIFY dataChanged)
+    // The current explorer's spoken help; false without one.
+    Q_PROPERTY(bool sayNames READ sayNames NOTIFY dataChanged)
+    Q_PROPERTY(bool sayNextKey READ sayNextKey NOTIFY dataChanged)
     // A sentence for a parent while saving fails: what failed, and that progress is kept until
     // it can be written. Empty while all is well.
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
@@ -97,8 +103,13 @@ public:
     // QML file that uses it is loaded; the caller keeps ownership.
     static void setInstance(AppStore *store);
     static AppStore *create(QQmlEngine *, QJSEngine *engine);
+    // The one handed to setInstance(); null before.
+    static AppStore *instance();
 
     const AppData &data() const { return m_data; }
+    // True when there was no save file to load: the household's first start, before anything
+    // was ever saved.
+    bool isFirstStart() const { return m_firstStart; }
     // The one change path: publish, then hand the new state to the writer.
     void setData(AppData data);
     // True while the last save that finished failed: what is on screen is not yet on disk.
@@ -126,6 +137,16 @@ public:
     // Saves a layout name of the right shape and answers true; anything else changes nothing.
     // Whether the keyboard data knows the layout is the caller's to check.
     Q_INVOKABLE bool setKeyboardLayout(const QString &name);
+    // Only from the grown-ups' corner, never during a lesson or game: the switch (see
+    // setLanguageSwitch) installs the language's texts before anyone hears of the change, so
+    // every table of translated text is rebuilt when the screens read it again.
+    Q_INVOKABLE void chooseLanguage(const QString &language);
+    // The languages the program speaks, English first.
+    static QStringList languages();
+    // The desktop's language, and what makes a language current (installs its catalogue); the
+    // program sets them at start, before the screens exist.
+    void setLanguageSwitch(const QString &desktopLanguage,
+                           std::function<void(const QString &)> apply);
     // An id that names no profile changes nothing.
     Q_INVOKABLE void chooseProfile(const QString &id);
     Q_INVOKABLE void switchPlayer();
@@ -152,6 +173,22 @@ public:
     // the new text's id, null when nothing was added.
     QUuid addPracticeText(QUuid profileId, const QString &text);
     void removePracticeText(QUuid profileId, QUuid textId);
+    // An explorer's look; an id that names no explorer, or the look it has, changes nothing.
+    void setComfort(QUuid profileId, const Comfort &comfort);
+
+    // Any explorer's spoken help, set by the grown-ups; an id that names no explorer reads as
+    // all off and changes nothing. A flag set as it already is saves nothing.
+    SpokenHelp spokenHelpOf(const QString &profileId) const;
+    Q_INVOKABLE bool saysNames(const QString &profileId) const
+    {
+        return spokenHelpOf(profileId).sayNames;
+    }
+    Q_INVOKABLE bool saysNextKey(const QString &profileId) const
+    {
+        return spokenHelpOf(profileId).sayNextKey;
+    }
+    Q_INVOKABLE void setSayNames(const QString &profileId, bool on);
+    Q_INVOKABLE void setSayNextKey(const QString &profileId, bool on);
 
     QList<LeaderRow> starRows() const { return Champions::starRows(m_data); }
     QList<LeaderRow> wpmRows() const { return Champions::wpmRows(m_data); }
@@ -161,6 +198,12 @@ public:
     bool soundEnabled() const { return m_data.settings.soundEnabled; }
     bool voiceEnabled() const { return m_data.settings.voiceEnabled; }
     QString keyboardLayout() const { return m_data.settings.keyboardLayout.text(); }
+    QString language() const;
+    bool sayNames() const { return currentProfile() && currentProfile()->spokenHelp.sayNames; }
+    bool sayNextKey() const
+    {
+        return currentProfile() && currentProfile()->spokenHelp.sayNextKey;
+    }
 
     QList<ProfileSummary> profileList() const;
     QString currentProfileId() const;
@@ -181,6 +224,7 @@ private:
     QList<Badge> recordPractice(QLatin1StringView lessonId, int stars, double wpm,
                                 double accuracy, int correctKeys, const AttemptDetails &details);
     void updateProfile(QUuid profileId, const std::function<void(Profile &)> &change);
+    void setSpokenHelp(const QString &profileId, bool SpokenHelp::*flag, bool on);
     static void addToHistory(Profile &profile, const QString &lessonId,
                              const LessonResult &result, const AttemptDetails &details);
 
@@ -189,8 +233,11 @@ private:
     AppData m_data;
     bool m_unsaved = false;
     QString m_saveProblem;
+    bool m_firstStart = false;
     QTimer m_retry;
     int m_nextRetryMs = firstRetryMs;
+    QString m_desktopLanguage = QStringLiteral("en");
+    std::function<void(const QString &)> m_applyLanguage;
 };
 
 } // namespace tapalong

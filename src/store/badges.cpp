@@ -3,8 +3,10 @@
 #include "badges.h"
 
 #include "curriculum.h"
+#include "translatedtable.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -139,19 +141,19 @@ QList<Criterion> buildCriteria()
 
 const QList<Criterion> &criteria()
 {
-    static const QList<Criterion> table = buildCriteria();
-    return table;
+    static TranslatedTable<QList<Criterion>> table(buildCriteria);
+    return table.get();
 }
 
 const QList<Badge> &all()
 {
-    static const QList<Badge> badges = [] {
+    static TranslatedTable<QList<Badge>> badges([] {
         QList<Badge> list;
         for (const Criterion &criterion : criteria())
             list.append(criterion.badge);
         return list;
-    }();
-    return badges;
+    });
+    return badges.get();
 }
 
 QList<Badge> award(Profile &profile, const Clock &clock)
@@ -164,6 +166,14 @@ QList<Badge> award(Profile &profile, const Clock &clock)
         earned.append(criterion.badge);
     }
     return earned;
+}
+
+QString news(const QList<Badge> &earned)
+{
+    QStringList sentences;
+    for (const Badge &badge : earned)
+        sentences.append(QCoreApplication::translate("Badges", "New badge: %1!").arg(badge.title));
+    return sentences.join(u' ');
 }
 
 } // namespace tapalong::BadgeEngine

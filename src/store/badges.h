@@ -37,13 +37,17 @@ struct Criterion {
     std::function<bool(const Profile &)> test;
 };
 
-// Built once, on first use; the order is the order badges are shown and awarded in.
+// Built on first use and after a language change; the order is the order badges are shown
+// and awarded in.
 const QList<Criterion> &criteria();
 const QList<Badge> &all();
 
 // Stamps every badge the profile newly meets with its own reading of the clock and returns
 // them in table order. An earned badge is never returned again, re-dated or removed.
 QList<Badge> award(Profile &profile, const Clock &clock);
+
+// What the narrator tells of newly earned badges, one short sentence each; empty for none.
+QString news(const QList<Badge> &earned);
 
 } // namespace BadgeEngine
 } // namespace tapalong

@@ -11,6 +11,9 @@
 #include <QTextToSpeech>
 #include <QtEndian>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace tapalong;
 
 namespace {
@@ -96,6 +99,80 @@ private slots:
         QVERIFY(speech.engineName().isEmpty());
     }
 
+    // Guards against German read by an English voice, and against speechd on the drawing
+    // thread: finding the voice and every line happen on the speechd thread. Prints how long a
+    // line takes from speak() to the engine, beside English's.
+    void germanSpeaksThroughSpeechdOffTheDrawingThread()
+    {
+        if (!QTextToSpeech::availableEngines().contains(u"speechd"))
+            QSKIP("the speechd engine is not installed");
+        auto speech = std::make_unique<QtSpeechBackend>();
+        QElapsedTimer clock;
+        clock.start();
+        speech->setLanguage(QStringLiteral("de"));
+        speech->prepare();
+        speech->speak(QStringLiteral("Jetzt tippe jeden Buchstaben, wenn er leuchtet."));
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(speech->engineName().isEmpty()); // English's engine is not even opened
+        // Building speech-dispatcher's list of voices takes seconds, more on a busy machine.
+        constexpr int findsVoiceMs = 30000;
+        if (!QTest::qWaitFor([&] { return !speech->speechdVoiceName().isEmpty(); }, findsVoiceMs))
+            QSKIP("speech-dispatcher has no German voice here (or its daemon does not answer)");
+
+        const auto latencies = [](QtSpeechBackend &backend, const QString &line) {
+            QList<double> ms;
+            for (int i = 0; i < 15; ++i) {
+                const int before = backend.linesHandedOver();
+                const qint64 start = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count();
+                backend.speak(line);
+                if (!QTest::qWaitFor([&] { return backend.linesHandedOver() > before; }, 5000))
+                    return QList<double>();
+                ms.append((backend.lastHandOverNs() - start) / 1e6);
+                backend.stop();
+            }
+            std::sort(ms.begin(), ms.end());
+            return ms;
+        };
+        const QList<double> german = latencies(*speech, QStringLiteral("Das ist die Taste F."));
+        if (german.isEmpty()) {
+            // A daemon without a sound device may hang inside a line; this thread must not.
+            clock.restart();
+            speech->speak(QStringLiteral("Noch einmal."));
+            QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+            QSKIP("speech-dispatcher stopped answering while it spoke");
+        }
+        QString report = QStringLiteral("speak() to engine, median/max ms: German (speechd) %1/%2")
+                             .arg(german[german.size() / 2], 0, 'f', 1)
+                             .arg(german.last(), 0, 'f', 1);
+        if (QTextToSpeech::availableEngines().contains(u"flite")) {
+            QtSpeechBackend english;
+            english.prepare();
+            const QList<double> flite = latencies(english, QStringLiteral("This is the F key."));
+            QVERIFY(!flite.isEmpty());
+            report += QStringLiteral(", English (flite) %1/%2")
+                          .arg(flite[flite.size() / 2], 0, 'f', 1)
+                          .arg(flite.last(), 0, 'f', 1);
+        }
+        qInfo().noquote() << report;
+
+        // A language without a voice says nothing, and its line is not said later in the next
+        // language's voice. The speechd thread takes its work in order: once German's voice is
+        // found again, the line before it has been dealt with.
+        const int before = speech->linesHandedOver();
+        speech->setLanguage(QStringLiteral("xx"));
+        QVERIFY(speech->speechdVoiceName().isEmpty());
+        speech->speak(QStringLiteral("nothing"));
+        speech->setLanguage(QStringLiteral("de"));
+        QVERIFY(
+            QTest::qWaitFor([&] { return !speech->speechdVoiceName().isEmpty(); }, findsVoiceMs));
+        QCOMPARE(speech->linesHandedOver(), before);
+        clock.restart();
+        speech.reset();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    }
+
     // Guards against a narrator freezing the lesson or the quit, and against flite's broken voice;
     // and against speechd taking English over once speech-dispatcher is installed (its client
     // library froze the lesson screen when its daemon hung).
@@ -124,6 +201,14 @@ private slots:
         // Stopped once the engine has the line, mid-sentence.
         QVERIFY(QTest::qWaitFor([&] { return !speech->hasWaitingLine(); }));
         speech->stop();
+
+        // The end of a line is told, and only once, so that a name waiting behind it is said.
+        int ends = 0;
+        speech->onFinished([&] { ++ends; });
+        speech->speak(QStringLiteral("F."));
+        QVERIFY(QTest::qWaitFor([&] { return ends > 0; }, 10000));
+        QCOMPARE(ends, 1);
+
         speech->speak(QStringLiteral("Amazing! You earned all three stars!"));
         clock.restart();
         speech.reset();

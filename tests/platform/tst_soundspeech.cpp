@@ -29,6 +29,22 @@ private slots:
             QCOMPARE(Narrator::chooseVoice(voices), expected);
     }
 
+    void chooseVoiceSpeaksOnlyTheLanguage()
+    {
+        const Quality standard = Quality::standard;
+        const QList<std::tuple<Voices, QString, int>> cases = {
+            // No German voice: silence, never an English one.
+            {{{"en-US", Quality::premium}, {"fr-FR", standard}}, "de", -1},
+            {{{"en-US", standard}, {"de-AT", standard}, {"de_DE", standard}}, "de", 2},
+            {{{"es-MX", standard}, {"es", standard}}, "es", 0},
+            {{{"es-MX", standard}, {"es-ES", standard}}, "es", 1},
+            {{{"fr-CA", standard}, {"fr_FR", standard}}, "fr", 1},
+            {{{"de", standard}}, "d", -1}, // a language is matched whole
+        };
+        for (const auto &[voices, language, expected] : cases)
+            QCOMPARE(Narrator::chooseVoice(voices, language), expected);
+    }
+
     void qtRateStaysOnQtsScale()
     {
         QCOMPARE(Narrator::qtRate(0.5), 0.0);

@@ -93,7 +93,9 @@ AppData sampleData()
     Profile leo;
     leo.id = QUuid("f47ac10b-58cc-4372-a567-0e02b2c3d479");
 
-    return {{mia, leo}, leo.id, {false, true, {QStringLiteral("de"), QStringLiteral("T3")}}};
+    return {{mia, leo},
+            leo.id,
+            {false, true, {QStringLiteral("de"), QStringLiteral("T3")}, QStringLiteral("de")}};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -136,6 +138,9 @@ private slots:
         } rows[] = {
             {"unknown keys", "profile.pet", "[null]", true},
             {"sound is a number", "settings.soundEnabled", "1", false},
+            {"language is a number", "settings.language", "3", false},
+            {"language a later version knows", "settings.language", "\"it\"", true},
+            {"language null", "settings.language", "null", true},
             {"profiles is an object", "root.profiles", "{}", false},
             {"current id with braces", "root.currentProfileID",
              "\"{0F8FAD5B-D9CB-469F-A165-70867728950E}\"", false},
@@ -226,6 +231,33 @@ private slots:
         const QByteArray bytes = SaveCodec::encode(chosen);
         QVERIFY(bytes.contains("\"keyboardLayout\":\"ch(fr)\""));
         QCOMPARE(SaveCodec::decode(bytes), std::optional(chosen));
+    }
+
+    // Spoken help came later too: written only while on, and a damaged flag is a flag off.
+    void spokenHelpIsOptionalAndReadLeniently()
+    {
+        const QList<std::pair<QByteArray, SpokenHelp>> rows = {
+            {absent, {}},
+            {"null", {}},
+            {"{\"sayNames\":true,\"sayNextKey\":false}", {true, false}},
+            {"{\"sayNextKey\":true}", {false, true}},
+            {"{\"sayNames\":1,\"sayNextKey\":\"yes\"}", {}},
+            {"[true,true]", {}},
+            {"true", {}}};
+        for (const auto &[json, help] : rows) {
+            const Edits edits = {{"profile.spokenHelp", json}};
+            const auto data = SaveCodec::decode(saveText(json == absent ? Edits() : edits));
+            QVERIFY2(data, json.constData());
+            QVERIFY2(data->profiles.at(0).spokenHelp == help, json.constData());
+            QCOMPARE(data->profiles.at(0).name, u"Mia"_qs);
+        }
+
+        AppData household = sampleData();
+        QVERIFY(!SaveCodec::encode(household).contains("spokenHelp"));
+        household.profiles.front().spokenHelp.sayNextKey = true;
+        const QByteArray bytes = SaveCodec::encode(household);
+        QVERIFY(bytes.contains("\"spokenHelp\":{\"sayNames\":false,\"sayNextKey\":true}"));
+        QCOMPARE(SaveCodec::decode(bytes), std::optional(household));
     }
 
     void encodingIsExactAndReadsBackEqual()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
-// Test double: a speech backend that remembers what was said and how often speech was stopped.
+// Test double: a speech backend that remembers what was said and how often speech was stopped,
+// and ends a line when the test says so.
 #pragma once
 
 #include "narrator.h"
@@ -21,6 +22,13 @@ public:
         ++stops;
         calls.append(QStringLiteral("stop"));
     }
+    void setLanguage(const QString &lang) override
+    {
+        language = lang;
+        calls.append(QStringLiteral("language ") + lang);
+    }
+    // The line being said comes to its end, as a real engine would tell.
+    void finish() { reportFinished(); }
     void clear()
     {
         spoken.clear();
@@ -30,7 +38,8 @@ public:
 
     QStringList spoken;
     int stops = 0;
-    QStringList calls; // "stop" and "speak <text>", in order
+    QStringList calls; // "stop", "speak <text>" and "language <code>", in order
+    QString language = QStringLiteral("en");
 };
 
 } // namespace tapalong

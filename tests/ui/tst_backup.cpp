@@ -4,6 +4,7 @@
 // and restoring keeps the current household aside before replacing it.
 #include "backup.h"
 #include "savecodec.h"
+#include "translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,7 @@ private slots:
     {
         qputenv("TZ", "Europe/Berlin");
         tzset();
+        installTranslation(QStringLiteral("en"));
     }
 
     void aBadFileChangesNothingAndSaysWhy_data()

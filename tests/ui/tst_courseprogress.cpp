@@ -3,6 +3,7 @@
 // What the learn map and the dashboard derive from the store.
 #include "courseprogress.h"
 #include "curriculum.h"
+#include "translation.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,6 +86,8 @@ class TestCourseProgress : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installTranslation(QStringLiteral("en")); }
+
     void resultsUnlockAndMoveTheRing()
     {
         Harness h;

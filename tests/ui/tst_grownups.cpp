@@ -7,6 +7,7 @@
 #include "history.h"
 #include "trickykeys.h"
 #include "trickypractice.h"
+#include "translation.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +76,7 @@ private slots:
     {
         qputenv("TZ", "Europe/Berlin");
         tzset();
+        installTranslation(QStringLiteral("en"));
     }
 
     void theSummarySaysDaysSpeedAndTheCommonestMixUp()

@@ -6,6 +6,7 @@
 #include "lessoncontroller.h"
 #include "recordingsound.h"
 #include "recordingspeech.h"
+#include "tutorial.h"
 #include "textcheck.h"
 #include "history.h"
 
@@ -364,6 +365,41 @@ private slots:
         const QStringList before = h.speech.calls;
         h.lesson.reset();
         QCOMPARE(h.speech.calls, before);
+    }
+
+    // The verdict is never cut off: the line done, the results and the next key come when
+    // nothing more important is being said, the next key only for an explorer who asked.
+    void newsAndNextKeysWaitForTheLessonsOwnLines()
+    {
+        Harness h;
+        const auto nextKey = [&] { return Tutorial::charName(h.session().expected().value()); };
+        h.speech.clear();
+        h.lesson->tutorial()->end();
+        QCOMPARE(h.speech.calls, QStringList{u"stop"_qs}); // no next key unless asked for
+
+        // "jjj fff …": the same letter again is said again.
+        h.store.setSayNextKey(h.store.currentProfileId(), true);
+        h.typeExpected();
+        h.typeExpected();
+        QCOMPARE(h.speech.spoken, QStringList(2, Tutorial::charName(u'j')));
+        h.typeExpected();
+        QCOMPARE(h.speech.spoken.constLast(), nextKey());
+        while (h.session().drillIndex() == 0)
+            h.typeExpected();
+        const int left = h.session().drillCount() - 1;
+        QCOMPARE(h.speech.spoken.constLast(), LessonController::lineDoneNews(left));
+        h.speech.finish();
+        QCOMPARE(h.speech.spoken.constLast(), nextKey());
+
+        h.typeRest();
+        const QString verdict = LessonController::verdictSpeech(h.session().stars());
+        QCOMPARE(h.speech.spoken.constLast(), verdict);
+        QCOMPARE(h.speech.calls.constLast(), u"speak "_qs + verdict);
+        h.speech.finish();
+        const QString results = h.speech.spoken.constLast();
+        QVERIFY2(results.contains(u"percent right. New badge: First Steps!"), qPrintable(results));
+        h.speech.finish();
+        QCOMPARE(h.speech.spoken.constLast(), results);
     }
 };
 

@@ -12,7 +12,8 @@ Q_IMPORT_QML_PLUGIN(Tapalong_StorePlugin)
 Q_IMPORT_QML_PLUGIN(Tapalong_CurriculumPlugin)
 
 struct Setup : QuickTestSetup {
-    Setup() : QuickTestSetup(tapalong::UiTestSupport::store, &tapalong::UiTestSupport::sounds) {}
+    Setup() : QuickTestSetup(tapalong::UiTestSupport::store, &tapalong::UiTestSupport::sounds,
+                             &tapalong::UiTestSupport::speech) {}
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(tst_ui_qml, Setup)

@@ -3,9 +3,13 @@
 // Lets the Qt Quick tests of the tabs set up a household and hear what was played.
 #pragma once
 
+#include "announcer.h"
 #include "appstore.h"
 #include "curriculum.h"
+#include "desktopkeyboard.h"
+#include "keyboardchoice.h"
 #include "recordingsound.h"
+#include "recordingspeech.h"
 #include "savecodec.h"
 
 #include <QDir>
@@ -23,6 +27,7 @@ class UiTestSupport : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(QStringList played READ played)
+    Q_PROPERTY(QStringList spoken READ spoken)
 
 public:
     // The store under test, set before the first QML file loads.
@@ -30,12 +35,20 @@ public:
     // What the program's edge played, set up with the store.
     static inline RecordingSoundBackend *sounds = nullptr;
 
+    // What the program's edge said, set up with the store.
+    static inline RecordingSpeechBackend *speech = nullptr;
+
     QStringList played() const { return sounds->played; }
+    QStringList spoken() const { return speech->spoken; }
+    // The line being said comes to its end.
+    Q_INVOKABLE void finishSpeaking() { speech->finish(); }
     // No profiles, both settings on, nothing heard yet, the US course.
     Q_INVOKABLE void reset()
     {
+        Announcer::instance().hush();
         store->setData(AppData{});
         sounds->played.clear();
+        speech->clear();
         if (!Curriculum::active().keyboard().name().isUs())
             Curriculum::setActive(Course::us());
     }
@@ -47,6 +60,16 @@ public:
         if (keyboard)
             Curriculum::setActive(Course::build(*keyboard));
         return keyboard.has_value();
+    }
+    // An X11 desktop typing `layout`, which `choice` compares with its own; "" takes it away.
+    Q_INVOKABLE void playDesktop(tapalong::KeyboardChoice *choice, const QString &layout)
+    {
+        if (layout.isEmpty()) {
+            choice->setDesktop(nullptr);
+            return;
+        }
+        m_desktop.setState(DesktopKeyboard::Source::x11, {layout}, 0);
+        choice->setDesktop(&m_desktop);
     }
     // A game played by the current explorer; the id names the game.
     Q_INVOKABLE void recordGame(const QString &game, int score)
@@ -116,6 +139,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    DesktopKeyboard m_desktop;
 };
 
 } // namespace tapalong

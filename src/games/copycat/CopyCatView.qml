@@ -29,13 +29,13 @@ GameScreenFrame {
     status: HudPill {
         objectName: "roundPill"
         text: qsTr("Round %1 of %2").arg(copyCat.round).arg(copyCat.roundCount)
-        font: Theme.rounded(16, Font.Bold)
+        font: Theme.look.rounded(16, Font.Bold)
         textColor: Theme.lavender
     }
     overLines: Text {
         objectName: "roundLine"
         text: qsTr("You reached round %1 of %2").arg(copyCat.round).arg(copyCat.roundCount)
-        font: Theme.rounded(15, Font.DemiBold)
+        font: Theme.look.rounded(15, Font.DemiBold)
         color: Theme.lavender
     }
 

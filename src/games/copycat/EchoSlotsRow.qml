@@ -54,7 +54,7 @@ Row {
                 anchors.centerIn: slot
                 opacity: 1 - slot.reveal
                 text: "?"
-                font: Theme.mono(24, Font.Bold)
+                font: Theme.look.mono(24, Font.Bold)
                 color: Theme.textDim
             }
             Text {
@@ -64,7 +64,7 @@ Row {
                 opacity: slot.reveal
                 scale: 0.6 + 0.4 * slot.reveal
                 text: slot.slotKey.toUpperCase()
-                font: Theme.mono(24, Font.Bold)
+                font: Theme.look.mono(24, Font.Bold)
                 color: Theme.ink
             }
         }

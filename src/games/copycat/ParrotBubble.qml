@@ -28,7 +28,7 @@ Column {
             id: said
             objectName: "parrotSays"
             anchors.centerIn: parent
-            font: Theme.rounded(18, Font.DemiBold)
+            font: Theme.look.glyph(18, Font.DemiBold)
             color: Theme.textPrimary
             text: root.text
 

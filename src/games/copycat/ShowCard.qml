@@ -14,7 +14,7 @@ Item {
     property bool shown: false
 
     readonly property color fill: root.key === "" ? Theme.card
-                                                  : Keyboard.keyColor(root.key, Theme.lavender)
+                                                  : Theme.look.keyColor(root.key, Theme.lavender)
 
     implicitWidth: 120
     implicitHeight: 120
@@ -57,7 +57,7 @@ Item {
             objectName: "shownKey"
             anchors.centerIn: face
             text: root.key.toUpperCase()
-            font: Theme.mono(44, Font.Bold)
+            font: Theme.look.mono(44, Font.Bold)
             color: Theme.ink
         }
     }

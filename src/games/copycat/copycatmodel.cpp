@@ -95,7 +95,8 @@ void CopyCatModel::tick(double dt)
 {
     if (!isPlaying())
         return;
-    m_elapsed += dt;
+    // A gentle game shows the pattern slower; the celebration keeps its length.
+    m_elapsed += m_phase == Phase::Showing ? dt * pace() : dt;
     switch (m_phase) {
     case Phase::Showing:
         tickShow();

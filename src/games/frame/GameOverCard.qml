@@ -32,26 +32,32 @@ GameOverlayCard {
 
     Text {
         objectName: "headline"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.headline
-        font: Theme.rounded(30, Font.Black)
+        font: Theme.look.rounded(30, Font.Black)
         color: Theme.textPrimary
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
     }
     Text {
         objectName: "finalScore"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: qsTr("Score: %1").arg(root.score)
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.score
-        font: Theme.rounded(56, Font.Black)
+        font: Theme.look.rounded(56, Font.Black)
         color: Theme.sunshine
     }
     Text {
         objectName: "best"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Best: %1").arg(root.best)
-        font: Theme.rounded(16, Font.DemiBold)
+        font: Theme.look.rounded(16, Font.DemiBold)
         color: Theme.textDim
     }
     Column {

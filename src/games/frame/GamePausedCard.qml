@@ -18,8 +18,10 @@ GameOverlayCard {
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Paused")
-        font: Theme.rounded(30, Font.Bold)
+        font: Theme.look.rounded(30, Font.Bold)
         color: Theme.textPrimary
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
     Row {
         anchors.horizontalCenter: parent.horizontalCenter

@@ -56,6 +56,11 @@ Item {
 
     // For the game's texts and layout.
     readonly property GameFrame frame: frame
+
+    // A gentle game's falling and moving things go at the explorer's slower pace.
+    Binding {
+        root.game.pace: Theme.gamePace
+    }
     readonly property bool isBonus: frame.isBonus
     readonly property int bonusSeconds: frame.bonusSeconds
     // Where the bar ends, for a playfield that lays itself out under it.
@@ -64,8 +69,8 @@ Item {
     signal exit()
     signal openLesson(string lessonId)
 
-    // Dead keys and input methods compose only for a focused item that accepts them.
-    // Only during play: the start, pause and game-over cards give Tab back to their buttons.
+    // Dead keys and input methods compose only for a focused item that accepts them. Only in
+    // play: on the cards Tab walks the buttons, and a button keeps the focus.
     TypingFocus {
         active: root.game.state === GameModel.Playing
     }
@@ -107,7 +112,7 @@ Item {
             anchors.verticalCenter: hud.verticalCenter
             text: "✕"
             size: 16
-            font: Theme.rounded(15, Font.Bold)
+            font: Theme.look.rounded(15, Font.Bold)
             onClicked: frame.exit()
         }
 
@@ -120,9 +125,11 @@ Item {
             anchors.rightMargin: 16
             anchors.verticalCenter: hud.verticalCenter
             text: frame.barTitle
-            font: Theme.rounded(20, Font.Bold)
+            font: Theme.look.rounded(20, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
         }
 
         Row {
@@ -137,7 +144,8 @@ Item {
                 visible: root.game.hasTimeLeft
                 //: Seconds left in a game
                 text: qsTr("⏱ %1s").arg(root.game.secondsLeft)
-                font: Theme.rounded(18, Font.Bold)
+                Accessible.name: qsTr("%1 seconds left").arg(root.game.secondsLeft)
+                font: Theme.look.rounded(18, Font.Bold)
                 // ⌈t⌉ ≤ 10 exactly when t ≤ 10, and it changes only once a second.
                 textColor: root.game.secondsLeft <= 10 ? Theme.coral : Theme.textPrimary
             }
@@ -146,7 +154,7 @@ Item {
                 anchors.verticalCenter: figures.verticalCenter
                 visible: root.game.combo >= 3
                 text: qsTr("🔥 combo ×%1").arg(root.game.combo)
-                font: Theme.rounded(16, Font.Bold)
+                font: Theme.look.rounded(16, Font.Bold)
                 textColor: Theme.tangerine
             }
             Row {
@@ -166,8 +174,10 @@ Item {
                 anchors.verticalCenter: figures.verticalCenter
                 width: Math.max(70, implicitWidth)
                 text: root.game.score
-                font: Theme.rounded(26, Font.Bold)
+                font: Theme.look.rounded(26, Font.Bold)
                 color: Theme.sunshine
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("Score: %1").arg(root.game.score)
                 horizontalAlignment: Text.AlignRight
                 transform: Shake {
                     count: root.game.misses

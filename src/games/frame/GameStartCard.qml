@@ -25,35 +25,43 @@ GameOverlayCard {
     }
     Text {
         objectName: "startTitle"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.title
-        font: Theme.rounded(34, Font.Black)
+        font: Theme.look.rounded(34, Font.Black)
         color: Theme.textPrimary
     }
     Text {
         objectName: "readyText"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.contentWidth
         text: root.text
-        font: Theme.rounded(17, Font.DemiBold)
+        font: Theme.look.rounded(17, Font.DemiBold)
         color: Theme.textDim
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
     }
     Text {
         objectName: "focusLine"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.focusLine !== ""
         text: root.focusLine
-        font: Theme.mono(14, Font.Bold)
+        font: Theme.look.mono(14, Font.Bold)
         color: Theme.sunshine
     }
     Text {
         objectName: "poolLine"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         visible: root.poolLine !== ""
         text: root.poolLine
-        font: Theme.mono(14, Font.Bold)
+        font: Theme.look.mono(14, Font.Bold)
         color: root.poolColor
     }
     BigButton {

@@ -10,4 +10,6 @@ Text {
 
     text: "❤️".repeat(Math.max(0, hearts)) + "🖤".repeat(Math.max(0, most - hearts))
     font: Theme.emoji(20)
+    Accessible.role: Accessible.StaticText
+    Accessible.name: qsTr("Lives: %1 of %2").arg(Math.max(0, hearts)).arg(most)
 }

@@ -15,11 +15,13 @@ Rectangle {
     implicitHeight: label.implicitHeight + 2 * 6
     radius: 12
     color: Theme.card
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 
     Text {
         id: label
         anchors.centerIn: parent
-        font: Theme.rounded(16, Font.Bold)
+        font: Theme.look.rounded(16, Font.Bold)
         color: Theme.textPrimary
     }
 }

@@ -150,6 +150,17 @@ void GameFrame::finish()
     Announcer::instance().announce(anyEarned ? Announcer::Event::badgesEarned
                                              : Announcer::Event::gameRecorded);
     refreshResult();
+    Announcer::instance().tell(resultsNews());
+}
+
+QString GameFrame::resultsNews() const
+{
+    QString news = tr("Game over! You scored %1.").arg(m_model ? m_model->score() : 0);
+    if (m_isNewHighScore)
+        news += u' ' + tr("A new high score!");
+    if (!m_newBadges.isEmpty())
+        news += u' ' + BadgeEngine::news(m_newBadges);
+    return news;
 }
 
 void GameFrame::startGame()

@@ -188,6 +188,8 @@ public:
     double bestNumber() const { return double(m_best); }
     bool isNewHighScore() const { return m_isNewHighScore; }
     QString headline() const;
+    // What the narrator tells once a game is over: the score, a high score, new badges.
+    QString resultsNews() const;
     bool recorded() const { return m_recorded; }
     const QList<Badge> &newBadges() const { return m_newBadges; }
     GameOverCard overCard() const;

@@ -54,6 +54,17 @@ void GameModel::setUpFreePlay(const QString &learnedKeys)
         setPool(learnedKeys);
 }
 
+void GameModel::setPace(double pace)
+{
+    if (!std::isfinite(pace))
+        return;
+    pace = std::clamp(pace, minPace, 1.0);
+    if (pace == m_pace)
+        return;
+    m_pace = pace;
+    emit paceChanged();
+}
+
 int GameModel::secondsLeft() const
 {
     return m_timeLeft ? int(std::ceil(std::max(*m_timeLeft - clockSlack, 0.0))) : 0;

@@ -51,6 +51,9 @@ class GameModel : public QObject {
     Q_PROPERTY(double timeLeft READ timeLeftOrZero NOTIFY timeLeftChanged FINAL)
     // ⌈timeLeft⌉, announced once a second rather than on every tick.
     Q_PROPERTY(int secondsLeft READ secondsLeft NOTIFY secondsLeftChanged FINAL)
+    // Gentle games: falling and moving things at this share of their usual speed, 1 as usual.
+    // The clock and the time limit run as always.
+    Q_PROPERTY(double pace READ pace WRITE setPace NOTIFY paceChanged FINAL)
 
 public:
     enum class State { Ready, Playing, Paused, Over };
@@ -113,6 +116,10 @@ public:
     bool hasTimeLeft() const { return m_timeLeft.has_value(); }
     double timeLeftOrZero() const { return m_timeLeft.value_or(0.0); }
     int secondsLeft() const;
+    double pace() const { return m_pace; }
+    // Kept within [minPace, 1]; a value that is no number changes nothing.
+    void setPace(double pace);
+    static constexpr double minPace = 0.25;
 
 signals:
     void stateChanged();
@@ -127,6 +134,7 @@ signals:
     void hasTimeLeftChanged();
     void timeLeftChanged();
     void secondsLeftChanged();
+    void paceChanged();
 
 protected:
     // Game clocks sum steps of 1/60 s, which drift from whole ticks by far less than this; a
@@ -168,6 +176,7 @@ private:
     std::optional<double> m_timeLimit;
     std::optional<double> m_timeLeft;
     KeyStats m_keyStats;
+    double m_pace = 1.0;
 };
 
 } // namespace tapalong

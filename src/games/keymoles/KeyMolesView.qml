@@ -24,13 +24,13 @@ GameScreenFrame {
     status: Text {
         objectName: "bonkCounter"
         text: qsTr("🐹 bonked: %1").arg(moles.bonked)
-        font: Theme.rounded(15, Font.DemiBold)
+        font: Theme.look.rounded(15, Font.DemiBold)
         color: Theme.textDim
     }
     overLines: Text {
         objectName: "bonkedLine"
-        text: qsTr("bonked %1 moles").arg(moles.bonked)
-        font: Theme.rounded(15, Font.DemiBold)
+        text: qsTr("bonked %n mole(s)", "", moles.bonked)
+        font: Theme.look.rounded(15, Font.DemiBold)
         color: Theme.textDim
     }
 

@@ -9,7 +9,7 @@ Item {
     id: root
 
     property string key
-    readonly property color tint: Keyboard.keyColor(key, Theme.tangerine)
+    readonly property color tint: Theme.look.keyColor(key, Theme.tangerine)
 
     width: 40
     height: 40
@@ -29,7 +29,19 @@ Item {
     Text {
         anchors.centerIn: parent
         text: root.key.toUpperCase()
-        font: Theme.rounded(20, Font.Black)
+        font: Theme.look.glyph(20, Font.Black)
         color: Theme.ink
+    }
+    // With safe colours the finger is also told by its shape.
+    Text {
+        objectName: "fingerMark"
+        visible: text !== ""
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        text: Theme.look.keyMark(root.key)
+        font: Theme.plain(9)
+        color: Theme.textPrimary
+        style: Text.Outline
+        styleColor: Theme.ink
     }
 }

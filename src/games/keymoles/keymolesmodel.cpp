@@ -86,7 +86,7 @@ void KeyMolesModel::tick(double dt)
     if (!isPlaying())
         return;
     m_elapsed += dt;
-    m_sinceSpawn += dt;
+    m_sinceSpawn += dt * pace();
     // Moles still up when the time runs out stay where they are until the next game.
     if (runOutOfTime(m_elapsed))
         return;
@@ -101,7 +101,7 @@ void KeyMolesModel::tick(double dt)
     for (int hole = 0; hole < HoleList::count; ++hole) {
         HoleSlot slot = m_holes.at(hole);
         if (slot.mole) {
-            slot.visibleTimeLeft -= dt;
+            slot.visibleTimeLeft -= dt * pace();
             if (slot.visibleTimeLeft <= clockSlack) {
                 // An escape ends the run, silently, and is no miss.
                 slot.mole.reset();

@@ -9,7 +9,7 @@ Item {
     id: root
 
     required property string letter
-    readonly property color tint: Keyboard.keyColor(letter, Theme.sky)
+    readonly property color tint: Theme.look.keyColor(letter, Theme.sky)
 
     width: 52
     height: 52
@@ -29,7 +29,19 @@ Item {
     Text {
         anchors.centerIn: parent
         text: root.letter.toUpperCase()
-        font: Theme.rounded(26, Font.Black)
+        font: Theme.look.glyph(26, Font.Black)
         color: Theme.ink
+    }
+    // With safe colours the finger is also told by its shape.
+    Text {
+        objectName: "fingerMark"
+        visible: text !== ""
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        text: Theme.look.keyMark(root.letter)
+        font: Theme.plain(10)
+        color: Theme.textPrimary
+        style: Text.Outline
+        styleColor: Theme.ink
     }
 }

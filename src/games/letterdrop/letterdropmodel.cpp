@@ -73,7 +73,7 @@ void LetterDropModel::tick(double dt)
     if (!isPlaying())
         return;
     m_elapsed += dt;
-    m_sinceSpawn += dt;
+    m_sinceSpawn += dt * pace();
     // Before anything moves: a letter cannot splash after the whistle.
     if (runOutOfTime(m_elapsed))
         return;
@@ -84,7 +84,7 @@ void LetterDropModel::tick(double dt)
         spawn();
     }
 
-    m_letters.advance(dt);
+    m_letters.advance(dt * pace());
     const int splashed = m_letters.removeIf([](const Falling &letter) { return letter.y >= 1.0; });
     if (splashed == 0)
         return;

@@ -52,7 +52,7 @@ Row {
                 objectName: "glyph"
                 anchors.centerIn: cell
                 text: cell.character === " " && !cell.typed ? "·" : cell.character
-                font: Theme.mono(20, Font.Bold)
+                font: Theme.look.mono(20, Font.Bold)
                 color: cell.typed ? Theme.mint : cell.current ? Theme.ink : Theme.textDim
             }
         }

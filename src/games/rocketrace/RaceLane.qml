@@ -35,7 +35,7 @@ Item {
             anchors.verticalCenter: label.verticalCenter
             width: label.width - x
             text: root.name
-            font: Theme.rounded(14, root.isPlayer ? Font.Black : Font.DemiBold)
+            font: Theme.look.rounded(14, root.isPlayer ? Font.Black : Font.DemiBold)
             color: root.isPlayer ? Theme.textPrimary : Theme.textDim
             elide: Text.ElideRight
         }
@@ -102,7 +102,7 @@ Item {
                 objectName: "tagText"
                 anchors.centerIn: finishTag
                 text: qsTr("done! %1").arg(["🥇", "🥈", "🥉"][root.finishedPlace - 1] ?? "")
-                font: Theme.rounded(12, Font.Bold)
+                font: Theme.look.rounded(12, Font.Bold)
                 color: Theme.ink
             }
         }

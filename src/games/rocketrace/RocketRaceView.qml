@@ -34,13 +34,13 @@ GameScreenFrame {
         Text {
             objectName: "liveWpm"
             text: qsTr("%1 wpm").arg(race.wpm)
-            font: Theme.rounded(18, Font.Bold)
+            font: Theme.look.rounded(18, Font.Bold)
             color: Theme.mint
         },
         Text {
             objectName: "liveAccuracy"
             text: qsTr("%1% acc").arg(race.accuracy)
-            font: Theme.rounded(18, Font.Bold)
+            font: Theme.look.rounded(18, Font.Bold)
             color: Theme.sky
         }
     ]
@@ -53,7 +53,7 @@ GameScreenFrame {
             anchors.horizontalCenter: raceLines.horizontalCenter
             visible: screen.frame.overCard.isNewHighScore
             text: qsTr("🏆 NEW HIGH SCORE!")
-            font: Theme.rounded(18, Font.Black)
+            font: Theme.look.rounded(18, Font.Black)
             color: Theme.textPrimary
         }
         Row {
@@ -63,13 +63,13 @@ GameScreenFrame {
             Text {
                 objectName: "finalWpm"
                 text: qsTr("%1 wpm").arg(race.wpm)
-                font: Theme.rounded(18, Font.Bold)
+                font: Theme.look.rounded(18, Font.Bold)
                 color: Theme.mint
             }
             Text {
                 objectName: "finalAccuracy"
                 text: qsTr("%1% accuracy").arg(race.accuracy)
-                font: Theme.rounded(18, Font.Bold)
+                font: Theme.look.rounded(18, Font.Bold)
                 color: Theme.sky
             }
         }
@@ -138,7 +138,7 @@ GameScreenFrame {
 
                 Text {
                     text: qsTr("Type it!")
-                    font: Theme.rounded(13, Font.Bold)
+                    font: Theme.look.rounded(13, Font.Bold)
                     color: Theme.textDim
                 }
                 PassageWindow {

@@ -186,7 +186,7 @@ void RocketRaceModel::tick(double dt)
     if (!isPlaying() || !m_raceStarted)
         return;
     setElapsed(m_elapsed + dt);
-    m_rivals.advance(m_elapsed, m_passage.size());
+    m_rivals.advance(m_elapsed * pace(), m_passage.size());
     refreshFigures();
 }
 

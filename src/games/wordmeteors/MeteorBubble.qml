@@ -50,13 +50,13 @@ Item {
             Text {
                 objectName: "typedPart"
                 text: root.word.slice(0, root.typed)
-                font: Theme.rounded(18, Font.Black)
+                font: Theme.look.glyph(18, Font.Black)
                 color: Theme.sunshine
             }
             Text {
                 objectName: "restPart"
                 text: root.word.slice(root.typed)
-                font: Theme.rounded(18, Font.Black)
+                font: Theme.look.glyph(18, Font.Black)
                 color: Theme.textPrimary
             }
         }

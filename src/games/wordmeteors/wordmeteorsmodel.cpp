@@ -115,7 +115,7 @@ void WordMeteorsModel::tick(double dt)
     if (!isPlaying())
         return;
     m_elapsed += dt;
-    m_sinceSpawn += dt;
+    m_sinceSpawn += dt * pace();
     if (runOutOfTime(m_elapsed))
         return;
 
@@ -127,7 +127,7 @@ void WordMeteorsModel::tick(double dt)
         spawn();
     }
 
-    m_meteors.advance(dt);
+    m_meteors.advance(dt * pace());
     const auto grounded = [](const Meteor &meteor) {
         return meteor.y >= 1.0;
     };

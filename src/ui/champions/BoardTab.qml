@@ -27,7 +27,7 @@ T.Button {
     bottomPadding: 8
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    font: Theme.rounded(14, Font.Bold)
+    font: Theme.look.rounded(14, Font.Bold)
 
     contentItem: Row {
         spacing: 5

@@ -45,7 +45,7 @@ Item {
             // Shrinks, eliding, only when a long name would push the figure off the card.
             Layout.minimumWidth: 0
             text: root.row.name
-            font: Theme.rounded(19, Font.Bold)
+            font: Theme.look.rounded(19, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
         }
@@ -61,7 +61,7 @@ Item {
                 id: you
                 anchors.centerIn: parent
                 text: qsTr("YOU")
-                font: Theme.rounded(11, Font.Black)
+                font: Theme.look.rounded(11, Font.Black)
                 color: Theme.ink
             }
         }
@@ -71,7 +71,7 @@ Item {
         Text {
             objectName: "value"
             text: root.row.value
-            font: Theme.rounded(21, Font.Bold)
+            font: Theme.look.rounded(21, Font.Bold)
             color: root.row.rank === 1 ? Theme.sunshine : Theme.textPrimary
         }
     }

@@ -24,7 +24,7 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 10
         text: qsTr("🏆 Family Champions")
-        font: Theme.rounded(32, Font.Black)
+        font: Theme.look.rounded(32, Font.Black)
         color: Theme.textPrimary
     }
 
@@ -141,7 +141,7 @@ Item {
                 objectName: "emptyMessage"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: champions.emptyMessage
-                font: Theme.rounded(18, Font.DemiBold)
+                font: Theme.look.rounded(18, Font.DemiBold)
                 color: Theme.textDim
             }
         }

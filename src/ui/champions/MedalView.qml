@@ -19,7 +19,7 @@ Item {
         objectName: "label"
         anchors.centerIn: parent
         text: root.medal ? ["🥇", "🥈", "🥉"][root.rank - 1] : String(root.rank)
-        font: root.medal ? Theme.rounded(26) : Theme.rounded(16, Font.Bold)
+        font: root.medal ? Theme.look.glyph(26) : Theme.look.glyph(16, Font.Bold)
         color: Theme.textDim
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "championsboard.h"
 #include "storebinding.h"
+#include "translatedtable.h"
 
 namespace tapalong {
 
@@ -9,8 +10,8 @@ namespace {
 
 const QList<Board> &allBoards()
 {
-    static const QList<Board> boards = Board::all();
-    return boards;
+    static TranslatedTable<QList<Board>> boards(Board::all);
+    return boards.get();
 }
 
 } // namespace

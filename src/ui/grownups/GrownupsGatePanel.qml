@@ -65,10 +65,14 @@ Item {
             validator: IntValidator { bottom: 0; top: 999 }
             onAccepted: root.submit()
 
+            Accessible.name: root.gate.question
             background: Rectangle {
                 radius: 14
                 color: Theme.textPrimary
                 opacity: 0.12
+            }
+            FocusRing {
+                controlRadius: 14
             }
         }
         Text {

@@ -18,6 +18,24 @@ Item {
         store: AppStore
     }
 
+    // The keyboard starts on "Done" at the top; Tab walks the page and scrolls along with it.
+    Component.onCompleted: closeButton.forceActiveFocus(Qt.TabFocusReason)
+    FocusNavigation {
+        id: navigation
+        flickable: flick
+    }
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            for (let item = root.Window.activeFocusItem; item; item = item.parent) {
+                if (item === page) {
+                    navigation.reveal(root.Window.activeFocusItem)
+                    return
+                }
+            }
+        }
+    }
+
     component Heading: Text {
         font: Theme.rounded(18, Font.Bold)
         color: Theme.textPrimary
@@ -227,6 +245,32 @@ Item {
 
             PracticeTextsPanel {
                 objectName: "practiceTexts"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
+            KeyboardPanel {
+                objectName: "keyboardPanel"
+                width: page.width
+            }
+
+            ComfortPanel {
+                objectName: "comfortPanel"
+                width: page.width
+                visible: report.explorers.length > 0
+                profileId: visible ? report.explorers[report.selected].id : ""
+                explorerName: visible ? report.explorers[report.selected].name : ""
+            }
+
+            LanguagePanel {
+                objectName: "languagePanel"
+                width: page.width
+            }
+
+            SpokenHelpPanel {
+                objectName: "spokenHelp"
                 width: page.width
                 visible: report.explorers.length > 0
                 profileId: visible ? report.explorers[report.selected].id : ""

@@ -10,6 +10,10 @@ Item {
 
     signal close()
 
+    // Escape goes back one step: out of the sum, or out of the progress, to where it was
+    // opened. A dialog over the progress takes its own Escape first.
+    Keys.onEscapePressed: root.close()
+
     GrownupsGate {
         id: gate
     }

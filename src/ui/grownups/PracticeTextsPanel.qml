@@ -93,6 +93,10 @@ Item {
             font: Theme.rounded(15, Font.DemiBold)
             color: Theme.textPrimary
             clip: true
+            Accessible.name: qsTr("A text from home")
+            // A practice text holds no tabs: Tab moves on, as everywhere else.
+            Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+            Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
             background: Rectangle {
                 radius: 12
                 color: Theme.textPrimary
@@ -107,6 +111,12 @@ Item {
                 text: qsTr("Type or paste a text here, or read one from a file…")
                 font: input.font
                 color: Theme.textDim
+            }
+
+            // Inside the edge: the field clips what lies beyond it.
+            FocusRing {
+                controlRadius: 12
+                gap: -4
             }
         }
         Note {

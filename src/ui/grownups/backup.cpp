@@ -57,21 +57,18 @@ QString describe(const AppData &data)
                                   .arg(QStringList(names.mid(0, names.size() - 1))
                                            .join(QCoreApplication::translate("Backup", ", ")),
                                        names.back());
-    const QString explorers = names.size() == 1
-                                  ? QCoreApplication::translate("Backup", "%1 explorer (%2)")
-                                  : QCoreApplication::translate("Backup", "%1 explorers (%2)");
-    const QString finished = lessons == 1
-                                 ? QCoreApplication::translate("Backup", "%1 lesson finished")
-                                 : QCoreApplication::translate("Backup", "%1 lessons finished");
-    QString text =
-        QCoreApplication::translate("Backup", "%1, %2")
-            .arg(explorers.arg(QString::number(names.size()), who), finished.arg(lessons));
+    const QString explorers =
+        QCoreApplication::translate("Backup", "%n explorer(s) (%1)", nullptr, int(names.size()))
+            .arg(who);
+    const QString finished =
+        QCoreApplication::translate("Backup", "%n lesson(s) finished", nullptr, int(lessons));
+    QString text = QCoreApplication::translate("Backup", "%1, %2").arg(explorers, finished);
     if (last) {
-        // Written the English way for now: a month's name in the language of the translation
-        // needs that language's QLocale, which the translation will have to name.
-        const QString day =
-            QLocale(QLocale::English)
-                .toString(last->toDateTime().toLocalTime().date(), QStringLiteral("d MMMM yyyy"));
+        // The month's name in the household's language, whose locale is the default one.
+        const QString day = QLocale().toString(
+            last->toDateTime().toLocalTime().date(),
+            //: How QDate writes the day a household last played: "7 December 2026"
+            QCoreApplication::translate("Backup", "d MMMM yyyy"));
         text = QCoreApplication::translate("Backup", "%1, last played on %2").arg(text, day);
     }
     return QCoreApplication::translate("Backup", "%1.").arg(text);

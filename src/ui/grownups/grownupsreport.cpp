@@ -181,12 +181,10 @@ QString summary(const Profile &profile, QDate today)
     if (days == 0)
         parts << QCoreApplication::translate("GrownupsReport", "%1 has not practised this week")
                      .arg(profile.name);
-    else if (days == 1)
-        parts << QCoreApplication::translate("GrownupsReport", "%1 practised %2 day this week")
-                     .arg(profile.name, QString::number(days));
     else
-        parts << QCoreApplication::translate("GrownupsReport", "%1 practised %2 days this week")
-                     .arg(profile.name, QString::number(days));
+        parts << QCoreApplication::translate("GrownupsReport", "%1 practised %n day(s) this week",
+                                             nullptr, days)
+                     .arg(profile.name);
 
     QList<double> speeds;
     for (const PracticeEntry &entry : profile.history) {

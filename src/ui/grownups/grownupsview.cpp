@@ -17,16 +17,18 @@ namespace tapalong {
 
 namespace {
 
-QString count(qint64 n, const char *one, const char *many)
-{
-    return GrownupsReport::count("Grownups", n, one, many);
-}
-
-// "7 Dec". Written the English way for now, as the backup's dates are: a month's name in the
-// translation's language needs that language's QLocale.
+// "7 Dec", the month's name in the household's language, whose locale is the default one.
 QString shortDate(QDate day)
 {
-    return QLocale(QLocale::English).toString(day, QStringLiteral("d MMM"));
+    //: How QDate writes a day under the charts: "7 Dec"
+    return QLocale().toString(day, QCoreApplication::translate("Grownups", "d MMM"));
+}
+
+// "%n lessons" in the plural form the language takes for n (English's from its catalogue).
+// Each text is marked with QT_TRANSLATE_N_NOOP, which lupdate reads as a count.
+QString counted(const char *text, qint64 n)
+{
+    return QCoreApplication::translate("Grownups", text, nullptr, int(n));
 }
 
 } // namespace
@@ -146,8 +148,7 @@ void GrownupsView::refresh()
     m_speedText = !latestLesson
                       ? tr("No lessons yet.")
                       : tr("%1, latest %2 wpm at %3% accuracy")
-                            .arg(count(lessons, QT_TRANSLATE_NOOP("Grownups", "%1 lesson"),
-                                       QT_TRANSLATE_NOOP("Grownups", "%1 lessons")))
+                            .arg(counted(QT_TRANSLATE_N_NOOP("Grownups", "%n lesson(s)"), lessons))
                             .arg(std::llround(latestLesson->wpm))
                             .arg(std::llround(latestLesson->accuracy));
     QStringList legend;
@@ -155,8 +156,7 @@ void GrownupsView::refresh()
         legend << tr("dashes: each lesson's goal");
     if (const qint64 drills = qint64(points.size()) - lessons; drills > 0)
         legend << tr("rings: tricky-key practice (%1)")
-                      .arg(count(drills, QT_TRANSLATE_NOOP("Grownups", "%1 drill"),
-                                 QT_TRANSLATE_NOOP("Grownups", "%1 drills")));
+                      .arg(counted(QT_TRANSLATE_N_NOOP("Grownups", "%n drill(s)"), drills));
     m_speedLegend = legend.join(tr("  ·  "));
 
     double totalMinutes = 0;
@@ -171,12 +171,12 @@ void GrownupsView::refresh()
     m_practiceText = totalMinutes > 0 && wholeMinutes == 0
                          ? tr("Under a minute in the last four weeks")
                          : tr("%1 in the last four weeks")
-                               .arg(count(wholeMinutes, QT_TRANSLATE_NOOP("Grownups", "%1 minute"),
-                                          QT_TRANSLATE_NOOP("Grownups", "%1 minutes")));
+                               .arg(counted(QT_TRANSLATE_N_NOOP("Grownups", "%n minute(s)"),
+                                            wholeMinutes));
     const qint64 streak = R::currentStreak(profile, m_today);
     m_streakText = streak > 0 ? tr("🔥 %1 in a row")
-                                    .arg(count(streak, QT_TRANSLATE_NOOP("Grownups", "%1 day"),
-                                               QT_TRANSLATE_NOOP("Grownups", "%1 days")))
+                                    .arg(counted(QT_TRANSLATE_N_NOOP("Grownups", "%n day(s)"),
+                                                 streak))
                               : tr("No streak right now");
 
     for (const R::UnitStars &unit : R::unitStars(profile)) {
@@ -188,8 +188,8 @@ void GrownupsView::refresh()
         m_games.append({emoji(game.kind), title(game.kind),
                         game.played > 0
                             ? tr("%1, best score %2")
-                                  .arg(count(game.played, QT_TRANSLATE_NOOP("Grownups", "%1 game"),
-                                             QT_TRANSLATE_NOOP("Grownups", "%1 games")))
+                                  .arg(counted(QT_TRANSLATE_N_NOOP("Grownups", "%n game(s)"),
+                                               game.played))
                                   .arg(game.best)
                             : tr("best score %1").arg(game.best)});
     }

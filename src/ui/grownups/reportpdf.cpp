@@ -23,9 +23,10 @@ namespace {
 namespace R = GrownupsReport;
 using Paper::face;
 
+// lupdate files these texts under the namespace's full name: the catalogue must find them there.
 QString tr(const char *text, const char *comment = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("ReportPdf", text, comment, n);
+    return QCoreApplication::translate("tapalong::ReportPdf", text, comment, n);
 }
 
 constexpr qreal pageWidth = 595; // A4 in points

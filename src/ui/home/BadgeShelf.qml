@@ -148,7 +148,7 @@ Item {
                 anchors.centerIn: parent
                 anchors.verticalCenterOffset: -2
                 text: arrow.direction > 0 ? "›" : "‹"
-                font: Theme.rounded(26, Font.Bold)
+                font: Theme.look.rounded(26, Font.Bold)
                 color: Theme.textPrimary
             }
         }

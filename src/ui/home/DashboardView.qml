@@ -44,6 +44,11 @@ Item {
             width: flick.width - 2 * 28
             spacing: 22
 
+            LayoutNotice {
+                anchors.horizontalCenter: parent.horizontalCenter
+                maxWidth: sections.width - 40
+            }
+
             // Greeting
             Item {
                 width: sections.width
@@ -69,7 +74,7 @@ Item {
                         objectName: "greeting"
                         width: hello.width
                         text: progress.greeting
-                        font: Theme.rounded(34, Font.Black)
+                        font: Theme.look.rounded(34, Font.Black)
                         color: Theme.textPrimary
                         elide: Text.ElideRight
                     }
@@ -79,7 +84,7 @@ Item {
                         objectName: "subtitle"
                         width: hello.width
                         text: progress.subtitle
-                        font: Theme.rounded(17, Font.DemiBold)
+                        font: Theme.look.rounded(17, Font.DemiBold)
                         color: Theme.textDim
                         elide: Text.ElideRight
                     }
@@ -106,7 +111,7 @@ Item {
                         Accessible.name: text
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: progress.streakDays
-                        font: Theme.rounded(14, Font.Bold)
+                        font: Theme.look.rounded(14, Font.Bold)
                         color: Theme.tangerine
                     }
                 }
@@ -147,7 +152,7 @@ Item {
                                 objectName: "continueTitle"
                                 width: lessonText.width
                                 text: progress.continueTitle
-                                font: Theme.rounded(26, Font.Bold)
+                                font: Theme.look.rounded(26, Font.Bold)
                                 color: Theme.textPrimary
                                 elide: Text.ElideRight
                             }
@@ -157,7 +162,7 @@ Item {
                                 width: lessonText.width
                                 visible: text !== ""
                                 text: progress.continueWorld
-                                font: Theme.rounded(15, Font.DemiBold)
+                                font: Theme.look.rounded(15, Font.DemiBold)
                                 color: Theme.textDim
                                 elide: Text.ElideRight
                             }
@@ -201,7 +206,7 @@ Item {
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                         text: progress.progressText
-                        font: Theme.rounded(13, Font.DemiBold)
+                        font: Theme.look.rounded(13, Font.DemiBold)
                         color: Theme.textDim
                     }
                 }
@@ -264,7 +269,7 @@ Item {
                         Accessible.name: text
                         anchors.baseline: count.baseline
                         text: qsTr("Badges")
-                        font: Theme.rounded(22, Font.Bold)
+                        font: Theme.look.rounded(22, Font.Bold)
                         color: Theme.textPrimary
                     }
                     Text {
@@ -273,7 +278,7 @@ Item {
                         Accessible.name: text
                         objectName: "badgeCount"
                         text: progress.badgeCountText
-                        font: Theme.rounded(15, Font.DemiBold)
+                        font: Theme.look.rounded(15, Font.DemiBold)
                         color: Theme.textDim
                     }
                 }

@@ -36,7 +36,7 @@ Item {
         Text {
             width: column.width
             text: "🏡 " + qsTr("Practice from home")
-            font: Theme.rounded(22, Font.Bold)
+            font: Theme.look.rounded(22, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
         }

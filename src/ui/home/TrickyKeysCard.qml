@@ -44,7 +44,7 @@ Item {
                 Accessible.name: text
                 width: texts.width
                 text: qsTr("🎯 Practise tricky keys")
-                font: Theme.rounded(22, Font.Bold)
+                font: Theme.look.rounded(22, Font.Bold)
                 color: Theme.textPrimary
                 elide: Text.ElideRight
             }
@@ -54,7 +54,7 @@ Item {
                 objectName: "trickyKeysDescription"
                 width: texts.width
                 text: practice.description
-                font: Theme.rounded(15, Font.DemiBold)
+                font: Theme.look.rounded(15, Font.DemiBold)
                 color: Theme.textDim
                 wrapMode: Text.Wrap
             }

@@ -39,7 +39,7 @@ T.Button {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: card.game.title
-            font: Theme.rounded(24, Font.Bold)
+            font: Theme.look.rounded(24, Font.Bold)
             color: Theme.textPrimary
             elide: Text.ElideRight
         }
@@ -54,14 +54,14 @@ T.Button {
             maximumLineCount: 2
             elide: Text.ElideRight
             text: card.game.tagline
-            font: Theme.rounded(14)
+            font: Theme.look.rounded(14)
             color: Theme.textDim
         }
         Text {
             objectName: "scoreLine"
             anchors.horizontalCenter: parent.horizontalCenter
             text: card.game.scoreLine
-            font: Theme.rounded(13, Font.DemiBold)
+            font: Theme.look.rounded(13, Font.DemiBold)
             color: Theme.textPrimary
         }
         ButtonLabel {

@@ -33,7 +33,7 @@ Item {
             Accessible.role: Accessible.StaticText
             Accessible.name: text
             text: qsTr("🎮 The Arcade")
-            font: Theme.rounded(32, Font.Black)
+            font: Theme.look.rounded(32, Font.Black)
             color: Theme.textPrimary
         }
         Text {
@@ -42,7 +42,7 @@ Item {
             objectName: "learnedKeys"
             width: header.width
             text: qsTr("Games use the keys you've learned: %1").arg(hub.learnedKeys)
-            font: Theme.rounded(15, Font.DemiBold)
+            font: Theme.look.rounded(15, Font.DemiBold)
             color: Theme.textDim
             elide: Text.ElideRight
         }

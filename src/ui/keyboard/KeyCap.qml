@@ -30,11 +30,12 @@ Item {
     }
     readonly property real litShare: Math.max(0, Math.min(1, lift))
     readonly property color restFill: {
-        const tint = Keyboard.fingerColor(finger)
+        const tint = Theme.look.fingerColor(finger)
         return Qt.rgba(tint.r, tint.g, tint.b, finger === Keyboard.noFinger ? 0.10 : 0.22)
     }
 
-    scale: 1 + 0.08 * lift
+    // Calm motion: a lit key changes colour only.
+    scale: Theme.calmMotion ? 1 : 1 + 0.08 * lift
     // A growing key must cover its neighbours, not slide under them.
     z: litShare > 0 ? 1 : 0
 
@@ -76,6 +77,9 @@ Item {
             height: root.height
             radius: 8
             color: root.tall ? Qt.rgba(root.fill.r, root.fill.g, root.fill.b, 1) : root.fill
+            // High contrast outlines every key; the usual outline is transparent and not drawn.
+            border.width: Theme.keyOutline.a > 0 ? 1.5 : 0
+            border.color: Theme.keyOutline
         }
         Rectangle {
             visible: root.tall
@@ -93,9 +97,20 @@ Item {
         anchors.centerIn: parent
         anchors.horizontalCenterOffset: root.reach / 2
         text: root.label
-        font: Theme.rounded(root.label.length === 1 ? 15 : 11, Font.DemiBold)
+        font: Theme.look.glyph(root.label.length === 1 ? 15 : 11, Font.DemiBold)
         color: root.lit ? Theme.ink : Theme.textPrimary
         opacity: root.lit ? 1 : 0.9
+    }
+
+    // With safe colours the finger is also told by a shape, the same as on the hands.
+    Text {
+        objectName: "fingerMark"
+        visible: text !== ""
+        x: parent.width - width - 4
+        y: parent.height - height - 1
+        text: Theme.look.fingerMark(root.finger)
+        font: Theme.plain(9)
+        color: root.lit ? Theme.ink : Theme.textPrimary
     }
 
     Rectangle {
@@ -124,7 +139,7 @@ Item {
         Text {
             anchors.centerIn: parent
             text: root.step
-            font: Theme.rounded(10, Font.Bold)
+            font: Theme.look.glyph(10, Font.Bold)
             color: Theme.sunshine
         }
     }

@@ -22,12 +22,16 @@ Column {
     // The line naming the finger, or a blank of its height so the screen does not jump.
     property bool showHint: true
 
+    // While the keyboard types another layout than the one drawn, a cap or a lit key would
+    // show a key that is not there: the caps go blank, nothing is lit, and the notice says why.
+    readonly property bool blank: KeyboardChoice.differs
     // Keyboard.layout is read so that they follow a change of keyboard.
-    readonly property var litIds: Keyboard.layout, Keyboard.litKeys(highlight, extra)
-    readonly property string hint: Keyboard.layout, Keyboard.hintText(highlight)
-    readonly property int hintFinger: Keyboard.layout, Keyboard.fingerFor(highlight)
+    readonly property var litIds: Keyboard.layout, blank ? [] : Keyboard.litKeys(highlight, extra)
+    readonly property string hint: Keyboard.layout, blank ? "" : Keyboard.hintText(highlight)
+    readonly property int hintFinger: Keyboard.layout, blank ? Keyboard.noFinger
+                                                             : Keyboard.fingerFor(highlight)
     // A letter typed with a dead key first numbers its two keys.
-    readonly property var steps: Keyboard.layout, Keyboard.pressOrder(highlight)
+    readonly property var steps: Keyboard.layout, blank ? ({}) : Keyboard.pressOrder(highlight)
     readonly property var tallReturn: {
         void Keyboard.layout // read again when the grown-ups choose another keyboard
         return Keyboard.tallReturn(unit, gap)
@@ -35,46 +39,58 @@ Column {
 
     spacing: 12
 
-    Column {
-        id: rows
+    Item {
         anchors.horizontalCenter: root.horizontalCenter
-        spacing: root.gap
+        width: rows.width
+        height: rows.height
 
-        Repeater {
-            model: Keyboard.rows
+        Column {
+            id: rows
+            spacing: root.gap
+            opacity: root.blank ? 0.35 : 1
 
-            Row {
-                id: row
-                required property keyRow modelData
+            Repeater {
+                model: Keyboard.rows
 
-                // By id: a row being destroyed has lost its parent before its bindings.
-                anchors.horizontalCenter: rows.horizontalCenter
-                spacing: root.gap
+                Row {
+                    id: row
+                    required property keyRow modelData
 
-                Repeater {
-                    model: row.modelData.keys
+                    // By id: a row being destroyed has lost its parent before its bindings.
+                    anchors.horizontalCenter: rows.horizontalCenter
+                    spacing: root.gap
 
-                    KeyCap {
-                        required property keyDef modelData
+                    Repeater {
+                        model: row.modelData.keys
 
-                        objectName: "key:" + modelData.id
-                        width: root.unit * modelData.width + root.gap * (modelData.width - 1)
-                        height: root.keyHeight
-                        label: modelData.label
-                        finger: modelData.finger
-                        homeBump: modelData.homeBump
-                        lit: root.litIds.indexOf(modelData.id) >= 0
-                        step: root.steps[modelData.id] ?? 0
-                        // The tall Return is drawn whole by its upper piece; the lower one
-                        // only keeps its place in the row.
-                        opacity: modelData.id === "return " ? 0 : 1 // not translated: a key id
-                        reach: modelData.id === "return" ? root.tallReturn.reach ?? 0 : 0 // not translated: a key id
-                        tailWidth: root.tallReturn.tailWidth ?? 0
-                        tailHeight: modelData.id === "return" && root.tallReturn.reach !== undefined // not translated: a key id
-                                    ? root.keyHeight + root.gap : 0
+                        KeyCap {
+                            required property keyDef modelData
+
+                            objectName: "key:" + modelData.id
+                            width: root.unit * modelData.width + root.gap * (modelData.width - 1)
+                            height: root.keyHeight
+                            label: root.blank ? "" : modelData.label
+                            finger: modelData.finger
+                            homeBump: modelData.homeBump
+                            lit: root.litIds.indexOf(modelData.id) >= 0
+                            step: root.steps[modelData.id] ?? 0
+                            // The tall Return is drawn whole by its upper piece; the lower one
+                            // only keeps its place in the row.
+                            opacity: modelData.id === "return " ? 0 : 1 // not translated: a key id
+                            reach: modelData.id === "return" ? root.tallReturn.reach ?? 0 : 0 // not translated: a key id
+                            tailWidth: root.tallReturn.tailWidth ?? 0
+                            tailHeight: modelData.id === "return" // not translated: a key id
+                                        && root.tallReturn.reach !== undefined
+                                        ? root.keyHeight + root.gap : 0
+                        }
                     }
                 }
             }
+        }
+
+        LayoutNotice {
+            anchors.centerIn: parent
+            maxWidth: rows.width - 40
         }
     }
 
@@ -108,7 +124,7 @@ Column {
                 objectName: "hintText"
                 anchors.verticalCenter: hintRow.verticalCenter
                 text: root.hint
-                font: Theme.rounded(16, Font.DemiBold)
+                font: Theme.look.rounded(16, Font.DemiBold)
                 color: Theme.textDim
             }
             Rectangle {
@@ -117,7 +133,16 @@ Column {
                 width: 12
                 height: 12
                 radius: 6
-                color: Keyboard.fingerColor(root.hintFinger)
+                color: Theme.look.fingerColor(root.hintFinger)
+
+                Text {
+                    objectName: "hintMark"
+                    anchors.centerIn: parent
+                    visible: text !== ""
+                    text: Theme.look.fingerMark(root.hintFinger)
+                    font: Theme.plain(8)
+                    color: Theme.ink
+                }
             }
         }
     }

@@ -24,7 +24,7 @@ Column {
     Text {
         anchors.horizontalCenter: root.horizontalCenter
         text: root.isLeft ? qsTr("LEFT HAND") : qsTr("RIGHT HAND")
-        font: Theme.rounded(10, Font.DemiBold)
+        font: Theme.look.rounded(10, Font.DemiBold)
         color: Theme.textDim
     }
 
@@ -47,7 +47,7 @@ Column {
 
                     // Pinky, ring, middle and pointer of the left hand, then the right's mirror.
                     readonly property real baseHeight: [36, 52, 58, 50, 50, 58, 52, 36][modelData]
-                    readonly property color tint: Keyboard.fingerColor(modelData)
+                    readonly property color tint: Theme.look.fingerColor(modelData)
                     property real lift: root.active === modelData ? 1 : 0
                     Behavior on lift { HandSpring {} }
 
@@ -69,6 +69,15 @@ Column {
                         anchors.fill: parent
                         radius: width / 2
                         color: finger.tint
+                    }
+                    Text {
+                        objectName: "fingerMark"
+                        visible: text !== ""
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        y: 5
+                        text: Theme.look.fingerMark(finger.modelData)
+                        font: Theme.plain(10)
+                        color: Theme.ink
                     }
                 }
             }

@@ -87,7 +87,7 @@ T.AbstractButton {
         Text {
             width: parent.width
             text: bubble.lesson.title
-            font: Theme.rounded(14, Font.Bold)
+            font: Theme.look.rounded(14, Font.Bold)
             color: bubble.unlocked ? Theme.textPrimary : Theme.textDim
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
@@ -97,7 +97,7 @@ T.AbstractButton {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: bubble.unlocked && text !== ""
             text: bubble.lesson.newKeysLabel
-            font: Theme.mono(12, Font.Bold)
+            font: Theme.look.mono(12, Font.Bold)
             color: Theme.textDim
         }
 
@@ -125,7 +125,7 @@ T.AbstractButton {
 
         contentItem: Text {
             text: bubble.lesson.tooltip
-            font: Theme.rounded(13, Font.DemiBold)
+            font: Theme.look.rounded(13, Font.DemiBold)
             color: Theme.textPrimary
         }
         background: Rectangle {

@@ -94,7 +94,7 @@ Item {
                                 anchors.rightMargin: 12
                                 anchors.verticalCenter: parent.verticalCenter
                                 text: unitCard.modelData.heading
-                                font: Theme.rounded(24, Font.Bold)
+                                font: Theme.look.rounded(24, Font.Bold)
                                 color: Theme.textPrimary
                                 elide: Text.ElideRight
                             }
@@ -106,7 +106,7 @@ Item {
                                 anchors.right: parent.right
                                 anchors.verticalCenter: parent.verticalCenter
                                 text: unitCard.modelData.starsText
-                                font: Theme.rounded(15, Font.DemiBold)
+                                font: Theme.look.rounded(15, Font.DemiBold)
                                 color: Theme.textDim
                             }
                         }

@@ -40,7 +40,7 @@ QColor circleColor(MapLesson::Circle circle)
 {
     switch (circle) {
     case MapLesson::Circle::locked:
-        return Theme::card();
+        return Palette::usual().card;
     case MapLesson::Circle::open:
         return faded(Theme::sky(), 0.25f);
     case MapLesson::Circle::threeStars:
@@ -161,7 +161,7 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
         state.subtitle = tr("You finished the whole quest! Legendary. 🎆");
 
     state.streakFlame = profile.streak >= 2;
-    state.streakDays = tr("%1 days").arg(profile.streak);
+    state.streakDays = tr("%n day(s)", nullptr, int(profile.streak));
 
     state.nextLessonId = nextId;
     if (next) {
@@ -181,7 +181,7 @@ CourseProgress::State CourseProgress::compute(const Profile &profile)
         state.continueName = state.continueAction;
     }
     state.progressText =
-        tr("%1 of %2 lessons finished").arg(state.finishedCount).arg(lessons.size());
+        tr("%1 of %n lesson(s) finished", nullptr, int(lessons.size())).arg(state.finishedCount);
 
     state.stats = {
         {QStringLiteral("⭐️"), QString::number(profile.totalStars()), tr("Stars"),

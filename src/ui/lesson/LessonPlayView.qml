@@ -72,14 +72,18 @@ Item {
 
             Text {
                 text: lesson.heading
-                font: Theme.rounded(22, Font.Bold)
+                font: Theme.look.rounded(22, Font.Bold)
                 color: Theme.textPrimary
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
             Text {
                 objectName: "drillLabel"
                 text: lesson.drillLabel
-                font: Theme.rounded(13, Font.DemiBold)
+                font: Theme.look.rounded(13, Font.DemiBold)
                 color: Theme.textDim
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
         }
 
@@ -123,6 +127,15 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 chars: root.session?.chars ?? ""
                 charIndex: root.session?.charIndex ?? 0
+                wrongCount: root.session?.wrong ?? 0
+                // At the usual window the line keeps its size; a larger text grows it only as
+                // far as the window is larger than that.
+                grow: Math.min(Theme.textScale, Math.max(1, Math.min(root.width / 1180,
+                                                                     root.height / 780)))
+                Accessible.role: Accessible.StaticText
+                //: The drill line a screen reader reads, then the key to type now
+                Accessible.name: lesson.highlightName === "" ? qsTr("Line: %1").arg(chars)
+                                 : qsTr("Line: %1. Next key: %2").arg(chars).arg(lesson.highlightName)
                 transform: Shake {
                     count: root.session?.wrong ?? 0
                 }
@@ -226,6 +239,8 @@ Item {
         implicitHeight: pillRow.implicitHeight + 2 * 7
         radius: height / 2
         color: Theme.card
+        Accessible.role: Accessible.StaticText
+        Accessible.name: qsTr("%1: %2").arg(pill.label).arg(pill.value)
 
         Row {
             id: pillRow
@@ -241,13 +256,13 @@ Item {
                 objectName: "value"
                 anchors.verticalCenter: pillRow.verticalCenter
                 text: pill.value
-                font: Theme.rounded(18, Font.Bold)
+                font: Theme.look.rounded(18, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
                 anchors.verticalCenter: pillRow.verticalCenter
                 text: pill.label
-                font: Theme.rounded(12, Font.DemiBold)
+                font: Theme.look.rounded(12, Font.DemiBold)
                 color: Theme.textDim
             }
         }

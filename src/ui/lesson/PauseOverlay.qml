@@ -41,7 +41,7 @@ Scrim {
                 Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 text: qsTr("Taking a break?")
-                font: Theme.rounded(28, Font.Bold)
+                font: Theme.look.rounded(28, Font.Bold)
                 color: Theme.textPrimary
             }
             Text {
@@ -49,7 +49,7 @@ Scrim {
                 Accessible.name: text
                 anchors.horizontalCenter: content.horizontalCenter
                 text: qsTr("(esc to pause and resume)")
-                font: Theme.rounded(12, Font.DemiBold)
+                font: Theme.look.rounded(12, Font.DemiBold)
                 color: Theme.textDim
             }
             Item {
@@ -61,11 +61,13 @@ Scrim {
                 spacing: 14
 
                 GhostButton {
+                    objectName: "leaveButton"
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Leave lesson")
                     onClicked: root.leave()
                 }
                 BigButton {
+                    objectName: "keepGoingButton"
                     text: qsTr("Keep going!")
                     size: 18
                     onClicked: root.keepGoing()

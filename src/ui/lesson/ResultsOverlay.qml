@@ -52,7 +52,7 @@ Scrim {
                 objectName: "title"
                 anchors.horizontalCenter: content.horizontalCenter
                 text: root.title
-                font: Theme.rounded(34, Font.Bold)
+                font: Theme.look.rounded(34, Font.Bold)
                 color: Theme.textPrimary
             }
 
@@ -76,11 +76,21 @@ Scrim {
                         objectName: "star"
                         text: filled ? "★" : "☆"
                         color: filled ? Theme.sunshine : Theme.starOutline
-                        font: Theme.rounded(44)
+                        font: Theme.look.rounded(44)
                         scale: 0.1
 
                         function update() {
                             pop.stop()
+                            fadeIn.stop()
+                            // Calm motion: each star fades in where it stands.
+                            if (Theme.calmMotion) {
+                                star.scale = 1
+                                star.opacity = 0
+                                if (root.showStars)
+                                    fadeIn.start()
+                                return
+                            }
+                            star.opacity = 1
                             if (root.showStars)
                                 pop.start()
                             else
@@ -93,6 +103,16 @@ Scrim {
                             function onShowStarsChanged() { star.update() }
                         }
 
+                        SequentialAnimation {
+                            id: fadeIn
+                            PauseAnimation { duration: 350 + 250 * star.index }
+                            NumberAnimation {
+                                target: star
+                                property: "opacity"
+                                to: 1
+                                duration: 300
+                            }
+                        }
                         SequentialAnimation {
                             id: pop
                             PauseAnimation { duration: 350 + 250 * star.index }
@@ -161,7 +181,7 @@ Scrim {
                     objectName: "badgeHeading"
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: root.newBadges.length >= 2 ? qsTr("New badges!") : qsTr("New badge!")
-                    font: Theme.rounded(18, Font.Bold)
+                    font: Theme.look.rounded(18, Font.Bold)
                     color: Theme.textPrimary
                 }
                 Row {
@@ -187,7 +207,7 @@ Scrim {
                 anchors.horizontalCenter: content.horizontalCenter
                 visible: root.bonusChoices.length > 0
                 text: qsTr("🎁 Pick a bonus game — it makes your new keys extra strong! 💪")
-                font: Theme.rounded(14, Font.Bold)
+                font: Theme.look.rounded(14, Font.Bold)
                 color: Theme.sunshine
             }
 

@@ -87,7 +87,7 @@ Item {
                     objectName: "stepText"
                     width: cardColumn.width
                     text: root.step.text
-                    font: Theme.rounded(21, Font.DemiBold)
+                    font: Theme.look.rounded(21, Font.DemiBold)
                     color: Theme.textPrimary
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
@@ -158,7 +158,7 @@ Item {
                 anchors.verticalCenter: controls.verticalCenter
                 visible: root.step.requiredKey !== ""
                 text: qsTr("Press the glowing key!")
-                font: Theme.rounded(14, Font.DemiBold)
+                font: Theme.look.rounded(14, Font.DemiBold)
                 color: Theme.textDim
             }
 

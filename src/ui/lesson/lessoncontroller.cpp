@@ -8,6 +8,7 @@
 #include "history.h"
 #include "theme.h"
 #include "textcheck.h"
+#include "tutorial.h"
 #include "trickykeys.h"
 
 #include <cmath>
@@ -39,6 +40,8 @@ LessonController::LessonController(const Clock &clock, QObject *parent)
     m_starsTimer.setSingleShot(true);
     m_starsTimer.setInterval(showStarsDelayMs);
     connect(&m_starsTimer, &QTimer::timeout, this, [this] { setShowStars(true); });
+    // The drill's first key comes up as the tutorial gives way to it.
+    connect(&m_tutorial, &LessonTutorial::indexChanged, this, &LessonController::sayNextKey);
 }
 
 LessonController::~LessonController()
@@ -156,6 +159,10 @@ void LessonController::build()
                 &LessonController::highlightChanged);
         connect(session, &LessonSession::drillIndexChanged, this,
                 &LessonController::drillLabelChanged);
+        connect(session, &LessonSession::drillIndexChanged, this,
+                &LessonController::onLineStarted);
+        // Every key as it comes up, the same letter again too: the child may not see the line.
+        connect(session, &LessonSession::charIndexChanged, this, &LessonController::sayNextKey);
         connect(session, &LessonSession::wpmChanged, this, &LessonController::statsChanged);
         connect(session, &LessonSession::accuracyChanged, this, &LessonController::statsChanged);
         connect(session, &LessonSession::wpmChanged, this, &LessonController::resultsChanged);
@@ -190,6 +197,8 @@ void LessonController::updateListening()
         m_monitor.start([this](const KeyInput &key) { return handleKey(key); });
         if (m_tutorial.isActive())
             Announcer::instance().say(m_tutorial.step().speech);
+        else
+            sayNextKey();
     } else {
         m_monitor.stop();
         Announcer::instance().hush();
@@ -299,7 +308,38 @@ void LessonController::finish()
     if (anyEarned)
         Announcer::instance().announce(Announcer::Event::badgesEarned);
     Announcer::instance().say(verdictSpeech(stars));
+    Announcer::instance().tell(resultsNews(m_session->wpm(), m_session->accuracy(), m_newBadges));
     m_starsTimer.start();
+}
+
+void LessonController::onLineStarted()
+{
+    if (!m_session || m_session->finished() || m_session->drillIndex() == 0)
+        return;
+    Announcer::instance().tell(lineDoneNews(m_session->drillCount() - m_session->drillIndex()));
+}
+
+void LessonController::sayNextKey()
+{
+    if (!m_session || m_leaving || m_paused || m_tutorial.isActive() || m_session->finished() ||
+        !m_monitor.isListening())
+        return;
+    if (const std::optional<QChar> next = m_session->expected())
+        Announcer::instance().tell(Tutorial::charName(*next), Announcer::Line::nextKey);
+}
+
+QString LessonController::lineDoneNews(int linesLeft)
+{
+    return tr("Line done! %n more to go.", nullptr, linesLeft);
+}
+
+QString LessonController::resultsNews(double wpm, double accuracy, const QList<Badge> &earned)
+{
+    QString news = tr("%1 words a minute, %2 percent right.")
+                       .arg(wholeNumber(wpm), wholeNumber(accuracy));
+    if (!earned.isEmpty())
+        news += u' ' + BadgeEngine::news(earned);
+    return news;
 }
 
 void LessonController::onFinishedChanged()
@@ -368,6 +408,12 @@ QString LessonController::highlight() const
     if (!m_session || m_session->finished() || m_paused)
         return {};
     return m_session->expectedText();
+}
+
+QString LessonController::highlightName() const
+{
+    const QString key = highlight();
+    return key.size() == 1 ? Tutorial::charName(key.front()) : QString();
 }
 
 QList<BonusChoice> LessonController::bonusChoices() const

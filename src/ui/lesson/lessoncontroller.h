@@ -105,6 +105,8 @@ class LessonController : public QObject, public QQmlParserStatus {
     Q_PROPERTY(bool showStars READ showStars NOTIFY showStarsChanged FINAL)
     // The key to light: the expected character while typing, "" when finished or paused.
     Q_PROPERTY(QString highlight READ highlight NOTIFY highlightChanged FINAL)
+    // The highlighted key in words, for a screen reader: "space", "f".
+    Q_PROPERTY(QString highlightName READ highlightName NOTIFY highlightChanged FINAL)
 
     Q_PROPERTY(QString drillLabel READ drillLabel NOTIFY drillLabelChanged FINAL)
     // The live bar: "–" until the first correct key.
@@ -133,6 +135,9 @@ public:
     // The keys of a drill line: letters, digits, punctuation, symbols and the space.
     static bool isTypingCharacter(QChar ch);
     static QString verdictSpeech(int stars);
+    // What the narrator tells after the verdict: the speed, the accuracy and any new badges.
+    static QString resultsNews(double wpm, double accuracy, const QList<Badge> &earned);
+    static QString lineDoneNews(int linesLeft);
     static QString titleFor(int stars);
 
     Q_INVOKABLE void resume();
@@ -160,6 +165,7 @@ public:
     bool hasNextLesson() const { return m_nextLesson.has_value(); }
     QList<BonusChoice> bonusChoices() const;
     QString drillLabel() const;
+    QString highlightName() const;
     QString wpmText() const;
     QString accuracyText() const;
     QString speedText() const;
@@ -194,6 +200,8 @@ private:
     void setNewBadges(QList<Badge> badges);
     void setShowStars(bool show);
     void onFinishedChanged();
+    void onLineStarted();
+    void sayNextKey();
     void leave();
 
     const Clock &m_clock;

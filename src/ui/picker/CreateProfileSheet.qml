@@ -80,7 +80,7 @@ T.Popup {
             Accessible.role: Accessible.StaticText
             Accessible.name: text
             text: qsTr("Create your explorer")
-            font: Theme.rounded(26, Font.Bold)
+            font: Theme.look.rounded(26, Font.Bold)
             color: Theme.textPrimary
         }
 
@@ -179,7 +179,7 @@ T.Popup {
             leftPadding: 18
             rightPadding: 18
             implicitHeight: contentHeight + topPadding + bottomPadding
-            font: Theme.rounded(24, Font.Bold)
+            font: Theme.look.rounded(24, Font.Bold)
             color: Theme.textPrimary
             selectionColor: Theme.sky
             selectedTextColor: Theme.ink

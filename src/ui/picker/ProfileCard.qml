@@ -58,7 +58,7 @@ T.Button {
                 objectName: "name"
                 width: parent.width
                 text: card.profile.name
-                font: Theme.rounded(20, Font.Bold)
+                font: Theme.look.rounded(20, Font.Bold)
                 color: Theme.textPrimary
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideRight
@@ -71,13 +71,13 @@ T.Button {
                 Text {
                     objectName: "stars"
                     text: "⭐️ " + card.profile.totalStars
-                    font: Theme.rounded(13, Font.DemiBold)
+                    font: Theme.look.rounded(13, Font.DemiBold)
                     color: Theme.textDim
                 }
                 Text {
                     objectName: "speed"
                     text: "🚀 " + card.profile.bestWPM
-                    font: Theme.rounded(13, Font.DemiBold)
+                    font: Theme.look.rounded(13, Font.DemiBold)
                     color: Theme.textDim
                 }
             }
@@ -121,7 +121,7 @@ T.Button {
 
             contentItem: Text {
                 text: removeItem.text
-                font: Theme.rounded(15, Font.DemiBold)
+                font: Theme.look.rounded(15, Font.DemiBold)
                 color: Theme.coral
                 elide: Text.ElideRight
             }
@@ -159,7 +159,7 @@ T.Button {
                 objectName: "title"
                 width: parent.width
                 text: qsTr("Remove %1? All their stars and scores will be lost.").arg(card.profile.name)
-                font: Theme.rounded(20, Font.Bold)
+                font: Theme.look.rounded(20, Font.Bold)
                 color: Theme.textPrimary
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap

@@ -48,7 +48,7 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                     text: "Tapalong" // not translated: the program's name
-                    font: Theme.rounded(52, Font.Black)
+                    font: Theme.look.rounded(52, Font.Black)
                     color: Theme.textPrimary
                 }
                 Text {
@@ -56,7 +56,7 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                     text: qsTr("Who's typing today?")
-                    font: Theme.rounded(22, Font.DemiBold)
+                    font: Theme.look.rounded(22, Font.DemiBold)
                     color: Theme.textDim
                 }
             }
@@ -167,7 +167,7 @@ Item {
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: qsTr("New Explorer")
-                    font: Theme.rounded(18, Font.Bold)
+                    font: Theme.look.rounded(18, Font.Bold)
                     color: Theme.sunshine
                 }
             }

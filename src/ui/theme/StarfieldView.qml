@@ -4,5 +4,7 @@ import QtQuick
 import Tapalong.Ui
 
 // The twinkling stars over the background: only the stars are redrawn, a few times a second,
-// and nothing while the window cannot be seen.
-StarSky {}
+// and nothing while the window cannot be seen or the explorer asked for calm.
+StarSky {
+    still: Theme.calmMotion
+}

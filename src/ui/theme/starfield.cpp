@@ -239,9 +239,18 @@ void StarSky::watchWindow(QQuickWindow *window)
     }
 }
 
+void StarSky::setStill(bool still)
+{
+    if (still == m_still)
+        return;
+    m_still = still;
+    emit stillChanged();
+    updateRunning();
+}
+
 void StarSky::updateRunning()
 {
-    const bool seen = isVisible() && m_window && m_window->isExposed() &&
+    const bool seen = !m_still && isVisible() && m_window && m_window->isExposed() &&
                       m_window->visibility() != QWindow::Minimized &&
                       m_window->visibility() != QWindow::Hidden &&
                       !m_window->property("obscured").toBool();

@@ -72,6 +72,8 @@ class StarSky : public QQuickItem {
 
     // Whether the stars are twinkling now, for tests and measurements.
     Q_PROPERTY(bool twinkling READ twinkling NOTIFY twinklingChanged FINAL)
+    // Calm motion: the stars keep the brightness they have and stop twinkling.
+    Q_PROPERTY(bool still READ still WRITE setStill NOTIFY stillChanged FINAL)
 
 public:
     // As often as the eye needs for a twinkle this slow: a star takes 5 to 16 s to brighten
@@ -84,9 +86,12 @@ public:
     explicit StarSky(QQuickItem *parent = nullptr);
 
     bool twinkling() const { return m_timer.isActive(); }
+    bool still() const { return m_still; }
+    void setStill(bool still);
 
 signals:
     void twinklingChanged();
+    void stillChanged();
 
 protected:
     QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
@@ -107,6 +112,7 @@ private:
     QSGNode *m_sky = nullptr;
     bool m_twinkleDue = false;
     bool m_placesDirty = true;
+    bool m_still = false;
 };
 
 } // namespace tapalong

@@ -38,7 +38,7 @@ Rectangle {
             objectName: "title"
             width: content.width
             text: root.title
-            font: Theme.rounded(11, Font.DemiBold)
+            font: Theme.look.glyph(11, Font.DemiBold)
             color: root.earned ? Theme.textPrimary : Theme.textDim
             horizontalAlignment: Text.AlignHCenter
             // A word longer than the chip (in a longer language) breaks rather than spills.

@@ -22,7 +22,7 @@ T.Button {
     // Qt 6.4's buttons do not answer a screen reader's "press" by themselves.
     Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
-    font: Theme.rounded(size, Font.Bold)
+    font: Theme.look.rounded(size, Font.Bold)
     leftPadding: size * 1.3
     rightPadding: size * 1.3
     topPadding: size * 0.65
@@ -30,7 +30,7 @@ T.Button {
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
 
-    scale: pressed ? 0.94 : 1.0
+    scale: pressed && !Theme.calmMotion ? 0.94 : 1.0
     Behavior on scale { PressSpring {} }
 
     contentItem: ButtonLabel {

@@ -29,7 +29,7 @@ Item {
         Text {
             id: label
             text: root.parts ? root.parts[1] : root.text
-            font: Theme.rounded(root.pixelSize, root.weight)
+            font: Theme.look.rounded(root.pixelSize, root.weight)
             color: root.color
         }
         Text {

@@ -24,7 +24,8 @@ Canvas {
 
     ConfettiBurst {
         id: particles
-        count: root.count
+        // Calm motion: no burst at all.
+        count: Theme.calmMotion ? 0 : root.count
         onParticlesChanged: {
             root.startTime = Date.now()
             frameTimer.running = lifetime > 0

@@ -20,7 +20,7 @@ T.Button {
     // Qt 6.4's buttons do not answer a screen reader's "press" by themselves.
     Accessible.onPressAction: clicked()
     Keys.onEnterPressed: clicked()
-    font: Theme.rounded(size, Font.DemiBold)
+    font: Theme.look.rounded(size, Font.DemiBold)
     leftPadding: size
     rightPadding: size
     topPadding: size * 0.55
@@ -28,7 +28,7 @@ T.Button {
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
 
-    scale: pressed ? 0.95 : 1.0
+    scale: pressed && !Theme.calmMotion ? 0.95 : 1.0
     Behavior on scale { PressSpring {} }
 
     contentItem: Text {

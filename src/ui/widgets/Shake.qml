@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 import QtQuick
+import Tapalong.Ui
 
 // A sideways shake, one per wrong key: `transform: Shake { count: session.wrongCount }`.
 // Three full swings of 5 px for every step the count goes up; when it goes down (a retry)
@@ -16,7 +17,8 @@ Translate {
 
     onCountChanged: {
         swing.stop()
-        if (ready && count > animatableData) {
+        // Calm motion: the offset stays 0 (whole steps), so nothing moves.
+        if (ready && count > animatableData && !Theme.calmMotion) {
             swing.from = animatableData
             swing.to = count
             swing.start()

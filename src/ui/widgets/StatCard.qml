@@ -56,7 +56,7 @@ Item {
             anchors.horizontalCenter: content.horizontalCenter
             Accessible.ignored: true
             text: root.value
-            font: Theme.rounded(26, Font.Bold)
+            font: Theme.look.rounded(26, Font.Bold)
             color: root.color
         }
         Text {
@@ -64,7 +64,7 @@ Item {
             Accessible.ignored: true
             anchors.horizontalCenter: content.horizontalCenter
             text: root.label
-            font: Theme.rounded(13, Font.DemiBold)
+            font: Theme.look.rounded(13, Font.DemiBold)
             color: Theme.textDim
         }
     }

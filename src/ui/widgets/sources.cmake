@@ -7,6 +7,7 @@ tapalong_ui_folder(
     emojitext.h emojitext.cpp
     avatarnames.h avatarnames.cpp
     typingfocus.h typingfocus.cpp
+    spokennames.h spokennames.cpp
   QML_FILES
     BigButton.qml
     ButtonLabel.qml

@@ -4,7 +4,7 @@
 # What a screen reader finds, read through the accessibility bus (AT-SPI) as Orca reads it: on
 # the picker, the dashboard, the map, the games hub, the champions boards and the results card
 # every control has a role and a name, and the texts a child reads are there too, the
-# dashboard's four numbers among them. The tabs and the lesson are opened through the controls'
+# dashboard's four numbers among them, the lesson's line and next key, a game's score and lives. The tabs and the lesson are opened through the controls'
 # accessible actions, as a screen reader user presses them.
 #   xvfb-run -a accessibility.sh path/to/tapalong
 set -euo pipefail
@@ -45,6 +45,7 @@ press "Start lesson: Meet F and J"
 await tutorial/nextButton
 xdotool key Escape
 await_gone tutorial
+check lesson "Line: jjj*. Next key: *" "Drill 1 of *" "wpm: *" "accuracy: *" "*Meet F and J" "Close"
 "$program" --print-course | python3 -c '
 import json, sys
 lesson = next(l for u in json.load(sys.stdin) for l in u["lessons"] if l["id"] == "u1l1")
@@ -57,5 +58,16 @@ done <"$home/keys"
 await results/nextButton --timeout 10
 check results "* of 3 stars" "New badge*" "accuracy: 100%" "Back to map" "Try again" "Next: D and K*"
 
+# A game: its cards and, in play, the score and the lives.
+press "Back to map"
+press Games
+press "Play Letter Drop"
+check "game start" "Letter Drop" "Start!  (press space)" "Score: 0" "Lives: 3 of 3"
+xdotool key space
+await_gone startCard
+check "game play" "Score: *" "Lives: * of 3" "Close"
+xdotool key Escape
+check "game paused" "Paused" "Quit" "Resume (esc)"
+
 quit_program
-echo "PASS: every control on six screens has a role and a name, and the numbers are readable"
+echo "PASS: every control on ten screens has a role and a name, and the numbers are readable"

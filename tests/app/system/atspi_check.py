@@ -56,28 +56,39 @@ def describe(node, depth):
     return f"{'  ' * depth}{node.getRoleName()}: {node.name!r}"
 
 
+def snapshot():
+    """Every showing node with its depth, name, role and whether it is a control; empty while
+    the tree changes under the walk (a screen going away), to be asked again."""
+    app = application()
+    try:
+        return [(node, depth, node.name or "", node.getRole(),
+                 node.getRole() in CONTROLS or focusable(node))
+                for node, depth in (walk(app) if app else [])]
+    except Exception:  # an object gone between listing and asking
+        return []
+
+
 def check(screen, patterns, timeout=15):
     deadline = time.monotonic() + timeout
     while True:
-        app = application()
-        nodes = list(walk(app)) if app else []
-        names = [node.name or "" for node, _ in nodes]
+        nodes = snapshot()
+        names = [name for _, _, name, _, _ in nodes]
         missing = [p for p in patterns if not any(fnmatch.fnmatchcase(n, p) for n in names)]
-        if not missing or time.monotonic() > deadline:
+        if (nodes and not missing) or time.monotonic() > deadline:
             break
         time.sleep(0.2)
     problems = [f"nothing named {p!r} shows" for p in missing]
     controls = 0
-    for node, depth in nodes:
-        if node.getRole() in CONTROLS or focusable(node):
+    for node, depth, name, role, control in nodes:
+        if control:
             controls += 1
-            if node.getRole() in (pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID):
+            if role in (pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID):
                 problems.append(f"a control without a role: {describe(node, 0)}")
-            if not (node.name or "").strip():
+            if not name.strip():
                 problems.append(f"a control without a name: {describe(node, 0)}")
     if problems:
         print(f"{screen}: " + "; ".join(problems), file=sys.stderr)
-        for node, depth in nodes:
+        for node, depth, _, _, _ in nodes:
             print(describe(node, depth), file=sys.stderr)
         return 1
     print(f"{screen}: {controls} controls, all named; {len(nodes)} nodes showing")

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
-# A child on a German keyboard, with the German layout set on the X server and the program on the
-# German course (TAPALONG_LAYOUT): the on-screen keyboard shows Z where the child's Z is, the
-# first lesson is finished by typing it, and the first lesson whose drills ask for "ö" is typed
-# through the real key events of the German keyboard's Ö key.
+# A household on a German keyboard, with the German layout set on the X server: at its first
+# start German becomes the household's keyboard (saved, and named in the grown-ups' view), the
+# on-screen keyboard shows Z where the child's Z is, the first lesson is finished by typing it,
+# and the first lesson whose drills ask for "ö" is typed through the real key events of the
+# German keyboard's Ö key. A switch of the X server to US letters mid-lesson blanks the keys on
+# screen and says so, until the German layout is back.
 #   xvfb-run -a -s -noreset german_keyboard.sh path/to/tapalong
 # (-noreset: the layout setxkbmap gives the server lasts after setxkbmap leaves.)
 set -euo pipefail
@@ -15,7 +17,7 @@ program=${1:?usage: german_keyboard.sh path/to/tapalong}
 . "$(dirname "$(realpath "$0")")/../../system-common.sh"
 
 setxkbmap de || fail "setxkbmap de failed"
-export TAPALONG_LAYOUT=de
+unset TAPALONG_LAYOUT
 
 # Each drill line of u1l1 and of the first lesson that asks for "ö", as xdotool key lists by
 # keysym name, so that each character is the key that types it on the German keyboard.
@@ -56,8 +58,21 @@ type_lines() { # file of key lists
   done <"$1"
 }
 
+household_layout() {
+  python3 - "$save" <<'PY'
+import json, sys
+print(json.load(open(sys.argv[1], encoding="utf-8"))["settings"].get("keyboardLayout", "us"))
+PY
+}
+
 start_program
 new_explorer Mia
+await continueButton
+[ "$(household_layout)" = de ] || fail "the household's keyboard is $(household_layout), not de"
+open_grownups
+scroll_to keyboardLayoutText
+await keyboardLayoutText --containing German
+close_grownups
 click_on continueButton
 await tutorial/nextButton
 xdotool key Escape
@@ -71,6 +86,14 @@ x_of() { python3 "$ui_probe" wait "keyboard/key:$1" | cut -d' ' -f1; }
   fail "Z is not between T and U"
 await "keyboard/key:Ö"
 await "keyboard/key:ß"
+
+# US letters under the child's fingers: no German key is shown that does not type.
+setxkbmap us || fail "setxkbmap us failed"
+await keyboard/layoutNotice
+[ -z "$(python3 "$ui_probe" list keyboard/key:Z | cut -f3)" ] || fail "a key cap still shows"
+setxkbmap de || fail "setxkbmap de failed"
+await_gone keyboard/layoutNotice
+await "keyboard/key:Z" --text Z
 
 type_lines "$home/u1l1"
 wait_for 10 lesson_done u1l1 || fail "u1l1 was not finished by typing it"
@@ -94,4 +117,4 @@ start_next_lesson
 type_lines "$home/umlaut"
 wait_for 10 lesson_done "$umlaut" || fail "$umlaut (with ö) was not finished by typing it"
 quit_program
-echo "PASS: the German keyboard on screen, u1l1 and $umlaut typed on the German layout"
+echo "PASS: German taken from the desktop, its keyboard on screen, u1l1 and $umlaut typed on it"

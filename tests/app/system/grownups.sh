@@ -58,15 +58,7 @@ wait_for 10 recorded || fail "the lesson and its mistakes on J are not in the sa
 click_on results/backButton
 
 # The profile menu leads to the sum; the answer is typed as a grown-up would.
-click_on profileChip
-click_on grownups
-question=$(python3 "$ui_probe" list gateQuestion | cut -f3)
-[ -n "$question" ] || fail "no sum at the gate"
-answer=$(python3 -c 'import sys; a, b = sys.argv[1][8:-1].split(" + "); print(int(a) + int(b))' "$question")
-await gateAnswer --focus
-xdotool type --delay 30 "$answer"
-xdotool key Return
-await grownupsSummary
+open_grownups
 python3 "$ui_probe" wait speedPoint --count 1 >/dev/null || fail "no point on the speed chart"
 points=$(python3 "$ui_probe" list speedPoint | wc -l)
 [ "$points" -eq 1 ] || fail "$points points on the speed chart, expected 1"
@@ -94,13 +86,7 @@ PY
 message=$(python3 "$ui_probe" list backupMessage | cut -f3)
 [[ $message == "Saved a copy: "* ]] || fail "the view said \"$message\" after saving"
 
-# Back up to the top with the mouse wheel, where "Done" is.
-for ((wheel = 0; wheel < 40; wheel++)); do
-  python3 "$ui_probe" wait grownupsClose --timeout 0.3 >/dev/null 2>&1 && break
-  button=4 click_on grownupsProgress
-done
-click_on grownupsClose
-await_gone grownupsScreen
+close_grownups
 
 # The dashboard now offers practice on J first, and it starts without a tutorial.
 description=$(python3 "$ui_probe" list trickyKeysDescription | cut -f3)

@@ -5,6 +5,7 @@
 #include "feedback.h"
 #include "gameframe.h"
 #include "recordingsound.h"
+#include "recordingspeech.h"
 #include "savefile.h"
 
 #include <QRandomGenerator>
@@ -59,13 +60,15 @@ struct Harness {
     {
         store.addProfile(QStringLiteral("Mia"), QStringLiteral("🦊"));
         feedback.setSoundBackend(&sounds);
+        feedback.setSpeechBackend(&speech);
     }
     const Profile &profile() const { return *store.currentProfile(); }
 
     QTemporaryDir dir;
     AppStore store{SaveFile(dir.filePath(QStringLiteral("t.json")))};
     RecordingSoundBackend sounds;
-    Feedback feedback{store}; // what the program would play
+    RecordingSpeechBackend speech;
+    Feedback feedback{store}; // what the program would play and say
 };
 
 // A frame around a game whose end the test decides.
@@ -203,6 +206,8 @@ private slots:
         QCOMPARE(screen.frame.newBadges().size(), 1);
         QCOMPARE(screen.frame.newBadges().first().title, QStringLiteral("High Scorer"));
         QCOMPARE(screen.sounds.played, QStringList{"Hero"});
+        QCOMPARE(screen.speech.spoken, QStringList{"Game over! You scored 500. A new high score! "
+                                                   "New badge: High Scorer!"});
 
         // A held space starts one game; its repeats are dropped there.
         screen.frame.handleKey(typed(" "));

@@ -21,6 +21,7 @@ TestCase {
     Component { id: progressComponent; GrownupsProgressView {} }
     Component { id: printoutsComponent; PrintoutsPanel { width: 800; explorer: 0 } }
     Component { id: textsComponent; PracticeTextsPanel { width: 800 } }
+    Component { id: spyComponent; SignalSpy {} }
 
     function cleanup() { UiTestSupport.reset() }
 
@@ -47,6 +48,55 @@ TestCase {
         const again = question.text.replace("What is ", "").replace("?", "").split(" + ")
         answer(screen, String(Number(again[0]) + Number(again[1])))
         tryVerify(() => findChild(screen, "grownupsProgress") !== null)
+    }
+
+    function sumOf(screen) {
+        const sum = findChild(screen, "gateQuestion").text.replace("What is ", "").replace("?", "").split(" + ")
+        return String(Number(sum[0]) + Number(sum[1]))
+    }
+
+    // The sum, every panel and the way out with the keyboard alone, the ring always showing.
+    function test_theKeyboardAloneOpensWalksAndLeaves() {
+        AppStore.addProfile("Ada", "🦊")
+        const screen = createTemporaryObject(screenComponent, testCase, { width: width, height: height })
+        const closed = createTemporaryObject(spyComponent, testCase, { target: screen, signalName: "close" })
+        compare(testCase.Window.activeFocusItem.objectName, "gateAnswer")
+        for (const digit of sumOf(screen))
+            keyClick(digit)
+        keyClick(Qt.Key_Return)
+        tryVerify(() => findChild(screen, "grownupsProgress") !== null)
+        const view = findChild(screen, "grownupsProgress")
+        compare(testCase.Window.activeFocusItem.objectName, "grownupsClose")
+
+        const reached = []
+        const page = findChild(view, "grownupsPage")
+        for (let i = 0; i < 40 && !reached.includes("sayNextKeyToggle"); ++i) {
+            keyClick(Qt.Key_Tab)
+            const item = testCase.Window.activeFocusItem
+            reached.push(item.objectName)
+            const ring = findChild(item, "focusRing")
+            verify(ring && ring.visible, "a ring on " + item.objectName)
+            // Scrolled into sight.
+            const top = item.mapToItem(page, 0, 0).y
+            verify(top >= 0 && top + item.height <= page.height, item.objectName + " shows")
+        }
+        for (const name of ["explorer Ada", "saveReportButton", "practiceTextInput", "sayNamesToggle",
+                            "sayNextKeyToggle"])
+            verify(reached.includes(name), name + " in " + reached)
+
+        keyClick(Qt.Key_Space)
+        verify(AppStore.sayNextKey, "Space switches the focused setting")
+        keyClick(Qt.Key_Return)
+        verify(!AppStore.sayNextKey, "and Return switches it back")
+        keyClick(Qt.Key_Escape)
+        compare(closed.count, 1)
+    }
+
+    function test_escapeLeavesTheSum() {
+        const screen = createTemporaryObject(screenComponent, testCase, { width: width, height: height })
+        const closed = createTemporaryObject(spyComponent, testCase, { target: screen, signalName: "close" })
+        keyClick(Qt.Key_Escape)
+        compare(closed.count, 1)
     }
 
     function test_theProgressNamesTheTrickyKey() {

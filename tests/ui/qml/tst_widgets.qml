@@ -3,7 +3,9 @@
 import QtQuick
 import QtTest
 import Tapalong.Curriculum
+import Tapalong.Store
 import Tapalong.Ui
+import Tapalong.UiTestSupport
 
 // The shared widgets as a child sees them.
 TestCase {
@@ -20,6 +22,7 @@ TestCase {
     Component { id: confetti; ConfettiView { width: 200; height: 200 } }
     Component { id: spyComponent; SignalSpy {} }
     Component { id: bigButton; BigButton {} }
+    Component { id: comfortComponent; ComfortSettings { store: AppStore } }
 
     function keysOf(item, found) {
         found = found || []
@@ -163,5 +166,24 @@ TestCase {
     function test_noConfettiMeansNoRepaints() {
         verify(!createTemporaryObject(confetti, testCase, { count: 0 }).playing)
         verify(createTemporaryObject(confetti, testCase, { count: 5 }).playing)
+    }
+
+    function test_calmMotionLeavesNoConfettiNoShakeAndNoTwinkle() {
+        UiTestSupport.reset()
+        AppStore.addProfile("Mia", "🦊")
+        const settings = createTemporaryObject(comfortComponent, testCase,
+                                               { profileId: AppStore.currentProfileId })
+        settings.calmMotion = true
+        verify(Theme.calmMotion)
+        verify(!createTemporaryObject(confetti, testCase, { count: 70 }).playing)
+        const item = createTemporaryObject(shake, testCase)
+        item.count = 1
+        verify(!item.swinging)
+        compare(item.shift, 0)
+        // The next explorer's look is the usual one again.
+        AppStore.switchPlayer()
+        verify(!Theme.calmMotion)
+        verify(createTemporaryObject(confetti, testCase, { count: 70 }).playing)
+        UiTestSupport.reset()
     }
 }
