@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AvatarNames</name>
+    <message>
+        <location filename="../src/ui/widgets/avatarnames.cpp" line="+18"/>
+        <source>fox</source>
+        <translation>Fuchs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unicorn</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>frog</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>octopus</source>
+        <translation>Krake</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dinosaur</source>
+        <translation>Dino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lion</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pig</source>
+        <translation>Schweinchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>owl</source>
+        <translation>Eule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>whale</source>
+        <translation>Wal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ladybird</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rabbit</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bear</source>
+        <translation>Bär</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>monkey</source>
+        <translation>Affe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>long-necked dinosaur</source>
+        <translation>Langhals-Dino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>flamingo</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hamster</source>
+        <translation>Hamster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bee</source>
+        <translation>Biene</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>shark</source>
+        <translation>Hai</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
@@ -53,7 +176,7 @@
         <location line="+35"/>
         <source>Tapalong backup %1</source>
         <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tapalong-Sicherung %1</translation>
     </message>
     <message>
         <location line="-34"/>
@@ -107,13 +230,50 @@
     <message>
         <location line="+26"/>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeChip</name>
+    <message>
+        <location filename="../src/ui/widgets/BadgeChip.qml" line="+15"/>
+        <source>%1, earned</source>
+        <translation>%1, geschafft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, noch nicht geschafft</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeShelf</name>
+    <message>
+        <location filename="../src/ui/home/BadgeShelf.qml" line="+43"/>
+        <source>Badges</source>
+        <extracomment>The badge shelf for a screen reader; %1 is the badge that has the keyboard.</extracomment>
+        <translation>Abzeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Badges: %1</source>
+        <translation>Abzeichen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, earned</source>
+        <translation>%1, geschafft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, noch nicht geschafft</translation>
     </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+38"/>
+        <location filename="../src/store/badges.cpp" line="+39"/>
         <source>First Steps</source>
         <translation>Erste Schritte</translation>
     </message>
@@ -272,11 +432,27 @@
         <source>Score 500+ in any game</source>
         <translation>Hol 500+ Punkte in einem Spiel</translation>
     </message>
+    <message>
+        <location line="+43"/>
+        <source>New badge: %1!</source>
+        <translation>Neues Abzeichen: %1!</translation>
+    </message>
 </context>
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
+        <source>%1. %2 the %3: %4 (you)</source>
+        <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
+        <translation>%1. %2 als %3: %4 (du)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1. %2 the %3: %4</source>
+        <translation>%1. %2 als %3: %4</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>YOU</source>
         <translation>DU</translation>
     </message>
@@ -302,15 +478,144 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+26"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Familien-Champions</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Scroll the board</source>
+        <translation>Bestenliste scrollen</translation>
+    </message>
+</context>
+<context>
+    <name>ComfortPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/ComfortPanel.qml" line="+67"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>How Tapalong looks for %1</source>
+        <translation>So sieht Tapalong für %1 aus</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each choice is kept at once; %1&apos;s screens follow it straight away.</source>
+        <translation>Jede Auswahl wird sofort gespeichert und gilt gleich auf allen Bildschirmen von %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reading font</source>
+        <translation>Leseschrift</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rounded</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Jump, quick fox! 123</source>
+        <translation>Hüpf, flinker Fuchs! 123</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Text size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Finger colours</source>
+        <translation>Fingerfarben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Safe colours can be told apart by every kind of colour vision, and each key also carries its finger&apos;s shape.</source>
+        <translation>Sichere Farben lassen sich auch mit einer Farbsehschwäche gut unterscheiden, und jede Taste trägt zusätzlich die Form ihres Fingers.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <source>Usual</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Safe, with shapes</source>
+        <translation>Sicher, mit Formen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calm: no confetti, twinkling, bouncing or shaking; things fade in and out.</source>
+        <translation>Ruhig: kein Konfetti, kein Funkeln, Hüpfen oder Wackeln; alles blendet sanft ein und aus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lively</source>
+        <translation>Lebhaft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calm</source>
+        <translation>Ruhig</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gentle: falling and moving things go slower, for more time to find each key.</source>
+        <translation>Gemächlich: Was fällt oder sich bewegt, ist langsamer – so bleibt mehr Zeit, jede Taste zu finden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Usual pace</source>
+        <translation>Normales Tempo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gentle pace</source>
+        <translation>Gemächliches Tempo</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+51"/>
+        <location filename="../src/app/commandline.cpp" line="+53"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -327,12 +632,22 @@
     <message>
         <location line="+5"/>
         <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --print-course: Kurs und Tastatur für diese Tastaturbelegung, zum Beispiel de oder us(intl).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>layout</source>
-        <translation type="unfinished"></translation>
+        <translation>belegung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --print-course: the course in this language (en, de, fr or es), its words and its titles.</source>
+        <translation>Mit --print-course: der Kurs in dieser Sprache (en, de, fr oder es), mit seinen Wörtern und Titeln.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>language</source>
+        <translation>sprache</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -342,24 +657,29 @@ with stars, badges and five arcade games.</source>
 mit Sternen, Abzeichen und fünf Arcade-Spielen.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Belegung „%1“ gibt es noch keinen Kurs: Tapalong bringt lateinische Buchstaben bei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The keyboard data knows no layout &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastaturdaten kennen keine Belegung „%1“.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Name einer Belegung: Belegungen schreibt man wie de oder us(intl).</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>There is no course in the language &apos;%1&apos;: the languages are %2.</source>
+        <translation>Es gibt keinen Kurs in der Sprache „%1“. Die Sprachen sind: %2.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +741,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+63"/>
         <source>Home Row</source>
         <translation>Grundreihe</translation>
     </message>
@@ -581,52 +901,57 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Das große Finale</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+103"/>
         <source>comma</source>
-        <translation type="unfinished">Komma</translation>
+        <translation>Komma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 and %2</source>
         <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
-        <translation type="unfinished">%1 und %2</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Meet %1</source>
         <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Knifflige Tasten</translation>
     </message>
+    <message>
+        <location filename="../src/curriculum/textcheck.cpp" line="+187"/>
+        <source>Practice from home</source>
+        <translation>Texte von zu Hause</translation>
+    </message>
 </context>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+82"/>
         <source>Create your explorer</source>
         <translation>Wer bist du?</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+106"/>
         <source>Type your name…</source>
         <translation>Tipp deinen Namen…</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -639,7 +964,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+271"/>
         <source>Badges</source>
         <translation>Abzeichen</translation>
     </message>
@@ -647,7 +972,12 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+16"/>
+        <source>Play %1</source>
+        <translation>%1 spielen</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>PLAY  ▶</source>
         <translation>SPIELEN  ▶</translation>
     </message>
@@ -708,7 +1038,12 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GameOverCard</name>
     <message>
-        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+48"/>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Best: %1</source>
         <translation>Rekord: %1</translation>
     </message>
@@ -721,7 +1056,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Quit</source>
         <translation>Aufhören</translation>
     </message>
@@ -744,15 +1079,20 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Nochmal  (Leertaste)</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 seconds left</source>
+        <translation>Sekunden übrig: %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -760,7 +1100,12 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>🔥 Combo ×%1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Playing with: %1</source>
         <translation>Im Spiel: %1</translation>
     </message>
@@ -783,7 +1128,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GameStartCard</name>
     <message>
-        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+70"/>
         <source>Start!  (press space)</source>
         <translation>Los!  (Leertaste drücken)</translation>
     </message>
@@ -791,14 +1136,19 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+35"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 Die Spielhalle</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Games use the keys you&apos;ve learned: %1</source>
         <translation>Die Spiele nutzen deine gelernten Tasten: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scroll the games</source>
+        <translation>Spiele scrollen</translation>
     </message>
 </context>
 <context>
@@ -863,7 +1213,7 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Löse diese Aufgabe, dann siehst du, wie weit jeder Entdecker ist.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>Not quite — here is another one.</source>
         <translation>Nicht ganz – hier kommt eine neue Aufgabe.</translation>
     </message>
@@ -881,7 +1231,7 @@ Mit jeder Runde wird das Muster länger!</translation>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+85"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 Fortschritt für Erwachsene</translation>
     </message>
@@ -908,7 +1258,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+17"/>
         <source>%1  ·  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -947,15 +1297,15 @@ Mit jeder Runde wird das Muster länger!</translation>
         <translation>Noch keine Spiele gespielt.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+80"/>
         <source>▼ More below</source>
-        <translation type="unfinished"></translation>
+        <translation>▼ Weiter unten</translation>
     </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+161"/>
         <source>Space</source>
         <translation>Leertaste</translation>
     </message>
@@ -1022,6 +1372,22 @@ Mit jeder Runde wird das Muster länger!</translation>
         <location line="+1"/>
         <source>; </source>
         <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>HeartsStatus</name>
+    <message>
+        <location filename="../src/games/frame/HeartsStatus.qml" line="+14"/>
+        <source>Lives: %1 of %2</source>
+        <translation>Herzen: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTextsCard</name>
+    <message>
+        <location filename="../src/ui/home/HomeTextsCard.qml" line="+38"/>
+        <source>Practice from home</source>
+        <translation>Texte von zu Hause</translation>
     </message>
 </context>
 <context>
@@ -1177,10 +1543,10 @@ Wie viele schaffst du in 60 Sekunden?</translation>
         <location line="+236"/>
         <source>altgr</source>
         <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>altgr</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+214"/>
         <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
         <translation>Drück  %1  mit deinem %2  (halte UMSCHALT mit dem anderen kleinen Finger!)</translation>
     </message>
@@ -1203,7 +1569,7 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location line="-3"/>
         <source>Press  %1  and then  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück  %1  und dann  %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1218,12 +1584,50 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location line="+2"/>
         <source>  (hold ALTGR with your right thumb!)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (halte ALTGR mit dem rechten Daumen!)</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-117"/>
         <source>SPACE</source>
         <translation>LEERTASTE</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/KeyboardPanel.qml" line="+23"/>
+        <source>The lessons and the keyboard on screen now follow %1.</source>
+        <translation>Die Lektionen und die Bildschirmtastatur passen jetzt zu: %1.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The lessons and the keyboard on screen are for: %1</source>
+        <translation>Die Lektionen und die Bildschirmtastatur passen zu: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the one printed on the keys. Changing it takes effect at once for every explorer; stars already earned stay.</source>
+        <translation>Wähl die Belegung, die auf den Tasten steht. Die Änderung gilt sofort für alle Entdecker; schon verdiente Sterne bleiben erhalten.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Find a keyboard: German, French, Dvorak…</source>
+        <translation>Suche auf Englisch: German, French, Dvorak…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reading the list of keyboards…</source>
+        <translation>Die Liste der Tastaturen wird gelesen…</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Problem: %1</source>
+        <translation>Problem: %1</translation>
     </message>
 </context>
 <context>
@@ -1235,14 +1639,43 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     </message>
 </context>
 <context>
+    <name>LayoutNotice</name>
+    <message>
+        <location filename="../src/ui/keyboard/LayoutNotice.qml" line="+29"/>
+        <source>🙂 Your keyboard has switched to other letters. Ask a grown-up to switch it back to %1.</source>
+        <translation>🙂 Deine Tastatur ist auf andere Buchstaben umgesprungen. Bitte einen Erwachsenen, sie wieder auf %1 zu stellen.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonBubble</name>
+    <message>
+        <location filename="../src/ui/learn/LessonBubble.qml" line="+26"/>
+        <source>Start lesson: %1</source>
+        <translation>Lektion starten: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Locked lesson: %1</source>
+        <translation>Noch verschlossen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LessonListView</name>
+    <message>
+        <location filename="../src/ui/learn/LessonListView.qml" line="+40"/>
+        <source>Scroll the map</source>
+        <translation>Karte scrollen</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+57"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>wpm</source>
         <translation>WpM</translation>
     </message>
@@ -1250,6 +1683,22 @@ Wie viele schaffst du in 60 Sekunden?</translation>
         <location line="+6"/>
         <source>accuracy</source>
         <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Line: %1</source>
+        <extracomment>The drill line a screen reader reads, then the key to type now</extracomment>
+        <translation>Zeile: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line: %1. Next key: %2</source>
+        <translation>Zeile: %1. Nächste Taste: %2</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1304,30 +1753,212 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+43"/>
         <source>Taking a break?</source>
         <translation>Kleine Pause?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>(esc to pause and resume)</source>
         <translation>(Esc für Pause und weiter)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Leave lesson</source>
         <translation>Lektion verlassen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keep going!</source>
         <translation>Weitermachen!</translation>
     </message>
 </context>
 <context>
-    <name>ProfileCard</name>
+    <name>PracticeTextFileDialog</name>
     <message>
-        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/grownups/PracticeTextFileDialog.qml" line="+12"/>
+        <source>Read a practice text from a file</source>
+        <translation>Einen Übungstext aus einer Datei laden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plain text (%1)</source>
+        <translation>Textdateien (%1)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All files (%1)</source>
+        <translation>Alle Dateien (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTextsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PracticeTextsPanel.qml" line="+55"/>
+        <source>Texts from home for %1</source>
+        <translation>Texte von zu Hause für %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 finds these on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>%1 findet sie auf der Startseite unter „Texte von zu Hause“.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A text from home</source>
+        <translation>Ein Text von zu Hause</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Type or paste a text here, or read one from a file…</source>
+        <translation>Tipp oder füge hier einen Text ein, oder lies einen aus einer Datei…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Use the plain form</source>
+        <translation>Die einfache Form nehmen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Leave it out</source>
+        <translation>Weglassen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>What %1 will type:</source>
+        <translation>Das tippt %1:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save this text</source>
+        <translation>Diesen Text speichern</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>📄 Read from a file…</source>
+        <translation>📄 Aus einer Datei lesen…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Problem: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutFileDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutFileDialog.qml" line="+14"/>
+        <source>Save a report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Urkunde speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document (%1)</source>
+        <translation>PDF-Dokument (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutsPanel.qml" line="+47"/>
+        <source>Save a report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Urkunde speichern</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name of the file</source>
+        <translation>Name der Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No folders or PDF files here yet.</source>
+        <translation>Hier gibt es noch keine Ordner oder PDF-Dateien.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>“%1” is already there. Replace it?</source>
+        <translation>„%1“ gibt es hier schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>To print</source>
+        <translation>Zum Ausdrucken</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>📄 Save a report…</source>
+        <translation>📄 Bericht speichern…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>🖨️ Print…</source>
+        <translation>🖨️ Drucken…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A certificate comes with each unit finished: none yet.</source>
+        <translation>Für jede geschaffte Welt gibt es eine Urkunde – bisher noch keine.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificates for the units finished:</source>
+        <translation>Urkunden für die geschafften Welten:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>🏅 %1 %2…</source>
+        <translation>🏅 %1 %2…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Writing the file…</source>
+        <translation>Die Datei wird geschrieben…</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message numerus="yes">
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+24"/>
+        <source>%1, %n star(s)</source>
+        <extracomment>A profile card for a screen reader: &quot;Mia, 12 stars&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n Stern</numerusform>
+            <numerusform>%1, %n Sterne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, best speed %2</source>
+        <extracomment>%1 is the explorer&apos;s animal, %2 their best speed in words per minute.</extracomment>
+        <translation>%1, bestes Tempo %2 Wörter pro Minute</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Remove %1</source>
         <translation>%1 entfernen</translation>
     </message>
@@ -1350,7 +1981,13 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>ProfileChip</name>
     <message>
-        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <location filename="../src/app/ProfileChip.qml" line="+19"/>
+        <source>%1 the %2: switch player, sound and voice</source>
+        <extracomment>The profile chip, for a screen reader: %1 is the explorer&apos;s name, %2 their animal.</extracomment>
+        <translation>%1 als %2: Spieler wechseln, Ton und Stimme</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>Switch player</source>
         <translation>Spieler wechseln</translation>
     </message>
@@ -1383,18 +2020,18 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+58"/>
         <source>Who&apos;s typing today?</source>
         <translation>Wer tippt heute?</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>For grown-ups 🔐</source>
         <translation>Für Erwachsene 🔐</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+30"/>
+        <location line="+16"/>
+        <location line="+35"/>
         <source>New Explorer</source>
         <translation>Neu dabei</translation>
     </message>
@@ -1408,9 +2045,50 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     </message>
 </context>
 <context>
-    <name>ResultsOverlay</name>
+    <name>ReportPdf</name>
     <message>
-        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="+156"/>
+        <source>The latest lesson or practice.</source>
+        <translation>Die letzte Lektion oder Übung.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The latest %1 lessons and practices, oldest on the left.</source>
+        <translation>Die letzten %1 Lektionen und Übungen, die ältesten links.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 minute in the last four weeks.</source>
+        <translation>%1 Minute in den letzten vier Wochen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes in the last four weeks.</source>
+        <translation>%1 Minuten in den letzten vier Wochen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day in a row.</source>
+        <translation>%1 Tag am Stück.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days in a row.</source>
+        <translation>%1 Tage am Stück.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+63"/>
+        <source>%n of 3 stars</source>
+        <translation>
+            <numerusform>%n von 3 Sternen</numerusform>
+            <numerusform>%n von 3 Sternen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>words / min</source>
         <translation>Wörter / Min.</translation>
     </message>
@@ -1425,7 +2103,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
         <translation>Tasten getippt</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>New badges!</source>
         <translation>Neue Abzeichen!</translation>
     </message>
@@ -1435,7 +2113,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
         <translation>Neues Abzeichen!</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
         <translation>🎁 Such dir ein Bonusspiel aus – das macht deine neuen Tasten extra stark! 💪</translation>
     </message>
@@ -1553,59 +2231,59 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
 <context>
     <name>SaveCopyDialog</name>
     <message>
-        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+22"/>
         <source>Save a copy of the household</source>
-        <translation type="unfinished">Eine Kopie der Familiendaten speichern</translation>
+        <translation>Eine Kopie der Familiendaten speichern</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+73"/>
         <source>⬆ Up</source>
-        <translation type="unfinished"></translation>
+        <translation>⬆ Nach oben</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="-80"/>
         <source>No folders or copies here yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es noch keine Ordner oder Kopien.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+177"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-178"/>
         <source>Name of the copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Kopie</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
         <source>“%1” is already there. Replace it with this copy?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gibt es hier schon. Durch diese Kopie ersetzen?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+229"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1665,14 +2343,51 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
     </message>
 </context>
 <context>
+    <name>SpokenHelpPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/SpokenHelpPanel.qml" line="+47"/>
+        <source>🗣 Read aloud for %1</source>
+        <translation>🗣 Vorlesen für %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>With the voice on, the narrator can help a child who cannot read yet or cannot see the screen well. The lessons&apos; own words always come first.</source>
+        <translation>Ist die Stimme an, kann der Erzähler einem Kind helfen, das noch nicht lesen kann oder den Bildschirm schlecht sieht. Was die Lektionen selbst sagen, hat immer Vorrang.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Say names</source>
+        <translation>Namen ansagen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Say the next key</source>
+        <translation>Nächste Taste ansagen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
+        <translation>Namen: Bekommt ein Knopf oder eine Karte den Fokus oder ruht der Mauszeiger darauf, sagt der Erzähler den Namen. Nächste Taste: In einer Übung sagt er jede Taste an, sobald sie dran ist.</translation>
+    </message>
+</context>
+<context>
+    <name>StatCard</name>
+    <message>
+        <location filename="../src/ui/widgets/StatCard.qml" line="+19"/>
+        <source>%1: %2</source>
+        <extracomment>A statistic for a screen reader: %1 is what it counts, %2 the number.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+46"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Knifflige Tasten üben</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Let&apos;s practise ▶</source>
         <translation>Los geht&apos;s ▶</translation>
     </message>
@@ -1707,12 +2422,13 @@ Heute lernen deine Finger %2.</translation>
         <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
 Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg deine Finger auf die leuchtende GRUNDREIHE.
+Spürst du die kleinen Knubbel auf %1 und %2? Genau da sitzen deine Zeigefinger.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg zuerst deine Finger auf die Grundreihe. Spürst du die kleinen Knubbel auf %1 und %2? Genau da sitzen deine Zeigefinger.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1753,290 +2469,289 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
     <message>
         <location line="+16"/>
         <source>colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelpunkt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Anführungszeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>underscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>equals sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichheitszeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>plus sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluszeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>slash</source>
-        <translation type="unfinished">Schrägstrich</translation>
+        <translation>Schrägstrich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>umgekehrter Schrägstrich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>vertical bar</source>
-        <translation type="unfinished"></translation>
+        <translation>senkrechter Strich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>runde Klammer auf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>runde Klammer zu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>eckige Klammer auf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>eckige Klammer zu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left brace</source>
-        <translation type="unfinished"></translation>
+        <translation>geschweifte Klammer auf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right brace</source>
-        <translation type="unfinished"></translation>
+        <translation>geschweifte Klammer zu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>less-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleiner-als-Zeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>greater-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Größer-als-Zeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>at sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammeraffe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hash sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Dollarzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>percent sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Zirkumflex</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ampersand</source>
-        <translation type="unfinished"></translation>
+        <translation>Und-Zeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>asterisk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>Akut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>umlaut</source>
-        <translation type="unfinished"></translation>
+        <translation>Umlautpunkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>section sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragrafenzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>degree sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>one half</source>
-        <translation type="unfinished"></translation>
+        <translation>Einhalb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>pound sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfundzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>euro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Eurozeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinalzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>feminine ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>weibliches Ordinalzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>micro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrozeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted exclamation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>umgedrehtes Ausrufezeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>umgedrehtes Fragezeichen</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+96"/>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>scharfes S</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="+2"/>
         <source>A E</source>
-        <translation type="unfinished"></translation>
+        <translation>A E</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O E</source>
-        <translation type="unfinished"></translation>
+        <translation>O E</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>durchgestrichenes O</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>L with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>durchgestrichenes L</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>D with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>durchgestrichenes D</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 with grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Gravis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Akut</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with circumflex</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Zirkumflex</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Tilde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 with umlaut</source>
         <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Umlaut</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ring</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Kringel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with double acute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Doppelakut</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with caron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Hatschek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with cedilla</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Cedille</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ogonek</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Ogonek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with dot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Punkt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with breve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Bogen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with macron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Strich darüber</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2069,22 +2784,7 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
         <translation>Fragezeichen</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>hyphen</source>
-        <translation>Bindestrich</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down question mark</source>
-        <translation>umgedrehtes Fragezeichen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down exclamation mark</source>
-        <translation>umgedrehtes Ausrufezeichen</translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="+20"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 und %2</translation>
@@ -2157,7 +2857,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::AppStore</name>
     <message>
-        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <location filename="../src/store/appstore.cpp" line="+124"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
         <translation>Tapalong kann gerade nicht speichern: %1. Dein Fortschritt bleibt sicher, solange Tapalong offen ist, und wird gespeichert, sobald es wieder klappt.</translation>
     </message>
@@ -2165,7 +2865,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+126"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>Die Kopie ließ sich dort nicht speichern. Versuch einen anderen Ordner.</translation>
     </message>
@@ -2254,7 +2954,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+20"/>
         <source>%1 of %n lesson(s) finished</source>
         <translation>
             <numerusform>%1 von %n Lektion geschafft</numerusform>
@@ -2262,7 +2962,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>%1 world</source>
         <translation>Welt: %1</translation>
     </message>
@@ -2270,6 +2970,11 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <location line="+3"/>
         <source>Start  ▶</source>
         <translation>Los  ▶</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start lesson: %1</source>
+        <translation>Lektion starten: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2282,7 +2987,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>Lektionen wiederholen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stars</source>
         <translation>Sterne</translation>
     </message>
@@ -2310,7 +3015,17 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
 <context>
     <name>tapalong::GameFrame</name>
     <message>
-        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <location filename="../src/games/frame/gameframe.cpp" line="+158"/>
+        <source>Game over! You scored %1.</source>
+        <translation>Spiel vorbei! Deine Punktzahl: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A new high score!</source>
+        <translation>Ein neuer Rekord!</translation>
+    </message>
+    <message>
+        <location line="+159"/>
         <source>🎁 Bonus Round · %1</source>
         <translation>🎁 Bonusrunde · %1</translation>
     </message>
@@ -2325,7 +3040,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>alle deine Buchstaben!</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>🏆 NEW HIGH SCORE!</source>
         <translation>🏆 NEUER REKORD!</translation>
     </message>
@@ -2371,17 +3086,17 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+6"/>
         <source>dashes: each lesson&apos;s goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Striche: das Ziel jeder Lektion</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>rings: tricky-key practice (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringe: Übungen mit kniffligen Tasten (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  ·  </source>
-        <translation type="unfinished"></translation>
+        <translation>  ·  </translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2445,9 +3160,40 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     </message>
 </context>
 <context>
-    <name>tapalong::LessonController</name>
+    <name>tapalong::KeyboardChoice</name>
     <message>
-        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/keyboard/keyboardchoice.cpp" line="+248"/>
+        <source>The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. The keyboard stays %2.</source>
+        <translation>Lektionen für %1 gibt es noch nicht: Tapalong bringt bisher nur lateinische Buchstaben bei. Die Tastatur bleibt bei %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>This computer&apos;s keyboard data does not know %1. The keyboard stays %2.</source>
+        <translation>Die Tastaturdaten dieses Computers kennen %1 nicht. Die Tastatur bleibt bei %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The keyboard can be changed once the lesson or game is over.</source>
+        <translation>Die Tastatur lässt sich ändern, sobald die Lektion oder das Spiel vorbei ist.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+333"/>
+        <source>Line done! %n more to go.</source>
+        <translation>
+            <numerusform>Zeile geschafft! Nur noch %n übrig.</numerusform>
+            <numerusform>Zeile geschafft! Noch %n Zeilen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 words a minute, %2 percent right.</source>
+        <translation>%1 Wörter pro Minute, %2 Prozent richtig.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Amazing! You earned all three stars!</source>
         <translation>Wahnsinn! Du hast alle drei Sterne geholt!</translation>
     </message>
@@ -2477,9 +3223,280 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <translation>Lektion geschafft! ✅</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>Drill %1 of %2</source>
         <translation>Übung %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::PracticeTextEditor</name>
+    <message>
+        <location filename="../src/ui/grownups/practicetexteditor.cpp" line="+29"/>
+        <source>The file could not be opened (%1).</source>
+        <translation>Die Datei ließ sich nicht öffnen (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This file is too long for a practice text: a text from home holds at most %1 characters. Copy the part you want into the box instead.</source>
+        <translation>Diese Datei ist zu lang für einen Übungstext: Ein Text von zu Hause hat höchstens %1 Zeichen. Kopier lieber den Teil, den du brauchst, in das Feld.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>This file is not plain text in UTF-8, so Tapalong cannot read it. Save it as plain text (UTF-8) and try again.</source>
+        <translation>Diese Datei ist kein reiner Text in UTF-8, darum kann Tapalong sie nicht lesen. Speichere sie als reinen Text (UTF-8) und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%2 (%1 time) is left out: no key types it</source>
+        <translation>%2 (%1-mal) fällt weg: Dafür gibt es keine Taste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out: no key types it</source>
+        <translation>%2 (%1-mal) fällt weg: Dafür gibt es keine Taste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) is left out</source>
+        <translation>%2 (%1-mal) fällt weg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out</source>
+        <translation>%2 (%1-mal) fällt weg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) becomes %3</source>
+        <translation>%2 (%1-mal) wird zu %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) becomes %3</source>
+        <translation>%2 (%1-mal) wird zu %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Some characters cannot be typed on this keyboard; each is shown below with what happens to it.</source>
+        <translation>Manche Zeichen lassen sich auf dieser Tastatur nicht tippen. Unten steht bei jedem, was mit ihm passiert.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 invisible control character was taken out.</source>
+        <translation>%1 unsichtbares Steuerzeichen wurde entfernt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 invisible control characters were taken out.</source>
+        <translation>%1 unsichtbare Steuerzeichen wurden entfernt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The text is %1 characters long; a text from home holds at most %2, so it ends at &quot;%3&quot;.</source>
+        <translation>Der Text ist %1 Zeichen lang; ein Text von zu Hause hat höchstens %2, darum endet er bei „%3“.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>There is nothing to type in this text yet.</source>
+        <translation>In diesem Text gibt es noch nichts zu tippen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
+        <translation>%1 hat schon %2 Texte, mehr hebt Tapalong für einen Entdecker nicht auf. Entferne einen, dann passt ein neuer hinein.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved. %1 finds it on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>Gespeichert. %1 findet ihn auf der Startseite unter „Texte von zu Hause“.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::Printouts</name>
+    <message>
+        <location filename="../src/ui/grownups/printouts.cpp" line="+94"/>
+        <source>Tapalong report %1 %2.pdf</source>
+        <translation>Tapalong-Bericht %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Tapalong certificate %1 %2.pdf</source>
+        <translation>Tapalong-Urkunde %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file could not be saved there. Try another folder.</source>
+        <translation>Die Datei ließ sich dort nicht speichern. Versuch einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ReportPdf</name>
+    <message>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="-81"/>
+        <source>Speed (words per minute)</source>
+        <translation>Tempo (Wörter pro Minute)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Accuracy (%)</source>
+        <translation>Genauigkeit (%)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>No lessons yet.</source>
+        <translation>Noch keine Lektionen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dashes: each lesson&apos;s goal.</source>
+        <translation>Striche: das Ziel jeder Lektion.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Latest: %1 wpm at %2% accuracy.</source>
+        <translation>Zuletzt: %1 WpM bei %2&#xa0;% Genauigkeit.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Practice per day, the last four weeks</source>
+        <translation>Übungszeit pro Tag in den letzten vier Wochen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Under a minute in the last four weeks.</source>
+        <translation>Weniger als eine Minute in den letzten vier Wochen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No streak right now.</source>
+        <translation>Gerade keine Serie.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>rarely missed</source>
+        <translation>selten daneben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sometimes</source>
+        <translation>manchmal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>often</source>
+        <translation>oft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not typed yet</source>
+        <translation>noch nicht getippt</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation>%1 (%2&#xa0;% daneben, oft %3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation>%1 (%2&#xa0;% daneben)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation>Noch keine kniffligen Tasten – das zeigt sich beim Weitertippen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation>Die kniffligsten Tasten: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Stars per unit</source>
+        <translation>Sterne pro Welt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Badges</source>
+        <translation>Abzeichen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>earned %1</source>
+        <translation>erhalten am %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No badges yet.</source>
+        <translation>Noch keine Abzeichen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tapalong report for %1</source>
+        <translation>Tapalong-Bericht für %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1&apos;s typing report</source>
+        <translation>Tippbericht für %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong, %1</source>
+        <translation>Tapalong, %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Certificate for %1</source>
+        <translation>Urkunde für %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Certificate</source>
+        <translation>Urkunde</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>finished the unit</source>
+        <extracomment>On a certificate, above the unit&apos;s name: &quot;Mia finished the unit&quot;</extracomment>
+        <translation>hat diese Welt geschafft</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 of %2 stars</source>
+        <translation>%1 von %2 Sternen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on %1</source>
+        <extracomment>On a certificate: the day the unit was finished, &quot;on Monday, 7 December 2026&quot;</extracomment>
+        <translation>am %1</translation>
     </message>
 </context>
 <context>
@@ -2498,7 +3515,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+11"/>
         <source>A quick drill on %1, the key that trips you up most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kurze Übung mit %1 – der Taste, bei der du am häufigsten stolperst.</translation>
     </message>
     <message>
         <location line="+2"/>

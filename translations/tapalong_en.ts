@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AvatarNames</name>
+    <message>
+        <location filename="../src/ui/widgets/avatarnames.cpp" line="+18"/>
+        <source>fox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>panda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unicorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>frog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tiger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>octopus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dinosaur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>koala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>penguin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>owl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>whale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>butterfly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ladybird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rabbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>monkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>long-necked dinosaur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>flamingo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hamster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turtle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>shark</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
@@ -111,9 +234,46 @@
     </message>
 </context>
 <context>
+    <name>BadgeChip</name>
+    <message>
+        <location filename="../src/ui/widgets/BadgeChip.qml" line="+15"/>
+        <source>%1, earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, not earned yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BadgeShelf</name>
+    <message>
+        <location filename="../src/ui/home/BadgeShelf.qml" line="+43"/>
+        <source>Badges</source>
+        <extracomment>The badge shelf for a screen reader; %1 is the badge that has the keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Badges: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, not earned yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+38"/>
+        <location filename="../src/store/badges.cpp" line="+39"/>
         <source>First Steps</source>
         <translation type="unfinished"></translation>
     </message>
@@ -272,11 +432,27 @@
         <source>Score 500+ in any game</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+43"/>
+        <source>New badge: %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
+        <source>%1. %2 the %3: %4 (you)</source>
+        <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1. %2 the %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>YOU</source>
         <translation type="unfinished"></translation>
     </message>
@@ -302,15 +478,144 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+26"/>
         <source>🏆 Family Champions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Scroll the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ComfortPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/ComfortPanel.qml" line="+67"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>How Tapalong looks for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each choice is kept at once; %1&apos;s screens follow it straight away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reading font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rounded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Jump, quick fox! 123</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Text size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Finger colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Safe colours can be told apart by every kind of colour vision, and each key also carries its finger&apos;s shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <source>Usual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Safe, with shapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calm: no confetti, twinkling, bouncing or shaking; things fade in and out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lively</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gentle: falling and moving things go slower, for more time to find each key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Usual pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gentle pace</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+51"/>
+        <location filename="../src/app/commandline.cpp" line="+53"/>
         <source>Show this help and exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -335,13 +640,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>With --print-course: the course in this language (en, de, fr or es), its words and its titles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+7"/>
         <source>A typing tutor for children: touch typing in 26 lessons,
 with stars, badges and five arcade games.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -358,6 +673,11 @@ with stars, badges and five arcade games.</source>
     <message>
         <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>There is no course in the language &apos;%1&apos;: the languages are %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -416,7 +736,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+63"/>
         <source>Home Row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -576,7 +896,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+103"/>
         <source>comma</source>
         <translation type="unfinished"></translation>
     </message>
@@ -607,21 +927,26 @@ Patterns grow longer each round!</source>
         <source>Tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/curriculum/textcheck.cpp" line="+187"/>
+        <source>Practice from home</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+82"/>
         <source>Create your explorer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+106"/>
         <source>Type your name…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -634,7 +959,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+271"/>
         <source>Badges</source>
         <translation type="unfinished"></translation>
     </message>
@@ -642,7 +967,12 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+16"/>
+        <source>Play %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>PLAY  ▶</source>
         <translation type="unfinished"></translation>
     </message>
@@ -703,7 +1033,12 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameOverCard</name>
     <message>
-        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+48"/>
+        <source>Score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Best: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -716,7 +1051,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -739,14 +1074,19 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 seconds left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -755,7 +1095,12 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Playing with: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -778,7 +1123,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GameStartCard</name>
     <message>
-        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+70"/>
         <source>Start!  (press space)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -786,13 +1131,18 @@ Patterns grow longer each round!</source>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+35"/>
         <source>🎮 The Arcade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Games use the keys you&apos;ve learned: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scroll the games</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -858,7 +1208,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>Not quite — here is another one.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -876,7 +1226,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+85"/>
         <source>📈 Progress for grown-ups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,7 +1292,7 @@ Patterns grow longer each round!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+80"/>
         <source>▼ More below</source>
         <translation type="unfinished"></translation>
     </message>
@@ -950,7 +1300,7 @@ Patterns grow longer each round!</source>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+161"/>
         <source>Space</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1017,6 +1367,22 @@ Patterns grow longer each round!</source>
             <numerusform>%1 practised %n day this week</numerusform>
             <numerusform>%1 practised %n days this week</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>HeartsStatus</name>
+    <message>
+        <location filename="../src/games/frame/HeartsStatus.qml" line="+14"/>
+        <source>Lives: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HomeTextsCard</name>
+    <message>
+        <location filename="../src/ui/home/HomeTextsCard.qml" line="+38"/>
+        <source>Practice from home</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1171,7 +1537,7 @@ How many can you bonk in 60 seconds?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+214"/>
         <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1212,8 +1578,46 @@ How many can you bonk in 60 seconds?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-117"/>
         <source>SPACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/KeyboardPanel.qml" line="+23"/>
+        <source>The lessons and the keyboard on screen now follow %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The lessons and the keyboard on screen are for: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the one printed on the keys. Changing it takes effect at once for every explorer; stars already earned stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Find a keyboard: German, French, Dvorak…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reading the list of keyboards…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Problem: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1226,20 +1630,65 @@ How many can you bonk in 60 seconds?</source>
     </message>
 </context>
 <context>
+    <name>LayoutNotice</name>
+    <message>
+        <location filename="../src/ui/keyboard/LayoutNotice.qml" line="+29"/>
+        <source>🙂 Your keyboard has switched to other letters. Ask a grown-up to switch it back to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonBubble</name>
+    <message>
+        <location filename="../src/ui/learn/LessonBubble.qml" line="+26"/>
+        <source>Start lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Locked lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonListView</name>
+    <message>
+        <location filename="../src/ui/learn/LessonListView.qml" line="+40"/>
+        <source>Scroll the map</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+57"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>wpm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
         <source>accuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Line: %1</source>
+        <extracomment>The drill line a screen reader reads, then the key to type now</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line: %1. Next key: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1291,30 +1740,212 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+43"/>
         <source>Taking a break?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>(esc to pause and resume)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Leave lesson</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keep going!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>ProfileCard</name>
+    <name>PracticeTextFileDialog</name>
     <message>
-        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/grownups/PracticeTextFileDialog.qml" line="+12"/>
+        <source>Read a practice text from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plain text (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTextsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PracticeTextsPanel.qml" line="+55"/>
+        <source>Texts from home for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 finds these on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A text from home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Type or paste a text here, or read one from a file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Use the plain form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Leave it out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>What %1 will type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>📄 Read from a file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutFileDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutFileDialog.qml" line="+14"/>
+        <source>Save a report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutsPanel.qml" line="+47"/>
+        <source>Save a report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No folders or PDF files here yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>“%1” is already there. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>To print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>📄 Save a report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>🖨️ Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A certificate comes with each unit finished: none yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificates for the units finished:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>🏅 %1 %2…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Writing the file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message numerus="yes">
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+24"/>
+        <source>%1, %n star(s)</source>
+        <extracomment>A profile card for a screen reader: &quot;Mia, 12 stars&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n star</numerusform>
+            <numerusform>%1, %n stars</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, best speed %2</source>
+        <extracomment>%1 is the explorer&apos;s animal, %2 their best speed in words per minute.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Remove %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1337,7 +1968,13 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfileChip</name>
     <message>
-        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <location filename="../src/app/ProfileChip.qml" line="+19"/>
+        <source>%1 the %2: switch player, sound and voice</source>
+        <extracomment>The profile chip, for a screen reader: %1 is the explorer&apos;s name, %2 their animal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>Switch player</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1370,18 +2007,18 @@ You have 3 hearts — good luck, hero!</source>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+58"/>
         <source>Who&apos;s typing today?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>For grown-ups 🔐</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+30"/>
+        <location line="+16"/>
+        <location line="+35"/>
         <source>New Explorer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,9 +2032,50 @@ You have 3 hearts — good luck, hero!</source>
     </message>
 </context>
 <context>
-    <name>ResultsOverlay</name>
+    <name>ReportPdf</name>
     <message>
-        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="+156"/>
+        <source>The latest lesson or practice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The latest %1 lessons and practices, oldest on the left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 minute in the last four weeks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes in the last four weeks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+63"/>
+        <source>%n of 3 stars</source>
+        <translation>
+            <numerusform>%n of 3 stars</numerusform>
+            <numerusform>%n of 3 stars</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>words / min</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1412,7 +2090,7 @@ You have 3 hearts — good luck, hero!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>New badges!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1422,7 +2100,7 @@ You have 3 hearts — good luck, hero!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1536,12 +2214,12 @@ The race starts the moment you type your first correct letter.</source>
 <context>
     <name>SaveCopyDialog</name>
     <message>
-        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+22"/>
         <source>Save a copy of the household</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+73"/>
         <source>⬆ Up</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1551,27 +2229,27 @@ The race starts the moment you type your first correct letter.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="-80"/>
         <source>No folders or copies here yet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+177"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-178"/>
         <source>Name of the copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
         <source>“%1” is already there. Replace it with this copy?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+229"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1648,14 +2326,51 @@ The race starts the moment you type your first correct letter.</source>
     </message>
 </context>
 <context>
+    <name>SpokenHelpPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/SpokenHelpPanel.qml" line="+47"/>
+        <source>🗣 Read aloud for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>With the voice on, the narrator can help a child who cannot read yet or cannot see the screen well. The lessons&apos; own words always come first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Say names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Say the next key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatCard</name>
+    <message>
+        <location filename="../src/ui/widgets/StatCard.qml" line="+19"/>
+        <source>%1: %2</source>
+        <extracomment>A statistic for a screen reader: %1 is what it counts, %2 the number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+46"/>
         <source>🎯 Practise tricky keys</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Let&apos;s practise ▶</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1920,13 +2635,12 @@ Take your time — happy fingers first, speedy fingers later!</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+96"/>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="+2"/>
         <source>A E</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2047,22 +2761,7 @@ Take your time — happy fingers first, speedy fingers later!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>hyphen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down question mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down exclamation mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="+20"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation type="unfinished"></translation>
@@ -2131,7 +2830,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::AppStore</name>
     <message>
-        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <location filename="../src/store/appstore.cpp" line="+124"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2139,7 +2838,7 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/grownups/backup.cpp" line="+135"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+136"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2230,6 +2929,11 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Start lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>🎓  Quest complete!</source>
         <translation type="unfinished"></translation>
@@ -2240,7 +2944,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stars</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2265,7 +2969,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="-40"/>
+        <location line="-42"/>
         <source>%n day(s)</source>
         <translation>
             <numerusform>%n day</numerusform>
@@ -2273,7 +2977,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+20"/>
         <source>%1 of %n lesson(s) finished</source>
         <translation>
             <numerusform>%1 of %n lesson finished</numerusform>
@@ -2284,7 +2988,17 @@ You have 3 hearts — protect your planet, ranger!</source>
 <context>
     <name>tapalong::GameFrame</name>
     <message>
-        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <location filename="../src/games/frame/gameframe.cpp" line="+158"/>
+        <source>Game over! You scored %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A new high score!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+159"/>
         <source>🎁 Bonus Round · %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2299,7 +3013,7 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>🏆 NEW HIGH SCORE!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2419,9 +3133,40 @@ You have 3 hearts — protect your planet, ranger!</source>
     </message>
 </context>
 <context>
-    <name>tapalong::LessonController</name>
+    <name>tapalong::KeyboardChoice</name>
     <message>
-        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/keyboard/keyboardchoice.cpp" line="+248"/>
+        <source>The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. The keyboard stays %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>This computer&apos;s keyboard data does not know %1. The keyboard stays %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The keyboard can be changed once the lesson or game is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+333"/>
+        <source>Line done! %n more to go.</source>
+        <translation>
+            <numerusform>Line done! %n more to go.</numerusform>
+            <numerusform>Line done! %n more to go.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 words a minute, %2 percent right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Amazing! You earned all three stars!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2451,8 +3196,279 @@ You have 3 hearts — protect your planet, ranger!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>Drill %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::PracticeTextEditor</name>
+    <message>
+        <location filename="../src/ui/grownups/practicetexteditor.cpp" line="+29"/>
+        <source>The file could not be opened (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This file is too long for a practice text: a text from home holds at most %1 characters. Copy the part you want into the box instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>This file is not plain text in UTF-8, so Tapalong cannot read it. Save it as plain text (UTF-8) and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%2 (%1 time) is left out: no key types it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out: no key types it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) becomes %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) becomes %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Some characters cannot be typed on this keyboard; each is shown below with what happens to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 invisible control character was taken out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 invisible control characters were taken out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The text is %1 characters long; a text from home holds at most %2, so it ends at &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>There is nothing to type in this text yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved. %1 finds it on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::Printouts</name>
+    <message>
+        <location filename="../src/ui/grownups/printouts.cpp" line="+94"/>
+        <source>Tapalong report %1 %2.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Tapalong certificate %1 %2.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file could not be saved there. Try another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ReportPdf</name>
+    <message>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="-81"/>
+        <source>Speed (words per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Accuracy (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>No lessons yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dashes: each lesson&apos;s goal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Latest: %1 wpm at %2% accuracy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Practice per day, the last four weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Under a minute in the last four weeks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No streak right now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>rarely missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sometimes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>often</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not typed yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Stars per unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Badges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>earned %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No badges yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tapalong report for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1&apos;s typing report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Certificate for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>finished the unit</source>
+        <extracomment>On a certificate, above the unit&apos;s name: &quot;Mia finished the unit&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 of %2 stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on %1</source>
+        <extracomment>On a certificate: the day the unit was finished, &quot;on Monday, 7 December 2026&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

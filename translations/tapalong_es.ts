@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AvatarNames</name>
+    <message>
+        <location filename="../src/ui/widgets/avatarnames.cpp" line="+18"/>
+        <source>fox</source>
+        <translation>zorro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>panda</source>
+        <translation>panda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unicorn</source>
+        <translation>unicornio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>frog</source>
+        <translation>rana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tiger</source>
+        <translation>tigre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>octopus</source>
+        <translation>pulpo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dinosaur</source>
+        <translation>dinosaurio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>koala</source>
+        <translation>koala</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lion</source>
+        <translation>león</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pig</source>
+        <translation>cerdito</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>penguin</source>
+        <translation>pingüino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>owl</source>
+        <translation>búho</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>whale</source>
+        <translation>ballena</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>butterfly</source>
+        <translation>mariposa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ladybird</source>
+        <translation>mariquita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rabbit</source>
+        <translation>conejo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bear</source>
+        <translation>oso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>monkey</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>long-necked dinosaur</source>
+        <translation>dinosaurio de cuello largo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>flamingo</source>
+        <translation>flamenco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hamster</source>
+        <translation>hámster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turtle</source>
+        <translation>tortuga</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bee</source>
+        <translation>abeja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>shark</source>
+        <translation>tiburón</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
@@ -53,7 +176,7 @@
         <location line="+35"/>
         <source>Tapalong backup %1</source>
         <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia de Tapalong %1</translation>
     </message>
     <message>
         <location line="-34"/>
@@ -64,7 +187,7 @@
         <location line="+6"/>
         <source>d MMMM yyyy</source>
         <extracomment>How QDate writes the day a household last played: &quot;7 December 2026&quot;</extracomment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -107,13 +230,50 @@
     <message>
         <location line="+26"/>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeChip</name>
+    <message>
+        <location filename="../src/ui/widgets/BadgeChip.qml" line="+15"/>
+        <source>%1, earned</source>
+        <translation>%1, conseguida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, todavía sin conseguir</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeShelf</name>
+    <message>
+        <location filename="../src/ui/home/BadgeShelf.qml" line="+43"/>
+        <source>Badges</source>
+        <extracomment>The badge shelf for a screen reader; %1 is the badge that has the keyboard.</extracomment>
+        <translation>Insignias</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Badges: %1</source>
+        <translation>Insignias: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, earned</source>
+        <translation>%1, conseguida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, todavía sin conseguir</translation>
     </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+38"/>
+        <location filename="../src/store/badges.cpp" line="+39"/>
         <source>First Steps</source>
         <translation>Primeros pasos</translation>
     </message>
@@ -272,11 +432,27 @@
         <source>Score 500+ in any game</source>
         <translation>Consigue 500 puntos o más en un juego</translation>
     </message>
+    <message>
+        <location line="+43"/>
+        <source>New badge: %1!</source>
+        <translation>¡Insignia nueva: %1!</translation>
+    </message>
 </context>
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
+        <source>%1. %2 the %3: %4 (you)</source>
+        <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
+        <translation>%1. %2, %3: %4 (tú)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1. %2 the %3: %4</source>
+        <translation>%1. %2, %3: %4</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>YOU</source>
         <translation>TÚ</translation>
     </message>
@@ -302,15 +478,144 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+26"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Campeones de la familia</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Scroll the board</source>
+        <translation>Desplazar el tablero</translation>
+    </message>
+</context>
+<context>
+    <name>ComfortPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/ComfortPanel.qml" line="+67"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>How Tapalong looks for %1</source>
+        <translation>Cómo se ve Tapalong para %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each choice is kept at once; %1&apos;s screens follow it straight away.</source>
+        <translation>Cada opción se guarda al momento y las pantallas de %1 cambian enseguida.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reading font</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rounded</source>
+        <translation>Redondeada</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Jump, quick fox! 123</source>
+        <translation>¡Salta, pingüino veloz! 123</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Larger</source>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Finger colours</source>
+        <translation>Colores de los dedos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Safe colours can be told apart by every kind of colour vision, and each key also carries its finger&apos;s shape.</source>
+        <translation>Los colores seguros se distinguen con cualquier tipo de visión del color, y cada tecla lleva además la forma de su dedo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <source>Usual</source>
+        <translation>Habitual</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Safe, with shapes</source>
+        <translation>Seguros, con formas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calm: no confetti, twinkling, bouncing or shaking; things fade in and out.</source>
+        <translation>Tranquilo: sin confeti, destellos, saltos ni sacudidas; las cosas aparecen y desaparecen suavemente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lively</source>
+        <translation>Animado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calm</source>
+        <translation>Tranquilo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gentle: falling and moving things go slower, for more time to find each key.</source>
+        <translation>Suave: lo que cae o se mueve va más despacio, para tener más tiempo de encontrar cada tecla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Usual pace</source>
+        <translation>Ritmo habitual</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gentle pace</source>
+        <translation>Ritmo suave</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+51"/>
+        <location filename="../src/app/commandline.cpp" line="+53"/>
         <source>Show this help and exit.</source>
         <translation>Muestra esta ayuda y termina.</translation>
     </message>
@@ -327,12 +632,22 @@
     <message>
         <location line="+5"/>
         <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --print-course: el curso y el teclado de esta distribución de teclado, como de o us(intl).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>layout</source>
-        <translation type="unfinished"></translation>
+        <translation>distribución</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --print-course: the course in this language (en, de, fr or es), its words and its titles.</source>
+        <translation>Con --print-course: el curso en este idioma (en, de, fr o es), con sus palabras y sus títulos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>language</source>
+        <translation>idioma</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -342,24 +657,29 @@ with stars, badges and five arcade games.</source>
 con estrellas, insignias y cinco juegos.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay curso para la distribución «%1»: Tapalong enseña letras latinas.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The keyboard data knows no layout &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de teclado no conocen la distribución «%1».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es el nombre de una distribución: se escribe como de o us(intl).</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado: «%1».</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>There is no course in the language &apos;%1&apos;: the languages are %2.</source>
+        <translation>No hay curso en el idioma «%1»: los idiomas son %2.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +741,7 @@ Luego escríbela de memoria.
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+63"/>
         <source>Home Row</source>
         <translation>Fila central</translation>
     </message>
@@ -581,52 +901,57 @@ Luego escríbela de memoria.
         <translation>Gran final</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+103"/>
         <source>comma</source>
-        <translation type="unfinished">coma</translation>
+        <translation>coma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>dot</source>
-        <translation type="unfinished"></translation>
+        <translation>punto</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 and %2</source>
         <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Meet %1</source>
         <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hola, %1</translation>
     </message>
     <message>
         <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Teclas difíciles</translation>
     </message>
+    <message>
+        <location filename="../src/curriculum/textcheck.cpp" line="+187"/>
+        <source>Practice from home</source>
+        <translation>Textos de casa</translation>
+    </message>
 </context>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+82"/>
         <source>Create your explorer</source>
         <translation>¡Únete a la aventura!</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+106"/>
         <source>Type your name…</source>
         <translation>Escribe tu nombre…</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -639,7 +964,7 @@ Luego escríbela de memoria.
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+271"/>
         <source>Badges</source>
         <translation>Insignias</translation>
     </message>
@@ -647,7 +972,12 @@ Luego escríbela de memoria.
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+16"/>
+        <source>Play %1</source>
+        <translation>Jugar a %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>PLAY  ▶</source>
         <translation>JUGAR  ▶</translation>
     </message>
@@ -708,7 +1038,12 @@ Luego escríbela de memoria.
 <context>
     <name>GameOverCard</name>
     <message>
-        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+48"/>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Best: %1</source>
         <translation>Récord: %1</translation>
     </message>
@@ -721,7 +1056,7 @@ Luego escríbela de memoria.
         <translation>En pausa</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -744,15 +1079,20 @@ Luego escríbela de memoria.
         <translation>Otra vez  (espacio)</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 seconds left</source>
+        <translation>Segundos que quedan: %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -760,7 +1100,12 @@ Luego escríbela de memoria.
         <translation>🔥 combo ×%1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Playing with: %1</source>
         <translation>Juegas con: %1</translation>
     </message>
@@ -783,7 +1128,7 @@ Luego escríbela de memoria.
 <context>
     <name>GameStartCard</name>
     <message>
-        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+70"/>
         <source>Start!  (press space)</source>
         <translation>¡A jugar!  (pulsa espacio)</translation>
     </message>
@@ -791,14 +1136,19 @@ Luego escríbela de memoria.
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+35"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 Sala de juegos</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Games use the keys you&apos;ve learned: %1</source>
         <translation>Los juegos usan las teclas que ya sabes: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scroll the games</source>
+        <translation>Desplazar los juegos</translation>
     </message>
 </context>
 <context>
@@ -863,7 +1213,7 @@ Luego escríbela de memoria.
         <translation>Resuelve esta suma para ver el progreso de cada perfil.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>Not quite — here is another one.</source>
         <translation>Casi… Prueba con esta otra.</translation>
     </message>
@@ -881,7 +1231,7 @@ Luego escríbela de memoria.
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+85"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 El progreso de cada perfil</translation>
     </message>
@@ -908,7 +1258,7 @@ Luego escríbela de memoria.
     <message>
         <location line="+17"/>
         <source>%1  ·  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -947,15 +1297,15 @@ Luego escríbela de memoria.
         <translation>Aún no hay partidas.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+80"/>
         <source>▼ More below</source>
-        <translation type="unfinished"></translation>
+        <translation>▼ Hay más abajo</translation>
     </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+161"/>
         <source>Space</source>
         <translation>Espacio</translation>
     </message>
@@ -1022,6 +1372,22 @@ Luego escríbela de memoria.
         <location line="+1"/>
         <source>; </source>
         <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>HeartsStatus</name>
+    <message>
+        <location filename="../src/games/frame/HeartsStatus.qml" line="+14"/>
+        <source>Lives: %1 of %2</source>
+        <translation>Corazones: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTextsCard</name>
+    <message>
+        <location filename="../src/ui/home/HomeTextsCard.qml" line="+38"/>
+        <source>Practice from home</source>
+        <translation>Textos de casa</translation>
     </message>
 </context>
 <context>
@@ -1177,10 +1543,10 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
         <location line="+236"/>
         <source>altgr</source>
         <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>altgr</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+214"/>
         <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
         <translation>Pulsa  %1  con el %2  (¡mantén MAYÚS con el otro meñique!)</translation>
     </message>
@@ -1203,7 +1569,7 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="-3"/>
         <source>Press  %1  and then  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa  %1  y luego  %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1218,12 +1584,50 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="+2"/>
         <source>  (hold ALTGR with your right thumb!)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (¡mantén ALT GR con el pulgar derecho!)</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-117"/>
         <source>SPACE</source>
         <translation>ESPACIO</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/KeyboardPanel.qml" line="+23"/>
+        <source>The lessons and the keyboard on screen now follow %1.</source>
+        <translation>Ahora las lecciones y el teclado en pantalla son para: %1.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The lessons and the keyboard on screen are for: %1</source>
+        <translation>Las lecciones y el teclado en pantalla son para: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the one printed on the keys. Changing it takes effect at once for every explorer; stars already earned stay.</source>
+        <translation>Elige el teclado que coincida con las letras impresas en las teclas. El cambio se aplica al momento a todos los perfiles y se conservan las estrellas ya ganadas.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Find a keyboard: German, French, Dvorak…</source>
+        <translation>Busca un teclado: Spanish, Dvorak…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reading the list of keyboards…</source>
+        <translation>Leyendo la lista de teclados…</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Problem: %1</source>
+        <translation>Problema: %1</translation>
     </message>
 </context>
 <context>
@@ -1235,14 +1639,43 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     </message>
 </context>
 <context>
+    <name>LayoutNotice</name>
+    <message>
+        <location filename="../src/ui/keyboard/LayoutNotice.qml" line="+29"/>
+        <source>🙂 Your keyboard has switched to other letters. Ask a grown-up to switch it back to %1.</source>
+        <translation>🙂 Tu teclado se ha cambiado a otras letras. Pídele a un adulto que lo vuelva a cambiar a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonBubble</name>
+    <message>
+        <location filename="../src/ui/learn/LessonBubble.qml" line="+26"/>
+        <source>Start lesson: %1</source>
+        <translation>Empezar la lección: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Locked lesson: %1</source>
+        <translation>Lección cerrada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LessonListView</name>
+    <message>
+        <location filename="../src/ui/learn/LessonListView.qml" line="+40"/>
+        <source>Scroll the map</source>
+        <translation>Desplazar el mapa</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+57"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>wpm</source>
         <translation>ppm</translation>
     </message>
@@ -1250,6 +1683,22 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
         <location line="+6"/>
         <source>accuracy</source>
         <translation>precisión</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Line: %1</source>
+        <extracomment>The drill line a screen reader reads, then the key to type now</extracomment>
+        <translation>Línea: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line: %1. Next key: %2</source>
+        <translation>Línea: %1. Siguiente tecla: %2</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1304,30 +1753,212 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+43"/>
         <source>Taking a break?</source>
         <translation>¿Un descansito?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>(esc to pause and resume)</source>
         <translation>(esc para pausar y seguir)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Leave lesson</source>
         <translation>Salir de la lección</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keep going!</source>
         <translation>¡A seguir!</translation>
     </message>
 </context>
 <context>
-    <name>ProfileCard</name>
+    <name>PracticeTextFileDialog</name>
     <message>
-        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/grownups/PracticeTextFileDialog.qml" line="+12"/>
+        <source>Read a practice text from a file</source>
+        <translation>Leer un texto de práctica de un archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plain text (%1)</source>
+        <translation>Texto sin formato (%1)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All files (%1)</source>
+        <translation>Todos los archivos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTextsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PracticeTextsPanel.qml" line="+55"/>
+        <source>Texts from home for %1</source>
+        <translation>Textos de casa para %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 finds these on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>%1 los encontrará en la pantalla de inicio, en «Textos de casa».</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A text from home</source>
+        <translation>Un texto de casa</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Type or paste a text here, or read one from a file…</source>
+        <translation>Escribe o pega aquí un texto, o léelo desde un archivo…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Use the plain form</source>
+        <translation>Usar la forma sencilla</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Leave it out</source>
+        <translation>Dejarlo fuera</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>What %1 will type:</source>
+        <translation>Lo que %1 escribirá:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save this text</source>
+        <translation>Guardar este texto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>📄 Read from a file…</source>
+        <translation>📄 Leer desde un archivo…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Problem: %1</source>
+        <translation>Problema: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutFileDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutFileDialog.qml" line="+14"/>
+        <source>Save a report</source>
+        <translation>Guardar un informe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Guardar un diploma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document (%1)</source>
+        <translation>Documento PDF (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutsPanel.qml" line="+47"/>
+        <source>Save a report</source>
+        <translation>Guardar un informe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Guardar un diploma</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name of the file</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No folders or PDF files here yet.</source>
+        <translation>Aquí aún no hay carpetas ni archivos PDF.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>“%1” is already there. Replace it?</source>
+        <translation>«%1» ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>To print</source>
+        <translation>Para imprimir</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>📄 Save a report…</source>
+        <translation>📄 Guardar un informe…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>🖨️ Print…</source>
+        <translation>🖨️ Imprimir…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A certificate comes with each unit finished: none yet.</source>
+        <translation>Cada mundo terminado trae un diploma: todavía no hay ninguno.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificates for the units finished:</source>
+        <translation>Diplomas de los mundos terminados:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>🏅 %1 %2…</source>
+        <translation>🏅 %1 %2…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Writing the file…</source>
+        <translation>Escribiendo el archivo…</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message numerus="yes">
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+24"/>
+        <source>%1, %n star(s)</source>
+        <extracomment>A profile card for a screen reader: &quot;Mia, 12 stars&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n estrella</numerusform>
+            <numerusform>%1, %n estrellas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, best speed %2</source>
+        <extracomment>%1 is the explorer&apos;s animal, %2 their best speed in words per minute.</extracomment>
+        <translation>%1, mejor velocidad %2</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Remove %1</source>
         <translation>Borrar a %1</translation>
     </message>
@@ -1350,7 +1981,13 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>ProfileChip</name>
     <message>
-        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <location filename="../src/app/ProfileChip.qml" line="+19"/>
+        <source>%1 the %2: switch player, sound and voice</source>
+        <extracomment>The profile chip, for a screen reader: %1 is the explorer&apos;s name, %2 their animal.</extracomment>
+        <translation>%1, %2: cambiar de perfil, sonido y voz</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>Switch player</source>
         <translation>Cambiar de perfil</translation>
     </message>
@@ -1383,18 +2020,18 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+58"/>
         <source>Who&apos;s typing today?</source>
         <translation>¿Quién escribe hoy?</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>For grown-ups 🔐</source>
         <translation>Para los mayores 🔐</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+30"/>
+        <location line="+16"/>
+        <location line="+35"/>
         <source>New Explorer</source>
         <translation>Alguien nuevo</translation>
     </message>
@@ -1408,9 +2045,50 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
     </message>
 </context>
 <context>
-    <name>ResultsOverlay</name>
+    <name>ReportPdf</name>
     <message>
-        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="+156"/>
+        <source>The latest lesson or practice.</source>
+        <translation>La última lección o práctica.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The latest %1 lessons and practices, oldest on the left.</source>
+        <translation>Las últimas %1 lecciones y prácticas, las más antiguas a la izquierda.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 minute in the last four weeks.</source>
+        <translation>%1 minuto en las últimas cuatro semanas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes in the last four weeks.</source>
+        <translation>%1 minutos en las últimas cuatro semanas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day in a row.</source>
+        <translation>Racha de %1 día.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days in a row.</source>
+        <translation>Racha de %1 días.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+63"/>
+        <source>%n of 3 stars</source>
+        <translation>
+            <numerusform>%n de 3 estrellas</numerusform>
+            <numerusform>%n de 3 estrellas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>words / min</source>
         <translation>palabras / min</translation>
     </message>
@@ -1425,7 +2103,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
         <translation>teclas pulsadas</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>New badges!</source>
         <translation>¡Insignias nuevas!</translation>
     </message>
@@ -1435,7 +2113,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
         <translation>¡Insignia nueva!</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
         <translation>🎁 Elige un juego extra: ¡tus teclas nuevas se harán superfuertes! 💪</translation>
     </message>
@@ -1553,59 +2231,59 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
 <context>
     <name>SaveCopyDialog</name>
     <message>
-        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+22"/>
         <source>Save a copy of the household</source>
-        <translation type="unfinished">Guardar una copia de todos los perfiles</translation>
+        <translation>Guardar una copia de todos los perfiles</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+73"/>
         <source>⬆ Up</source>
-        <translation type="unfinished"></translation>
+        <translation>⬆ Subir</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="-80"/>
         <source>No folders or copies here yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí aún no hay carpetas ni copias.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+177"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-178"/>
         <source>Name of the copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la copia</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
         <source>“%1” is already there. Replace it with this copy?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya existe. ¿Quieres reemplazarlo por esta copia?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+229"/>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservarlo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
 </context>
 <context>
@@ -1665,14 +2343,51 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenHelpPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/SpokenHelpPanel.qml" line="+47"/>
+        <source>🗣 Read aloud for %1</source>
+        <translation>🗣 Lectura en voz alta para %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>With the voice on, the narrator can help a child who cannot read yet or cannot see the screen well. The lessons&apos; own words always come first.</source>
+        <translation>Con la voz activada, el narrador puede ayudar a quien aún no sabe leer o no ve bien la pantalla. Lo que dicen las lecciones siempre va primero.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Say names</source>
+        <translation>Decir los nombres</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Say the next key</source>
+        <translation>Decir la siguiente tecla</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
+        <translation>Nombres: el narrador dice el nombre de un botón o una tarjeta cuando recibe el foco o cuando el puntero se detiene encima. Siguiente tecla: dice cada tecla del ejercicio cuando le llega el turno.</translation>
+    </message>
+</context>
+<context>
+    <name>StatCard</name>
+    <message>
+        <location filename="../src/ui/widgets/StatCard.qml" line="+19"/>
+        <source>%1: %2</source>
+        <extracomment>A statistic for a screen reader: %1 is what it counts, %2 the number.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+46"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Practica las teclas difíciles</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Let&apos;s practise ▶</source>
         <translation>¡A practicar! ▶</translation>
     </message>
@@ -1707,12 +2422,13 @@ Hoy tus dedos aprenden las teclas %2.</translation>
         <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
 Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoya los dedos en la FILA CENTRAL, la que brilla.
+¿Notas las rayitas de la %1 y la %2? Ahí van tus dedos índices.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero, apoya los dedos en la fila central. ¿Notas las rayitas de la %1 y la %2? Ahí van tus dedos índices.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1753,290 +2469,289 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
     <message>
         <location line="+16"/>
         <source>colon</source>
-        <translation type="unfinished"></translation>
+        <translation>dos puntos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>comillas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>underscore</source>
-        <translation type="unfinished"></translation>
+        <translation>guion bajo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>equals sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo igual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>plus sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo más</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>slash</source>
-        <translation type="unfinished">barra</translation>
+        <translation>barra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>barra invertida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>vertical bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barra vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>abre paréntesis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra paréntesis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>abre corchete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra corchete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left brace</source>
-        <translation type="unfinished"></translation>
+        <translation>abre llave</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right brace</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra llave</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>less-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo menor que</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>greater-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo mayor que</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>at sign</source>
-        <translation type="unfinished"></translation>
+        <translation>arroba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hash sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo numeral</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de dólar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>percent sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de porcentaje</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>caret</source>
-        <translation type="unfinished"></translation>
+        <translation>acento circunflejo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ampersand</source>
-        <translation type="unfinished"></translation>
+        <translation>et</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>asterisk</source>
-        <translation type="unfinished"></translation>
+        <translation>asterisco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>acento grave</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>virgulilla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>tilde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>umlaut</source>
-        <translation type="unfinished"></translation>
+        <translation>diéresis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>section sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de sección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>degree sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de grado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>one half</source>
-        <translation type="unfinished"></translation>
+        <translation>un medio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>pound sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de libra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>euro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de euro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>indicador ordinal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>feminine ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>indicador ordinal femenino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>micro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de micro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted exclamation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de apertura de exclamación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de apertura de interrogación</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+96"/>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>eszett</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="+2"/>
         <source>A E</source>
-        <translation type="unfinished"></translation>
+        <translation>A E</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O E</source>
-        <translation type="unfinished"></translation>
+        <translation>O E</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>O barrada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>L with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>L barrada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>D with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>D barrada</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 with grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con acento grave</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con tilde</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with circumflex</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con acento circunflejo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con virgulilla</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 with umlaut</source>
         <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 con diéresis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ring</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con anillo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with double acute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con doble acento agudo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with caron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con carón</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with cedilla</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con cedilla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ogonek</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con ogonek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with dot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con punto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with breve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con breve</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with macron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con macrón</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2069,22 +2784,7 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
         <translation>signo de interrogación</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>hyphen</source>
-        <translation>guion</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down question mark</source>
-        <translation>signo de apertura de interrogación</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down exclamation mark</source>
-        <translation>signo de apertura de exclamación</translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="+20"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 y %2</translation>
@@ -2157,7 +2857,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::AppStore</name>
     <message>
-        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <location filename="../src/store/appstore.cpp" line="+124"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
         <translation>Tapalong no puede guardar ahora mismo: %1. El progreso está a salvo mientras Tapalong siga abierto y se guardará en cuanto vuelva a funcionar.</translation>
     </message>
@@ -2165,7 +2865,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+126"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>No se pudo guardar la copia ahí. Prueba con otra carpeta.</translation>
     </message>
@@ -2254,7 +2954,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+20"/>
         <source>%1 of %n lesson(s) finished</source>
         <translation>
             <numerusform>%1 de %n lección terminada</numerusform>
@@ -2262,7 +2962,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>%1 world</source>
         <translation>Mundo %1</translation>
     </message>
@@ -2270,6 +2970,11 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <location line="+3"/>
         <source>Start  ▶</source>
         <translation>Empezar  ▶</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start lesson: %1</source>
+        <translation>Empezar la lección: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2282,7 +2987,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>Repetir lecciones</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stars</source>
         <translation>Estrellas</translation>
     </message>
@@ -2310,7 +3015,17 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
 <context>
     <name>tapalong::GameFrame</name>
     <message>
-        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <location filename="../src/games/frame/gameframe.cpp" line="+158"/>
+        <source>Game over! You scored %1.</source>
+        <translation>¡Fin del juego! Tu puntuación: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A new high score!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <location line="+159"/>
         <source>🎁 Bonus Round · %1</source>
         <translation>🎁 Ronda extra · %1</translation>
     </message>
@@ -2325,7 +3040,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>¡todas tus letras!</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>🏆 NEW HIGH SCORE!</source>
         <translation>🏆 ¡NUEVO RÉCORD!</translation>
     </message>
@@ -2371,17 +3086,17 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+6"/>
         <source>dashes: each lesson&apos;s goal</source>
-        <translation type="unfinished"></translation>
+        <translation>rayas: la meta de cada lección</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>rings: tricky-key practice (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>círculos: práctica de teclas difíciles (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  ·  </source>
-        <translation type="unfinished"></translation>
+        <translation>  ·  </translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2445,9 +3160,40 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     </message>
 </context>
 <context>
-    <name>tapalong::LessonController</name>
+    <name>tapalong::KeyboardChoice</name>
     <message>
-        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/keyboard/keyboardchoice.cpp" line="+248"/>
+        <source>The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. The keyboard stays %2.</source>
+        <translation>Todavía no hay lecciones para %1: por ahora, Tapalong enseña letras latinas. El teclado sigue siendo %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>This computer&apos;s keyboard data does not know %1. The keyboard stays %2.</source>
+        <translation>Los datos de teclado de este equipo no conocen %1. El teclado sigue siendo %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The keyboard can be changed once the lesson or game is over.</source>
+        <translation>El teclado se podrá cambiar cuando termine la lección o el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+333"/>
+        <source>Line done! %n more to go.</source>
+        <translation>
+            <numerusform>¡Línea terminada! Queda %n más.</numerusform>
+            <numerusform>¡Línea terminada! Quedan %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 words a minute, %2 percent right.</source>
+        <translation>%1 palabras por minuto y %2 por ciento de aciertos.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Amazing! You earned all three stars!</source>
         <translation>¡Increíble! ¡Las tres estrellas son tuyas!</translation>
     </message>
@@ -2477,9 +3223,280 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
         <translation>¡Lección terminada! ✅</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>Drill %1 of %2</source>
         <translation>Ejercicio %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::PracticeTextEditor</name>
+    <message>
+        <location filename="../src/ui/grownups/practicetexteditor.cpp" line="+29"/>
+        <source>The file could not be opened (%1).</source>
+        <translation>No se pudo abrir el archivo (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This file is too long for a practice text: a text from home holds at most %1 characters. Copy the part you want into the box instead.</source>
+        <translation>Este archivo es demasiado largo para un texto de práctica: un texto de casa admite como máximo %1 caracteres. Copia en el recuadro solo la parte que quieras.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>This file is not plain text in UTF-8, so Tapalong cannot read it. Save it as plain text (UTF-8) and try again.</source>
+        <translation>Este archivo no es texto sin formato en UTF-8, así que Tapalong no puede leerlo. Guárdalo como texto sin formato (UTF-8) y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%2 (%1 time) is left out: no key types it</source>
+        <translation>%2 (%1 vez) se omite: ninguna tecla lo escribe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out: no key types it</source>
+        <translation>%2 (%1 veces) se omite: ninguna tecla lo escribe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) is left out</source>
+        <translation>%2 (%1 vez) se omite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out</source>
+        <translation>%2 (%1 veces) se omite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) becomes %3</source>
+        <translation>%2 (%1 vez) se cambia por %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) becomes %3</source>
+        <translation>%2 (%1 veces) se cambia por %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Some characters cannot be typed on this keyboard; each is shown below with what happens to it.</source>
+        <translation>Algunos caracteres no se pueden escribir con este teclado; abajo verás cada uno y lo que pasa con él.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 invisible control character was taken out.</source>
+        <translation>Se ha quitado %1 carácter de control invisible.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 invisible control characters were taken out.</source>
+        <translation>Se han quitado %1 caracteres de control invisibles.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The text is %1 characters long; a text from home holds at most %2, so it ends at &quot;%3&quot;.</source>
+        <translation>El texto tiene %1 caracteres; un texto de casa admite como máximo %2, así que termina en «%3».</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>There is nothing to type in this text yet.</source>
+        <translation>Este texto todavía no tiene nada que escribir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
+        <translation>%1 ya tiene %2 textos, el máximo por perfil. Borra uno para añadir otro.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved. %1 finds it on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>Guardado. %1 lo encontrará en la pantalla de inicio, en «Textos de casa».</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::Printouts</name>
+    <message>
+        <location filename="../src/ui/grownups/printouts.cpp" line="+94"/>
+        <source>Tapalong report %1 %2.pdf</source>
+        <translation>Informe de Tapalong %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Tapalong certificate %1 %2.pdf</source>
+        <translation>Diploma de Tapalong %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Saved as %1.</source>
+        <translation>Guardado como %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file could not be saved there. Try another folder.</source>
+        <translation>No se pudo guardar el archivo ahí. Prueba con otra carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ReportPdf</name>
+    <message>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="-81"/>
+        <source>Speed (words per minute)</source>
+        <translation>Velocidad (palabras por minuto)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Accuracy (%)</source>
+        <translation>Precisión (%)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>No lessons yet.</source>
+        <translation>Aún no hay lecciones.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dashes: each lesson&apos;s goal.</source>
+        <translation>Rayas: la meta de cada lección.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Latest: %1 wpm at %2% accuracy.</source>
+        <translation>La última: %1&#xa0;ppm con un %2&#xa0;% de precisión.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Practice per day, the last four weeks</source>
+        <translation>Práctica por día en las últimas cuatro semanas</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 min</source>
+        <translation>%1&#xa0;min</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Under a minute in the last four weeks.</source>
+        <translation>Menos de un minuto en las últimas cuatro semanas.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No streak right now.</source>
+        <translation>Ahora no hay racha.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>rarely missed</source>
+        <translation>casi nunca falla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sometimes</source>
+        <translation>falla a veces</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>often</source>
+        <translation>falla a menudo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not typed yet</source>
+        <translation>aún sin escribir</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation>%1 (%2&#xa0;% de fallos, a menudo escribe %3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation>%1 (%2&#xa0;% de fallos)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation>Aún no hay teclas difíciles: con más práctica se verá.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation>Teclas más difíciles: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Stars per unit</source>
+        <translation>Estrellas por mundo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Badges</source>
+        <translation>Insignias</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>earned %1</source>
+        <translation>conseguida el %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No badges yet.</source>
+        <translation>Aún no hay insignias.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tapalong report for %1</source>
+        <translation>Informe de Tapalong de %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1&apos;s typing report</source>
+        <translation>Informe de mecanografía de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong, %1</source>
+        <translation>Tapalong, %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Certificate for %1</source>
+        <translation>Diploma para %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Certificate</source>
+        <translation>Diploma</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>finished the unit</source>
+        <extracomment>On a certificate, above the unit&apos;s name: &quot;Mia finished the unit&quot;</extracomment>
+        <translation>ha completado el mundo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 of %2 stars</source>
+        <translation>%1 de %2 estrellas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on %1</source>
+        <extracomment>On a certificate: the day the unit was finished, &quot;on Monday, 7 December 2026&quot;</extracomment>
+        <translation>el %1</translation>
     </message>
 </context>
 <context>
@@ -2498,7 +3515,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+11"/>
         <source>A quick drill on %1, the key that trips you up most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio rápido con %1, la tecla que más te cuesta.</translation>
     </message>
     <message>
         <location line="+2"/>

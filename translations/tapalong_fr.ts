@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AvatarNames</name>
+    <message>
+        <location filename="../src/ui/widgets/avatarnames.cpp" line="+18"/>
+        <source>fox</source>
+        <translation>le renard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>panda</source>
+        <translation>le panda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unicorn</source>
+        <translation>la licorne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>frog</source>
+        <translation>la grenouille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tiger</source>
+        <translation>le tigre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>octopus</source>
+        <translation>la pieuvre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dinosaur</source>
+        <translation>le dinosaure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>koala</source>
+        <translation>le koala</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lion</source>
+        <translation>le lion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pig</source>
+        <translation>le cochon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>penguin</source>
+        <translation>le pingouin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>owl</source>
+        <translation>la chouette</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>whale</source>
+        <translation>la baleine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>butterfly</source>
+        <translation>le papillon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ladybird</source>
+        <translation>la coccinelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rabbit</source>
+        <translation>le lapin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bear</source>
+        <translation>l&apos;ours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>monkey</source>
+        <translation>le singe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>long-necked dinosaur</source>
+        <translation>le diplodocus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>flamingo</source>
+        <translation>le flamant rose</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hamster</source>
+        <translation>le hamster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>turtle</source>
+        <translation>la tortue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bee</source>
+        <translation>l&apos;abeille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>shark</source>
+        <translation>le requin</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <location filename="../src/ui/grownups/backup.cpp" line="+28"/>
@@ -53,7 +176,7 @@
         <location line="+35"/>
         <source>Tapalong backup %1</source>
         <extracomment>The name a backup file is offered under, before &quot;.json&quot;; %1 is the date, 2026-12-07</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde Tapalong %1</translation>
     </message>
     <message>
         <location line="-34"/>
@@ -107,13 +230,50 @@
     <message>
         <location line="+26"/>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeChip</name>
+    <message>
+        <location filename="../src/ui/widgets/BadgeChip.qml" line="+15"/>
+        <source>%1, earned</source>
+        <translation>%1, gagné</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, pas encore gagné</translation>
+    </message>
+</context>
+<context>
+    <name>BadgeShelf</name>
+    <message>
+        <location filename="../src/ui/home/BadgeShelf.qml" line="+43"/>
+        <source>Badges</source>
+        <extracomment>The badge shelf for a screen reader; %1 is the badge that has the keyboard.</extracomment>
+        <translation>Badges</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Badges: %1</source>
+        <translation>Badges&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, earned</source>
+        <translation>%1, gagné</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, not earned yet</source>
+        <translation>%1, pas encore gagné</translation>
     </message>
 </context>
 <context>
     <name>Badges</name>
     <message>
-        <location filename="../src/store/badges.cpp" line="+38"/>
+        <location filename="../src/store/badges.cpp" line="+39"/>
         <source>First Steps</source>
         <translation>Premiers pas</translation>
     </message>
@@ -272,11 +432,27 @@
         <source>Score 500+ in any game</source>
         <translation>Marque 500 points ou plus dans un jeu</translation>
     </message>
+    <message>
+        <location line="+43"/>
+        <source>New badge: %1!</source>
+        <translation>Nouveau badge&#xa0;: %1&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>ChampionRow</name>
     <message>
-        <location filename="../src/ui/champions/ChampionRow.qml" line="+56"/>
+        <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
+        <source>%1. %2 the %3: %4 (you)</source>
+        <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
+        <translation>%1. %2 et %3&#xa0;: %4 (toi)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1. %2 the %3: %4</source>
+        <translation>%1. %2 et %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>YOU</source>
         <translation>TOI</translation>
     </message>
@@ -302,15 +478,144 @@
 <context>
     <name>ChampionsView</name>
     <message>
-        <location filename="../src/ui/champions/ChampionsView.qml" line="+24"/>
+        <location filename="../src/ui/champions/ChampionsView.qml" line="+26"/>
         <source>🏆 Family Champions</source>
         <translation>🏆 Les champions de la famille</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Scroll the board</source>
+        <translation>Faire défiler le classement</translation>
+    </message>
+</context>
+<context>
+    <name>ComfortPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/ComfortPanel.qml" line="+67"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>How Tapalong looks for %1</source>
+        <translation>L&apos;affichage de Tapalong pour %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each choice is kept at once; %1&apos;s screens follow it straight away.</source>
+        <translation>Chaque choix est enregistré tout de suite, et les écrans de %1 changent aussitôt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reading font</source>
+        <translation>Police de lecture</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rounded</source>
+        <translation>Arrondie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Jump, quick fox! 123</source>
+        <translation>Saute, petit zèbre&#xa0;! 123</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Text size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Larger</source>
+        <translation>Très grande</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Finger colours</source>
+        <translation>Couleurs des doigts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Safe colours can be told apart by every kind of colour vision, and each key also carries its finger&apos;s shape.</source>
+        <translation>Les couleurs sûres restent faciles à distinguer, quelle que soit la vision des couleurs, et chaque touche porte aussi la forme de son doigt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <source>Usual</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Safe, with shapes</source>
+        <translation>Sûres, avec des formes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motion</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calm: no confetti, twinkling, bouncing or shaking; things fade in and out.</source>
+        <translation>Calmes&#xa0;: pas de confettis, de scintillements, de rebonds ni de secousses&#xa0;; tout apparaît et disparaît en fondu.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lively</source>
+        <translation>Vives</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calm</source>
+        <translation>Calmes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gentle: falling and moving things go slower, for more time to find each key.</source>
+        <translation>Doux&#xa0;: ce qui tombe ou bouge va plus lentement, pour laisser le temps de trouver chaque touche.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Usual pace</source>
+        <translation>Rythme habituel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gentle pace</source>
+        <translation>Rythme doux</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+51"/>
+        <location filename="../src/app/commandline.cpp" line="+53"/>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
@@ -327,12 +632,22 @@
     <message>
         <location line="+5"/>
         <source>With --print-course: the course and keyboard of this keyboard layout, such as de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --print-course&#xa0;: le cours et le clavier de cette disposition de clavier, par exemple de ou us(intl).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>layout</source>
-        <translation type="unfinished"></translation>
+        <translation>disposition</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --print-course: the course in this language (en, de, fr or es), its words and its titles.</source>
+        <translation>Avec --print-course&#xa0;: le cours dans cette langue (en, de, fr ou es), avec ses mots et ses titres.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>language</source>
+        <translation>langue</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -342,24 +657,29 @@ with stars, badges and five arcade games.</source>
 avec des étoiles, des badges et cinq jeux d&apos;arcade.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de cours pour la disposition «&#xa0;%1&#xa0;»&#xa0;: Tapalong enseigne les lettres latines.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The keyboard data knows no layout &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de clavier ne connaissent aucune disposition «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de disposition&#xa0;: une disposition s&apos;écrit comme de ou us(intl).</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>There is no course in the language &apos;%1&apos;: the languages are %2.</source>
+        <translation>Il n&apos;y a pas de cours dans la langue «&#xa0;%1&#xa0;»&#xa0;: les langues sont %2.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +741,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>Course</name>
     <message>
-        <location filename="../src/curriculum/curriculum.cpp" line="+62"/>
+        <location filename="../src/curriculum/curriculum.cpp" line="+63"/>
         <source>Home Row</source>
         <translation>Rangée de base</translation>
     </message>
@@ -581,52 +901,57 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>Le grand final</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+103"/>
         <source>comma</source>
-        <translation type="unfinished">virgule</translation>
+        <translation>virgule</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>dot</source>
-        <translation type="unfinished"></translation>
+        <translation>point</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 and %2</source>
         <extracomment>A lesson&apos;s keys in its title: &quot;A, Ö and Ä&quot;</extracomment>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Meet %1</source>
         <extracomment>A first lesson&apos;s title: its keys, &quot;F and J&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour %1</translation>
     </message>
     <message>
         <location filename="../src/curriculum/trickykeys.cpp" line="+142"/>
         <source>Tricky keys</source>
         <translation>Touches pièges</translation>
     </message>
+    <message>
+        <location filename="../src/curriculum/textcheck.cpp" line="+187"/>
+        <source>Practice from home</source>
+        <translation>Textes de la maison</translation>
+    </message>
 </context>
 <context>
     <name>CreateProfileSheet</name>
     <message>
-        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+63"/>
+        <location filename="../src/ui/picker/CreateProfileSheet.qml" line="+82"/>
         <source>Create your explorer</source>
         <translation>Crée ton explorateur</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+106"/>
         <source>Type your name…</source>
         <translation>Écris ton prénom…</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -639,7 +964,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>DashboardView</name>
     <message>
-        <location filename="../src/ui/home/DashboardView.qml" line="+236"/>
+        <location filename="../src/ui/home/DashboardView.qml" line="+271"/>
         <source>Badges</source>
         <translation>Badges</translation>
     </message>
@@ -647,7 +972,12 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>GameCard</name>
     <message>
-        <location filename="../src/ui/hub/GameCard.qml" line="+65"/>
+        <location filename="../src/ui/hub/GameCard.qml" line="+16"/>
+        <source>Play %1</source>
+        <translation>Jouer à %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>PLAY  ▶</source>
         <translation>JOUER  ▶</translation>
     </message>
@@ -708,7 +1038,12 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>GameOverCard</name>
     <message>
-        <location filename="../src/games/frame/GameOverCard.qml" line="+53"/>
+        <location filename="../src/games/frame/GameOverCard.qml" line="+48"/>
+        <source>Score: %1</source>
+        <translation>Score&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Best: %1</source>
         <translation>Record&#xa0;: %1</translation>
     </message>
@@ -721,7 +1056,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -744,15 +1079,20 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>Rejouer  (espace)</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>⏱ %1s</source>
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 seconds left</source>
+        <translation>Secondes restantes&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -760,7 +1100,12 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>🔥 combo ×%1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Score: %1</source>
+        <translation>Score&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Playing with: %1</source>
         <translation>On joue avec&#xa0;: %1</translation>
     </message>
@@ -783,7 +1128,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>GameStartCard</name>
     <message>
-        <location filename="../src/games/frame/GameStartCard.qml" line="+62"/>
+        <location filename="../src/games/frame/GameStartCard.qml" line="+70"/>
         <source>Start!  (press space)</source>
         <translation>En route&#xa0;!  (appuie sur espace)</translation>
     </message>
@@ -791,14 +1136,19 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>GamesHubView</name>
     <message>
-        <location filename="../src/ui/hub/GamesHubView.qml" line="+33"/>
+        <location filename="../src/ui/hub/GamesHubView.qml" line="+35"/>
         <source>🎮 The Arcade</source>
         <translation>🎮 L&apos;arcade</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Games use the keys you&apos;ve learned: %1</source>
         <translation>Les jeux utilisent les touches que tu connais&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scroll the games</source>
+        <translation>Faire défiler les jeux</translation>
     </message>
 </context>
 <context>
@@ -863,7 +1213,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>Résoudre ce calcul pour voir les progrès de chaque explorateur.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>Not quite — here is another one.</source>
         <translation>Pas tout à fait. En voici un autre.</translation>
     </message>
@@ -881,7 +1231,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
 <context>
     <name>GrownupsProgressView</name>
     <message>
-        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+67"/>
+        <location filename="../src/ui/grownups/GrownupsProgressView.qml" line="+85"/>
         <source>📈 Progress for grown-ups</source>
         <translation>📈 Les progrès, pour les grands</translation>
     </message>
@@ -908,7 +1258,7 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
     <message>
         <location line="+17"/>
         <source>%1  ·  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -947,15 +1297,15 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <translation>Aucune partie jouée pour l&apos;instant.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+80"/>
         <source>▼ More below</source>
-        <translation type="unfinished"></translation>
+        <translation>▼ La suite plus bas</translation>
     </message>
 </context>
 <context>
     <name>GrownupsReport</name>
     <message>
-        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+156"/>
+        <location filename="../src/ui/grownups/grownupsreport.cpp" line="+161"/>
         <source>Space</source>
         <translation>Espace</translation>
     </message>
@@ -993,8 +1343,8 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <location line="+3"/>
         <source>%1 practised %n day(s) this week</source>
         <translation>
-            <numerusform>%1 : %n jour d'entraînement cette semaine</numerusform>
-            <numerusform>%1 : %n jours d'entraînement cette semaine</numerusform>
+            <numerusform>%1&#xa0;: %n jour d&apos;entraînement cette semaine</numerusform>
+            <numerusform>%1&#xa0;: %n jours d&apos;entraînement cette semaine</numerusform>
         </translation>
     </message>
     <message>
@@ -1022,6 +1372,22 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <location line="+1"/>
         <source>; </source>
         <translation>&#xa0;; </translation>
+    </message>
+</context>
+<context>
+    <name>HeartsStatus</name>
+    <message>
+        <location filename="../src/games/frame/HeartsStatus.qml" line="+14"/>
+        <source>Lives: %1 of %2</source>
+        <translation>Cœurs&#xa0;: %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTextsCard</name>
+    <message>
+        <location filename="../src/ui/home/HomeTextsCard.qml" line="+38"/>
+        <source>Practice from home</source>
+        <translation>Textes de la maison</translation>
     </message>
 </context>
 <context>
@@ -1177,12 +1543,12 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
         <location line="+236"/>
         <source>altgr</source>
         <extracomment>The AltGr key&apos;s cap: at most 6 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alt gr</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+214"/>
         <source>Press  %1  with your %2  (hold SHIFT with your other pinky!)</source>
-        <translation>Appuie sur  %1  avec ton %2  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+        <translation>Appuie sur  %1  avec ton %2  (garde MAJ enfoncée avec ton autre petit doigt&#xa0;!)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1192,7 +1558,7 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     <message>
         <location line="+4"/>
         <source>Press  %1  (hold SHIFT with your other pinky!)</source>
-        <translation>Appuie sur  %1  (garde MAJ enfoncée avec ton autre petit doigt !)</translation>
+        <translation>Appuie sur  %1  (garde MAJ enfoncée avec ton autre petit doigt&#xa0;!)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1203,7 +1569,7 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     <message>
         <location line="-3"/>
         <source>Press  %1  and then  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur  %1  puis sur  %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1218,12 +1584,50 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     <message>
         <location line="+2"/>
         <source>  (hold ALTGR with your right thumb!)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (garde ALT GR enfoncée avec ton pouce droit&#xa0;!)</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-117"/>
         <source>SPACE</source>
         <translation>ESPACE</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/KeyboardPanel.qml" line="+23"/>
+        <source>The lessons and the keyboard on screen now follow %1.</source>
+        <translation>Les leçons et le clavier à l&apos;écran sont maintenant réglés sur %1.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The lessons and the keyboard on screen are for: %1</source>
+        <translation>Les leçons et le clavier à l&apos;écran sont réglés sur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the one printed on the keys. Changing it takes effect at once for every explorer; stars already earned stay.</source>
+        <translation>Choisir celui qui est imprimé sur les touches. Le changement s&apos;applique tout de suite à tous les explorateurs&#xa0;; les étoiles déjà gagnées sont gardées.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Find a keyboard: German, French, Dvorak…</source>
+        <translation>Chercher un clavier (noms en anglais)&#xa0;: French, German, Dvorak…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reading the list of keyboards…</source>
+        <translation>Lecture de la liste des claviers…</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Problem: %1</source>
+        <translation>Problème&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1235,14 +1639,43 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>LayoutNotice</name>
+    <message>
+        <location filename="../src/ui/keyboard/LayoutNotice.qml" line="+29"/>
+        <source>🙂 Your keyboard has switched to other letters. Ask a grown-up to switch it back to %1.</source>
+        <translation>🙂 Ton clavier est passé à d&apos;autres lettres. Demande à un grand de le remettre sur %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonBubble</name>
+    <message>
+        <location filename="../src/ui/learn/LessonBubble.qml" line="+26"/>
+        <source>Start lesson: %1</source>
+        <translation>Commencer la leçon&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Locked lesson: %1</source>
+        <translation>Leçon verrouillée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LessonListView</name>
+    <message>
+        <location filename="../src/ui/learn/LessonListView.qml" line="+40"/>
+        <source>Scroll the map</source>
+        <translation>Faire défiler la carte</translation>
+    </message>
+</context>
+<context>
     <name>LessonPlayView</name>
     <message>
-        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+51"/>
+        <location filename="../src/ui/lesson/LessonPlayView.qml" line="+57"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>wpm</source>
         <translation>mots/min</translation>
     </message>
@@ -1250,6 +1683,22 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
         <location line="+6"/>
         <source>accuracy</source>
         <translation>précision</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Line: %1</source>
+        <extracomment>The drill line a screen reader reads, then the key to type now</extracomment>
+        <translation>Ligne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line: %1. Next key: %2</source>
+        <translation>Ligne&#xa0;: %1. Touche suivante&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1304,30 +1753,212 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
 <context>
     <name>PauseOverlay</name>
     <message>
-        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+39"/>
+        <location filename="../src/ui/lesson/PauseOverlay.qml" line="+43"/>
         <source>Taking a break?</source>
         <translation>Une petite pause&#xa0;?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>(esc to pause and resume)</source>
         <translation>(échap pour faire une pause ou reprendre)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Leave lesson</source>
         <translation>Quitter la leçon</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keep going!</source>
         <translation>Je continue&#xa0;!</translation>
     </message>
 </context>
 <context>
-    <name>ProfileCard</name>
+    <name>PracticeTextFileDialog</name>
     <message>
-        <location filename="../src/ui/picker/ProfileCard.qml" line="+104"/>
+        <location filename="../src/ui/grownups/PracticeTextFileDialog.qml" line="+12"/>
+        <source>Read a practice text from a file</source>
+        <translation>Lire un texte d&apos;entraînement depuis un fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Plain text (%1)</source>
+        <translation>Texte brut (%1)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All files (%1)</source>
+        <translation>Tous les fichiers (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTextsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PracticeTextsPanel.qml" line="+55"/>
+        <source>Texts from home for %1</source>
+        <translation>Textes de la maison pour %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 finds these on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>%1 les trouve sur l&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A text from home</source>
+        <translation>Un texte de la maison</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Type or paste a text here, or read one from a file…</source>
+        <translation>Taper ou coller un texte ici, ou en lire un depuis un fichier…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Use the plain form</source>
+        <translation>Utiliser la forme simple</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Leave it out</source>
+        <translation>Le laisser de côté</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>What %1 will type:</source>
+        <translation>Ce que %1 va taper&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save this text</source>
+        <translation>Enregistrer ce texte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>📄 Read from a file…</source>
+        <translation>📄 Lire depuis un fichier…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Problem: %1</source>
+        <translation>Problème&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutFileDialog</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutFileDialog.qml" line="+14"/>
+        <source>Save a report</source>
+        <translation>Enregistrer un bilan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Enregistrer un diplôme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF document (%1)</source>
+        <translation>Document PDF (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutsPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/PrintoutsPanel.qml" line="+47"/>
+        <source>Save a report</source>
+        <translation>Enregistrer un bilan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save a certificate</source>
+        <translation>Enregistrer un diplôme</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name of the file</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No folders or PDF files here yet.</source>
+        <translation>Pas encore de dossier ni de fichier PDF ici.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>“%1” is already there. Replace it?</source>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>To print</source>
+        <translation>À imprimer</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>📄 Save a report…</source>
+        <translation>📄 Enregistrer un bilan…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>🖨️ Print…</source>
+        <translation>🖨️ Imprimer…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A certificate comes with each unit finished: none yet.</source>
+        <translation>Chaque unité terminée donne un diplôme&#xa0;: aucun pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificates for the units finished:</source>
+        <translation>Diplômes des unités terminées&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>🏅 %1 %2…</source>
+        <translation>🏅 %1 %2…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Writing the file…</source>
+        <translation>Écriture du fichier…</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCard</name>
+    <message numerus="yes">
+        <location filename="../src/ui/picker/ProfileCard.qml" line="+24"/>
+        <source>%1, %n star(s)</source>
+        <extracomment>A profile card for a screen reader: &quot;Mia, 12 stars&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n étoile</numerusform>
+            <numerusform>%1, %n étoiles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, best speed %2</source>
+        <extracomment>%1 is the explorer&apos;s animal, %2 their best speed in words per minute.</extracomment>
+        <translation>%1, meilleure vitesse&#xa0;: %2 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>Remove %1</source>
         <translation>Supprimer %1</translation>
     </message>
@@ -1350,7 +1981,13 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
 <context>
     <name>ProfileChip</name>
     <message>
-        <location filename="../src/app/ProfileChip.qml" line="+85"/>
+        <location filename="../src/app/ProfileChip.qml" line="+19"/>
+        <source>%1 the %2: switch player, sound and voice</source>
+        <extracomment>The profile chip, for a screen reader: %1 is the explorer&apos;s name, %2 their animal.</extracomment>
+        <translation>%1 et %2&#xa0;: changer de joueur, son et voix</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>Switch player</source>
         <translation>Changer de joueur</translation>
     </message>
@@ -1383,18 +2020,18 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
 <context>
     <name>ProfilePickerView</name>
     <message>
-        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+53"/>
+        <location filename="../src/ui/picker/ProfilePickerView.qml" line="+58"/>
         <source>Who&apos;s typing today?</source>
         <translation>Qui tape aujourd&apos;hui&#xa0;?</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>For grown-ups 🔐</source>
         <translation>Pour les grands 🔐</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+30"/>
+        <location line="+16"/>
+        <location line="+35"/>
         <source>New Explorer</source>
         <translation>Nouvel explorateur</translation>
     </message>
@@ -1408,9 +2045,50 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
     </message>
 </context>
 <context>
-    <name>ResultsOverlay</name>
+    <name>ReportPdf</name>
     <message>
-        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+125"/>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="+156"/>
+        <source>The latest lesson or practice.</source>
+        <translation>La dernière leçon ou séance d&apos;entraînement.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The latest %1 lessons and practices, oldest on the left.</source>
+        <translation>Les %1 dernières leçons et séances d&apos;entraînement, la plus ancienne à gauche.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 minute in the last four weeks.</source>
+        <translation>%1 minute ces quatre dernières semaines.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 minutes in the last four weeks.</source>
+        <translation>%1 minutes ces quatre dernières semaines.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day in a row.</source>
+        <translation>%1 jour de suite.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 days in a row.</source>
+        <translation>%1 jours de suite.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsOverlay</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/ResultsOverlay.qml" line="+63"/>
+        <source>%n of 3 stars</source>
+        <translation>
+            <numerusform>%n étoile sur 3</numerusform>
+            <numerusform>%n étoiles sur 3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>words / min</source>
         <translation>mots / min</translation>
     </message>
@@ -1425,7 +2103,7 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
         <translation>touches tapées</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>New badges!</source>
         <translation>Nouveaux badges&#xa0;!</translation>
     </message>
@@ -1435,7 +2113,7 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
         <translation>Nouveau badge&#xa0;!</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>🎁 Pick a bonus game — it makes your new keys extra strong! 💪</source>
         <translation>🎁 Choisis un jeu bonus&#xa0;: il rend tes nouvelles touches super fortes&#xa0;! 💪</translation>
     </message>
@@ -1553,59 +2231,59 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
 <context>
     <name>SaveCopyDialog</name>
     <message>
-        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+66"/>
+        <location filename="../src/ui/grownups/SaveCopyDialog.qml" line="+22"/>
         <source>Save a copy of the household</source>
-        <translation type="unfinished">Enregistrer une copie de la famille</translation>
+        <translation>Enregistrer une copie de la famille</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+73"/>
         <source>⬆ Up</source>
-        <translation type="unfinished"></translation>
+        <translation>⬆ Remonter</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="-80"/>
         <source>No folders or copies here yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de dossier ni de copie ici.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+177"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-178"/>
         <source>Name of the copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la copie</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
         <source>“%1” is already there. Replace it with this copy?</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer par cette copie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+229"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le garder</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
 </context>
 <context>
@@ -1665,14 +2343,51 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenHelpPanel</name>
+    <message>
+        <location filename="../src/ui/grownups/SpokenHelpPanel.qml" line="+47"/>
+        <source>🗣 Read aloud for %1</source>
+        <translation>🗣 Lecture à voix haute pour %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>With the voice on, the narrator can help a child who cannot read yet or cannot see the screen well. The lessons&apos; own words always come first.</source>
+        <translation>Quand la voix est activée, le narrateur peut aider un enfant qui ne sait pas encore lire ou qui voit mal l&apos;écran. Les paroles des leçons passent toujours en premier.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Say names</source>
+        <translation>Dire les noms</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Say the next key</source>
+        <translation>Dire la touche suivante</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
+        <translation>Noms&#xa0;: le narrateur dit le nom d&apos;un bouton ou d&apos;une carte quand il reçoit le focus ou quand le pointeur s&apos;y arrête. Touche suivante&#xa0;: il dit chaque touche d&apos;un exercice au moment où elle arrive.</translation>
+    </message>
+</context>
+<context>
+    <name>StatCard</name>
+    <message>
+        <location filename="../src/ui/widgets/StatCard.qml" line="+19"/>
+        <source>%1: %2</source>
+        <extracomment>A statistic for a screen reader: %1 is what it counts, %2 the number.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>TrickyKeysCard</name>
     <message>
-        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+44"/>
+        <location filename="../src/ui/home/TrickyKeysCard.qml" line="+46"/>
         <source>🎯 Practise tricky keys</source>
         <translation>🎯 Travaille tes touches pièges</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Let&apos;s practise ▶</source>
         <translation>On s&apos;entraîne ▶</translation>
     </message>
@@ -1707,12 +2422,13 @@ Aujourd&apos;hui, tes doigts apprennent %2.</translation>
         <location line="+12"/>
         <source>Rest your fingers on the glowing HOME ROW.
 Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose tes doigts sur la RANGÉE DE BASE qui brille.
+Tu sens les petites bosses sur %1 et %2&#xa0;? Tes index se posent juste là.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>First, rest your fingers on the home row. Feel the little bumps on %1 and %2? Your pointer fingers sit right there.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;abord, pose tes doigts sur la rangée de base. Tu sens les petites bosses sur %1 et %2&#xa0;? Tes index se posent juste là.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1753,290 +2469,289 @@ Prends ton temps&#xa0;: d&apos;abord des doigts heureux, la vitesse viendra apr�
     <message>
         <location line="+16"/>
         <source>colon</source>
-        <translation type="unfinished"></translation>
+        <translation>deux-points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>quotation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>guillemet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>underscore</source>
-        <translation type="unfinished"></translation>
+        <translation>tiret bas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>equals sign</source>
-        <translation type="unfinished"></translation>
+        <translation>égal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>plus sign</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>slash</source>
-        <translation type="unfinished">barre oblique</translation>
+        <translation>barre oblique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>barre oblique inversée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>vertical bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barre verticale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>parenthèse ouvrante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>parenthèse fermante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>crochet ouvrant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>crochet fermant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>left brace</source>
-        <translation type="unfinished"></translation>
+        <translation>accolade ouvrante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>right brace</source>
-        <translation type="unfinished"></translation>
+        <translation>accolade fermante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>less-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signe inférieur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>greater-than sign</source>
-        <translation type="unfinished"></translation>
+        <translation>signe supérieur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>at sign</source>
-        <translation type="unfinished"></translation>
+        <translation>arobase</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hash sign</source>
-        <translation type="unfinished"></translation>
+        <translation>dièse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>dollar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>percent sign</source>
-        <translation type="unfinished"></translation>
+        <translation>pour cent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>caret</source>
-        <translation type="unfinished"></translation>
+        <translation>accent circonflexe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ampersand</source>
-        <translation type="unfinished"></translation>
+        <translation>et commercial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>asterisk</source>
-        <translation type="unfinished"></translation>
+        <translation>astérisque</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>accent grave</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>tilde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>accent aigu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>umlaut</source>
-        <translation type="unfinished"></translation>
+        <translation>tréma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>section sign</source>
-        <translation type="unfinished"></translation>
+        <translation>paragraphe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>degree sign</source>
-        <translation type="unfinished"></translation>
+        <translation>degré</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>one half</source>
-        <translation type="unfinished"></translation>
+        <translation>un demi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>pound sign</source>
-        <translation type="unfinished"></translation>
+        <translation>livre sterling</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>euro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>euro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>o en exposant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>feminine ordinal indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>a en exposant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>micro sign</source>
-        <translation type="unfinished"></translation>
+        <translation>micro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted exclamation mark</source>
-        <translation type="unfinished"></translation>
+        <translation>point d&apos;exclamation renversé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>point d&apos;interrogation renversé</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+96"/>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>eszett</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="+2"/>
         <source>A E</source>
-        <translation type="unfinished"></translation>
+        <translation>E dans l&apos;A</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O E</source>
-        <translation type="unfinished"></translation>
+        <translation>E dans l&apos;O</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>O barré</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>L with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>L barré</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>D with stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>D barré</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 with grave accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accent grave</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with acute accent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accent aigu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with circumflex</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accent circonflexe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tilde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 with umlaut</source>
         <extracomment>&quot;O with umlaut&quot; for ö: a German child calls it O-Umlaut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tréma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ring</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un rond</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with double acute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 double accent aigu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with caron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un caron</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with cedilla</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cédille</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with ogonek</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un ogonek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with dot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un point</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with breve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec une brève</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 with macron</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un macron</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2069,22 +2784,7 @@ Prends ton temps&#xa0;: d&apos;abord des doigts heureux, la vitesse viendra apr�
         <translation>point d&apos;interrogation</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>hyphen</source>
-        <translation>trait d'union</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down question mark</source>
-        <translation>point d'interrogation renversé</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>upside-down exclamation mark</source>
-        <translation>point d'exclamation renversé</translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="+20"/>
         <source>%1 and %2</source>
         <extracomment>The last two keys of a list: &quot;D, K and L&quot;</extracomment>
         <translation>%1 et %2</translation>
@@ -2157,7 +2857,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
 <context>
     <name>tapalong::AppStore</name>
     <message>
-        <location filename="../src/store/appstore.cpp" line="+117"/>
+        <location filename="../src/store/appstore.cpp" line="+124"/>
         <source>Tapalong cannot save right now: %1. Progress is kept safe while Tapalong stays open and is saved as soon as that works again.</source>
         <translation>Tapalong ne peut pas enregistrer pour l&apos;instant&#xa0;: %1. Les progrès restent en sécurité tant que Tapalong est ouvert, et seront enregistrés dès que ce sera de nouveau possible.</translation>
     </message>
@@ -2165,7 +2865,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
 <context>
     <name>tapalong::BackupController</name>
     <message>
-        <location filename="../src/ui/grownups/backup.cpp" line="+125"/>
+        <location filename="../src/ui/grownups/backup.cpp" line="+126"/>
         <source>The copy could not be saved there. Try another folder.</source>
         <translation>Impossible d&apos;enregistrer la copie ici. Essayer un autre dossier.</translation>
     </message>
@@ -2254,15 +2954,15 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+20"/>
         <source>%1 of %n lesson(s) finished</source>
         <translation>
-            <numerusform>Leçons terminées : %1 sur %n</numerusform>
-            <numerusform>Leçons terminées : %1 sur %n</numerusform>
+            <numerusform>Leçons terminées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Leçons terminées&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>%1 world</source>
         <translation>Monde %1</translation>
     </message>
@@ -2270,6 +2970,11 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
         <location line="+3"/>
         <source>Start  ▶</source>
         <translation>Commencer  ▶</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start lesson: %1</source>
+        <translation>Commencer la leçon&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2282,7 +2987,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
         <translation>Rejouer des leçons</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Stars</source>
         <translation>Étoiles</translation>
     </message>
@@ -2310,7 +3015,17 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
 <context>
     <name>tapalong::GameFrame</name>
     <message>
-        <location filename="../src/games/frame/gameframe.cpp" line="+297"/>
+        <location filename="../src/games/frame/gameframe.cpp" line="+158"/>
+        <source>Game over! You scored %1.</source>
+        <translation>Partie terminée&#xa0;! Ton score&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A new high score!</source>
+        <translation>Un nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+159"/>
         <source>🎁 Bonus Round · %1</source>
         <translation>🎁 Manche bonus · %1</translation>
     </message>
@@ -2325,7 +3040,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
         <translation>toutes tes lettres&#xa0;!</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>🏆 NEW HIGH SCORE!</source>
         <translation>🏆 NOUVEAU RECORD&#xa0;!</translation>
     </message>
@@ -2371,17 +3086,17 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+6"/>
         <source>dashes: each lesson&apos;s goal</source>
-        <translation type="unfinished"></translation>
+        <translation>tirets&#xa0;: l&apos;objectif de chaque leçon</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>rings: tricky-key practice (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cercles&#xa0;: entraînement aux touches pièges (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  ·  </source>
-        <translation type="unfinished"></translation>
+        <translation>  ·  </translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2445,9 +3160,40 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     </message>
 </context>
 <context>
-    <name>tapalong::LessonController</name>
+    <name>tapalong::KeyboardChoice</name>
     <message>
-        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+358"/>
+        <location filename="../src/ui/keyboard/keyboardchoice.cpp" line="+248"/>
+        <source>The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. The keyboard stays %2.</source>
+        <translation>Les leçons pour %1 n&apos;existent pas encore&#xa0;: pour l&apos;instant, Tapalong enseigne les lettres latines. Le clavier reste réglé sur %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>This computer&apos;s keyboard data does not know %1. The keyboard stays %2.</source>
+        <translation>Les données de clavier de cet ordinateur ne connaissent pas %1. Le clavier reste réglé sur %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The keyboard can be changed once the lesson or game is over.</source>
+        <translation>Le clavier pourra être changé une fois la leçon ou la partie terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::LessonController</name>
+    <message numerus="yes">
+        <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+333"/>
+        <source>Line done! %n more to go.</source>
+        <translation>
+            <numerusform>Ligne finie&#xa0;! Plus que %n ligne.</numerusform>
+            <numerusform>Ligne finie&#xa0;! Plus que %n lignes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 words a minute, %2 percent right.</source>
+        <translation>%1 mots par minute, %2 pour cent de touches justes.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Amazing! You earned all three stars!</source>
         <translation>Génial&#xa0;! Tu as gagné les trois étoiles&#xa0;!</translation>
     </message>
@@ -2477,9 +3223,280 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
         <translation>Leçon terminée&#xa0;! ✅</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>Drill %1 of %2</source>
         <translation>Exercice %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::PracticeTextEditor</name>
+    <message>
+        <location filename="../src/ui/grownups/practicetexteditor.cpp" line="+29"/>
+        <source>The file could not be opened (%1).</source>
+        <translation>Impossible d&apos;ouvrir le fichier (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This file is too long for a practice text: a text from home holds at most %1 characters. Copy the part you want into the box instead.</source>
+        <translation>Ce fichier est trop long pour un texte d&apos;entraînement&#xa0;: un texte de la maison contient au plus %1 caractères. Copier plutôt le passage voulu dans la zone de texte.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>This file is not plain text in UTF-8, so Tapalong cannot read it. Save it as plain text (UTF-8) and try again.</source>
+        <translation>Ce fichier n&apos;est pas du texte brut en UTF-8, Tapalong ne peut donc pas le lire. L&apos;enregistrer en texte brut (UTF-8), puis réessayer.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%2 (%1 time) is left out: no key types it</source>
+        <translation>%2 (%1 fois) est laissé de côté&#xa0;: aucune touche ne permet de le taper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out: no key types it</source>
+        <translation>%2 (%1 fois) est laissé de côté&#xa0;: aucune touche ne permet de le taper</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) is left out</source>
+        <translation>%2 (%1 fois) est laissé de côté</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) is left out</source>
+        <translation>%2 (%1 fois) est laissé de côté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%2 (%1 time) becomes %3</source>
+        <translation>%2 (%1 fois) devient %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 (%1 times) becomes %3</source>
+        <translation>%2 (%1 fois) devient %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Some characters cannot be typed on this keyboard; each is shown below with what happens to it.</source>
+        <translation>Certains caractères ne peuvent pas être tapés sur ce clavier&#xa0;; chacun est montré ci-dessous avec ce qu&apos;il devient.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 invisible control character was taken out.</source>
+        <translation>%1 caractère de contrôle invisible a été retiré.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 invisible control characters were taken out.</source>
+        <translation>%1 caractères de contrôle invisibles ont été retirés.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The text is %1 characters long; a text from home holds at most %2, so it ends at &quot;%3&quot;.</source>
+        <translation>Le texte fait %1 caractères&#xa0;; un texte de la maison en contient au plus %2, il s&apos;arrête donc à «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>There is nothing to type in this text yet.</source>
+        <translation>Ce texte ne contient encore rien à taper.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
+        <translation>%1 a déjà %2 textes, le maximum pour un explorateur. En supprimer un pour en ajouter un autre.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Saved. %1 finds it on the dashboard under &quot;Practice from home&quot;.</source>
+        <translation>Enregistré. %1 le trouvera sur l&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::Printouts</name>
+    <message>
+        <location filename="../src/ui/grownups/printouts.cpp" line="+94"/>
+        <source>Tapalong report %1 %2.pdf</source>
+        <translation>Bilan Tapalong %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Tapalong certificate %1 %2.pdf</source>
+        <translation>Diplôme Tapalong %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Saved as %1.</source>
+        <translation>Enregistré sous %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file could not be saved there. Try another folder.</source>
+        <translation>Impossible d&apos;enregistrer le fichier ici. Essayer un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>tapalong::ReportPdf</name>
+    <message>
+        <location filename="../src/ui/grownups/reportpdf.cpp" line="-81"/>
+        <source>Speed (words per minute)</source>
+        <translation>Vitesse (mots par minute)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Accuracy (%)</source>
+        <translation>Précision (%)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>No lessons yet.</source>
+        <translation>Pas encore de leçon.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dashes: each lesson&apos;s goal.</source>
+        <translation>Tirets&#xa0;: l&apos;objectif de chaque leçon.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Latest: %1 wpm at %2% accuracy.</source>
+        <translation>Dernier résultat&#xa0;: %1 mots/min avec %2&#xa0;% de précision.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Practice per day, the last four weeks</source>
+        <translation>Entraînement par jour, ces quatre dernières semaines</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Under a minute in the last four weeks.</source>
+        <translation>Moins d&apos;une minute ces quatre dernières semaines.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No streak right now.</source>
+        <translation>Pas de série en ce moment.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>rarely missed</source>
+        <translation>rarement ratée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sometimes</source>
+        <translation>parfois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>often</source>
+        <translation>souvent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not typed yet</source>
+        <translation>pas encore tapée</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (%2% missed, often %3)</source>
+        <translation>%1 (%2&#xa0;% de ratés, souvent %3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (%2% missed)</source>
+        <translation>%1 (%2&#xa0;% de ratés)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No tricky keys yet: more typing will tell.</source>
+        <translation>Pas encore de touche piège&#xa0;: quelques leçons de plus le diront.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trickiest keys: %1</source>
+        <translation>Touches les plus pièges&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Stars per unit</source>
+        <translation>Étoiles par unité</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Badges</source>
+        <translation>Badges</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>earned %1</source>
+        <translation>obtenu le %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No badges yet.</source>
+        <translation>Pas encore de badge.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tapalong report for %1</source>
+        <translation>Bilan Tapalong de %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1&apos;s typing report</source>
+        <translation>Bilan de frappe de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tapalong, %1</source>
+        <translation>Tapalong, %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Certificate for %1</source>
+        <translation>Diplôme de %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Certificate</source>
+        <translation>Diplôme</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>finished the unit</source>
+        <extracomment>On a certificate, above the unit&apos;s name: &quot;Mia finished the unit&quot;</extracomment>
+        <translation>a terminé le monde</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 of %2 stars</source>
+        <translation>%1 étoiles sur %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on %1</source>
+        <extracomment>On a certificate: the day the unit was finished, &quot;on Monday, 7 December 2026&quot;</extracomment>
+        <translation>le %1</translation>
     </message>
 </context>
 <context>
@@ -2498,7 +3515,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+11"/>
         <source>A quick drill on %1, the key that trips you up most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un petit exercice sur %1, la touche qui te fait le plus trébucher.</translation>
     </message>
     <message>
         <location line="+2"/>
