@@ -503,7 +503,7 @@
     <message>
         <location line="+6"/>
         <source>Each choice is kept at once; %1&apos;s screens follow it straight away.</source>
-        <translation>Jede Auswahl wird sofort gespeichert und gilt gleich auf allen Bildschirmen von %1.</translation>
+        <translation>Jede Auswahl wird sofort gespeichert und gilt gleich überall bei %1.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -659,7 +659,7 @@ mit Sternen, Abzeichen und fünf Arcade-Spielen.</translation>
     <message>
         <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
-        <translation>Für die Belegung „%1“ gibt es noch keinen Kurs: Tapalong bringt lateinische Buchstaben bei.</translation>
+        <translation>Für die Belegung „%1“ gibt es noch keinen Kurs: Tapalong bringt bisher nur lateinische Buchstaben bei.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -669,7 +669,7 @@ mit Sternen, Abzeichen und fünf Arcade-Spielen.</translation>
     <message>
         <location line="+4"/>
         <source>&apos;%1&apos; is not a layout name: a layout is written like de or us(intl).</source>
-        <translation>„%1“ ist kein Name einer Belegung: Belegungen schreibt man wie de oder us(intl).</translation>
+        <translation>„%1“ ist kein Belegungsname. Belegungen schreibt man so: de oder us(intl).</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -679,7 +679,7 @@ mit Sternen, Abzeichen und fünf Arcade-Spielen.</translation>
     <message>
         <location line="+19"/>
         <source>There is no course in the language &apos;%1&apos;: the languages are %2.</source>
-        <translation>Es gibt keinen Kurs in der Sprache „%1“. Die Sprachen sind: %2.</translation>
+        <translation>Es gibt keinen Kurs in der Sprache „%1“. Kurse gibt es in: %2.</translation>
     </message>
 </context>
 <context>
@@ -1299,7 +1299,7 @@ Mit jeder Runde wird das Muster länger!</translation>
     <message>
         <location line="+80"/>
         <source>▼ More below</source>
-        <translation>▼ Weiter unten</translation>
+        <translation>▼ Unten geht es weiter</translation>
     </message>
 </context>
 <context>
@@ -1597,7 +1597,7 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location filename="../src/ui/grownups/KeyboardPanel.qml" line="+23"/>
         <source>The lessons and the keyboard on screen now follow %1.</source>
-        <translation>Die Lektionen und die Bildschirmtastatur passen jetzt zu: %1.</translation>
+        <translation>Die Lektionen und die Bildschirmtastatur passen jetzt zur Belegung %1.</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -1607,7 +1607,7 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location line="+7"/>
         <source>The lessons and the keyboard on screen are for: %1</source>
-        <translation>Die Lektionen und die Bildschirmtastatur passen zu: %1</translation>
+        <translation>Die Lektionen und die Bildschirmtastatur passen zur Belegung: %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1622,7 +1622,7 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location line="+21"/>
         <source>Reading the list of keyboards…</source>
-        <translation>Die Liste der Tastaturen wird gelesen…</translation>
+        <translation>Die Tastaturliste wird geladen…</translation>
     </message>
     <message>
         <location line="+67"/>
@@ -1821,12 +1821,12 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     <message>
         <location line="+15"/>
         <source>Type or paste a text here, or read one from a file…</source>
-        <translation>Tipp oder füge hier einen Text ein, oder lies einen aus einer Datei…</translation>
+        <translation>Text hier eintippen oder einfügen – oder aus einer Datei laden…</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Use the plain form</source>
-        <translation>Die einfache Form nehmen</translation>
+        <translation>Einfache Form nehmen</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1846,7 +1846,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     <message>
         <location line="+7"/>
         <source>📄 Read from a file…</source>
-        <translation>📄 Aus einer Datei lesen…</translation>
+        <translation>📄 Aus einer Datei laden…</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -1892,7 +1892,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     <message>
         <location line="+4"/>
         <source>Name of the file</source>
-        <translation>Name der Datei</translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1937,7 +1937,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     <message>
         <location line="+11"/>
         <source>Writing the file…</source>
-        <translation>Die Datei wird geschrieben…</translation>
+        <translation>Die Datei wird gespeichert…</translation>
     </message>
 </context>
 <context>
@@ -2054,7 +2054,7 @@ Du hast 3 Herzen – viel Glück, du schaffst das!</translation>
     <message>
         <location line="+1"/>
         <source>The latest %1 lessons and practices, oldest on the left.</source>
-        <translation>Die letzten %1 Lektionen und Übungen, die ältesten links.</translation>
+        <translation>Die letzten %1 Lektionen und Übungen, links die älteste.</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -2367,7 +2367,7 @@ Das Rennen startet, sobald du den ersten richtigen Buchstaben tippst.</translati
     <message>
         <location line="+6"/>
         <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
-        <translation>Namen: Bekommt ein Knopf oder eine Karte den Fokus oder ruht der Mauszeiger darauf, sagt der Erzähler den Namen. Nächste Taste: In einer Übung sagt er jede Taste an, sobald sie dran ist.</translation>
+        <translation>Namen: Der Erzähler sagt, wie ein Knopf oder eine Karte heißt, sobald sie den Fokus bekommt oder der Mauszeiger darauf ruht. Nächste Taste: In einer Übung sagt er jede Taste an, sobald sie dran ist.</translation>
     </message>
 </context>
 <context>
@@ -3136,7 +3136,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2&#xa0;% daneben, oft %3)</translation>
+        <translation>%1 (%2&#xa0;% daneben, oft stattdessen %3)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3183,8 +3183,8 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
         <location filename="../src/ui/lesson/lessoncontroller.cpp" line="+333"/>
         <source>Line done! %n more to go.</source>
         <translation>
-            <numerusform>Zeile geschafft! Nur noch %n übrig.</numerusform>
-            <numerusform>Zeile geschafft! Noch %n Zeilen.</numerusform>
+            <numerusform>Zeile geschafft! Nur noch %n Zeile.</numerusform>
+            <numerusform>Zeile geschafft! Nur noch %n Zeilen.</numerusform>
         </translation>
     </message>
     <message>
@@ -3303,7 +3303,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+4"/>
         <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
-        <translation>%1 hat schon %2 Texte, mehr hebt Tapalong für einen Entdecker nicht auf. Entferne einen, dann passt ein neuer hinein.</translation>
+        <translation>%1 hat schon %2 Texte – mehr hebt Tapalong für einen Entdecker nicht auf. Entferne einen, dann passt ein neuer dazu.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3409,7 +3409,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+14"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2&#xa0;% daneben, oft %3)</translation>
+        <translation>%1 (%2&#xa0;% daneben, oft stattdessen %3)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3449,7 +3449,7 @@ Du hast 3 Herzen – beschütze deinen Planeten!</translation>
     <message>
         <location line="+12"/>
         <source>earned %1</source>
-        <translation>erhalten am %1</translation>
+        <translation>geschafft am %1</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -435,7 +435,7 @@
     <message>
         <location line="+43"/>
         <source>New badge: %1!</source>
-        <translation>¡Insignia nueva: %1!</translation>
+        <translation>¡Nueva insignia: %1!</translation>
     </message>
 </context>
 <context>
@@ -444,7 +444,7 @@
         <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
         <source>%1. %2 the %3: %4 (you)</source>
         <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
-        <translation>%1. %2, %3: %4 (tú)</translation>
+        <translation>%1. %2, %3: %4 (eres tú)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -659,7 +659,7 @@ con estrellas, insignias y cinco juegos.</translation>
     <message>
         <location line="+41"/>
         <source>There is no course for the layout &apos;%1&apos; yet: Tapalong teaches Latin letters.</source>
-        <translation>Todavía no hay curso para la distribución «%1»: Tapalong enseña letras latinas.</translation>
+        <translation>Todavía no hay curso para la distribución «%1»: Tapalong solo enseña letras latinas.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1584,7 +1584,7 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="+2"/>
         <source>  (hold ALTGR with your right thumb!)</source>
-        <translation>  (¡mantén ALT GR con el pulgar derecho!)</translation>
+        <translation>  (¡mantén pulsada ALT GR con el pulgar derecho!)</translation>
     </message>
     <message>
         <location line="-117"/>
@@ -1617,7 +1617,7 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="+14"/>
         <source>Find a keyboard: German, French, Dvorak…</source>
-        <translation>Busca un teclado: Spanish, Dvorak…</translation>
+        <translation>Busca en inglés: Spanish, Latin American, Dvorak…</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1656,7 +1656,7 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="+1"/>
         <source>Locked lesson: %1</source>
-        <translation>Lección cerrada: %1</translation>
+        <translation>Lección aún cerrada: %1</translation>
     </message>
 </context>
 <context>
@@ -1778,7 +1778,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
     <message>
         <location filename="../src/ui/grownups/PracticeTextFileDialog.qml" line="+12"/>
         <source>Read a practice text from a file</source>
-        <translation>Leer un texto de práctica de un archivo</translation>
+        <translation>Cargar un texto de práctica desde un archivo</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1821,7 +1821,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
     <message>
         <location line="+15"/>
         <source>Type or paste a text here, or read one from a file…</source>
-        <translation>Escribe o pega aquí un texto, o léelo desde un archivo…</translation>
+        <translation>Escribe o pega aquí un texto, o cárgalo desde un archivo…</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -1831,7 +1831,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
     <message>
         <location line="+0"/>
         <source>Leave it out</source>
-        <translation>Dejarlo fuera</translation>
+        <translation>Quitarlo</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1846,7 +1846,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
     <message>
         <location line="+7"/>
         <source>📄 Read from a file…</source>
-        <translation>📄 Leer desde un archivo…</translation>
+        <translation>📄 Cargar desde un archivo…</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -1955,7 +1955,7 @@ Tienes 3 corazones. ¡Mucha suerte!</translation>
         <location line="+2"/>
         <source>%1, best speed %2</source>
         <extracomment>%1 is the explorer&apos;s animal, %2 their best speed in words per minute.</extracomment>
-        <translation>%1, mejor velocidad %2</translation>
+        <translation>%1, mejor velocidad: %2 palabras por minuto</translation>
     </message>
     <message>
         <location line="+88"/>
@@ -2352,7 +2352,7 @@ La carrera empieza en cuanto escribas tu primera letra correcta.</translation>
     <message>
         <location line="+8"/>
         <source>With the voice on, the narrator can help a child who cannot read yet or cannot see the screen well. The lessons&apos; own words always come first.</source>
-        <translation>Con la voz activada, el narrador puede ayudar a quien aún no sabe leer o no ve bien la pantalla. Lo que dicen las lecciones siempre va primero.</translation>
+        <translation>Con la voz activada, el narrador puede ayudar a quien aún no sabe leer o no ve bien la pantalla. Lo que dicen las lecciones siempre tiene prioridad.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -2579,7 +2579,7 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
     <message>
         <location line="+1"/>
         <source>ampersand</source>
-        <translation>et</translation>
+        <translation>y comercial</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2634,7 +2634,7 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
     <message>
         <location line="+1"/>
         <source>ordinal indicator</source>
-        <translation>indicador ordinal</translation>
+        <translation>indicador ordinal masculino</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2649,12 +2649,12 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
     <message>
         <location line="+1"/>
         <source>inverted exclamation mark</source>
-        <translation>signo de apertura de exclamación</translation>
+        <translation>abre exclamación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>inverted question mark</source>
-        <translation>signo de apertura de interrogación</translation>
+        <translation>abre interrogación</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -3017,7 +3017,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location filename="../src/games/frame/gameframe.cpp" line="+158"/>
         <source>Game over! You scored %1.</source>
-        <translation>¡Fin del juego! Tu puntuación: %1.</translation>
+        <translation>¡Fin del juego! Tus puntos: %1.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3164,7 +3164,7 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location filename="../src/ui/keyboard/keyboardchoice.cpp" line="+248"/>
         <source>The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. The keyboard stays %2.</source>
-        <translation>Todavía no hay lecciones para %1: por ahora, Tapalong enseña letras latinas. El teclado sigue siendo %2.</translation>
+        <translation>Todavía no hay lecciones para %1: por ahora, Tapalong solo enseña letras latinas. El teclado sigue siendo %2.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3248,22 +3248,22 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+59"/>
         <source>%2 (%1 time) is left out: no key types it</source>
-        <translation>%2 (%1 vez) se omite: ninguna tecla lo escribe</translation>
+        <translation>%2 (%1 vez) se quita: ninguna tecla lo escribe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%2 (%1 times) is left out: no key types it</source>
-        <translation>%2 (%1 veces) se omite: ninguna tecla lo escribe</translation>
+        <translation>%2 (%1 veces) se quita: ninguna tecla lo escribe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%2 (%1 time) is left out</source>
-        <translation>%2 (%1 vez) se omite</translation>
+        <translation>%2 (%1 vez) se quita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%2 (%1 times) is left out</source>
-        <translation>%2 (%1 veces) se omite</translation>
+        <translation>%2 (%1 veces) se quita</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3298,12 +3298,12 @@ Tienes 3 corazones. ¡Protege tu planeta!</translation>
     <message>
         <location line="+45"/>
         <source>There is nothing to type in this text yet.</source>
-        <translation>Este texto todavía no tiene nada que escribir.</translation>
+        <translation>En este texto todavía no hay nada que escribir.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 already has %2 texts, the most one explorer keeps. Remove one to add another.</source>
-        <translation>%1 ya tiene %2 textos, el máximo por perfil. Borra uno para añadir otro.</translation>
+        <translation>%1 ya tiene %2 textos, el máximo por perfil. Quita uno para añadir otro.</translation>
     </message>
     <message>
         <location line="+11"/>

@@ -444,12 +444,12 @@
         <location filename="../src/ui/champions/ChampionRow.qml" line="+19"/>
         <source>%1. %2 the %3: %4 (you)</source>
         <extracomment>A champions row for a screen reader: rank, name, animal and score, as &quot;1. Mia the fox: ⭐️ 12&quot;.</extracomment>
-        <translation>%1. %2 et %3&#xa0;: %4 (toi)</translation>
+        <translation>%1. %2, %3&#xa0;: %4 (c&apos;est toi)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1. %2 the %3: %4</source>
-        <translation>%1. %2 et %3&#xa0;: %4</translation>
+        <translation>%1. %2, %3&#xa0;: %4</translation>
     </message>
     <message>
         <location line="+44"/>
@@ -548,7 +548,7 @@
     <message>
         <location line="+1"/>
         <source>Safe colours can be told apart by every kind of colour vision, and each key also carries its finger&apos;s shape.</source>
-        <translation>Les couleurs sûres restent faciles à distinguer, quelle que soit la vision des couleurs, et chaque touche porte aussi la forme de son doigt.</translation>
+        <translation>Les couleurs adaptées se distinguent bien, quelle que soit la façon de voir les couleurs, et chaque touche porte aussi la forme de son doigt.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -559,7 +559,7 @@
     <message>
         <location line="-7"/>
         <source>Safe, with shapes</source>
-        <translation>Sûres, avec des formes</translation>
+        <translation>Adaptées, avec des formes</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1612,7 +1612,7 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     <message>
         <location line="+8"/>
         <source>Choose the one printed on the keys. Changing it takes effect at once for every explorer; stars already earned stay.</source>
-        <translation>Choisir celui qui est imprimé sur les touches. Le changement s&apos;applique tout de suite à tous les explorateurs&#xa0;; les étoiles déjà gagnées sont gardées.</translation>
+        <translation>Choisir celui qui est imprimé sur les touches. Le changement s&apos;applique tout de suite à tous les explorateurs&#xa0;; les étoiles déjà gagnées restent acquises.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1806,7 +1806,7 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
     <message>
         <location line="+6"/>
         <source>%1 finds these on the dashboard under &quot;Practice from home&quot;.</source>
-        <translation>%1 les trouve sur l&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
+        <translation>%1 les trouve sur l&apos;écran d&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1984,7 +1984,7 @@ Tu as 3 cœurs. Bonne chance à toi&#xa0;!</translation>
         <location filename="../src/app/ProfileChip.qml" line="+19"/>
         <source>%1 the %2: switch player, sound and voice</source>
         <extracomment>The profile chip, for a screen reader: %1 is the explorer&apos;s name, %2 their animal.</extracomment>
-        <translation>%1 et %2&#xa0;: changer de joueur, son et voix</translation>
+        <translation>%1, %2&#xa0;: changer de joueur, le son ou la voix</translation>
     </message>
     <message>
         <location line="+74"/>
@@ -2367,7 +2367,7 @@ La course part dès que tu tapes ta première bonne lettre.</translation>
     <message>
         <location line="+6"/>
         <source>Names: the narrator says a button&apos;s or card&apos;s name when it gets the focus or the pointer rests on it. Next key: it says each key of a drill as it comes up.</source>
-        <translation>Noms&#xa0;: le narrateur dit le nom d&apos;un bouton ou d&apos;une carte quand il reçoit le focus ou quand le pointeur s&apos;y arrête. Touche suivante&#xa0;: il dit chaque touche d&apos;un exercice au moment où elle arrive.</translation>
+        <translation>Noms&#xa0;: le narrateur dit le nom d&apos;un bouton ou d&apos;une carte quand on y arrive avec le clavier ou que le pointeur s&apos;y arrête. Touche suivante&#xa0;: il annonce chaque touche d&apos;un exercice au moment où elle arrive.</translation>
     </message>
 </context>
 <context>
@@ -2544,12 +2544,12 @@ Prends ton temps&#xa0;: d&apos;abord des doigts heureux, la vitesse viendra apr�
     <message>
         <location line="+1"/>
         <source>less-than sign</source>
-        <translation>signe inférieur</translation>
+        <translation>signe plus petit que</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>greater-than sign</source>
-        <translation>signe supérieur</translation>
+        <translation>signe plus grand que</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3136,7 +3136,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+8"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2&#xa0;% de ratés, souvent %3)</translation>
+        <translation>%1 (%2&#xa0;% de ratés, souvent confondue avec %3)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3308,7 +3308,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+11"/>
         <source>Saved. %1 finds it on the dashboard under &quot;Practice from home&quot;.</source>
-        <translation>Enregistré. %1 le trouvera sur l&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
+        <translation>Enregistré. %1 le trouvera sur l&apos;écran d&apos;accueil, dans «&#xa0;Textes de la maison&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -3409,7 +3409,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+14"/>
         <source>%1 (%2% missed, often %3)</source>
-        <translation>%1 (%2&#xa0;% de ratés, souvent %3)</translation>
+        <translation>%1 (%2&#xa0;% de ratés, souvent confondue avec %3)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3449,7 +3449,7 @@ Tu as 3 cœurs. Protège ta planète, capitaine&#xa0;!</translation>
     <message>
         <location line="+12"/>
         <source>earned %1</source>
-        <translation>obtenu le %1</translation>
+        <translation>gagné le %1</translation>
     </message>
     <message>
         <location line="+6"/>
