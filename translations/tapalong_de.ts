@@ -1089,10 +1089,13 @@ Mit jeder Runde wird das Muster länger!</translation>
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 seconds left</source>
-        <translation>Sekunden übrig: %1</translation>
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Noch %n Sekunde</numerusform>
+            <numerusform>Noch %n Sekunden</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2661,6 +2664,13 @@ Lass dir Zeit – erst fröhliche Finger, dann flinke Finger!</translation>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>scharfes S</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>N with tilde</source>
+        <comment>the letter</comment>
+        <extracomment>The Spanish letter ñ, a letter of its own that a Spanish child calls &quot;eñe&quot;</extracomment>
+        <translation>N mit Tilde</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1084,10 +1084,13 @@ Patterns grow longer each round!</source>
         <extracomment>Seconds left in a game</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 seconds left</source>
-        <translation type="unfinished"></translation>
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2637,6 +2640,13 @@ Take your time — happy fingers first, speedy fingers later!</source>
         <location line="+16"/>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>N with tilde</source>
+        <comment>the letter</comment>
+        <extracomment>The Spanish letter ñ, a letter of its own that a Spanish child calls &quot;eñe&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1089,10 +1089,13 @@ Luego escríbela de memoria.
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 seconds left</source>
-        <translation>Segundos que quedan: %1</translation>
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Queda %n segundo</numerusform>
+            <numerusform>Quedan %n segundos</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2661,6 +2664,13 @@ Sin prisa: primero, dedos felices; luego, ¡dedos veloces!</translation>
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>eszett</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>N with tilde</source>
+        <comment>the letter</comment>
+        <extracomment>The Spanish letter ñ, a letter of its own that a Spanish child calls &quot;eñe&quot;</extracomment>
+        <translation>eñe</translation>
     </message>
     <message>
         <location line="+2"/>

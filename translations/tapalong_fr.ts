@@ -1089,10 +1089,13 @@ Les suites s&apos;allongent à chaque manche&#xa0;!</translation>
         <extracomment>Seconds left in a game</extracomment>
         <translation>⏱ %1&#xa0;s</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 seconds left</source>
-        <translation>Secondes restantes&#xa0;: %1</translation>
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Encore %n seconde</numerusform>
+            <numerusform>Encore %n secondes</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2661,6 +2664,13 @@ Prends ton temps&#xa0;: d&apos;abord des doigts heureux, la vitesse viendra apr�
         <source>sharp S</source>
         <extracomment>The German letter ß</extracomment>
         <translation>eszett</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>N with tilde</source>
+        <comment>the letter</comment>
+        <extracomment>The Spanish letter ñ, a letter of its own that a Spanish child calls &quot;eñe&quot;</extracomment>
+        <translation>N tilde</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -170,6 +170,9 @@ std::optional<QString> letterName(QChar ch)
     case u'\u00DF':
         //: The German letter ß
         return QCoreApplication::translate("Tutorial", "sharp S");
+    case u'\u00F1':
+        //: The Spanish letter ñ, a letter of its own that a Spanish child calls "eñe"
+        return QCoreApplication::translate("Tutorial", "N with tilde", "the letter");
     case u'\u00E6':
         return QCoreApplication::translate("Tutorial", "A E");
     case u'\u0153':

@@ -93,6 +93,20 @@ private slots:
         }
         QCOMPARE(heard.speech.language, u"de");
     }
+
+    // The names the narrator says for keys are the ones a child of that language learns.
+    void keysAreNamedInTheLanguage()
+    {
+        QCOMPARE(Tutorial::charName(QChar(u'ñ')), u"N with tilde");
+        useLanguage(QStringLiteral("es"));
+        QCOMPARE(Tutorial::charName(QChar(u'ñ')), u"eñe");
+        QCOMPARE(Tutorial::charName(QChar(u',')), u"coma");
+        useLanguage(QStringLiteral("de"));
+        QCOMPARE(Tutorial::charName(QChar(u'.')), u"Punkt");
+        QCOMPARE(Tutorial::charName(QChar(u'ö')), u"O-Umlaut");
+        useLanguage(QStringLiteral("fr"));
+        QCOMPARE(Tutorial::charName(QChar(u',')), u"virgule");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -144,7 +144,7 @@ Item {
                 visible: root.game.hasTimeLeft
                 //: Seconds left in a game
                 text: qsTr("⏱ %1s").arg(root.game.secondsLeft)
-                Accessible.name: qsTr("%1 seconds left").arg(root.game.secondsLeft)
+                Accessible.name: qsTr("%n second(s) left", "", root.game.secondsLeft)
                 font: Theme.look.rounded(18, Font.Bold)
                 // ⌈t⌉ ≤ 10 exactly when t ≤ 10, and it changes only once a second.
                 textColor: root.game.secondsLeft <= 10 ? Theme.coral : Theme.textPrimary
