@@ -6,6 +6,7 @@
 #include "curriculum.h"
 #include "printouts.h"
 #include "reportpdf.h"
+#include "translation.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -74,6 +75,9 @@ class TestReportPdf : public QObject {
     Q_OBJECT
 
 private slots:
+    // English's plural forms come from its catalogue, as in the program.
+    void initTestCase() { installTranslation(QStringLiteral("en")); }
+
     void reportNamesTheChildAndTheTrickiestKeyOnTwoPages()
     {
         QTemporaryDir dir;

@@ -96,6 +96,9 @@ Item {
                 color: Theme.textPrimary
                 opacity: search.activeFocus ? 0.2 : 0.12
             }
+            FocusRing {
+                controlRadius: 12
+            }
         }
         Note {
             visible: !KeyboardChoice.ready
