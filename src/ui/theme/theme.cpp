@@ -64,8 +64,11 @@ QList<ColourPair> textPairs(const Palette &p)
     const QColor scrim = QColor::fromRgbF(0, 0, 0, 0.25f); // behind the drill line
     const QColor dimKey = white(0.9);                        // a key's label
     QList<ColourPair> pairs;
-    for (const auto &[sky, skyName] : {std::pair{p.bgTop, "top"}, std::pair{p.bgMid, "middle"},
-                                        std::pair{p.bgBottom, "bottom"}}) {
+    for (const auto &[skyColour, skyPart] :
+         {std::pair{p.bgTop, "top"}, std::pair{p.bgMid, "middle"}, std::pair{p.bgBottom, "bottom"}}) {
+        // Copies: clang before 16 cannot capture a structured binding.
+        const QColor sky = skyColour;
+        const char *skyName = skyPart;
         const auto add = [&](const QString &name, QList<QColor> layers, qreal needed = 4.5) {
             layers.append(sky);
             pairs.append({name + QStringLiteral(" (sky ") + QLatin1StringView(skyName) + u')',
