@@ -309,15 +309,21 @@ click_on saveReportButton
 await saveDialogName --focus
 xdotool key Return
 await_gone saveDialogName
-await printoutMessage --containing "report"
+# Told apart by their order, not their names: the names offered are in the language shown.
+pdfs_saved() { [ "$(find "$HOME" -maxdepth 1 -name '*.pdf' | wc -l)" -ge "$1" ]; }
+wait_for 10 pdfs_saved 1 || fail "no report saved"
+await printoutMessage --containing ".pdf"
+report=$(ls -t "$HOME"/*.pdf | head -n 1)
 click_on "certificate u1"
 await saveDialogName --focus
 xdotool key Return
 await_gone saveDialogName
-await printoutMessage --containing "certificate"
+wait_for 10 pdfs_saved 2 || fail "no certificate saved"
+certificate=$(ls -t "$HOME"/*.pdf | head -n 1)
+await printoutMessage --containing "$(basename "$certificate")"
 shot grownups-printouts printoutMessage
-pdf_shot report-page-1 "$(ls "$HOME"/Tapalong\ report\ Leo\ *.pdf)"
-pdf_shot certificate "$(ls "$HOME"/Tapalong\ certificate\ Leo\ *.pdf)"
+pdf_shot report-page-1 "$report"
+pdf_shot certificate "$certificate"
 scroll_to practiceTextFile
 click_on practiceTextFile
 await dialogTitleBarLabel
