@@ -199,8 +199,11 @@ void RocketRaceModel::handle(QChar ch)
         return;
     if (m_typedCount >= m_passage.size())
         return;
-    countKey(m_passage.at(m_typedCount), typed);
-    if (typed != m_passage.at(m_typedCount)) {
+    // Case never matters in the race: German passages keep their nouns' capitals as a child
+    // reads them, and Shift or Caps Lock must neither be needed nor count as a mistake.
+    const QChar expected = m_passage.at(m_typedCount).toLower();
+    countKey(expected, typed);
+    if (typed != expected) {
         // Counted before the start too, without starting the race.
         setWrongCount(m_wrongCount + 1);
         Announcer::instance().announce(Announcer::Event::wrongKey);

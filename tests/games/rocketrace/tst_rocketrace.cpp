@@ -150,6 +150,28 @@ private slots:
         QCOMPARE(store.currentProfile()->keyStats, expected);
     }
 
+    // A German passage shows its nouns capitalised; the child wins it typing with or without
+    // Shift, and the capital's key counts as its letter.
+    void capitalsInThePassageTakeEitherCase()
+    {
+        for (const QString &typed : {QStringLiteral("der frosch"), QStringLiteral("Der Frosch")}) {
+            QTemporaryDir dir;
+            AppStore store{SaveFile(dir.filePath(QStringLiteral("t.json")))};
+            store.addProfile(QStringLiteral("Mia"), QStringLiteral("🦊"));
+            QRandomGenerator rng(2);
+            RocketRaceModel model(rng);
+            model.setPhrases(QStringList(3, QStringLiteral("Der Frosch")));
+            GameFrame frame(&store, &model);
+            frame.startGame();
+            QVERIFY(model.passage().startsWith(QStringLiteral("Der Frosch")));
+            for (const QChar ch : typed)
+                model.handle(ch);
+            QCOMPARE(model.typedCount(), typed.size());
+            QCOMPARE(model.keyStats().value(u'f').right, 1);
+            QVERIFY(!model.keyStats().contains(u'F'));
+        }
+    }
+
     // A bonus round takes two easy phrases. Joined pairs of 10, 20 and 30 are 31, 41 or 51 long,
     // all short of 55: the closest to 75 wins.
     void buildPassage()
