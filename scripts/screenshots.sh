@@ -3,7 +3,12 @@
 # SPDX-FileCopyrightText: 2026 The Tapalong developers
 # A screenshot tour of the whole program: every screen and card as one numbered PNG, taken
 # under a throwaway X server and home folder, into ./screenshots/ (or the folder given).
-#   scripts/screenshots.sh [path/to/tapalong] [out-folder]
+#   [LANGUAGE=de] scripts/screenshots.sh [path/to/tapalong] [out-folder]
+# The tour is shown in the language LANGUAGE names, English without it.
+#
+# Every picture is also read as a child would read it (tests/screen_check.py): a text cut
+# short or spilling out of its place, or English left on a translated screen, is listed in
+# screen-check.txt beside the pictures, and the tour then ends with status 1.
 #
 # Controls are found by name through the program's UI probe (tests/ui_probe.py), and each
 # picture is taken once its screen shows what it is about and has stopped moving. The tour
@@ -25,8 +30,26 @@ fi
 # shellcheck source=SCRIPTDIR/../tests/system-common.sh
 . "$here/../tests/system-common.sh"
 mkdir -p "$out"
-rm -f "$out"/[0-9][0-9]-*.png
+rm -f "$out"/[0-9][0-9]-*.png "$out/screen-check.txt"
 number=0
+language=${LANGUAGE:-en}
+language=${language%%:*}
+language=${language%%_*}
+catalogue=$here/../translations/tapalong_$language.ts
+if [ "$language" = en ] || [ ! -f "$catalogue" ]; then catalogue=""; fi
+# A child who reads German types on a German keyboard: the X server's layout follows the
+# language (Spanish: Spain's).
+case $language in
+de | fr | es) keyboard=$language ;;
+*) keyboard=us ;;
+esac
+setxkbmap "$keyboard"
+
+# What the screen shows, read through for the check (see above).
+check_screen() { # picture's name
+  python3 "$here/../tests/screen_check.py" "$1" ${catalogue:+--catalogue "$catalogue"} \
+    >>"$out/screen-check.txt" || true
+}
 
 start() {
   start_program
@@ -50,6 +73,7 @@ shot() {
   local file
   file=$(printf '%s/%02d-%s.png' "$out" "$number" "$name")
   import -window "$window" "$file"
+  check_screen "$name"
   echo "$file"
 }
 
@@ -113,9 +137,9 @@ pdf_shot() { # name, PDF
 }
 
 # The drill lines of the first lesson as xdotool key lists, one line each.
-"$program" --print-course 2>/dev/null | python3 -c '
+"$program" --print-course --language "$language" --layout "$keyboard" 2>/dev/null | python3 -c '
 import json, sys
-lesson = json.load(sys.stdin)[0]["lessons"][0]
+lesson = json.load(sys.stdin)["units"][0]["lessons"][0]
 for line in lesson["drills"]:
     print(" ".join({" ": "space"}.get(c, c) for c in line))' >"$home/keys"
 
@@ -298,7 +322,16 @@ leo["lessonResults"]["u1l6"] = {"stars": 3, "wpm": 13.0, "accuracy": 98, "date":
 leo["badges"]["home_row"] = last  # the unit's badge, so that the text earns none by surprise
 json.dump(data, open(path, "w", encoding="utf-8"), ensure_ascii=False)
 PY
-printf 'Leo\u2019s kite flew over the \u201cbig\u201d hill \U0001FA81.\nThen it came down in the park.\n' >"$home/kite.txt"
+# The text is in the tour's language, with the curly quotes and the emoji a grown-up's text
+# may hold; its first words are what Leo types, its last word is looked for in the result.
+case $language in
+de) kite=('Leos Drachen flog \u00fcber den \u201ehohen\u201c Berg \U0001FA81.\nDann fiel er in den Park.\n' 'Leos Drachen flog' 'Park') ;;
+fr) kite=('Le cerf-volant de L\u00e9o passe au-dessus de la \u00ab\u00a0grande\u00a0\u00bb colline \U0001FA81.\nPuis il tombe dans le parc.\n' 'Le cerf-volant' 'parc') ;;
+es) kite=('La cometa de Leo vuela sobre la \u00abgran\u00bb colina \U0001FA81.\nLuego cae en el parque.\n' 'La cometa de' 'parque') ;;
+*) kite=('Leo\u2019s kite flew over the \u201cbig\u201d hill \U0001FA81.\nThen it came down in the park.\n' "Leo's kite flew" 'kite') ;;
+esac
+# shellcheck disable=SC2059 # the text holds escapes for printf
+printf "${kite[0]}" >"$home/kite.txt"
 start
 click_on profileChip
 click_on grownups
@@ -331,7 +364,7 @@ xdotool key ctrl+l
 xdotool type --delay 20 "$home/kite.txt"
 xdotool key Return
 await_gone dialogTitleBarLabel
-await practiceTextResult --containing "kite"
+await practiceTextResult --containing "${kite[2]}"
 scroll_to practiceTextSave
 shot grownups-text-from-home practiceTextResult
 click_on practiceTextSave
@@ -342,7 +375,7 @@ await_gone grownupsScreen
 shot home-practice-from-home "homeText 0"
 click_on "homeText 0"
 await drillLabel
-xdotool type --delay 150 "Leo's kite flew"
+xdotool type --delay 150 "${kite[1]}"
 shot lesson-text-from-home
 stop
 
@@ -363,6 +396,7 @@ play() { # kind, title for the file names, what to type, then what shows once pl
   local file
   file=$(printf '%s/%02d-%s-playing.png' "$out" "$number" "$title")
   import -window "$window" "$file"
+  check_screen "$title-playing"
   echo "$file"
 }
 
@@ -378,14 +412,29 @@ stop
 play keyMoles key-moles 'fjdksla' timePill --containing "56"
 stop
 
-play rocketRace rocket-race 'the ' passage
-# The alphabet over and over wins the race; its one space comes first, so no replay starts
-# once the last letter of the passage is typed.
+play rocketRace rocket-race '' passage
+# The passage typed as it shows: the window holds the last few letters typed (12 at most, as
+# the race keeps them) and what comes next, so what the tour has typed says where the rest
+# begins. Capitals and accented letters come through xdotool's own key mapping.
 # The probe lists the game-over card as soon as it shows, before the save file may have it.
 raced() { grep -q overCard "$TAPALONG_UI_PROBE" 2>/dev/null || grep -q '"kind":"rocketRace"' "$save"; }
-for _ in $(seq 150); do
-  xdotool type --delay 4 " abcdefghijklmnopqrstuvwxyz"
+passage_now() { python3 "$ui_probe" list passage | cut -f3-; }
+passage_moved() { raced || [ "$(passage_now)" != "$1" ]; }
+typed=0
+for _ in $(seq 60); do
   if raced; then break; fi
+  shown=$(passage_now)
+  # What is still to type, and (on the first line) how many characters that is.
+  rest=$(python3 -c '
+import sys
+ahead = sys.argv[1][min(int(sys.argv[2]), 12):]
+print(len(ahead)); print(ahead, end="")' "$shown" "$typed")
+  ahead=$(tail -n +2 <<<"$rest")
+  if [ -z "$ahead" ]; then sleep 0.1; continue; fi
+  xdotool type --delay 20 -- "$ahead"
+  typed=$((typed + $(head -n 1 <<<"$rest")))
+  # The probe catches up with the last key before the next window is read.
+  wait_for 3 passage_moved "$shown" || true
 done
 shot rocket-race-game-over overCard/replayButton
 stop
@@ -456,7 +505,7 @@ keyboard_lesson() { # layout as the program names it, setxkbmap's arguments, tit
 keyboard_lesson de de german
 keyboard_lesson fr fr french
 keyboard_lesson 'us(dvorak)' '-layout us -variant dvorak' dvorak
-setxkbmap us
+setxkbmap "$keyboard"
 
 # --- A refused save: a file where the save folder belongs makes every write fail (for root
 # too), so the explorer made here brings up the notice at the foot of the window. Keys only.
@@ -473,3 +522,8 @@ stop
 XDG_DATA_HOME=$home/data
 
 echo "$number screenshots in $out"
+if [ -s "$out/screen-check.txt" ]; then
+  echo "What a child could not read as meant ($out/screen-check.txt):" >&2
+  cat "$out/screen-check.txt" >&2
+  exit 1
+fi

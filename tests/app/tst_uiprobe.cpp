@@ -91,6 +91,67 @@ private slots:
         QCOMPARE(find(items, "edge").value(u"w").toDouble(), 20);
     }
 
+    // The screen checks read every text a child sees, named or not, and must tell a text cut
+    // short or spilling out of its place from one that merely scrolled.
+    void tellsWhichTextsAReaderCannotSeeWhole()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick
+            import QtQuick.Controls.Basic
+            Window {
+                width: 400; height: 300
+                Column {
+                    Text { text: "fits" }
+                    Text { text: "a long line cut short"; width: 30; elide: Text.ElideRight }
+                    Text { text: "a long line spilling"; width: 30 }
+                    Text { text: "one short line"; height: 8 }
+                    Text { text: "two\nlines"; height: 14 }
+                    Button { objectName: "narrow"; text: "a long button label"; width: 40
+                             contentItem: Text { text: parent.text } }
+                    Item { clip: true; width: 20; height: 20
+                           Text { text: "clipped away" } }
+                    Flickable { width: 200; height: 20; contentHeight: 100; contentY: 10
+                                Text { text: "scrolled" } }
+                    Text { text: "faded"; opacity: 0 }
+                    Text { text: "  " }
+                }
+                Text { x: 380; text: "past the window" }
+            })",
+                          QUrl());
+        std::unique_ptr<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        auto *window = qobject_cast<QQuickWindow *>(root.get());
+        QVERIFY(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        QHash<QString, QJsonObject> byText;
+        for (const auto &entry : UiProbe::texts(window->contentItem()))
+            byText.insert(entry.toObject().value(u"text").toString(), entry.toObject());
+        const auto faults = [&](const QString &text) {
+            QStringList found;
+            for (const char *fault : {"elided", "overflow", "cut", "outside"}) {
+                if (byText.value(text).value(QLatin1String(fault)).toBool())
+                    found << QLatin1String(fault);
+            }
+            return found.join(u',');
+        };
+        QCOMPARE(faults("fits"), "");
+        QCOMPARE(faults("a long line cut short"), "elided");
+        QCOMPARE(faults("a long line spilling"), "overflow");
+        QCOMPARE(faults("one short line"), "");
+        QCOMPARE(faults("two\nlines"), "overflow");
+        QCOMPARE(faults("a long button label"), "overflow,outside");
+        QCOMPARE(byText.value("a long button label").value(u"path").toString(), "narrow");
+        QCOMPARE(faults("clipped away"), "cut");
+        QCOMPARE(faults("scrolled"), "");
+        QCOMPARE(faults("past the window"), "cut");
+        QVERIFY(!byText.contains("faded"));
+        QVERIFY(!byText.contains("  "));
+    }
+
     // A test that measures something removes the file once it has found its way, and the
     // probe must then stop costing anything.
     void stopsOnceItsFileIsRemoved()

@@ -142,8 +142,10 @@ T.Popup {
                         Keys.onPressed: event => event.accepted = sheet.moveChoice(event.key)
                         Accessible.onPressAction: clicked()
                         padding: 6
+                        // A round button the emoji fits: its advance is wider than its line.
                         width: height
-                        height: implicitContentHeight + topPadding + bottomPadding
+                        height: Math.max(implicitContentWidth, implicitContentHeight) + topPadding
+                                + bottomPadding
                         text: cell.modelData
                         onClicked: {
                             sheet.avatar = cell.modelData
