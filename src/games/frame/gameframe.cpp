@@ -98,11 +98,18 @@ bool GameFrame::handleKey(const KeyInput &key)
 
     // Tab and Shift+Tab walk the buttons of the card on screen; out of play they type nothing.
     // A paused card's buttons also take Return and Space, which have no other meaning there.
+    // On the start and game-over cards Space starts a game, as they say; Return does too until
+    // the child has walked to a button, which it then presses: Return on "Next" must not start
+    // the game again.
     const bool walksCard = key.keyCode == KeyInput::keyCodeFor(Qt::Key_Tab) ||
                            key.keyCode == KeyInput::keyCodeFor(Qt::Key_Backtab);
-    if (state != State::Playing && walksCard)
+    if (state != State::Playing && walksCard) {
+        m_walkedCard = state;
         return false;
+    }
     if (state == State::Paused && (key.ch == u" " || key.keyCode == KeyInput::returnKey))
+        return false;
+    if (key.keyCode == KeyInput::returnKey && state != State::Playing && m_walkedCard == state)
         return false;
 
     switch (state) {
@@ -170,6 +177,7 @@ void GameFrame::startGame()
     setRecorded(false);
     setNewBadges({});
     m_playedSeconds = 0;
+    m_walkedCard.reset();
     m_model->start();
 }
 

@@ -229,6 +229,8 @@ private:
     bool m_clockRunning = false;
     bool m_setUp = false;
     bool m_leaving = false;
+    // The card the child has walked with Tab since the game last started.
+    std::optional<GameModel::State> m_walkedCard;
     bool m_recorded = false;
     double m_playedSeconds = 0; // of play, pauses left out: for the practice history
     QList<Badge> m_newBadges;

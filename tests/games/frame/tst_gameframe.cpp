@@ -149,6 +149,28 @@ private slots:
         }
     }
 
+    // Once the child has walked the game-over card with Tab, Return presses the button it
+    // reached (a bonus round's "Next") instead of starting the game again; Space still starts
+    // one, as the card says, and a new game over starts afresh.
+    void aWalkedCardsButtonsTakeReturnAndSpace()
+    {
+        using enum GameModel::State;
+        const KeyInput tab{QStringLiteral("\t"), KeyInput::keyCodeFor(Qt::Key_Tab), false};
+        FakeScreen screen;
+        screen.frame.startGame();
+        screen.game.end(10);
+        QVERIFY(!screen.frame.handleKey(tab));
+        QVERIFY(!screen.frame.handleKey(returnKey));
+        QCOMPARE(screen.game.state(), Over);
+        QVERIFY(screen.frame.handleKey(typed(" ")));
+        QCOMPARE(screen.game.state(), Playing);
+
+        screen.game.end(10);
+        screen.game.end(10);
+        QVERIFY(screen.frame.handleKey(returnKey));
+        QCOMPARE(screen.game.state(), Playing);
+    }
+
     // Frames 16 or 17 ms apart, a millisecond early or late, carry one tick each: a tick split
     // over two frames would show as a frame without movement beside one with a double step.
     // Frames 16 ms apart (62.5 a second) still give 60 ticks a second, never two at once.
