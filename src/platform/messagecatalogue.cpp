@@ -71,9 +71,11 @@ QByteArray charsetOf(QByteArrayView header)
 MessageCatalogue MessageCatalogue::fromFile(const QString &path)
 {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > largestFile)
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
-    return fromData(file.readAll());
+    // Read with a limit: a device or pipe in its place reports no size and may never end.
+    const QByteArray data = file.read(largestFile + 1);
+    return data.size() > largestFile ? MessageCatalogue() : fromData(data);
 }
 
 MessageCatalogue MessageCatalogue::fromData(QByteArrayView data)
