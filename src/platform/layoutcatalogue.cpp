@@ -2,7 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 #include "layoutcatalogue.h"
 
+#include "messagecatalogue.h"
+
 #include <QCollator>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <xkbcommon/xkbcommon.h>
@@ -10,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tapalong {
 
@@ -42,7 +46,7 @@ LayoutCatalogue::~LayoutCatalogue()
     }
 }
 
-QList<LayoutEntry> LayoutCatalogue::readEntries()
+QList<LayoutEntry> LayoutCatalogue::readEntries(const QString &language)
 {
     const Registry registry(rxkb_context_new(RXKB_CONTEXT_NO_FLAGS));
     if (!registry || !rxkb_context_parse_default_ruleset(registry.get()))
@@ -55,15 +59,36 @@ QList<LayoutEntry> LayoutCatalogue::readEntries()
         const QString description = QString::fromUtf8(rxkb_layout_get_description(layout));
         if (name.isEmpty())
             continue;
-        entries.append({variant.isEmpty() ? name : name + u'(' + variant + u')',
-                        description.isEmpty() ? name : description});
+        const QString known = description.isEmpty() ? name : description;
+        entries.append({variant.isEmpty() ? name : name + u'(' + variant + u')', known, known});
     }
-    QCollator collator(QLocale::c());
+    translate(entries, language);
+    return entries;
+}
+
+void LayoutCatalogue::translate(QList<LayoutEntry> &entries, const QString &language)
+{
+    MessageCatalogue names;
+    if (language != u"en") {
+        // Where xkb-data keeps the translations gettext would find for it.
+        const QString file =
+            QStringLiteral("locale/%1/LC_MESSAGES/xkeyboard-config.mo").arg(language);
+        names = MessageCatalogue::fromFile(
+            QStandardPaths::locate(QStandardPaths::GenericDataLocation, file));
+    }
+    for (LayoutEntry &entry : entries) {
+        // Some translators write accents as combining marks ("Alema\u0301n"): composed, they
+        // draw as one letter and match what a grown-up types in the search.
+        const QString translated =
+            names.translate(entry.description).normalized(QString::NormalizationForm_C);
+        entry.shown = translated.isEmpty() ? entry.description : translated;
+    }
+    // English keeps the order it has always had.
+    QCollator collator(language == u"en" ? QLocale::c() : QLocale(language));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(), [&](const auto &a, const auto &b) {
-        return collator.compare(a.description, b.description) < 0;
+        return collator.compare(a.shown, b.shown) < 0;
     });
-    return entries;
 }
 
 LayoutCatalogue::Letters LayoutCatalogue::lettersOf(const QString &layoutName)
@@ -111,31 +136,64 @@ void LayoutCatalogue::load()
 {
     if (m_ready || m_loading)
         return;
+    read();
+}
+
+void LayoutCatalogue::setLanguage(const QString &language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    // While a reading is under way, its arrival starts the next.
+    if (m_ready && !m_loading)
+        read();
+}
+
+void LayoutCatalogue::read()
+{
     m_loading = true;
-    m_worker = QThread::create([this] {
-        QList<LayoutEntry> entries = readEntries();
+    if (m_worker) {
+        m_worker->wait(); // it has handed over its list already
+        delete m_worker;
+    }
+    // The keyboard data's list once; a change of language only translates it again.
+    m_worker = QThread::create([this, language = m_language, entries = m_read]() mutable {
+        if (entries.isEmpty())
+            entries = readEntries(language);
+        else
+            translate(entries, language);
         QMetaObject::invokeMethod(
-            this, [this, entries = std::move(entries)]() mutable { arrived(std::move(entries)); },
+            this,
+            [this, language, entries = std::move(entries)]() mutable {
+                arrived(std::move(entries), language);
+            },
             Qt::QueuedConnection);
     });
     m_worker->start();
 }
 
-void LayoutCatalogue::arrived(QList<LayoutEntry> entries)
+void LayoutCatalogue::arrived(QList<LayoutEntry> entries, const QString &language)
 {
+    m_read = entries;
+    // The language changed while these were read: names in the one before are never shown.
+    if (language != m_language) {
+        read();
+        return;
+    }
     beginResetModel();
     m_entries = std::move(entries);
     m_loading = false;
-    m_ready = true;
+    const bool wasReady = std::exchange(m_ready, true);
     endResetModel();
-    emit readyChanged();
+    if (!wasReady)
+        emit readyChanged();
 }
 
-QString LayoutCatalogue::descriptionOf(const QString &layoutName) const
+QString LayoutCatalogue::shownNameOf(const QString &layoutName) const
 {
     const auto it = std::find_if(m_entries.cbegin(), m_entries.cend(),
                                  [&](const LayoutEntry &e) { return e.name == layoutName; });
-    return it == m_entries.cend() ? QString() : it->description;
+    return it == m_entries.cend() ? QString() : it->shown;
 }
 
 int LayoutCatalogue::rowCount(const QModelIndex &parent) const
@@ -154,9 +212,11 @@ QVariant LayoutCatalogue::data(const QModelIndex &index, int role) const
     switch (role) {
     case nameRole:
         return entry.name;
-    case Qt::DisplayRole:
     case descriptionRole:
         return entry.description;
+    case Qt::DisplayRole:
+    case shownRole:
+        return entry.shown;
     default:
         return {};
     }
@@ -164,7 +224,7 @@ QVariant LayoutCatalogue::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> LayoutCatalogue::roleNames() const
 {
-    return {{nameRole, "name"}, {descriptionRole, "description"}};
+    return {{nameRole, "name"}, {descriptionRole, "description"}, {shownRole, "shown"}};
 }
 
 } // namespace tapalong

@@ -9,8 +9,10 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <xcb/xcb.h>
@@ -187,9 +189,48 @@ private slots:
         QCOMPARE(catalogue.rowCount(), 0); // asking starts the reading, off this thread
         QVERIFY(ready.wait(5000));
         QCOMPARE(catalogue.rowCount(), entries.size());
-        QCOMPARE(catalogue.descriptionOf(u"fr"_s), u"French"_s);
+        QCOMPARE(catalogue.shownNameOf(u"fr"_s), u"French"_s);
         const QModelIndex first = catalogue.index(0);
         QCOMPARE(catalogue.data(first, LayoutCatalogue::nameRole).toString(), entries.first().name);
+    }
+
+    void layoutsAreNamedInTheHouseholdsLanguage()
+    {
+        for (const QString &language : {u"de"_s, u"fr"_s}) {
+            const QString file = u"locale/%1/LC_MESSAGES/xkeyboard-config.mo"_s.arg(language);
+            QVERIFY2(!QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty(),
+                     qPrintable(file + u" is missing: it comes with xkb-data, a dependency"_s));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const QList<LayoutEntry> german = LayoutCatalogue::readEntries(u"de"_s);
+        qInfo("read and named in German in %lld ms", timer.restart());
+        QList<LayoutEntry> again = german;
+        LayoutCatalogue::translate(again, u"es"_s);
+        qInfo("named again in Spanish in %lld ms", timer.elapsed());
+        const auto row = [&](const QString &name) {
+            return std::find_if(german.cbegin(), german.cend(),
+                                [&](const LayoutEntry &e) { return e.name == name; }) -
+                   german.cbegin();
+        };
+        const LayoutEntry de = german.value(row(u"de"_s));
+        QCOMPARE(de.shown, u"Deutsch"_s);
+        QCOMPARE(de.description, u"German"_s);
+        // Sorted by the names shown: "Deutsch" before "Französisch", unlike in English.
+        QVERIFY(row(u"de"_s) < row(u"fr"_s));
+
+        // A language chosen while the list is read: the English names are never shown.
+        LayoutCatalogue catalogue;
+        QSignalSpy reset(&catalogue, &LayoutCatalogue::modelReset);
+        catalogue.load();
+        catalogue.setLanguage(u"fr"_s);
+        QVERIFY(reset.wait(5000));
+        QCOMPARE(catalogue.shownNameOf(u"de"_s), u"Allemand"_s);
+        // And one chosen after.
+        catalogue.setLanguage(u"en"_s);
+        QVERIFY(reset.wait(5000));
+        QCOMPARE(catalogue.shownNameOf(u"de"_s), u"German"_s);
+        QCOMPARE(catalogue.rowCount(), german.size());
     }
 
     void lettersTellALatinLayoutFromOthers()

@@ -242,6 +242,22 @@ private slots:
         QCOMPARE(choice.description(), u"English (US)"_qs);
     }
 
+    void aLayoutIsFoundByItsNameInTheHouseholdsLanguageOrInEnglish()
+    {
+        QVERIFY(m_store->setKeyboardLayout(u"de"_qs));
+        m_store->chooseLanguage(u"de"_qs);
+        KeyboardChoice choice(*m_store);
+        choice.start();
+        choice.layouts(); // starts the reading
+        QTRY_VERIFY_WITH_TIMEOUT(choice.isReady(), 10000);
+        QCOMPARE(choice.description(), u"Deutsch"_qs);
+        // Found by the name shown and by the English one a manual may give.
+        for (const QString &typed : {u"deutsch"_qs, u"german"_qs}) {
+            choice.setSearch(typed);
+            QCOMPARE(choice.layoutAt(0), u"de"_qs);
+        }
+    }
+
 private:
     std::optional<QTemporaryDir> m_dir;
     std::optional<AppStore> m_store;

@@ -4,6 +4,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Templates as T
+import Tapalong.Store
 import Tapalong.Ui
 
 // The household's keyboard: the layout the lessons are for, and every layout the computer
@@ -12,16 +13,21 @@ import Tapalong.Ui
 Item {
     id: root
 
-    // What the last choice did; red when it was refused.
-    property string message
-    property bool refused: false
+    // What the last choice did; red when it was refused. A success is told in whatever language
+    // the household switches to next; a refusal was worded in the language of its moment, so a
+    // switch clears it rather than leave it in the language before.
+    property bool chose: false
+    property string refusal
+    readonly property bool refused: refusal !== ""
+    readonly property string message: refused
+        ? refusal : chose ? qsTr("The lessons and the keyboard on screen now follow %1.")
+                            .arg(KeyboardChoice.description) : ""
+    readonly property string language: AppStore.language
+    onLanguageChanged: refusal = ""
 
     function choose(name: string) {
-        const why = KeyboardChoice.choose(name)
-        root.refused = why !== ""
-        root.message = root.refused
-            ? why : qsTr("The lessons and the keyboard on screen now follow %1.")
-                    .arg(KeyboardChoice.description)
+        root.refusal = KeyboardChoice.choose(name)
+        root.chose = !root.refused
     }
     function chooseCurrent() {
         if (list.currentIndex >= 0)
@@ -118,7 +124,7 @@ Item {
             delegate: Item {
                 id: entry
                 required property string name
-                required property string description
+                required property string shown
                 required property int index
                 readonly property bool chosen: name === KeyboardChoice.layout
 
@@ -126,7 +132,7 @@ Item {
                 width: list.width
                 height: 32
                 Accessible.role: Accessible.ListItem
-                Accessible.name: description
+                Accessible.name: shown
                 Accessible.selected: ListView.isCurrentItem
 
                 Rectangle {
@@ -141,7 +147,7 @@ Item {
                     spacing: 12
                     Text {
                         id: title
-                        text: (entry.chosen ? "✓ " : "") + entry.description
+                        text: (entry.chosen ? "✓ " : "") + entry.shown
                         font: Theme.rounded(15, entry.chosen ? Font.Bold : Font.DemiBold)
                         color: entry.chosen ? Theme.sunshine : Theme.textPrimary
                     }

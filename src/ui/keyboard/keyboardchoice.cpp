@@ -20,9 +20,11 @@ namespace {
 
 QPointer<KeyboardChoice> s_instance;
 
-// A grown-up finds "German" by typing part of its name, or a layout by the name the keyboard
-// data gives it ("de", "us(dvorak)"). Names that begin with what was typed come first, so
-// "russ" offers "Russian" before "Kazakh (with Russian)"; otherwise the list keeps its order.
+// A grown-up finds "German" by typing part of its name, in the household's language or in
+// English (a grown-up may know a layout by the name a manual or a forum gives it), or a layout by
+// the name the keyboard data gives it ("de", "us(dvorak)"). Names that begin with what was typed
+// come first, so "russ" offers "Russian" before "Kazakh (with Russian)"; otherwise the list keeps
+// its order.
 class LayoutFilter final : public QSortFilterProxyModel {
 public:
     explicit LayoutFilter(QObject *parent) : QSortFilterProxyModel(parent) {}
@@ -47,20 +49,27 @@ protected:
         if (m_search.isEmpty())
             return true;
         const QModelIndex index = sourceModel()->index(row, 0, parent);
-        return index.data(LayoutCatalogue::descriptionRole)
-                   .toString()
-                   .contains(m_search, Qt::CaseInsensitive) ||
+        return holds(index, LayoutCatalogue::shownRole) ||
+               holds(index, LayoutCatalogue::descriptionRole) ||
                index.data(LayoutCatalogue::nameRole)
                    .toString()
                    .startsWith(m_search, Qt::CaseInsensitive);
     }
 
 private:
+    bool holds(const QModelIndex &index, int role) const
+    {
+        return index.data(role).toString().contains(m_search, Qt::CaseInsensitive);
+    }
+
     bool begins(const QModelIndex &index) const
     {
-        return index.data(LayoutCatalogue::descriptionRole)
-            .toString()
-            .startsWith(m_search, Qt::CaseInsensitive);
+        return index.data(LayoutCatalogue::shownRole)
+                   .toString()
+                   .startsWith(m_search, Qt::CaseInsensitive) ||
+               index.data(LayoutCatalogue::descriptionRole)
+                   .toString()
+                   .startsWith(m_search, Qt::CaseInsensitive);
     }
 
     QString m_search;
@@ -74,15 +83,17 @@ KeyboardChoice::KeyboardChoice(AppStore &store, DesktopKeyboard *desktop, QObjec
       m_catalogue(new LayoutCatalogue(this)),
       m_filtered(new LayoutFilter(this))
 {
+    // The filter's first question starts the reading: in the language known so far.
+    m_catalogue->setLanguage(m_store.language());
     m_filtered->setSourceModel(m_catalogue);
     m_filtered->sort(0);
-    // The names arrive after the list is read: the layout's own among them.
-    connect(m_catalogue, &LayoutCatalogue::readyChanged, this, [this] {
-        emit readyChanged();
-        emit layoutChanged();
-    });
-    // A household file restored from a backup brings its own choice.
+    // The names arrive after the list is read, and again in a new language: the layout's own
+    // among them.
+    connect(m_catalogue, &LayoutCatalogue::readyChanged, this, &KeyboardChoice::readyChanged);
+    connect(m_catalogue, &LayoutCatalogue::modelReset, this, &KeyboardChoice::layoutChanged);
+    // A household file restored from a backup brings its own choice, and perhaps a language.
     connect(&m_store, &AppStore::dataChanged, this, [this] {
+        m_catalogue->setLanguage(m_store.language());
         if (m_started && !m_playing)
             applySaved();
     });
@@ -180,15 +191,23 @@ void KeyboardChoice::followDesktop()
 
 QString KeyboardChoice::description() const
 {
-    m_catalogue->load();
-    const QString known = m_catalogue->descriptionOf(m_layout);
+    loadNames();
+    const QString known = m_catalogue->shownNameOf(m_layout);
     return known.isEmpty() ? m_layout : known;
 }
 
 QAbstractItemModel *KeyboardChoice::layouts() const
 {
-    m_catalogue->load();
+    loadNames();
     return m_filtered;
+}
+
+void KeyboardChoice::loadNames() const
+{
+    // The store learns the desktop's language only after this is made (main.cpp), and no
+    // change of data need follow: asked again now.
+    m_catalogue->setLanguage(m_store.language());
+    m_catalogue->load();
 }
 
 bool KeyboardChoice::isReady() const
@@ -242,7 +261,7 @@ bool KeyboardChoice::apply(const LayoutName &name, QString *problem)
 
 QString KeyboardChoice::refusal(const QString &layoutName, KeyboardProblem why) const
 {
-    const QString known = m_catalogue->descriptionOf(layoutName);
+    const QString known = m_catalogue->shownNameOf(layoutName);
     const QString named = known.isEmpty() ? layoutName : known;
     if (why == KeyboardProblem::otherScript) {
         return tr("The lessons for %1 are not there yet: Tapalong teaches Latin letters so far. "

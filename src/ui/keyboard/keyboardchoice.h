@@ -28,11 +28,13 @@ class KeyboardChoice : public QObject {
     QML_SINGLETON
 
     // The layout the course and the on-screen keyboard are for, "de" or "us(intl)", and its
-    // name as people know it ("German"; the bare name until the keyboard data's list is read).
+    // name as people know it in the household's language ("German", "Deutsch"; the bare name
+    // until the keyboard data's list is read).
     Q_PROPERTY(QString layout READ layout NOTIFY layoutChanged FINAL)
     Q_PROPERTY(QString description READ description NOTIFY layoutChanged FINAL)
-    // Every layout the keyboard data lists, sorted by name, narrowed by `search` (roles "name"
-    // and "description"); read in the background the first time something asks (`ready`).
+    // Every layout the keyboard data lists, sorted by the name shown, narrowed by `search`
+    // (roles "name", "shown" and the English "description"); read in the background the first
+    // time something asks (`ready`).
     Q_PROPERTY(QObject *layouts READ layouts CONSTANT FINAL)
     Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged FINAL)
     Q_PROPERTY(QString search READ search WRITE setSearch NOTIFY searchChanged FINAL)
@@ -89,6 +91,8 @@ signals:
     void playingChanged();
 
 private:
+    // Starts reading the layouts' names, in the household's language, if nothing has yet.
+    void loadNames() const;
     void followDesktop();
     // Makes the course for the layout the active one; false, and why, when it cannot be built.
     bool apply(const LayoutName &name, QString *problem);

@@ -65,6 +65,23 @@ TestCase {
         compare(Keyboard.layout, "us")
     }
 
+    function test_aLanguageSwitchRenamesTheLayoutAndClearsARefusal() {
+        const view = panel()
+        search(view, "german")
+        keyClick(Qt.Key_Return)
+        AppStore.chooseLanguage("fr")
+        tryVerify(() => findChild(view, "keyboardLayoutText").text.indexOf("Allemand") >= 0, 5000)
+        verify(findChild(view, "keyboardMessage").text.indexOf("Allemand") >= 0)
+
+        // Found by its English name in French too; the refusal is gone with its language.
+        keyClick(Qt.Key_Escape)
+        search(view, "russian")
+        keyClick(Qt.Key_Return)
+        verify(findChild(view, "keyboardMessage").text !== "")
+        AppStore.chooseLanguage("es")
+        compare(findChild(view, "keyboardMessage").text, "")
+    }
+
     function test_theKeysGoBlankWhileAnotherLayoutTypes() {
         const view = createTemporaryObject(keyboardComponent, testCase, { highlight: "f" })
         const f = findChild(view, "key:F")
