@@ -102,6 +102,18 @@ Item {
                 color: Theme.textPrimary
                 opacity: search.activeFocus ? 0.2 : 0.12
             }
+            // The template draws no placeholder of its own.
+            Text {
+                objectName: "keyboardSearchPlaceholder"
+                x: search.leftPadding
+                y: search.topPadding
+                width: search.width - search.leftPadding - search.rightPadding
+                visible: search.length === 0 && search.preeditText === ""
+                text: search.placeholderText
+                font: search.font
+                color: search.placeholderTextColor
+                elide: Text.ElideRight
+            }
             FocusRing {
                 controlRadius: 12
             }
