@@ -1620,7 +1620,7 @@ Wie viele schaffst du in 60 Sekunden?</translation>
     <message>
         <location line="+14"/>
         <source>Find a keyboard: German, French, Dvorak…</source>
-        <translation>Suche auf Englisch: German, French, Dvorak…</translation>
+        <translation>Tastatur suchen: Deutsch, Französisch, Dvorak…</translation>
     </message>
     <message>
         <location line="+21"/>

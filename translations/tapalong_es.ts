@@ -1620,7 +1620,7 @@ Escribe la letra de un topo para darle un golpecito antes de que se esconda.
     <message>
         <location line="+14"/>
         <source>Find a keyboard: German, French, Dvorak…</source>
-        <translation>Busca en inglés: Spanish, Latin American, Dvorak…</translation>
+        <translation>Busca un teclado: Español, Latinoamericano, Dvorak…</translation>
     </message>
     <message>
         <location line="+21"/>

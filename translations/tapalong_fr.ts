@@ -1620,7 +1620,7 @@ Combien en attraperas-tu en 60 secondes&#xa0;?</translation>
     <message>
         <location line="+14"/>
         <source>Find a keyboard: German, French, Dvorak…</source>
-        <translation>Chercher un clavier (noms en anglais)&#xa0;: French, German, Dvorak…</translation>
+        <translation>Chercher un clavier&#xa0;: Français, Allemand, Dvorak…</translation>
     </message>
     <message>
         <location line="+21"/>
