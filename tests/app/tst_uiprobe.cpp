@@ -17,6 +17,15 @@ class TestUiProbe : public QObject {
     Q_OBJECT
 
 private:
+    // The scene's window, or null (with the component's complaint) when it did not load.
+    static QQuickWindow *windowOf(const QQmlComponent &component,
+                                  const std::unique_ptr<QObject> &root)
+    {
+        if (!root)
+            qWarning() << component.errorString();
+        return qobject_cast<QQuickWindow *>(root.get());
+    }
+
     QJsonObject find(const QJsonArray &items, const QString &path)
     {
         for (const auto &item : items) {
@@ -64,9 +73,8 @@ private slots:
                 Rectangle { objectName: "edge"; x: 380; y: 0; width: 40; height: 10 }
             })",
                           QUrl());
-        std::unique_ptr<QObject> root(component.create());
-        QVERIFY2(root, qPrintable(component.errorString()));
-        auto *window = qobject_cast<QQuickWindow *>(root.get());
+        const std::unique_ptr<QObject> root(component.create());
+        QQuickWindow *window = windowOf(component, root);
         QVERIFY(window);
 
         const QJsonArray items = UiProbe::snapshot(window->contentItem());
@@ -120,9 +128,8 @@ private slots:
                 Text { x: 380; text: "past the window" }
             })",
                           QUrl());
-        std::unique_ptr<QObject> root(component.create());
-        QVERIFY2(root, qPrintable(component.errorString()));
-        auto *window = qobject_cast<QQuickWindow *>(root.get());
+        const std::unique_ptr<QObject> root(component.create());
+        QQuickWindow *window = windowOf(component, root);
         QVERIFY(window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
