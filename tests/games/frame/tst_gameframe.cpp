@@ -152,7 +152,7 @@ private slots:
     // Once the child has walked the game-over card with Tab, Return presses the button it
     // reached (a bonus round's "Next") instead of starting the game again; Space still starts
     // one, as the card says, and a new game over starts afresh.
-    void aWalkedCardsButtonsTakeReturnAndSpace()
+    void returnPressesTheButtonTabbedTo()
     {
         using enum GameModel::State;
         const KeyInput tab{QStringLiteral("\t"), KeyInput::keyCodeFor(Qt::Key_Tab), false};
