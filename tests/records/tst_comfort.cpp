@@ -2,26 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Tapalong developers
 // Guards an explorer's look in the save file: absent means the usual look, and a damaged
 // setting costs that setting alone, never the file.
+#include "onemiafile.h"
 #include "savecodec.h"
 
 #include <QTest>
 
 using namespace tapalong;
-
-namespace {
-
-const QByteArray profileStart = R"({"profiles":[{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E",)"
-                                R"("name":"Mia","avatar":"🦊","createdAt":690000000.75,)"
-                                R"("lessonResults":{},"gameScores":[],"badges":{},)"
-                                R"("totalCorrectKeys":120,"streak":3)";
-const QByteArray fileEnd = R"(}],"settings":{"soundEnabled":true,"voiceEnabled":true}})";
-
-QByteArray fileWith(const QByteArray &extraProfileFields)
-{
-    return profileStart + extraProfileFields + fileEnd;
-}
-
-} // namespace
+using tapalong::test::fileWith;
 
 class TestComfort : public QObject {
     Q_OBJECT

@@ -3,25 +3,16 @@
 // Guards the practice history and key statistics in the save file: their place in it, the
 // lenient reading of the new fields, and the cap.
 #include "history.h"
+#include "onemiafile.h"
 #include "savecodec.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace tapalong;
+using tapalong::test::fileWith;
 
 namespace {
-
-const QByteArray profileStart = R"({"profiles":[{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E",)"
-                                R"("name":"Mia","avatar":"🦊","createdAt":690000000.75,)"
-                                R"("lessonResults":{},"gameScores":[],"badges":{},)"
-                                R"("totalCorrectKeys":120,"streak":3)";
-const QByteArray fileEnd = R"(}],"settings":{"soundEnabled":true,"voiceEnabled":true}})";
-
-QByteArray fileWith(const QByteArray &extraProfileFields)
-{
-    return profileStart + extraProfileFields + fileEnd;
-}
 
 PracticeEntry lessonEntry(double date, const char *lessonId = "u1l1")
 {

@@ -4,6 +4,7 @@
 // leniently, a full one read back equal, the limits, and practice recorded without stars.
 #include "appstore.h"
 #include "history.h"
+#include "onemiafile.h"
 #include "practicetexts.h"
 #include "savecodec.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace tapalong;
+using tapalong::test::fileWith;
 
 namespace {
 
@@ -20,17 +22,6 @@ public:
     Timestamp now() const override { return moment; }
     Timestamp moment{700'000'000};
 };
-
-const QByteArray profileStart = "{\"profiles\":[{\"id\":\"0F8FAD5B-D9CB-469F-A165-70867728950E\","
-                                "\"name\":\"Mia\",\"avatar\":\"🦊\",\"createdAt\":690000000.75,"
-                                "\"lessonResults\":{},\"gameScores\":[],\"badges\":{},"
-                                "\"totalCorrectKeys\":120,\"streak\":3";
-const QByteArray fileEnd = "}],\"settings\":{\"soundEnabled\":true,\"voiceEnabled\":true}}";
-
-QByteArray fileWith(const QByteArray &extraProfileFields)
-{
-    return profileStart + extraProfileFields + fileEnd;
-}
 
 const QByteArray goodText = "{\"id\":\"6B29FC40-CA47-1067-B31D-00DD010662DA\","
                             "\"text\":\"The cat sat.\",\"added\":700000000.5}";
